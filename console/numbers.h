@@ -1,0 +1,69 @@
+// Arithmetic helpers: the programs store every number as a 4-byte float and evaluate every
+// expression in long double (a 64-bit mantissa), rounding to float only where a value is stored.
+#pragma once
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace con {
+
+static_assert(std::numeric_limits<long double>::digits >= 64,
+              "expressions must be evaluated with a 64-bit mantissa");
+
+/// The evaluation type of every expression.
+using real = long double;
+
+/// Widens a stored value for evaluation: write `L(x) * L(y)`, never `x * y` on floats.
+constexpr real L(float v) { return static_cast<real>(v); }
+
+/// Stores an evaluated expression: rounds to the nearest 4-byte value.
+constexpr float store(real v) { return static_cast<float>(v); }
+
+/// INT: the largest whole number not above v, taken on the unrounded value.
+inline real int_floor(real v) { return std::floor(v); }
+
+/// Conversion to a whole number for an index, MOD operand, key, colour, tick count or screen
+/// position: the nearest whole number, halves away from zero.
+inline long round_half_away(real v) { return static_cast<long>(std::round(v)); }
+
+/// Conversion to a whole number with halves going to the even neighbour (0.5 -> 0, 1.5 -> 2).
+inline long round_half_even(real v) {
+    real f = std::floor(v);
+    real d = v - f;
+    long i = static_cast<long>(f);
+    if (d > 0.5L) return i + 1;
+    if (d < 0.5L) return i;
+    return (i % 2 == 0) ? i : i + 1;
+}
+
+/// MOD: both operands made whole (halves away from zero); the remainder takes the sign of the
+/// dividend. A zero divisor raises error 11.
+real mod(real a, real b);
+
+/// Integer division: operands made whole, quotient truncated toward zero; zero divisor -> error 11.
+real int_div(real a, real b);
+
+/// Division that raises error 11 for a zero divisor instead of producing an infinity.
+real divide(real a, real b);
+
+/// Square root that raises error 5 (illegal function call) for a negative argument.
+real sqr(real v);
+
+/// Arc tangent in radians.
+inline real atn(real v) { return std::atan(v); }
+/// Tangent of an angle in radians.
+inline real tan(real v) { return std::tan(v); }
+
+/// A 4-byte constant given by its exact bit pattern (for constants that are not the nearest
+/// float of the decimal they are written as).
+inline float float_bits(std::uint32_t bits) {
+    float f;
+    static_assert(sizeof f == sizeof bits);
+    __builtin_memcpy(&f, &bits, sizeof f);
+    return f;
+}
+
+/// Stores a value and raises error 6 (overflow) when it does not fit a 4-byte float.
+float store_checked(real v);
+
+}  // namespace con

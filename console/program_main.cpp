@@ -1,0 +1,92 @@
+// The programs' main(): the command line, the window or the headless run, and the exit status.
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "console/runner.h"
+
+namespace con {
+
+extern std::atomic<bool> g_interrupt_requested;
+
+namespace {
+
+void on_interrupt(int) { g_interrupt_requested.store(true); }
+
+void usage(const ProgramInfo& info) {
+    std::fprintf(stderr,
+                 "usage: %s                      (in a window)\n"
+                 "       %s --headless [--keys TEXT] [--keys-file FILE] [--clock-seconds N]\n"
+                 "                 [--screen FILE] [--colours FILE] [--png FILE] [--frames DIR]\n",
+                 info.name.c_str(), info.name.c_str());
+}
+
+}  // namespace
+
+int program_main(int argc, char** argv, const ProgramInfo& info) {
+    bool headless = false;
+    HeadlessOptions options;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc) {
+                usage(info);
+                std::exit(2);
+            }
+            return argv[++i];
+        };
+        if (arg == "--headless") {
+            headless = true;
+        } else if (arg == "--keys") {
+            options.keys += value();
+        } else if (arg == "--keys-file") {
+            std::string path = value();
+            std::ifstream in(path, std::ios::binary);
+            if (!in) {
+                std::fprintf(stderr, "%s: cannot read %s\n", info.name.c_str(), path.c_str());
+                return 2;
+            }
+            std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            for (char c : text)  // line ends only split a long script; Enter is {ENTER}
+                if (c != '\n' && c != '\r') options.keys += c;
+        } else if (arg == "--clock-seconds") {
+            std::string v = value();
+            char* end = nullptr;
+            long s = std::strtol(v.c_str(), &end, 10);
+            if (!end || *end || s < 0 || s > 59) {
+                std::fprintf(stderr, "%s: --clock-seconds takes 0-59\n", info.name.c_str());
+                return 2;
+            }
+            options.clock_seconds = static_cast<int>(s);
+        } else if (arg == "--screen") {
+            options.screen_file = value();
+        } else if (arg == "--colours") {
+            options.colours_file = value();
+        } else if (arg == "--png") {
+            options.png_file = value();
+        } else if (arg == "--frames") {
+            options.frames_dir = value();
+        } else {
+            usage(info);
+            return 2;
+        }
+    }
+    std::signal(SIGINT, on_interrupt);
+    std::signal(SIGTERM, on_interrupt);
+    try {
+        if (headless) {
+            (void)parse_key_script(options.keys);  // a bad script is refused before the run
+            return run_headless(info, options).exit_code;
+        }
+        Console console(make_window_backend(info.name));
+        return run_on(console, info).exit_code;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s: %s\n", info.name.c_str(), e.what());
+        return 1;
+    }
+}
+
+}  // namespace con

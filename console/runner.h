@@ -1,0 +1,58 @@
+// Starting a program: the command line, the backend, the program's end and its report.
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "console/console_state.h"
+
+namespace con {
+
+/// What a program is called and runs.
+struct ProgramInfo {
+    std::string name;         ///< shown in messages ("MORVA95F")
+    std::string module;       ///< source module named in the error report ("Morva95f")
+    std::function<void()> main;
+};
+
+/// The headless run's settings (the command line's options).
+struct HeadlessOptions {
+    std::string keys;          ///< key script: characters, {ENTER} {ESC} {BS} {UP} ... {F1}.. {CLOSE} {{
+    int clock_seconds = 0;     ///< seconds of the clock's time text (selects the random sequence)
+    std::string screen_file;   ///< final text screen, 24 UTF-8 lines
+    std::string colours_file;  ///< final colours, 24 lines of 80 digits
+    std::string png_file;      ///< final composed picture
+    std::string frames_dir;    ///< text screen each time the program waits for input
+};
+
+/// Parses a key script into keys: each element is one key's text, "\x01Fn" for function key n
+/// or "\x01CLOSE". Throws std::invalid_argument on an unknown {NAME}.
+std::vector<std::string> parse_key_script(std::string_view script);
+
+/// Creates the headless backend.
+std::unique_ptr<Backend> make_headless_backend(const HeadlessOptions& options);
+/// Creates the window backend; throws std::runtime_error with a clear message without a display.
+std::unique_ptr<Backend> make_window_backend(const std::string& title);
+
+/// How a run ended.
+struct RunResult {
+    int exit_code = 0;
+    ProgramEnd::Reason reason = ProgramEnd::Reason::Ended;
+    int error_number = 0;  ///< an error that ended the program (0 if none)
+};
+
+/// Runs a program's main on a console: catches the program's end, shows the report of an error
+/// that reached the runner, and abandons open files.
+RunResult run_on(Console& console, const ProgramInfo& info);
+
+/// Runs a program headless in this process (tests): returns how it ended; the console stays
+/// readable through `console` until the next run.
+RunResult run_headless(const ProgramInfo& info, const HeadlessOptions& options,
+                       std::unique_ptr<Console>* console = nullptr);
+
+/// The program's main(): parses the command line (--headless and its options, or the window),
+/// runs the program and writes the dumps.
+int program_main(int argc, char** argv, const ProgramInfo& info);
+
+}  // namespace con

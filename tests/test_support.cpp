@@ -1,0 +1,145 @@
+// Helpers shared by the test suites.
+#include "tests/test_support.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace testing_support {
+
+ScopedConsole::ScopedConsole(std::string keys, int clock_seconds) {
+    con::HeadlessOptions options;
+    options.keys = std::move(keys);
+    options.clock_seconds = clock_seconds;
+    console_ = std::make_unique<con::Console>(con::make_headless_backend(options));
+    console_->make_current();
+}
+
+void ScopedConsole::type_ahead(std::string_view keys) {
+    for (const auto& k : con::parse_key_script(keys)) console_->key(k);
+}
+
+std::string ProgramRun::text_at(int col, int row, int cells) const {
+    std::string line = console->screen().row_text(row);
+    // row_text writes wide characters once: walk cells to find the byte range.
+    std::string out;
+    int c = 0;
+    for (std::size_t i = 0; i < line.size() && c < col + cells;) {
+        con::TextUnit u = con::next_unit(line, i);
+        if (c >= col) out.append(line, i, u.length);
+        c += u.width;
+        i += u.length;
+    }
+    return out;
+}
+
+std::string ProgramRun::row(int r) const {
+    std::string line = console->screen().row_text(r);
+    line.erase(line.find_last_not_of(' ') + 1);
+    return line;
+}
+
+int ProgramRun::colour_at(int col, int row) const {
+    const con::TextCell& cell = console->screen().cell(col, row);
+    return cell.code == 0 ? -1 : cell.colour;
+}
+
+ProgramRun run_program(const con::ProgramInfo& info, const std::string& keys, int clock_seconds) {
+    ProgramRun run;
+    con::HeadlessOptions options;
+    options.keys = keys;
+    options.clock_seconds = clock_seconds;
+    run.result = con::run_headless(info, options, &run.console);
+    return run;
+}
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void write_file(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+std::string dump_line(const std::string& dump, int n) {
+    std::istringstream in(dump);
+    std::string line;
+    for (int i = 0; i <= n; ++i)
+        if (!std::getline(in, line)) return "";
+    return line;
+}
+
+BinaryRun run_binary(const std::string& program, const std::string& keys, int clock_seconds,
+                     const std::vector<std::string>& extra_args) {
+    static const char* dirs[] = {"detailed", "simplified", "gunnery"};
+    std::string exe;
+    for (const char* d : dirs) {
+        std::string candidate = std::string(BINARY_DIR) + "/" + d + "/" + program;
+        if (access(candidate.c_str(), X_OK) == 0) exe = candidate;
+    }
+    BinaryRun run;
+    if (exe.empty()) {
+        ADD_FAILURE() << "no built binary " << program;
+        return run;
+    }
+    std::vector<std::string> args = {exe, "--headless", "--keys", keys, "--clock-seconds",
+                                     std::to_string(clock_seconds), "--screen", "run.screen.txt",
+                                     "--colours", "run.colours.txt"};
+    args.insert(args.end(), extra_args.begin(), extra_args.end());
+    std::remove("run.screen.txt");
+    std::remove("run.colours.txt");
+    pid_t pid = fork();
+    if (pid == 0) {
+        FILE* err = std::freopen("run.stderr.txt", "w", stderr);
+        (void)err;
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(exe.c_str(), argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.screen = read_file("run.screen.txt");
+    run.colours = read_file("run.colours.txt");
+    run.err = read_file("run.stderr.txt");
+    return run;
+}
+
+ScopedTempDir::ScopedTempDir() {
+    char cwd[4096];
+    if (getcwd(cwd, sizeof cwd)) previous_ = cwd;
+    char dir[] = "/tmp/morva-case-XXXXXX";
+    if (!mkdtemp(dir)) throw std::runtime_error("mkdtemp failed");
+    path_ = dir;
+    if (chdir(dir) != 0) throw std::runtime_error("chdir failed");
+}
+
+ScopedTempDir::~ScopedTempDir() {
+    if (!previous_.empty() && chdir(previous_.c_str()) != 0) std::perror("chdir back");
+    std::string cmd = "rm -rf '" + path_ + "'";
+    if (std::system(cmd.c_str()) != 0) std::perror("rm");
+}
+
+void expect_golden(const std::string& actual, const std::string& reference) {
+    std::string path = std::string(SOURCE_DIR) + "/tests/" + reference;
+    const char* update = std::getenv("UPDATE_GOLDEN");
+    if (update && std::string(update) == "1") {
+        write_file(path, actual);
+        return;
+    }
+    std::string expected = read_file(path);
+    EXPECT_EQ(expected, actual) << "reference " << reference
+                                << " differs (run with UPDATE_GOLDEN=1 to regenerate, then review the diff)";
+}
+
+}  // namespace testing_support

@@ -1,0 +1,76 @@
+// Helpers shared by the test suites: a headless console, program runs in-process and through
+// the built binaries, temporary directories, screen queries and reference files.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "console/console_state.h"
+#include "console/runner.h"
+
+namespace testing_support {
+
+/// A headless console made current for the test's scope.
+class ScopedConsole {
+public:
+    explicit ScopedConsole(std::string keys = "", int clock_seconds = 0);
+    con::Console& console() { return *console_; }
+    const con::Screen& screen() { return console_->screen(); }
+    /// Puts keys straight into the type-ahead buffer (as typed ahead).
+    void type_ahead(std::string_view keys);
+
+private:
+    std::unique_ptr<con::Console> console_;
+};
+
+/// A program run in this process: how it ended and its console, readable afterwards.
+struct ProgramRun {
+    con::RunResult result;
+    std::unique_ptr<con::Console> console;
+    const con::Screen& screen() const { return console->screen(); }
+    /// The text of row `row` from column `col`, `bytes` cells long (wide characters once).
+    std::string text_at(int col, int row, int cells) const;
+    /// The whole row's text, trailing blanks dropped.
+    std::string row(int row) const;
+    /// Text colour of a cell (-1 when the cell is blank).
+    int colour_at(int col, int row) const;
+};
+
+/// Runs a program headless with a key script.
+ProgramRun run_program(const con::ProgramInfo& info, const std::string& keys, int clock_seconds = 0);
+
+/// A binary run: exit status, stderr, and the dumps it wrote.
+struct BinaryRun {
+    int exit_code = -1;
+    std::string screen;   ///< --screen dump
+    std::string colours;  ///< --colours dump
+    std::string err;      ///< stderr
+};
+/// Runs a built program (MORVA95F, MORVA95S, kelmat95) headless in the current directory.
+BinaryRun run_binary(const std::string& program, const std::string& keys, int clock_seconds = 0,
+                     const std::vector<std::string>& extra_args = {});
+
+/// Makes a fresh directory current for the scope (and returns to the previous one).
+class ScopedTempDir {
+public:
+    ScopedTempDir();
+    ~ScopedTempDir();
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+    std::string previous_;
+};
+
+/// The bytes of a file ("" when missing).
+std::string read_file(const std::string& path);
+/// Writes bytes to a file.
+void write_file(const std::string& path, const std::string& bytes);
+/// Line `n` (0-based) of a text dump.
+std::string dump_line(const std::string& dump, int n);
+
+/// Compares `actual` with the reference file (path relative to the source tree's tests/).
+/// With UPDATE_GOLDEN=1 in the environment the reference is rewritten instead.
+void expect_golden(const std::string& actual, const std::string& reference);
+
+}  // namespace testing_support
