@@ -1,0 +1,43 @@
+// A small program for the window tests: writes to stdout what each key press gives the
+// program ("a", "<13>" for a control code, "F3" for a function key), so that keys sent
+// through the X server can be compared with what the console received. "b" sounds the bell,
+// "w" starts a 3 s timed wait, "q" ends the program.
+#include <iostream>
+#include <string>
+
+#include "console/console.h"
+#include "console/runner.h"
+
+namespace {
+
+void report(const std::string& line) { std::cout << line << std::endl; }
+
+void echo_keys() {
+    for (int n = 1; n <= 12; ++n) {
+        con::on_key_gosub(n, [n] { report("F" + std::to_string(n)); });
+        con::key_switch(n, con::TrapState::On);
+    }
+    con::print_at(con::Col(0), con::Row(0), "key echo");
+    for (;;) {
+        std::string k = con::wait_key_string();
+        if (k == "q") return;
+        if (k == "b") {
+            con::beep();
+            report("beep");
+        } else if (k == "w") {
+            report("wait");
+            con::wait_ticks(300);
+            report("waited");
+        } else if (k.size() == 1 && static_cast<unsigned char>(k[0]) < 0x20) {
+            report("<" + std::to_string(static_cast<int>(k[0])) + ">");
+        } else {
+            report(k);
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return con::program_main(argc, argv, con::ProgramInfo{"KEYECHO", "Keyecho", echo_keys});
+}
