@@ -158,6 +158,23 @@ bool invisible_driver_chosen_silently() {
     return !asked || name != asked;
 }
 
+// Starts SDL's video on a display the player can see, or throws the message that sends the
+// player to the headless mode.
+void init_video() {
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(no_display_message(SDL_GetError()));
+    if (!invisible_driver_chosen_silently()) return;
+    SDL_Quit();
+    // A named X display gets a second try by name: one that was busy gets another chance, and
+    // one that refuses says why.
+    const char* display = SDL_getenv("DISPLAY");
+    if (!display || !*display) throw std::runtime_error(no_display_message("no X11 or Wayland display answered"));
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    if (SDL_Init(SDL_INIT_VIDEO) == 0) return;
+    std::string why = std::string("X display ") + display + ": " + SDL_GetError();
+    SDL_Quit();
+    throw std::runtime_error(no_display_message(why));
+}
+
 class WindowBackend : public Backend {
 public:
     explicit WindowBackend(const std::string& title);
@@ -217,11 +234,7 @@ WindowBackend::WindowBackend(const std::string& title) : indices_(static_cast<st
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(no_display_message(SDL_GetError()));
-    if (invisible_driver_chosen_silently()) {
-        SDL_Quit();
-        throw std::runtime_error(no_display_message("no X11 or Wayland display answered"));
-    }
+    init_video();
 
     int scale = 1;
     SDL_Rect usable{};

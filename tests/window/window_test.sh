@@ -34,7 +34,7 @@ trap 'exit 1' INT TERM HUP
 
 fail() {
     echo "FAIL: $*" >&2
-    for f in program.out program.err; do
+    for f in program.out program.err xvfb.log; do
         if [ -s "$work/$f" ]; then
             echo "--- $f" >&2
             cat "$work/$f" >&2
@@ -49,10 +49,12 @@ skip() {
 }
 
 # Starts Xvfb on a free display (it picks the number and reports it) and points DISPLAY at it.
+# -noreset: the server does not reset each time its last client leaves, which happens while
+# xdotool's searches come and go before the program has connected.
 start_xvfb() {
     command -v Xvfb >/dev/null 2>&1 || skip "Xvfb is not installed (Debian package xvfb)"
     command -v xdotool >/dev/null 2>&1 || skip "xdotool is not installed (Debian package xdotool)"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     local i
     for ((i = 0; i < 100; i++)); do
@@ -159,31 +161,39 @@ wait_for_output() {  # TEXT SECONDS
 
 # ---------------------------------------------------------------------------------------------
 
-# Without a display the program says so, points to the headless mode and fails.
+# Without a display (none named, or one that does not answer) the program says so, points to
+# the headless mode and fails.
 case_no_display() {
     [ -x "$MORVA95F" ] || fail "program not built: $MORVA95F"
-    (cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 "$MORVA95F" >program.out 2>program.err)
-    status=$?
-    [ "$status" -ne 0 ] || fail "exit status 0 without a display"
-    [ "$status" -ne 124 ] || fail "the program did not end without a display"
-    grep -q "no display found" "$work/program.err" || fail "no clear message without a display"
-    grep -q -- "--headless" "$work/program.err" || fail "the message does not point to --headless"
+    local display
+    for display in "" ":64999"; do
+        (cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY ${display:+DISPLAY=$display} timeout 20 "$MORVA95F" \
+            >program.out 2>program.err)
+        status=$?
+        [ "$status" -ne 0 ] || fail "exit status 0 with DISPLAY='$display'"
+        [ "$status" -ne 124 ] || fail "the program did not end with DISPLAY='$display'"
+        grep -q "no display found" "$work/program.err" || fail "no clear message with DISPLAY='$display'"
+        grep -q -- "--headless" "$work/program.err" || fail "the message does not point to --headless"
+    done
 }
 
-# The placeholder screen waits for a key without using the processor; a key ends it.
+# A program blocked in a key wait sleeps; a key typed through the X server reaches it and it
+# ends normally.
 case_key_ends_wait() {
     start_xvfb
-    start_program "$MORVA95F" MORVA95F
-    expect_idle "MORVA95F waits for a key"
-    xdotool key space
-    expect_clean_exit 5 "a key press"
+    start_program "$KEY_ECHO" KEYECHO
+    expect_idle "a program waits for a key"
+    xdotool key q
+    expect_clean_exit 5 "the key q"
 }
 
-# The window's close button ends the program while it waits for a key.
+# A game waiting at its first screen does not use the processor, and the window's close
+# button ends it.
 case_close_button() {
     need_xtool
     start_xvfb
     start_program "$MORVA95F" MORVA95F
+    expect_idle "MORVA95F waits at its first screen"
     "$XTOOL" close "$window" || fail "could not send the close request"
     expect_clean_exit 5 "the close button"
 }
