@@ -28,6 +28,12 @@ void CLEAR_MESSAGE_ROWS(State& st);
 /// CLEAR_PROMPT_ROW: blanks row 20 from column 7 to 77.
 void CLEAR_PROMPT_ROW(State& st);
 
+// Damage.
+/// The durability of a ship once an air attack on its force has been resolved: a ship afloat
+/// gets INT(v - 0.01) + 1 (fractions round up, less than 0.01 above a whole number rounds
+/// down to it); a ship at or below 0 gets 0.
+float rounded_durability(float v);
+
 // Header line.
 /// The year and month of turn t (1-12) on the header line.
 std::pair<int, int> calendar_of_turn(int turn);
