@@ -104,6 +104,7 @@ void HYOJI6(State& st) {
     con::color(5);
     con::print_at(con::Col(29), con::Row(23), "Hit Any Key");
     WAIT_KEY(st);
+    con::color(7);  // the air-group table that follows the key is printed in white
 }
 
 }  // namespace morva95f
