@@ -1,0 +1,27 @@
+// First checks of the console core: the generator, the screen rules, key scripts.
+#include <gtest/gtest.h>
+
+#include "tests/test_support.h"
+
+using namespace testing_support;
+
+TEST(Random, FirstValuesFromTheStartState) {
+    con::Random r;
+    const std::uint32_t k[] = {620765, 7771819, 747984, 1559201, 1193290, 3646089, 5867881, 5249883, 4958767, 3431786};
+    for (std::uint32_t expected : k) EXPECT_EQ(r.next(), static_cast<float>(expected) / 8388608.0f);
+}
+
+TEST(Table, IndicesAreCheckedAndRealsRoundHalfAway) {
+    con::Table<float, 3, 4> t;
+    t(2, 3) = 5;
+    EXPECT_EQ(t(2.5f - 0.6f, 3), 5);  // 1.9 -> 2
+    EXPECT_EQ(t(1.5, 2.5), t(2, 3));
+    for (auto bad : {std::pair<long, long>{3, 0}, {0, 4}, {-1, 0}}) {
+        try {
+            (void)t(bad.first, bad.second);
+            FAIL() << "index accepted";
+        } catch (const con::RuntimeError& e) {
+            EXPECT_EQ(e.number(), con::err::kSubscript);
+        }
+    }
+}
