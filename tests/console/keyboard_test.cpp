@@ -207,7 +207,7 @@ TEST(LineInput, NumbersAreAskedAgainWhenEmptyOrMalformed) {
     float v = con::input_number("数は ");
     EXPECT_EQ(v, 45.5f);
     // The refused answers are gone; the prompt is shown once with the accepted answer.
-    EXPECT_EQ(sc.screen().row_text(20).substr(3, 15), "数は  45.5     ");
+    EXPECT_EQ(sc.screen().row_text(20).substr(3, 17), "数は  45.5     ");
     EXPECT_EQ(sc.console().log().busy_micros, 2u * 100u * 10000u);  // the message stood about a second twice
 }
 
