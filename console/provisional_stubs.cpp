@@ -2,7 +2,6 @@
 // drawing, font, picture output). Each helper removes its part.
 #include <stdexcept>
 
-#include "console/font.h"
 #include "console/graphics.h"
 #include "console/number_format.h"
 #include "console/text.h"
@@ -27,9 +26,6 @@ std::string format_single(float v) { return (v < 0 ? "" : " ") + std::to_string(
 std::string format_double(long double v) { return (v < 0 ? "" : " ") + std::to_string((long)v) + " "; }
 std::string format_int32(std::int32_t v) { return (v < 0 ? "" : " ") + std::to_string(v) + " "; }
 std::string format_using(std::string_view format, const std::vector<UsingItem>& items) { return std::string(format); }
-// --- font.cpp
-bool glyph(char32_t, std::uint16_t rows[16], int* width) { return false; }
-bool is_box_drawing(char32_t) { return false; }
 // --- png.cpp
 void write_png(const Screen&, const std::string&) { throw std::runtime_error("png output not built yet"); }
 void Screen::compose(std::uint8_t* out) const {}
