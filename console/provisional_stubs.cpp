@@ -1,11 +1,7 @@
-// Placeholders until the real implementations land (text functions, number formats,
-// drawing, font, picture output). Each helper removes its part.
-#include <stdexcept>
-
-#include "console/graphics.h"
+// Placeholders until the real implementations land (text functions, number formats).
+// Each helper removes its part.
 #include "console/number_format.h"
 #include "console/text.h"
-#include "console/png.h"
 
 namespace con {
 // --- text.cpp
@@ -26,17 +22,4 @@ std::string format_single(float v) { return (v < 0 ? "" : " ") + std::to_string(
 std::string format_double(long double v) { return (v < 0 ? "" : " ") + std::to_string((long)v) + " "; }
 std::string format_int32(std::int32_t v) { return (v < 0 ? "" : " ") + std::to_string(v) + " "; }
 std::string format_using(std::string_view format, const std::vector<UsingItem>& items) { return std::string(format); }
-// --- png.cpp
-void write_png(const Screen&, const std::string&) { throw std::runtime_error("png output not built yet"); }
-void Screen::compose(std::uint8_t* out) const {}
 }  // namespace con
-
-namespace con::gfx {
-void draw_line(Screen& s, long double x1, long double y1, long double x2, long double y2, int colour, Shape shape) {}
-void draw_circle(Screen& s, long double cx, long double cy, long double r, int colour) {}
-void draw_arc(Screen& s, long double cx, long double cy, long double r, int colour, long double start, long double end) {}
-void paint_fill(Screen& s, long double x, long double y, int paint, int border) {}
-void pset(Screen& s, long double x, long double y, int colour) {}
-int point_colour(const Screen& s, long double x, long double y) { return -1; }
-void draw_text(Screen& s, long double x, long double y, std::string_view text, int colour) {}
-}  // namespace con::gfx
