@@ -86,11 +86,4 @@ inline con::RunResult run_on(testing_support::ScopedConsole& console) {
     return con::run_on(console.console(), morva95f_program());
 }
 
-/// Whether the console draws on the graphics plane yet (pixel checks are skipped otherwise).
-inline bool drawing_available() {
-    testing_support::ScopedConsole probe;
-    con::pset(5, 5, 9);
-    return con::point_colour(5, 5) == 9;
-}
-
 }  // namespace detailed_test
