@@ -30,8 +30,8 @@ enum class Block {
     NextFleet,            ///< NEXT_FLEET
     TurnEnd,              ///< TURN_END
     FinalResult,          ///< FINAL_RESULT from its first step
-    FinalResultMap,       ///< FINAL_RESULT from its map (the single operation)
-    Idle,                 ///< the end: waits for the window to close
+    FinalResultMap,       ///< FINAL_RESULT from its map (the single operation); it ends in the
+                          ///< idle that only the window's close ends
 };
 
 // Start-up (startup.cpp).

@@ -34,7 +34,6 @@ Block run_block(State& st, Block block) {
         case Block::TurnEnd: return TURN_END(st);
         case Block::FinalResult: return FINAL_RESULT(st);
         case Block::FinalResultMap: return FINAL_RESULT_MAP(st);
-        case Block::Idle: con::idle_forever();
     }
     throw std::logic_error("unknown block");
 }

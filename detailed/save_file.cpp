@@ -36,7 +36,8 @@ void draw_turn_banner(const State& st) {
     con::print_string_item(" ターン");
 }
 
-void ask_save_question(State& st) {
+// Asks the question on rows 2-4 and returns the typed answer (also left in DIALOGUE_KEY).
+std::string ask_save_question(State& st) {
     con::print_at(con::Col(0), con::Row(2), con::space_string(39));
     con::print_at(con::Col(0), con::Row(3), con::space_string(38));
     con::print_at(con::Col(0), con::Row(4), con::space_string(39));
@@ -47,7 +48,12 @@ void ask_save_question(State& st) {
     con::print_at(con::Col(10), con::Row(3), "SAVE しますか ?");
     con::locate(con::Col(8), con::Row(4));
     con::input_prompt("Input Y or N  ", con::PromptStyle::Plain);
-    con::input_vars(st.DIALOGUE_KEY);
+    // The answer is kept apart from DIALOGUE_KEY until the input has returned, so an F1
+    // handler that runs right after the input cannot change the answer being tested.
+    std::string answer;
+    con::input_vars(answer);
+    st.DIALOGUE_KEY = answer;
+    return answer;
 }
 
 }  // namespace
@@ -119,8 +125,7 @@ Block SAVE_PROMPT(State& st) {
     morva::MAPS(st.TT, st.P);
     draw_turn_banner(st);
     for (;;) {
-        ask_save_question(st);
-        const std::string& answer = st.DIALOGUE_KEY;
+        const std::string answer = ask_save_question(st);
         if (answer == "N" || answer == "n") return Block::TurnOpening;
         if (answer == "Y" || answer == "y") return Block::WriteSaveFile;
     }
