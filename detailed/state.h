@@ -61,27 +61,27 @@ using FleetCounts = con::Table<float, 3, 3>;
 /// Everything MORVA95F keeps for the whole run. Every number is a 4-byte float, 0 at start;
 /// every text empty.
 struct State {
+    /// A state with every number 0 and every text empty, and the stored records at hand.
     State();
 
-    // The stored data records (MapOutline, BuiltInTables) with their read position.
-    con::RecordSet DATA;
+    con::RecordSet DATA;  ///< the stored data records (MapOutline, BuiltInTables) and read position
 
-    ParamVector TT;
+    ParamVector TT;  ///< the parameter vector, slots 0-30
 
     // Campaign tables.
-    ShipTable A;
-    ShipNames MX;
-    BaseTable P;
-    BaseNames TX;
+    ShipTable A;     ///< the ship table
+    ShipNames MX;    ///< the ship names
+    BaseTable P;     ///< the base table
+    BaseNames TX;    ///< the base names
     con::Table<float, 11, 5> Z;          ///< aircraft types 1-10, columns 1-4
     con::Table<std::string, 11> NX;      ///< aircraft type names 1-10
     con::Table<float, 4, 4> V;           ///< reserve V(t,0), fleet loads V(t,f), AA sums V(f,3)
     con::Table<float, 2, 7> VS;          ///< aircraft lost per side and kind
     con::Table<float, 9> HW;             ///< harbour-raid data
-    CarrierLists C;
-    FleetCounts CV;
+    CarrierLists C;                      ///< carrier lists C(side, fleet, slot 1-8)
+    FleetCounts CV;                      ///< carriers per side and fleet
     con::Table<float, 3, 3, 28> G;       ///< battleship lists G(side, fleet, slot 1-27)
-    FleetCounts BB;
+    FleetCounts BB;                      ///< battleships per side and fleet
     con::Table<float, 3> AT;             ///< objective base of air fleets 1-2
     con::Table<float, 2> HT;             ///< gun-battle fire concentration per side
 
@@ -95,35 +95,35 @@ struct State {
     con::Table<float, 2> TK;             ///< TK(1): the Allied posture
 
     // Scalars of the main routine: campaign and options.
-    float TURN_NO = 0;
-    float SCENARIO_NO = 0;
-    float ALLIED_CV_SUNK = 0;
-    float ALLIED_BB_SUNK = 0;
-    float COMMANDER_CHARACTER = 0;
-    float PEARL_HARBOR_TURN = 0;
-    float OPERATION_ACTIVE = 0;
-    float DISPLAY_TIME = 0;
-    float LOAD_MODE = 0;
-    float GAME_RESUMED = 0;
+    float TURN_NO = 0;              ///< turn 1-12 (13 once the twelfth has ended)
+    float SCENARIO_NO = 0;          ///< scenario 1-7 (7 throughout a resumed campaign)
+    float ALLIED_CV_SUNK = 0;       ///< Allied carriers sunk, as last counted
+    float ALLIED_BB_SUNK = 0;       ///< Allied battleships sunk, as last counted
+    float COMMANDER_CHARACTER = 0;  ///< 1 aggressive, -1 cautious, 0 random
+    float PEARL_HARBOR_TURN = 0;    ///< 1 during the turn-1 harbour raid, 2 once its surprise is lost
+    float OPERATION_ACTIVE = 0;     ///< 1 from the turn's operations to the turn's end
+    float DISPLAY_TIME = 0;         ///< the display-time key's value
+    float LOAD_MODE = 0;            ///< 1 = a file error belongs to loading, 0 = to saving
+    float GAME_RESUMED = 0;         ///< 1 once the start-up loaded the save file
     // Per fleet operation.
-    float FLEET_NO = 0;
-    float OPERATION_CHARACTER = 0;
-    float SURPRISE_ROLLED = 0;
-    float ALLIED_CV_COUNT = 0;
-    float ALLIED_CV_FIT = 0;
-    float ALLIED_CV_AFLOAT = 0;
-    float ALLIED_BB_COUNT = 0;
-    float BASE_DEFENCE_MAX = 0;
+    float FLEET_NO = 0;             ///< air fleet 1-2 in operation
+    float OPERATION_CHARACTER = 0;  ///< the commander in this operation, +1 / -1
+    float SURPRISE_ROLLED = 0;      ///< 1 once the harbour raid's surprise roll is made
+    float ALLIED_CV_COUNT = 0;      ///< Allied carriers facing the fleet at its start
+    float ALLIED_CV_FIT = 0;        ///< of them, those with durability above 2
+    float ALLIED_CV_AFLOAT = 0;     ///< of them, those afloat
+    float ALLIED_BB_COUNT = 0;      ///< Allied battleships facing the fleet
+    float BASE_DEFENCE_MAX = 0;     ///< the objective's air defence at the operation start
     // Per day and hour.
-    float DAY_NO = 0;
-    float SUBTURN_NO = 0;
-    float GUN_SUBTURN_NO = 0;
+    float DAY_NO = 0;               ///< day 1-3 of the operation
+    float SUBTURN_NO = 0;           ///< hour step 1-21
+    float GUN_SUBTURN_NO = 0;       ///< round of the gun battle
     // Work values.
-    float LOOP_S = 0;
-    float INPUT_NUM = 0;
+    float LOOP_S = 0;               ///< loop counter of CLEAR_MESSAGE_ROWS
+    float INPUT_NUM = 0;            ///< a typed number; the base CHECK_BASE_ATTACKABLE asks about
     // Key strings.
-    std::string WAIT_KEY_RESULT;
-    std::string DIALOGUE_KEY;
+    std::string WAIT_KEY_RESULT;    ///< the last key WAIT_KEY read
+    std::string DIALOGUE_KEY;       ///< the key or line the other key loops read
 };
 
 /// The stored data records of the detailed game (MapOutline, then BuiltInTables).
