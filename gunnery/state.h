@@ -2,6 +2,8 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "console/console.h"
 #include "console/embedded.h"
@@ -106,6 +108,11 @@ std::unique_ptr<Kelmat> make_state();
 /// and the byte limits of names and texts. Throws std::runtime_error naming what is wrong.
 void check_stored_records(con::RecordSet& data);
 
+/// The record files (name and text) in their stored order.
+using RecordFiles = std::vector<std::pair<std::string, std::string>>;
+RecordFiles stored_record_files();
+/// One record set from record files in order.
+con::RecordSet records_from(const RecordFiles& files);
 /// The stored records in their stored order, as one record set.
 con::RecordSet load_stored_records();
 

@@ -89,8 +89,9 @@ void check_design_numbers(con::RecordSet& data) {
     for (int r = 1; r <= 10; ++r)
         for (int c = 1; c <= 22; ++c) {
             float v = number_at(data);
-            long max = r <= 5 ? 8 : 1;
-            if (v != con::int_floor(v) || v < 0 || v > max) fail(data, "a ship count or as-built flag is out of range");
+            // A class has 1-8 ships (the names table holds 8 per class); a flag is 0 or 1.
+            const long min = r <= 5 ? 1 : 0, max = r <= 5 ? 8 : 1;
+            if (v != con::int_floor(v) || v < min || v > max) fail(data, "a ship count or as-built flag is out of range");
             if (r <= 5) names += static_cast<long>(v);
         }
     if (names != 351) fail(data, "the ship counts add up to " + std::to_string(names) + ", not 351");
@@ -120,12 +121,20 @@ int record_navy(float navy) {
     return (n >= 1 && n <= 4) ? static_cast<int>(n) : 5;
 }
 
-con::RecordSet load_stored_records() {
+RecordFiles stored_record_files() {
     con::EmbeddedSet set = gunnery_tables();
-    std::vector<std::pair<std::string, std::string_view>> files;
-    for (const char* name : kFiles) files.emplace_back(name, set.get(name));
-    return con::RecordSet(files);
+    RecordFiles files;
+    for (const char* name : kFiles) files.emplace_back(name, std::string(set.get(name)));
+    return files;
 }
+
+con::RecordSet records_from(const RecordFiles& files) {
+    std::vector<std::pair<std::string, std::string_view>> views;
+    for (const auto& [name, text] : files) views.emplace_back(name, text);
+    return con::RecordSet(views);
+}
+
+con::RecordSet load_stored_records() { return records_from(stored_record_files()); }
 
 void check_stored_records(con::RecordSet& data) {
     check_group_sizes(data);
