@@ -1,6 +1,7 @@
 // Test helpers for kelmat95: a state the test keeps, runs of the main routine from any block,
 // and a small fleet.
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,11 +15,17 @@ namespace kelmat_test {
 struct Harness {
     std::unique_ptr<kelmat::Kelmat> state = kelmat::make_state();
     kelmat::Kelmat& s() { return *state; }
+    /// Runs on the program's console just before the main routine (fault injection).
+    std::function<void()> before;
 
     /// The program running the main routine from `start` on this state.
     con::ProgramInfo program(kelmat::Block start = kelmat::Block::StartUp) {
         kelmat::Kelmat* st = state.get();
-        return con::ProgramInfo{"kelmat95", "kelmat95", [st, start] { kelmat::run_main_routine(*st, start); }};
+        std::function<void()> hook = before;
+        return con::ProgramInfo{"kelmat95", "kelmat95", [st, start, hook] {
+                                    if (hook) hook();
+                                    kelmat::run_main_routine(*st, start);
+                                }};
     }
     /// Runs the main routine from `start` with a key script until the keys are used up.
     testing_support::ProgramRun run(const std::string& keys, kelmat::Block start = kelmat::Block::StartUp,
