@@ -232,3 +232,28 @@ TEST(ScenarioFile, MissingFileAndTheWayBackToTheMenu) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ScenarioFile, FractionsAndNegativesKeepTheirPrintedForm) {
+    ScopedTempDir dir;
+    Harness writer;
+    small_fleet(writer.s());
+    writer.s().A(0, 1, 8) = 27.5f;
+    writer.s().A(0, 1, 16) = 0.75f;
+    writer.s().A(1, 46, 7) = -3;
+    writer.s().A(0, 2, 0) = 1234567;
+    writer.run("F{ENTER}", Block::WriteScenario);
+    std::string bytes = read_file("F-DATA.DAT");
+    EXPECT_NE(bytes.find("\r\n 27.5 \r\n .75 \r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n-3 \r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n 1.23457E+06 \r\n"), std::string::npos);
+    Harness reader;
+    reader.run("F{ENTER}", Block::LoadScenario);
+    EXPECT_EQ(reader.s().A(0, 1, 8), 27.5f);
+    EXPECT_EQ(reader.s().A(0, 1, 16), 0.75f);
+    EXPECT_EQ(reader.s().A(1, 46, 7), -3);
+    EXPECT_EQ(reader.s().A(0, 2, 0), 1234570) << "six significant digits, as the file holds them";
+}
+
+}  // namespace

@@ -208,3 +208,49 @@ TEST(Binary, ScenarioMadeAndSavedThroughTheBuiltProgram) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ClassList, NumbersBesideTheNames) {
+    Harness h;
+    auto run = h.run(kSetup + "2{ENTER}2" + "1{ENTER}3" + "1");
+    for (int n = 1; n <= 22; ++n) {
+        std::string expected = (n < 10 ? " " : "") + std::to_string(n);
+        EXPECT_EQ(run.text_at(69, n + 1, 2), expected) << n;
+    }
+    EXPECT_EQ(run.text_at(45, 2, 11), "ALASKA(2+4)");
+    EXPECT_EQ(run.colour_at(69, 2), -1) << "a blank sign place";
+    EXPECT_EQ(run.colour_at(70, 2), 5);
+}
+
+TEST(ClassList, SeparatorLineUnderTheRealClasses) {
+    const int line_y[] = {0, 306, 342, -1, 324, 324};
+    for (int navy = 1; navy <= 5; ++navy)
+        for (float source : {0.0f, 2.0f}) {
+            testing_support::ScopedConsole console;
+            kelmat::Kelmat s;
+            s.SIDE_NO = 1;
+            s.RED_NAVY = static_cast<float>(navy);
+            s.BLUE_NAVY = 4;
+            s.RED_COUNT = 7;
+            s.SHIP_SOURCE = source;
+            kelmat::SHOW_CLASS_LIST(s);
+            const con::Screen& screen = console.screen();
+            int grey = 0;
+            for (int y = 0; y < con::kPlaneHeight; ++y)
+                for (int x = 0; x < con::kPlaneWidth; ++x) grey += screen.pixel(x, y) == 14;
+            if (line_y[navy] < 0) {
+                EXPECT_EQ(grey, 0) << "navy 3 has no fictional classes";
+            } else {
+                EXPECT_EQ(grey, 286) << "navy " << navy;
+                EXPECT_EQ(screen.pixel(350, line_y[navy]), 14) << "navy " << navy;
+                EXPECT_EQ(screen.pixel(635, line_y[navy]), 14) << "navy " << navy;
+            }
+            EXPECT_EQ(s.BLUE_NAVY, 4) << "BLUE's navy is put back";
+            EXPECT_EQ(s.F(navy, 1, 1) != 0 || s.F(navy, 1, 2) != 0, source == 0) << "class values for real sources only";
+            EXPECT_EQ(con::current_colour(), 6);
+            EXPECT_EQ(screen.cell(10, 0).colour, 3) << "RED's header";
+        }
+}
+
+}  // namespace
