@@ -151,3 +151,16 @@ TEST(Binary, TitleAndMenuThroughTheBuiltProgram) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StartUp, TheClockSecondsSelectTheRandomSequence) {
+    auto a = run_program(kelmat95_program(), "", 37);
+    auto b = run_program(kelmat95_program(), "", 37);
+    auto c = run_program(kelmat95_program(), "", 38);
+    EXPECT_EQ(a.console->random().state(), con::Random::kStart ^ 37u);
+    EXPECT_EQ(a.console->random().state(), b.console->random().state());
+    EXPECT_NE(a.console->random().state(), c.console->random().state());
+}
+
+}  // namespace

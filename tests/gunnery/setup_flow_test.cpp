@@ -254,3 +254,30 @@ TEST(ClassList, SeparatorLineUnderTheRealClasses) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ShipEntry, ModifiedAndDesignedShipsReachTheDesigner) {
+    Harness h;
+    // BLUE: one own design of era 5; the designer starts at navy 1's displacement texts.
+    auto run = h.run(kSetup + "1{ENTER}1" + "2{ENTER}3" + "3" + "5");
+    EXPECT_EQ(kelmat::current_block(), Block::DesignStart);
+    EXPECT_EQ(run.text_at(20, 2, 20), "設計画面は準備中です");
+    EXPECT_EQ(h.s().WORK_NAVY, 1);
+    EXPECT_EQ(h.s().data.read_text(), "67000") << "the read position the designer starts from";
+    // RED: two modified Dreadnoughts take their class's recorded state and names for now.
+    h.run(kSetup + "1{ENTER}1" + "2{ENTER}3" + "3" + "5" + "k" + "2" + "22{ENTER}2{ENTER}");
+    EXPECT_EQ(h.s().WORK_NAVY, 3);
+    EXPECT_EQ(h.s().SISTER_COUNT, 1);
+    h.s().data.restore_data("ReferenceDisplacement3");
+    const std::string first = h.s().data.read_text();
+    h.run(kSetup + "1{ENTER}1" + "2{ENTER}3" + "3" + "5" + "k" + "2" + "22{ENTER}2{ENTER}");
+    EXPECT_EQ(h.s().data.read_text(), first);
+    h.run(kSetup + "1{ENTER}1" + "2{ENTER}3" + "3" + "5" + "k" + "2" + "22{ENTER}2{ENTER}k");
+    EXPECT_EQ(kelmat::current_block(), Block::SaveScenario);
+    EXPECT_EQ(h.s().A(1, 2, 0), 186);
+    EXPECT_EQ(h.s().M(1, 2), "BELLEROPHON");
+    EXPECT_EQ(h.s().M(0, 1), "") << "an own design has no stored name";
+}
+
+}  // namespace
