@@ -95,6 +95,8 @@ Block DISK_ERROR_HANDLER(Kelmat& s, int error_number);
 
 // Designer: what every group passes through, and the real-class path.
 Block STORE_DISPLACEMENT(Kelmat& s);
+/// DESIGN_DISPLACEMENT into field 0 of every ship of the group.
+void store_group_displacement(Kelmat& s);
 /// Gun type, layout, speed, belt and deck of a real class taken unchanged, stored for the group.
 void store_real_class_values(Kelmat& s);
 /// CALC3: main-battery weight of gun type TT(13) in layout TT(14) into Z(0).

@@ -6,7 +6,6 @@
 namespace kelmat {
 
 using con::Col;
-using con::L;
 using con::Row;
 
 Block DESIGN_START(Kelmat& s) {
@@ -19,9 +18,7 @@ Block DESIGN_START(Kelmat& s) {
     if (s.SHIP_SOURCE == 1) {
         s.SHIP_IS_AS_BUILT = 0;
         s.DESIGN_DISPLACEMENT = s.K(s.CLASS_NAVY, s.CLASS_NO, 1);
-        const float last = con::store(L(s.SHIP_NO) + L(s.SISTER_COUNT));
-        for (float k = s.SHIP_NO; k <= last; k = con::store(L(k) + 1))
-            s.A(s.SIDE_NO, k, A_DISPLACEMENT) = s.DESIGN_DISPLACEMENT;
+        store_group_displacement(s);
         store_real_class_values(s);
         store_real_ship_ratio(s);
     }

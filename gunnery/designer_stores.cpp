@@ -54,8 +54,12 @@ void CALC3(Kelmat& s) {
     s.Z(0) = con::store(t.twins * L(s.W(1, g)) + t.triples * L(s.W(2, g)) + t.quads * L(s.W(3, g)));
 }
 
-Block STORE_DISPLACEMENT(Kelmat& s) {
+void store_group_displacement(Kelmat& s) {
     for_each_ship_of_group(s, [&](float k) { s.A(s.SIDE_NO, k, A_DISPLACEMENT) = s.DESIGN_DISPLACEMENT; });
+}
+
+Block STORE_DISPLACEMENT(Kelmat& s) {
+    store_group_displacement(s);
     if (s.SHIP_SOURCE == 0) {
         store_real_class_values(s);
         store_real_ship_ratio(s);
