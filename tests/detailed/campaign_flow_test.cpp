@@ -11,6 +11,14 @@ namespace {
 
 const con::Screen& screen_of(const testing_support::ProgramRun& run) { return run.screen(); }
 
+// Whether a pixel within one of (x, y) has the graphics colour.
+bool pixel_near(const con::Screen& s, int x, int y, int colour) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (s.pixel(x + dx, y + dy) == colour) return true;
+    return false;
+}
+
 }  // namespace
 
 TEST(CampaignStart, TitleAndQuestions) {
@@ -73,6 +81,9 @@ TEST(CampaignStart, EachScenarioReachesItsFirstQuestion) {
         EXPECT_TRUE(shows(s, 64, 8, "カリフォルニア", 3));
         EXPECT_TRUE(shows(s, 78, 15, "●", 2)) << "the mark of base 19 fills the last two columns";
         EXPECT_TRUE(shows(s, 54, 23, "ニューヘブリデス", 3)) << "row 23 is printed without scrolling";
+        // The route from base 5 to base 6: cyan once base 6 is held, else yellow (attackable).
+        EXPECT_TRUE(pixel_near(s, 344, 315, c.rabaul_held ? 11 : 13));
+        EXPECT_TRUE(pixel_near(s, 396, 324, c.rabaul_held ? 13 : 7)) << "the route on to base 11";
         if (c.practice) {
             EXPECT_TRUE(shows(s, 6, 2, "練習モードにしますか ?", 7));
             EXPECT_TRUE(shows(s, 2, 3, "（敵艦隊の位置が表示されます）", 7));
