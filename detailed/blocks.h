@@ -17,7 +17,12 @@ enum class Block {
     SaveStep,             ///< the save step: recount, then the question
     SavePrompt,           ///< SAVE_PROMPT
     WriteSaveFile,        ///< WRITE_SAVE_FILE
-    TurnOpening,          ///< TURN_OPENING
+    TurnOpening,          ///< TURN_OPENING: the commander's character, then the organisation
+    FleetOrganisation,    ///< the fleet-organisation phase (where "N" at its confirmation returns)
+    HarbourRaidLoading,   ///< HARBOUR_RAID_LOADING: the preset force's aircraft loads
+    TargetChoice,         ///< MOKUHYO and the branch on its answers
+    AlliedPlanning,       ///< ALLIED_PLANNING: the computer's Allied plan for the turn
+    SingleOperationOrder, ///< the single operation's order of battle (scenario 6)
     OperationsStart,      ///< OPERATIONS_START: the per-turn repair
     OperationsReset,      ///< OPERATIONS_RESET: the per-turn resets, then FLEET_LOOP
     FleetOperation,       ///< FLEET_LOOP's body for FLEET_NO: set-up, announcement, split
@@ -86,9 +91,22 @@ Block FINAL_RESULT(State& st);
 /// The final screen of the single operation, without a victory level; never returns.
 Block FINAL_RESULT_MAP(State& st);
 
-// The neighbouring subsystems' blocks (stand_ins.cpp until they are built).
-/// The turn opening: the Allied commander's character, then the operations.
+// Turn opening and fleet organisation (turn_opening.cpp, target_choice.cpp,
+// allied_planning.cpp, single_operation_order.cpp).
+/// The Allied commander's character, the penalty count-down and the losses' recount.
 Block TURN_OPENING(State& st);
+/// The base list, the reserve, HENSEI, the two checks and the player's confirmation.
+Block FLEET_ORGANISATION(State& st);
+/// The harbour-raid turn: only the preset force's aircraft loads, then the operations.
+Block HARBOUR_RAID_LOADING(State& st);
+/// MOKUHYO, then the operations, the Allied planning or the single operation's order of battle.
+Block TARGET_CHOICE(State& st);
+/// The Allied plan for the turn: carriers planned per fleet, then the ships that sail.
+Block ALLIED_PLANNING(State& st);
+/// Scenario 6: the turn from the target, the reserve, HENSEI2, the target's strength and aircraft.
+Block SINGLE_OPERATION_ORDER(State& st);
+
+// The operational day's blocks (stand_ins.cpp until they are built).
 /// The day loop's head: day 1.
 Block DAY_LOOP(State& st);
 /// A day of the operation.

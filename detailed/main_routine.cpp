@@ -21,6 +21,11 @@ Block run_block(State& st, Block block) {
         case Block::SavePrompt: return SAVE_PROMPT(st);
         case Block::WriteSaveFile: return WRITE_SAVE_FILE(st);
         case Block::TurnOpening: return TURN_OPENING(st);
+        case Block::FleetOrganisation: return FLEET_ORGANISATION(st);
+        case Block::HarbourRaidLoading: return HARBOUR_RAID_LOADING(st);
+        case Block::TargetChoice: return TARGET_CHOICE(st);
+        case Block::AlliedPlanning: return ALLIED_PLANNING(st);
+        case Block::SingleOperationOrder: return SINGLE_OPERATION_ORDER(st);
         case Block::OperationsStart: return OPERATIONS_START(st);
         case Block::OperationsReset: return OPERATIONS_RESET(st);
         case Block::FleetOperation: return FLEET_OPERATION(st);

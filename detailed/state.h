@@ -85,6 +85,11 @@ struct State {
     con::Table<float, 3> AT;             ///< objective base of air fleets 1-2
     con::Table<float, 2> HT;             ///< gun-battle fire concentration per side
 
+    // Fleet organisation and Allied planning.
+    con::Table<float, 5> E;              ///< HENSEI's fill counters: E(1), E(2) next battleship
+                                         ///< slot of fleets 1-2, E(3), E(4) next carrier slot
+    con::Table<float, 3> OC;             ///< Allied carriers planned against fleets 1-2
+
     // Operation tables, set up at each operation start.
     con::Table<float, 2, 9, 3, 6> F;     ///< aircraft aboard: side x slot 1-8 x type 0-2 x state 0-5
     con::Table<float, 4, 6> Q;           ///< objective base's aircraft: type 0-3 x state 0-5

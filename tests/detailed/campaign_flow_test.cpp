@@ -102,14 +102,14 @@ TEST(CampaignStart, PracticeQuestionLeadsToTheTurnOpening) {
 }
 
 TEST(Campaign, SaveQuestionFromTurnTwo) {
-    auto run = run_program(morva95f_program(), opening_keys(1) + "h");
+    auto run = run_program(morva95f_program(), opening_keys(1) + stay_home());
     const auto& s = run.screen();
     EXPECT_TRUE(shows(s, 11, 0, "第  2  ターン", 5));
     EXPECT_TRUE(shows(s, 6, 2, " 1 ターンまでの結果を", 7));
     EXPECT_TRUE(shows(s, 10, 3, "SAVE しますか ?", 7));
     EXPECT_TRUE(shows(s, 8, 4, "Input Y or N  ", 7));
     // Any other answer asks again on rows 2-4; the map and the banner stay.
-    auto again = run_program(morva95f_program(), opening_keys(1) + "h" + "yes{ENTER}{ENTER}");
+    auto again = run_program(morva95f_program(), opening_keys(1) + stay_home() + "yes{ENTER}{ENTER}");
     EXPECT_TRUE(shows(again.screen(), 8, 4, "Input Y or N  ", 7));
     EXPECT_EQ(text_at(again.screen(), 22, 4, 3), "   ");
     EXPECT_TRUE(shows(again.screen(), 11, 0, "第  2  ターン", 5));
@@ -143,7 +143,7 @@ TEST(Campaign, TwelveTurnsToTheFinalScreen) {
 }
 
 TEST(Campaign, SingleOperationEndsWithoutAVictoryLevel) {
-    auto run = run_program(morva95f_program(), opening_keys(6) + "nh");
+    auto run = run_program(morva95f_program(), opening_keys(6) + "n" + stay_home());
     const auto& s = run.screen();
     EXPECT_TRUE(shows(s, 4, 0, " 作戦", 7)) << "no objective: an empty name before \" 作戦\"";
     EXPECT_TRUE(shows(s, 1, 1, "WINDOW を閉じてください", 6));

@@ -34,11 +34,16 @@ inline std::string opening_keys(int scenario, char display = '5') {
     return std::string(1, display) + "n" + std::to_string(scenario);
 }
 
-/// Keys that play turns with the stand-in turn opening: the commander's key at the opening,
-/// then "N" at each later turn's save question.
+/// Keys of a turn opening in which no fleet sails: the commander's key, standby for every
+/// listed ship (at most 33; the spare "3"s are ignored by the confirmation), then "Y"; the
+/// target choice finds no carriers and asks nothing (with timed pauses).
+inline std::string stay_home() { return "h" + std::string(33, '3') + "y"; }
+
+/// Keys that play turns in which no fleet sails: the turn opening, then "N" at each later
+/// turn's save question.
 inline std::string play_turns(int turns) {
-    std::string keys = "h";
-    for (int i = 1; i < turns; ++i) keys += "n{ENTER}h";
+    std::string keys = stay_home();
+    for (int i = 1; i < turns; ++i) keys += "n{ENTER}" + stay_home();
     return keys;
 }
 

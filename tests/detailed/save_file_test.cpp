@@ -20,7 +20,7 @@ using testing_support::write_file;
 namespace {
 
 // Keys that save at the start of turn 2 of a new game of `scenario`.
-std::string save_at_turn_two(int scenario = 1) { return opening_keys(scenario) + "h" + "y{ENTER}"; }
+std::string save_at_turn_two(int scenario = 1) { return opening_keys(scenario) + stay_home() + "y{ENTER}"; }
 
 std::vector<std::string> lines_of(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -125,7 +125,7 @@ TEST(SaveFile, ReloadContinuesAtTheSavedTurn) {
     EXPECT_TRUE(shows(s, 11, 0, "第  2  ターン", 5));
     EXPECT_TRUE(shows(s, 6, 2, "連合軍指揮官の性格は ?", 7)) << "no save question on the first turn";
     // Play the resumed turn and save at the start of turn 3.
-    run_program(morva95f_program(), opening_keys(7) + "h" + "y{ENTER}");
+    run_program(morva95f_program(), opening_keys(7) + stay_home() + "y{ENTER}");
     const auto lines = lines_of(read_file("MORDATAF.DAT"));
     ASSERT_EQ(lines.size(), 358u);
     EXPECT_EQ(lines[0], " 3 ");
@@ -140,7 +140,7 @@ TEST(SaveFile, NegativeValueRoundTrips) {
     auto lines = saved_lines();
     lines[6 + 3 * 21] = "-3 ";  // the durability of Japanese ship 22
     write_file("MORDATAF.DAT", join_lines(lines));
-    run_program(morva95f_program(), opening_keys(7) + "h" + "y{ENTER}");
+    run_program(morva95f_program(), opening_keys(7) + stay_home() + "y{ENTER}");
     EXPECT_EQ(lines_of(read_file("MORDATAF.DAT"))[6 + 3 * 21], "-3 ");
 }
 
@@ -187,7 +187,7 @@ TEST(SaveFile, DamagedFileIsAFailedLoadThatLeavesNothingBehind) {
         write_file("MORDATAF.DAT", join_lines(lines));
         auto run = run_program(morva95f_program(), opening_keys(7));
         EXPECT_TRUE(shows(run.screen(), 57, 20, "Data File not found", 3));
-        run_program(morva95f_program(), opening_keys(7) + "1" + "h" + "y{ENTER}");
+        run_program(morva95f_program(), opening_keys(7) + "1" + stay_home() + "y{ENTER}");
         const auto saved = lines_of(read_file("MORDATAF.DAT"));
         ASSERT_EQ(saved.size(), 358u);
         EXPECT_EQ(saved[3], " 270 ") << "the new game starts from the built-in tables";
@@ -200,14 +200,14 @@ TEST(SaveFile, AnyValueTheProgramWritesLoads) {
     auto lines = saved_lines();
     lines[3] = " 999 ";
     write_file("MORDATAF.DAT", join_lines(lines));
-    run_program(morva95f_program(), opening_keys(7) + "h" + "y{ENTER}");
+    run_program(morva95f_program(), opening_keys(7) + stay_home() + "y{ENTER}");
     EXPECT_EQ(lines_of(read_file("MORDATAF.DAT"))[3], " 1089 ");
 }
 
 TEST(SaveFile, SecondSaveReplacesTheFirstWhole) {
     ScopedTempDir dir;
     write_file("MORDATAF.DAT", std::string(5000, 'x'));
-    run_program(morva95f_program(), save_at_turn_two() + "h" + "y{ENTER}");
+    run_program(morva95f_program(), save_at_turn_two() + stay_home() + "y{ENTER}");
     const auto lines = lines_of(read_file("MORDATAF.DAT"));
     ASSERT_EQ(lines.size(), 358u);
     EXPECT_EQ(lines[0], " 3 ");

@@ -11,6 +11,10 @@ using testing_support::ScopedTempDir;
 
 namespace {
 
+// A turn opening in which no fleet sails: the commander's key, standby for every listed ship,
+// the confirmation.
+const std::string kStayHome = "h" + std::string(33, '3') + "y";
+
 // The screen column at which `text` begins in a dumped line, -1 when absent.
 long column_of(const std::string& line, const std::string& text) {
     const auto pos = line.find(text);
@@ -36,7 +40,7 @@ TEST(Morva95fBinary, NewCampaignReachesTheTurnOpening) {
 
 TEST(Morva95fBinary, SaveAndReload) {
     ScopedTempDir dir;
-    auto save = run_binary("MORVA95F", "5n1hy{ENTER}");
+    auto save = run_binary("MORVA95F", "5n1" + kStayHome + "y{ENTER}");
     ASSERT_EQ(save.exit_code, 0) << save.err;
     const std::string bytes = read_file("MORDATAF.DAT");
     EXPECT_EQ(bytes.substr(0, 5), " 2 \r\n");
@@ -60,8 +64,8 @@ TEST(Morva95fBinary, DataFileNotFound) {
 
 TEST(Morva95fBinary, WholeCampaignToTheFinalScreen) {
     ScopedTempDir dir;
-    std::string keys = "5n1h";
-    for (int turn = 2; turn <= 12; ++turn) keys += "n{ENTER}h";
+    std::string keys = "5n1" + kStayHome;
+    for (int turn = 2; turn <= 12; ++turn) keys += "n{ENTER}" + kStayHome;
     auto run = run_binary("MORVA95F", keys);
     ASSERT_EQ(run.exit_code, 0) << run.err;
     EXPECT_EQ(column_of(dump_line(run.screen, 8), "WINDOW を閉じてください"), 1);
