@@ -113,7 +113,7 @@ TEST(ShipEntry, ClassQuestionAndClassList) {
     EXPECT_EQ(run.text_at(10, 0, 20), "BLUE NAVY          2");
     EXPECT_EQ(run.colour_at(10, 0), 5);
     EXPECT_EQ(run.text_at(45, 2, 9), "改大和(2)");
-    EXPECT_EQ(run.text_at(45, 23, 6), "仮称22") ;
+    EXPECT_EQ(run.text_at(45, 23, 4), "若狭");
     EXPECT_EQ(run.colour_at(45, 2), 6);
     EXPECT_EQ(run.text_at(8, 2, 37), "   1  番艦のクラスは  ?              ");
     EXPECT_EQ(run.text_at(16, 5, 13), "Input  1 - 22");
