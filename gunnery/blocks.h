@@ -106,6 +106,8 @@ void read_scenario_file(Kelmat& s);
 Block DISK_ERROR_HANDLER(Kelmat& s, int error_number);
 
 // Designer: what every group passes through, and the real-class path.
+/// The group's displacement into field 0; a real class taken unchanged then takes all its
+/// values and ends its group, any other group goes on to the main gun.
 Block STORE_DISPLACEMENT(Kelmat& s);
 /// DESIGN_DISPLACEMENT into field 0 of every ship of the group.
 void store_group_displacement(Kelmat& s);
@@ -125,7 +127,9 @@ float displacement_answer_value(const std::string& answer);
 void SHOW_REFERENCE_COLUMN(Kelmat& s);
 /// Blanks the prompt area: columns 2-44 of rows 3-23.
 void CLEAR_PROMPT_AREA(Kelmat& s);
+/// The main gun: the navy's calibres, the list of the 36 gun types, the answer 1-36.
 Block CALIBRE_STEP(Kelmat& s);
+/// The main-battery layout: the navy's layouts, the list of the 22, the answer; its weight.
 Block LAYOUT_STEP(Kelmat& s);
 /// The speed step, the machinery step and the store of the speed.
 Block SPEED_STEP(Kelmat& s);
@@ -134,7 +138,10 @@ Block SPEED_STEP(Kelmat& s);
 float speed_machinery_weight(const Kelmat& s, float speed);
 /// Cuts MACHINERY_WEIGHT by the factor of MACHINERY_TYPE (diesel, mixed, gas turbine).
 void apply_machinery_factor(Kelmat& s);
+/// The belt beside the reference guns' penetration and the readouts, the sloped question,
+/// and STORE_BELT.
 Block BELT_STEP(Kelmat& s);
+/// The deck beside the reference guns' penetration and the readouts, and STORE_DECK.
 Block DECK_STEP(Kelmat& s);
 /// Belt penetration in mm at `range` km of gun type TT(0), through CALC1 and PEN_COEF_A-C.
 con::real belt_penetration(Kelmat& s, float range);
@@ -154,7 +161,9 @@ void store_planned_displacement(Kelmat& s);
 void store_real_ship_ratio(Kelmat& s);
 /// The storing step's names: real-class ships get their stored names.
 void store_group_names(Kelmat& s);
+/// Moves SHIP_NO past the group and goes on to the next ship or the next side.
 Block SHIP_ENTRY_END(Kelmat& s);
+/// The designer's entry (working navy, displacement texts) and the displacement question.
 Block DESIGN_START(Kelmat& s);
 
 // Designer: the weight balance, the result and the choice.
@@ -173,6 +182,8 @@ void balance_weights(Kelmat& s);
 /// The iterations from DESIGN_DISPLACEMENT; each iteration's result is appended to `trail`
 /// when given. Sets PROPER_DISPLACEMENT only when the balance ends at a proper displacement.
 BalanceEnd iterate_displacement(Kelmat& s, std::vector<float>* trail = nullptr);
+/// The balance of a modified class or an own design, then the gun count and the result
+/// screen, or the first limit message.
 Block WEIGHT_BALANCE(Kelmat& s);
 /// The displacement-limit message: the first entry (the balance refused the design) goes
 /// back to SHIP_VALUES_START, the second (the proper displacement cannot be taken) to
@@ -182,9 +193,14 @@ Block DISPLACEMENT_LIMIT_MESSAGE(Kelmat& s, bool first_entry);
 void count_main_guns(Kelmat& s);
 /// The weight shares of main battery, armour and machinery in the proper displacement.
 void weight_shares(Kelmat& s);
+/// Proper and planned displacement, main battery, armour, the arrangement drawing and the
+/// weight shares; the second limit message when the proper displacement is too large.
 Block DESIGN_RESULT_SCREEN(Kelmat& s);
+/// The choice: 1 the proper displacement, 2 the planned one, 3 a new design of the group.
 Block DESIGN_CHOICE_MENU(Kelmat& s);
+/// The storing step with the proper displacement (the result screen again when it is too large).
 Block STORE_PROPER(Kelmat& s);
+/// The storing step with the planned displacement and its ratio to the proper one.
 Block STORE_PLANNED(Kelmat& s);
 /// SHUHOU: the plan view of the main battery of ship TT(15) (side x 100 + ship), its speed
 /// and the guns bearing ahead, astern and abeam.

@@ -5,7 +5,6 @@
 namespace kelmat {
 
 using con::Col;
-using con::L;
 using con::Row;
 
 namespace {

@@ -5,7 +5,6 @@
 namespace kelmat {
 
 using con::Col;
-using con::L;
 using con::Row;
 
 float displacement_answer_value(const std::string& answer) {
