@@ -1,6 +1,7 @@
 // kelmat95: what the designer stores for every group of ships - displacement, gun, layout
 // and main-battery weight, speed, belt and deck with the era's armour quality, displacement
-// ratio and names - with the path of a real class taken unchanged, which asks nothing.
+// ratio and names - with the path of a real class taken unchanged, which asks nothing, and
+// the storing step's end of a group.
 #include "gunnery/blocks.h"
 
 namespace kelmat {
@@ -19,24 +20,6 @@ void for_each_ship_of_group(Kelmat& s, Store store) {
         store(s.SISTER_NO);
 }
 
-// The gun's text for the result screen: calibre, " inch/", at most 6 bytes of the rest.
-void make_gun_text(Kelmat& s) {
-    const std::string& name = s.G(s.GUN_TYPE);
-    s.GUN_SLASH_POS = static_cast<float>(con::instr(name, "/"));
-    const long pos = static_cast<long>(s.GUN_SLASH_POS);
-    s.GUN_TEXT = con::left_string(name, pos - 1) + " inch/" + con::mid_string(name, pos + 1, 6);
-}
-
-// Twin, triple and quadruple turrets of each layout 1-22.
-struct TurretMakeUp {
-    int twins, triples, quads;
-};
-constexpr TurretMakeUp kMakeUp[23] = {
-    {0, 0, 0}, {2, 0, 0}, {3, 0, 0}, {0, 2, 0}, {4, 0, 0}, {4, 0, 0}, {0, 0, 2}, {0, 0, 2}, {0, 3, 0},
-    {0, 3, 0}, {5, 0, 0}, {5, 0, 0}, {2, 2, 0}, {1, 0, 2}, {6, 0, 0}, {6, 0, 0}, {6, 0, 0}, {0, 4, 0},
-    {0, 4, 0}, {0, 0, 3}, {2, 0, 2}, {2, 3, 0}, {0, 0, 4},
-};
-
 }  // namespace
 
 bool class_has_sloped_belt(float navy, float class_no) {
@@ -46,24 +29,27 @@ bool class_has_sloped_belt(float navy, float class_no) {
            (n == 3 && (c == 1 || c == 2 || c == 4 || c == 8)) || (n == 4 && c == 17);
 }
 
-void CALC3(Kelmat& s) {
-    const float g = s.TT(TT_LAYOUT_GUN);
-    long n = con::round_half_away(L(s.TT(TT_LAYOUT)));
-    if (n < 1 || n > 22) n = 1;  // no row: the weight of two twin turrets
-    const TurretMakeUp& t = kMakeUp[n];
-    s.Z(0) = con::store(t.twins * L(s.W(1, g)) + t.triples * L(s.W(2, g)) + t.quads * L(s.W(3, g)));
+void store_group_field(Kelmat& s, int field, float value) {
+    for_each_ship_of_group(s, [&](float k) { s.A(s.SIDE_NO, k, field) = value; });
 }
 
-void store_group_displacement(Kelmat& s) {
-    for_each_ship_of_group(s, [&](float k) { s.A(s.SIDE_NO, k, A_DISPLACEMENT) = s.DESIGN_DISPLACEMENT; });
+void store_group_displacement(Kelmat& s) { store_group_field(s, A_DISPLACEMENT, s.DESIGN_DISPLACEMENT); }
+
+void store_group_gun(Kelmat& s) {
+    // The gun's text for the result screen: calibre, " inch/", at most 6 bytes of the rest.
+    const std::string& name = s.G(s.GUN_TYPE);
+    s.GUN_SLASH_POS = static_cast<float>(con::instr(name, "/"));
+    const long pos = static_cast<long>(s.GUN_SLASH_POS);
+    s.GUN_TEXT = con::left_string(name, pos - 1) + " inch/" + con::mid_string(name, pos + 1, 6);
+    store_group_field(s, A_GUN_TYPE, s.GUN_TYPE);
 }
 
 Block STORE_DISPLACEMENT(Kelmat& s) {
     store_group_displacement(s);
-    if (s.SHIP_SOURCE == 0) {
-        store_real_class_values(s);
-        store_real_ship_ratio(s);
-    }
+    if (s.SHIP_SOURCE != 0) return Block::CalibreStep;
+    // A real class taken unchanged runs through the same stores without a screen.
+    store_real_class_values(s);
+    store_real_ship_ratio(s);
     store_group_names(s);
     return Block::ShipEntryEnd;
 }
@@ -71,8 +57,7 @@ Block STORE_DISPLACEMENT(Kelmat& s) {
 void store_real_class_values(Kelmat& s) {
     const float row = con::store(L(s.SHIP_IS_AS_BUILT) * 5 + L(s.CLASS_NAVY));
     s.GUN_TYPE = s.K(row, s.CLASS_NO, 2);
-    make_gun_text(s);
-    for_each_ship_of_group(s, [&](float k) { s.A(s.SIDE_NO, k, A_GUN_TYPE) = s.GUN_TYPE; });
+    store_group_gun(s);
 
     s.LAYOUT_NO = s.K(row, s.CLASS_NO, 3);
     for_each_ship_of_group(s, [&](float k) { s.A(s.SIDE_NO, k, A_LAYOUT) = s.LAYOUT_NO; });
@@ -140,6 +125,19 @@ void store_group_names(Kelmat& s) {
     for_each_ship_of_group(s, [&](float k) {
         s.M(s.SIDE_NO, k) = s.N(s.CLASS_NAVY, s.CLASS_NO, con::store(L(k) - L(s.SHIP_NO) + 1));
     });
+}
+
+Block STORE_PROPER(Kelmat& s) {
+    // A proper displacement of 1,000,000 t or more cannot be taken: the result screen again.
+    if (!store_proper_displacement(s)) return Block::DesignResultScreen;
+    store_group_names(s);
+    return Block::ShipEntryEnd;
+}
+
+Block STORE_PLANNED(Kelmat& s) {
+    store_planned_displacement(s);
+    store_group_names(s);
+    return Block::ShipEntryEnd;
 }
 
 Block SHIP_ENTRY_END(Kelmat& s) {

@@ -29,6 +29,16 @@ Block run_block(Kelmat& s, Block b) {
         case Block::ShipValuesStart: return SHIP_VALUES_START(s);
         case Block::DesignStart: return DESIGN_START(s);
         case Block::StoreDisplacement: return STORE_DISPLACEMENT(s);
+        case Block::CalibreStep: return CALIBRE_STEP(s);
+        case Block::LayoutStep: return LAYOUT_STEP(s);
+        case Block::SpeedStep: return SPEED_STEP(s);
+        case Block::BeltStep: return BELT_STEP(s);
+        case Block::DeckStep: return DECK_STEP(s);
+        case Block::WeightBalance: return WEIGHT_BALANCE(s);
+        case Block::DesignResultScreen: return DESIGN_RESULT_SCREEN(s);
+        case Block::DesignChoiceMenu: return DESIGN_CHOICE_MENU(s);
+        case Block::StoreProper: return STORE_PROPER(s);
+        case Block::StorePlanned: return STORE_PLANNED(s);
         case Block::ShipEntryEnd: return SHIP_ENTRY_END(s);
         case Block::SaveScenario: return SAVE_SCENARIO(s);
         case Block::WriteScenario: return WRITE_SCENARIO(s);

@@ -97,6 +97,20 @@ struct Kelmat {
     float PROPER_DISPLACEMENT = 0;
     std::string GUN_TEXT;
 
+    // Designer scalars of a modified class or an own design. Nothing resets them between
+    // groups: each step sets what it needs before a later one reads it.
+    std::string DISPLACEMENT_TEXT;         ///< the typed displacement answer
+    float MACHINERY_WEIGHT = 0;            ///< t, for the chosen speed and machinery
+    float BELT_MM = 0, DECK_MM = 0;        ///< thicknesses as answered, mm
+    float BELT_TONS = 0;                   ///< weight of the answered belt, t
+    float PEN_COEF_A = 0, PEN_COEF_B = 0, PEN_COEF_C = 0;  ///< copies of TT(1..3)
+    float BELT_WEIGHT_BASE = 0, DECK_WEIGHT_BASE = 0;      ///< mm x weight constants
+    float ARMOUR_WEIGHT_BASE = 0, MACHINERY_WEIGHT_BASE = 0;  ///< t at 35,000 t
+    float TRIAL_DISPLACEMENT = 0, ITERATED_DISPLACEMENT = 0;  ///< 100 t, the balance's iteration
+    float SIZE_FACTOR = 0;                 ///< size factor of the displacement iterated last
+    float MAIN_GUN_COUNT = 0;              ///< main guns of the layout
+    float MAIN_BATTERY_SHARE = 0, ARMOUR_SHARE = 0, MACHINERY_SHARE = 0;  ///< percent
+
     // Loop counters of the main routine.
     float LOOP_I = 0, LOOP_J = 0, LOOP_K = 0, LOOP_L = 0, LOOP_M = 0;
 };

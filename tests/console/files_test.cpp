@@ -18,15 +18,6 @@ bool any_partial_file() {
     return false;
 }
 
-int error_of(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const con::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 TEST(Files, PrintWritesWhatTheScreenWouldShowWithCrLf) {
     ScopedTempDir dir;
     ScopedConsole sc;
@@ -64,8 +55,8 @@ TEST(Files, InputReadsItemsAtCommasAndLineEnds) {
     EXPECT_EQ(s, "");
     con::input_from_file(1, v);
     EXPECT_EQ(v, 1e6f);
-    EXPECT_EQ(error_of([&] { con::input_from_file(1, v); }), 13);
-    EXPECT_EQ(error_of([&] { con::input_from_file(1, v); }), con::err::kInputPastEnd);
+    EXPECT_EQ(error_number_of([&] { con::input_from_file(1, v); }), 13);
+    EXPECT_EQ(error_number_of([&] { con::input_from_file(1, v); }), con::err::kInputPastEnd);
     con::close_files();
 }
 
@@ -73,7 +64,7 @@ TEST(Files, OpeningAnExistingFileForOutputFailsAndLeavesItAlone) {
     ScopedTempDir dir;
     ScopedConsole sc;
     write_file("A-DATA.DAT", "old");
-    EXPECT_EQ(error_of([] { con::open_file(1, con::FileMode::Output, "A-DATA.DAT"); }), 64);
+    EXPECT_EQ(error_number_of([] { con::open_file(1, con::FileMode::Output, "A-DATA.DAT"); }), 64);
     EXPECT_EQ(read_file("A-DATA.DAT"), "old");
     // Replace is allowed only when asked for, and takes effect only at the close.
     con::open_file(1, con::FileMode::Output, "A-DATA.DAT", con::Existing::Replace);
@@ -86,8 +77,8 @@ TEST(Files, OpeningAnExistingFileForOutputFailsAndLeavesItAlone) {
 TEST(Files, MissingFileForInputAndKill) {
     ScopedTempDir dir;
     ScopedConsole sc;
-    EXPECT_EQ(error_of([] { con::open_file(1, con::FileMode::Input, "NONE.DAT"); }), 63);
-    EXPECT_EQ(error_of([] { con::kill_file("NONE.DAT"); }), 63);
+    EXPECT_EQ(error_number_of([] { con::open_file(1, con::FileMode::Input, "NONE.DAT"); }), 63);
+    EXPECT_EQ(error_number_of([] { con::kill_file("NONE.DAT"); }), 63);
     write_file("K.DAT", "x");
     con::kill_file("K.DAT");
     EXPECT_FALSE(con::file_exists("K.DAT"));
@@ -117,7 +108,7 @@ TEST(Files, HostFailuresMapToTheProgramsErrorNumbers) {
         write_file("IN.DAT", "1\r\n");
         write_file("GONE.DAT", "1\r\n");
         sc.console().files().inject_failure(c.op, c.host_errno);
-        int got = error_of([&] {
+        int got = error_number_of([&] {
             switch (c.op) {
                 case con::FileOp::OpenInput: con::open_file(1, con::FileMode::Input, "IN.DAT"); break;
                 case con::FileOp::Kill: con::kill_file("GONE.DAT"); break;
@@ -151,8 +142,8 @@ TEST(Files, AbandonedOutputLeavesTheOldFileAndNoPartialOne) {
 TEST(Files, NameInAMissingDirectoryIsAnUnavailableDevice) {
     ScopedTempDir dir;
     ScopedConsole sc;
-    EXPECT_EQ(error_of([] { con::open_file(1, con::FileMode::Output, "NO/SUCH.DAT"); }), 60);
-    EXPECT_EQ(error_of([] { con::open_file(1, con::FileMode::Input, "NO/SUCH.DAT"); }), 63);
+    EXPECT_EQ(error_number_of([] { con::open_file(1, con::FileMode::Output, "NO/SUCH.DAT"); }), 60);
+    EXPECT_EQ(error_number_of([] { con::open_file(1, con::FileMode::Input, "NO/SUCH.DAT"); }), 63);
 }
 
 }  // namespace

@@ -5,16 +5,9 @@
 #include "console/records.h"
 #include "tests/test_support.h"
 
-namespace {
+using testing_support::error_number_of;
 
-int error_of(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const con::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
+namespace {
 
 TEST(Records, ReadsRunFromRecordToRecordAndGroupsAreRestorePoints) {
     con::RecordSet set("ships.txt",
@@ -36,7 +29,7 @@ TEST(Records, ReadsRunFromRecordToRecordAndGroupsAreRestorePoints) {
     EXPECT_EQ(set.read_text(), "950?");
     EXPECT_EQ(set.read_text(), "");
     EXPECT_EQ(set.read_text(), "a,\"b\"");
-    EXPECT_EQ(error_of([&] { set.read_text(); }), 4);
+    EXPECT_EQ(error_number_of([&] { set.read_text(); }), 4);
     set.restore_data("MapOutline");
     EXPECT_EQ(set.read_text(), "1");  // a number item read as text gives its text
     set.restore_data();
@@ -46,7 +39,7 @@ TEST(Records, ReadsRunFromRecordToRecordAndGroupsAreRestorePoints) {
 TEST(Records, TextIntoANumberIsErrorThirteenAndThePositionStays) {
     con::RecordSet set("t.txt", "ABC,5\n");
     float v = 0;
-    EXPECT_EQ(error_of([&] { set.read_data(v); }), 13);
+    EXPECT_EQ(error_number_of([&] { set.read_data(v); }), 13);
     EXPECT_EQ(set.read_text(), "ABC");
     EXPECT_EQ(set.read_number(), 5.0f);
 }
@@ -62,7 +55,7 @@ TEST(Records, LineEndsOfEveryKind) {
         con::RecordSet set(c.name, c.text);
         EXPECT_EQ(set.remaining(), c.items) << c.name;
         for (std::size_t i = 0; i < c.items; ++i) EXPECT_EQ(set.read_number(), static_cast<float>(i + 1)) << c.name;
-        EXPECT_EQ(error_of([&] { set.read_number(); }), 4) << c.name;
+        EXPECT_EQ(error_number_of([&] { set.read_number(); }), 4) << c.name;
     }
 }
 

@@ -2,6 +2,8 @@
 // reading of numbers from text.
 #include <gtest/gtest.h>
 
+#include "tests/test_support.h"
+
 #include <string>
 
 #include "console/errors.h"
@@ -22,14 +24,7 @@ std::string hex(std::string_view text) {
     return out;
 }
 
-int error_number_of(void (*call)()) {
-    try {
-        call();
-    } catch (const con::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testing_support::error_number_of;
 
 TEST(TextWidth, CountsCp932BytesNotUnicodeWidths) {
     struct Case {

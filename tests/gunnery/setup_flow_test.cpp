@@ -113,7 +113,7 @@ TEST(ShipEntry, ClassQuestionAndClassList) {
     EXPECT_EQ(run.text_at(10, 0, 20), "BLUE NAVY          2");
     EXPECT_EQ(run.colour_at(10, 0), 5);
     EXPECT_EQ(run.text_at(45, 2, 9), "改大和(2)");
-    EXPECT_EQ(run.text_at(45, 23, 6), "仮称22") ;
+    EXPECT_EQ(run.text_at(45, 23, 4), "若狭");
     EXPECT_EQ(run.colour_at(45, 2), 6);
     EXPECT_EQ(run.text_at(8, 2, 37), "   1  番艦のクラスは  ?              ");
     EXPECT_EQ(run.text_at(16, 5, 13), "Input  1 - 22");
@@ -262,20 +262,25 @@ TEST(ShipEntry, ModifiedAndDesignedShipsReachTheDesigner) {
     // BLUE: one own design of era 5; the designer starts at navy 1's displacement texts.
     auto run = h.run(kSetup + "1{ENTER}1" + "2{ENTER}3" + "3" + "5");
     EXPECT_EQ(kelmat::current_block(), Block::DesignStart);
-    EXPECT_EQ(run.text_at(20, 2, 20), "設計画面は準備中です");
+    EXPECT_EQ(run.text_at(8, 2, 24), "   1  番艦の 排水量は　?");
+    EXPECT_EQ(run.text_at(68, 2, 5), "67000");
     EXPECT_EQ(h.s().WORK_NAVY, 1);
-    EXPECT_EQ(h.s().data.read_text(), "67000") << "the read position the designer starts from";
-    // RED: two modified Dreadnoughts take their class's recorded state and names for now.
-    h.run(kSetup + "1{ENTER}1" + "2{ENTER}3" + "3" + "5" + "k" + "2" + "22{ENTER}2{ENTER}");
+    EXPECT_EQ(h.s().data.read_text(), "20/45") << "the calibre texts follow the displacement texts";
+    // RED: two modified Dreadnoughts show navy 3's texts and take their class's names.
+    const std::string blue_design = "450{ENTER}21{ENTER}8{ENTER}30{ENTER}1" "400{ENTER}n200{ENTER}1{ENTER}";
+    const std::string red = "k" + std::string("2") + "22{ENTER}2{ENTER}";
+    auto red_run = h.run(kSetup + "1{ENTER}1" + "2{ENTER}3" + "3" + "5" + blue_design + red);
     EXPECT_EQ(h.s().WORK_NAVY, 3);
     EXPECT_EQ(h.s().SISTER_COUNT, 1);
     h.s().data.restore_data("ReferenceDisplacement3");
-    const std::string first = h.s().data.read_text();
-    h.run(kSetup + "1{ENTER}1" + "2{ENTER}3" + "3" + "5" + "k" + "2" + "22{ENTER}2{ENTER}");
-    EXPECT_EQ(h.s().data.read_text(), first);
-    h.run(kSetup + "1{ENTER}1" + "2{ENTER}3" + "3" + "5" + "k" + "2" + "22{ENTER}2{ENTER}k");
+    for (int i = 1; i <= 22; ++i) {
+        const std::string text = h.s().data.read_text();
+        EXPECT_EQ(red_run.text_at(68, i + 1, static_cast<int>(con::byte_length(text))), text) << i;
+    }
+    h.run(kSetup + "1{ENTER}1" + "2{ENTER}3" + "3" + "5" + blue_design + red +
+          "200{ENTER}7{ENTER}11{ENTER}21{ENTER}250{ENTER}100{ENTER}2{ENTER}");
     EXPECT_EQ(kelmat::current_block(), Block::SaveScenario);
-    EXPECT_EQ(h.s().A(1, 2, 0), 186);
+    EXPECT_EQ(h.s().A(1, 2, 0), 200) << "the planned displacement taken";
     EXPECT_EQ(h.s().M(1, 2), "BELLEROPHON");
     EXPECT_EQ(h.s().M(0, 1), "") << "an own design has no stored name";
 }
