@@ -35,7 +35,7 @@ void first_split(State& st, int p, int q, con::real n) {
     }
 }
 
-// Item 8 of the review: fleet f is left unopposed and the other fleet's plan is settled afresh.
+// The review's last case: fleet f is left unopposed and the other fleet's plan is settled afresh.
 void leave_unopposed(State& st, int f, con::real n) {
     const float o = st.AT(3 - f);
     const con::real other_cv = con::L(st.CV(0, 3 - f));
