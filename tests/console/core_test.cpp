@@ -1,6 +1,8 @@
 // First checks of the console core: the generator, the screen rules, key scripts.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/test_support.h"
 
 using namespace testing_support;
@@ -24,4 +26,31 @@ TEST(Table, IndicesAreCheckedAndRealsRoundHalfAway) {
             EXPECT_EQ(e.number(), con::err::kSubscript);
         }
     }
+}
+
+TEST(Runner, AnErrorNoHandlerTakesGetsTheConsolesReport) {
+    con::ProgramInfo info{"TEST", "Testmod", [] {
+                              con::locate(con::Col(0), con::Row(5));
+                              con::print_string_item("before");
+                              con::locate(con::Col(80), con::Row(0));  // off the grid: error 5
+                          }};
+    testing_support::ProgramRun run = testing_support::run_program(info, "");
+    EXPECT_EQ(run.result.error_number, con::err::kIllegalCall);
+    EXPECT_NE(run.result.exit_code, 0);
+    EXPECT_EQ(run.row(6).substr(0, 9), "Testmod [");
+    EXPECT_NE(run.row(6).find("行]:エラー[5]"), std::string::npos) << run.row(6);
+    EXPECT_EQ(run.row(7), "任意のキーを押してください");
+}
+
+TEST(Runner, EndProgramAbandonsOpenOutputFiles) {
+    testing_support::ScopedTempDir dir;
+    con::ProgramInfo info{"TEST", "Testmod", [] {
+                              con::open_file(1, con::FileMode::Output, "HALF.DAT");
+                              con::print_to_file(1, 1.0f);
+                              con::end_program();
+                          }};
+    testing_support::ProgramRun run = testing_support::run_program(info, "");
+    EXPECT_EQ(run.result.exit_code, 0);
+    EXPECT_EQ(run.result.reason, con::ProgramEnd::Reason::Ended);
+    EXPECT_FALSE(std::filesystem::exists("HALF.DAT"));
 }
