@@ -14,6 +14,7 @@
 #include "console/random.h"
 #include "console/records.h"
 #include "console/screen.h"
+#include "console/table.h"
 #include "console/text.h"
 
 namespace con {

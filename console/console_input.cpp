@@ -79,6 +79,7 @@ void Console::show_retry_message(int column, int row) {
     screen_.write(kRetryMessage);
     present_if_changed();
     for (int i = 0; i < kRetryTicks && keys_.empty(); ++i) {
+        log_.busy_micros += 10000;
         backend_->sleep_micros(10000, *this);
         enter_call();
     }

@@ -43,7 +43,7 @@ std::string concat_strings(std::string_view a, std::string_view b);
 /// n blanks (n <= 0 gives "").
 std::string space_string(long n);
 /// The one-byte text of a code 0-255 (a code above 127 gives that lone CP932 byte, or the
-/// half-width katakana it stands for).
+/// half-width katakana it stands for); any other code raises error 5.
 std::string chr_string(long code);
 /// The code of the first byte of a text (0 for "").
 int asc(std::string_view s);

@@ -1,18 +1,13 @@
-// kelmat95: the main routine (for now a placeholder screen that waits for a key).
+// kelmat95: the program as the runner starts it - a fresh state, then the main routine.
 #include "gunnery/program.h"
 
-#include "console/console.h"
+#include "gunnery/blocks.h"
 
 namespace {
 
 void main_routine() {
-    con::clear_screen(0);
-    con::color(7);
-    con::print_at(con::Col(30), con::Row(10), "kelmat95");
-    con::print_at(con::Col(30), con::Row(12), "戦艦砲戦シミュレータ");
-    con::color(6);
-    con::print_at(con::Col(30), con::Row(20), "Hit Any Key");
-    con::wait_key_string();
+    auto state = kelmat::make_state();
+    kelmat::run_main_routine(*state, kelmat::Block::StartUp);
 }
 
 }  // namespace

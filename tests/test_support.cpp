@@ -130,6 +130,15 @@ ScopedTempDir::~ScopedTempDir() {
     if (std::system(cmd.c_str()) != 0) std::perror("rm");
 }
 
+int error_number_of(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const con::RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
 void expect_golden(const std::string& actual, const std::string& reference) {
     std::string path = std::string(SOURCE_DIR) + "/tests/" + reference;
     const char* update = std::getenv("UPDATE_GOLDEN");

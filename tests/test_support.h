@@ -1,6 +1,7 @@
 // Helpers shared by the test suites: a headless console, program runs in-process and through
 // the built binaries, temporary directories, screen queries and reference files.
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -68,6 +69,9 @@ std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& bytes);
 /// Line `n` (0-based) of a text dump.
 std::string dump_line(const std::string& dump, int n);
+
+/// The number of the run-time error that `call` raises (0 when it raises none).
+int error_number_of(const std::function<void()>& call);
 
 /// Compares `actual` with the reference file (path relative to the source tree's tests/).
 /// With UPDATE_GOLDEN=1 in the environment the reference is rewritten instead.

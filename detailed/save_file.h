@@ -1,0 +1,26 @@
+// MORVA95F: the campaign save file MORDATAF.DAT: 358 numbers, one per line, in a fixed order.
+#pragma once
+#include <array>
+
+#include "detailed/state.h"
+
+namespace morva95f {
+
+/// Number of values in the save file.
+inline constexpr int kSaveValues = 358;
+/// The save file's values in file order (value n of the layout at index n - 1).
+using SaveValues = std::array<float, kSaveValues>;
+/// The save file's name.
+inline constexpr const char* kSaveFileName = "MORDATAF.DAT";
+
+/// The values a save writes: the turn about to open, the Allied sinkings, the reserve, ship
+/// attributes 0, 7, 8 of both sides' rows 1-42, base columns 1-4, HW(0), VS and the scenario.
+SaveValues save_values(const State& st);
+/// Whether loaded values make a campaign the program could have saved: every value finite,
+/// and each value that later selects or indexes something within the range the program writes.
+bool save_values_valid(const SaveValues& v);
+/// Puts loaded values 4-358 into their places and values 1-3 into TT_TURN,
+/// TT_ALLIED_CV_SUNK and TT_ALLIED_BB_SUNK.
+void restore_save_values(State& st, const SaveValues& v);
+
+}  // namespace morva95f

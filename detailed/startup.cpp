@@ -1,0 +1,132 @@
+// MORVA95F: the start-up: random seed, the two handlers, the built-in tables, the title, the
+// display-time and aircraft-type questions, the scenario menu and the first strategic map.
+#include "console/console.h"
+#include "detailed/blocks.h"
+#include "detailed/display_time.h"
+#include "detailed/route_network.h"
+#include "detailed/routines.h"
+#include "detailed/strategic_map.h"
+
+namespace morva95f {
+namespace {
+
+const char* const kScenarioItems[7] = {
+    "１　  １ターンから自由に作戦する",     "２　  １ターンに真珠湾を自分で攻撃する",
+    "３　  １ターンは史実と同じ結果とする", "４　  仮想シナリオで自由に作戦する",
+    "５　  仮想シナリオで真珠湾攻撃を行う", "６  　単独の作戦のみのシナリオを行う",
+    "７    セーブしたシナリオの続きを行う",
+};
+
+void show_title_and_display_question() {
+    con::clear_screen(0);
+    con::color(2);
+    con::print_at(con::Col(24), con::Row(1), "Morvane  for WINDOWS 95");
+    con::color(4);
+    con::print_at(con::Col(30), con::Row(3), "詳細モード       Ver. 3.0B");
+    con::color(7);
+    con::print_at(con::Col(26), con::Row(7), "結果の表示時間はどのくらい ?");
+    con::print_at(con::Col(30), con::Row(9), "( ０ 短  -  ９ 長 )");
+    con::color(6);
+    con::print_at(con::Col(32), con::Row(15), "Hit 0 - 9 Key ");
+    con::print_at(con::Col(34), con::Row(11), "9 では何かのキーを押すまで表示したまま停止");
+    con::color(5);
+    con::print_at(con::Col(10), con::Row(13), "(ゲーム中でも f.1 Key を押したあと 0 - 9 Key を押せば変更できます)");
+}
+
+// Every key answers: "0" one tick, "9" key mode, a digit 1-8 2 x 2^d ticks, any other key 2.
+void take_display_time(State& st, const std::string& key) {
+    if (key == "0") {
+        st.TT(TT_WAIT) = 1;
+    } else if (key == "9") {
+        st.DISPLAY_TIME = 9;
+        st.TT(TT_COMMENT_KEY) = 1;
+    } else {
+        st.DISPLAY_TIME = con::store(con::val(key));
+        morva::SET_DISPLAY_TIME(st.TT, st.DISPLAY_TIME);
+    }
+}
+
+void ask_aircraft_types(State& st) {
+    con::color(7);
+    con::print_at(con::Col(26), con::Row(18), "搭載機の機種は自分で決める ?");
+    con::color(6);
+    con::print_at(con::Col(32), con::Row(20), "Hit Y - N Key");
+    con::print_at(con::Col(26), con::Row(22), "通常は N を選択してください");
+    for (;;) {
+        const std::string key = WAIT_KEY(st);
+        if (key == "Y" || key == "y") {
+            st.TT(TT_CHOOSE_LOADS) = 1;
+            return;
+        }
+        if (key == "N" || key == "n") {
+            st.TT(TT_CHOOSE_LOADS) = 0;
+            return;
+        }
+    }
+}
+
+void show_scenario_menu() {
+    for (int row = 4; row <= 23; ++row) con::print_at(con::Col(0), con::Row(row), con::space_string(78));
+    con::color(6);
+    for (int k = 1; k <= 7; ++k) con::print_at(con::Col(18), con::Row(2 * k + 6), kScenarioItems[k - 1]);
+    con::color(7);
+    con::print_at(con::Col(24), con::Row(6), "どのシナリオにしますか ?");
+    con::print_at(con::Col(30), con::Row(23), "Hit 1 - 7 Key");
+}
+
+}  // namespace
+
+Block STARTUP(State& st) {
+    con::randomize(static_cast<std::uint32_t>(con::val(con::right_string(con::time_string(), 2))));
+    con::on_error_goto(true);
+    con::on_key_gosub(1, [&st] { FKEY_HANDLER(st); });
+    con::key_switch(1, con::TrapState::On);
+    st.TURN_NO = 1;
+    st.ALLIED_CV_SUNK = 0;
+    st.ALLIED_BB_SUNK = 0;
+    MENU(st);
+    st.HT(0) = 1;
+    st.HT(1) = 1;
+    st.P(0, 3) = 15;
+    for (int k = 0; k <= 8; ++k) st.HW(k) = 0;
+    for (int k = 0; k <= 6; ++k) st.VS(0, k) = st.VS(1, k) = 0;
+    show_title_and_display_question();
+    take_display_time(st, WAIT_KEY(st));
+    ask_aircraft_types(st);
+    show_scenario_menu();
+    return Block::ScenarioChoice;
+}
+
+Block SCENARIO_CHOICE(State& st) {
+    for (;;) {
+        st.SCENARIO_NO = con::store(con::val(WAIT_KEY(st)));
+        if (st.SCENARIO_NO >= 1 && st.SCENARIO_NO <= 7) break;
+    }
+    if (st.SCENARIO_NO < 7) st.TT(TT_SAVED_SCENARIO) = st.SCENARIO_NO;
+    st.TT(TT_SCENARIO) = st.SCENARIO_NO;
+    con::locate(con::Col(57), con::Row(con::L(st.SCENARIO_NO) * 2 + 6));
+    con::print_string_item("OK");
+    st.LOAD_MODE = 1;
+    st.GAME_RESUMED = 0;
+    if (st.SCENARIO_NO == 7) {
+        YOMIKOMI(st);
+        st.GAME_RESUMED = 1;
+        st.TURN_NO = st.TT(TT_TURN);
+        st.ALLIED_CV_SUNK = st.TT(TT_ALLIED_CV_SUNK);
+        st.ALLIED_BB_SUNK = st.TT(TT_ALLIED_BB_SUNK);
+    } else if (st.SCENARIO_NO == 3) {
+        st.P(6, 1) = 0;
+        st.TURN_NO = 2;
+    }
+    morva::DRAW_STRATEGIC_MAP(st.DATA, st.P, st.TX);
+    morva::MAPS(st.TT, st.P);
+    con::color(5);
+    con::locate(con::Col(11), con::Row(0));
+    con::print_string_item("第 ");
+    con::print_single_item(st.TURN_NO);
+    con::print_string_item(" ターン");
+    con::color(7);
+    return st.GAME_RESUMED == 1 ? Block::TurnOpening : Block::PracticeQuestion;
+}
+
+}  // namespace morva95f

@@ -1,0 +1,137 @@
+// MORVA95F: the program's state: the parameter vector `TT`, the main routine's scalars and the
+// global tables under their own names, every table checked on each access.
+#pragma once
+#include <string>
+
+#include "console/records.h"
+#include "console/table.h"
+#include "detailed/shared_slots.h"
+
+namespace morva95f {
+
+using morva::TT_ATTACKABLE;
+using morva::TT_BASE_QUERY;
+using morva::TT_FLEET;
+using morva::TT_WAIT;
+
+// Slots of `TT`, the parameter vector through which the main routine hands values to the
+// routines and takes their results back (slot 9 carries nothing).
+inline constexpr int TT_TURN = 0;              ///< turn 1-12 (copy of TURN_NO)
+inline constexpr int TT_DAY = 1;               ///< day of the operation 1-3
+inline constexpr int TT_SUBTURN = 2;           ///< hour step 1-21; 0 before the first
+inline constexpr int TT_GUN_SUBTURN = 3;       ///< round of the gun battle
+inline constexpr int TT_SCENARIO = 4;          ///< scenario 1-7 (7 in a resumed campaign)
+inline constexpr int TT_CHARACTER = 6;         ///< Allied commander in this operation, +1 / -1
+inline constexpr int TT_ALLIED_CV_AFLOAT = 7;  ///< Allied carriers afloat after the last strike
+inline constexpr int TT_RANGE_START = 8;       ///< gun-battle range at its start
+inline constexpr int TT_GAME_OVER = 11;        ///< 1 = the war ends with this turn
+inline constexpr int TT_TARGET_TF = 12;        ///< Allied task force under attack
+inline constexpr int TT_HARBOUR_STRIKE = 13;   ///< harbour-raid state (copy of PEARL_HARBOR_TURN)
+inline constexpr int TT_AA_SHOTS = 16;         ///< anti-aircraft strength against a strike
+inline constexpr int TT_ALLIED_CV_SUNK = 17;   ///< Allied carriers sunk, as read from the save
+inline constexpr int TT_ALLIED_BB_SUNK = 18;   ///< Allied battleships sunk, as read from the save
+inline constexpr int TT_GROUP_SOURCE = 19;     ///< source of the air group being advanced
+inline constexpr int TT_GROUP_HOUR = 20;       ///< launch hour of that air group
+inline constexpr int TT_GUN_GROUP = 21;        ///< group whose speed SP2 sets
+inline constexpr int TT_SEARCH_FLYING = 22;    ///< 1 = a search plane flew this hour
+inline constexpr int TT_FIGHTER_SPLIT = 23;    ///< patrol's high/low split 1-7
+inline constexpr int TT_AA_SPLIT = 24;         ///< anti-aircraft high/low split 1-7
+inline constexpr int TT_BASE_STRUCK = 25;      ///< 1 once a strike reached the objective
+inline constexpr int TT_MAP_SHOWN = 26;        ///< map flag of the hour
+inline constexpr int TT_SAVED_SCENARIO = 27;   ///< the campaign's scenario 1-6
+inline constexpr int TT_PRACTICE = 28;         ///< 1 = practice mode (scenario 6 only)
+inline constexpr int TT_COMMENT_KEY = 29;      ///< 1 = message pauses wait for a key
+inline constexpr int TT_CHOOSE_LOADS = 30;     ///< 1 = the player picks the aircraft loads
+
+/// The detailed game's parameter vector.
+using ParamVector = con::Table<float, 31>;
+/// The ship table: side 0-1 x ship 0-42 x attribute 0-20 (one `ShipRecord` per ship).
+using ShipTable = con::Table<float, 2, 43, 21>;
+/// Ship names, side x ship.
+using ShipNames = con::Table<std::string, 2, 43>;
+/// The base table: base 0-21 x column 0-7 (one `BaseRecord` per base).
+using BaseTable = con::Table<float, 22, 8>;
+/// Base names 1-21.
+using BaseNames = con::Table<std::string, 22>;
+/// Carrier lists C(side, fleet, slot 1-8).
+using CarrierLists = con::Table<float, 3, 3, 9>;
+/// Counts per side and fleet (CV, BB).
+using FleetCounts = con::Table<float, 3, 3>;
+
+/// Everything MORVA95F keeps for the whole run. Every number is a 4-byte float, 0 at start;
+/// every text empty.
+struct State {
+    /// A state with every number 0 and every text empty, and the stored records at hand.
+    State();
+
+    con::RecordSet DATA;  ///< the stored data records (MapOutline, BuiltInTables) and read position
+
+    ParamVector TT;  ///< the parameter vector, slots 0-30
+
+    // Campaign tables.
+    ShipTable A;     ///< the ship table
+    ShipNames MX;    ///< the ship names
+    BaseTable P;     ///< the base table
+    BaseNames TX;    ///< the base names
+    con::Table<float, 11, 5> Z;          ///< aircraft types 1-10, columns 1-4
+    con::Table<std::string, 11> NX;      ///< aircraft type names 1-10
+    con::Table<float, 4, 4> V;           ///< reserve V(t,0), fleet loads V(t,f), AA sums V(f,3)
+    con::Table<float, 2, 7> VS;          ///< aircraft lost per side and kind
+    con::Table<float, 9> HW;             ///< harbour-raid data
+    CarrierLists C;                      ///< carrier lists C(side, fleet, slot 1-8)
+    FleetCounts CV;                      ///< carriers per side and fleet
+    con::Table<float, 3, 3, 28> G;       ///< battleship lists G(side, fleet, slot 1-27)
+    FleetCounts BB;                      ///< battleships per side and fleet
+    con::Table<float, 3> AT;             ///< objective base of air fleets 1-2
+    con::Table<float, 2> HT;             ///< gun-battle fire concentration per side
+
+    // Fleet organisation and Allied planning.
+    con::Table<float, 5> E;              ///< HENSEI's fill counters: E(1), E(2) next battleship
+                                         ///< slot of fleets 1-2, E(3), E(4) next carrier slot
+    con::Table<float, 3> OC;             ///< Allied carriers planned against fleets 1-2
+
+    // Operation tables, set up at each operation start.
+    con::Table<float, 2, 9, 3, 6> F;     ///< aircraft aboard: side x slot 1-8 x type 0-2 x state 0-5
+    con::Table<float, 4, 6> Q;           ///< objective base's aircraft: type 0-3 x state 0-5
+    con::Table<float, 4> O;              ///< objective base's aircraft at the operation start
+    con::Table<float, 4> DF;             ///< screening destroyers: 0 own fleet, 1-3 task forces
+    con::Table<float, 7> KS;             ///< carriers (1-3) and battleships (4-6) per task force
+    con::Table<float, 4> KM;             ///< circling sense of task forces 1-3
+    con::Table<float, 2> TK;             ///< TK(1): the Allied posture
+
+    // Scalars of the main routine: campaign and options.
+    float TURN_NO = 0;              ///< turn 1-12 (13 once the twelfth has ended)
+    float SCENARIO_NO = 0;          ///< scenario 1-7 (7 throughout a resumed campaign)
+    float ALLIED_CV_SUNK = 0;       ///< Allied carriers sunk, as last counted
+    float ALLIED_BB_SUNK = 0;       ///< Allied battleships sunk, as last counted
+    float COMMANDER_CHARACTER = 0;  ///< 1 aggressive, -1 cautious, 0 random
+    float PEARL_HARBOR_TURN = 0;    ///< 1 during the turn-1 harbour raid, 2 once its surprise is lost
+    float OPERATION_ACTIVE = 0;     ///< 1 from the turn's operations to the turn's end
+    float DISPLAY_TIME = 0;         ///< the display-time key's value
+    float LOAD_MODE = 0;            ///< 1 = a file error belongs to loading, 0 = to saving
+    float GAME_RESUMED = 0;         ///< 1 once the start-up loaded the save file
+    // Per fleet operation.
+    float FLEET_NO = 0;             ///< air fleet 1-2 in operation
+    float OPERATION_CHARACTER = 0;  ///< the commander in this operation, +1 / -1
+    float SURPRISE_ROLLED = 0;      ///< 1 once the harbour raid's surprise roll is made
+    float ALLIED_CV_COUNT = 0;      ///< Allied carriers facing the fleet at its start
+    float ALLIED_CV_FIT = 0;        ///< of them, those with durability above 2
+    float ALLIED_CV_AFLOAT = 0;     ///< of them, those afloat
+    float ALLIED_BB_COUNT = 0;      ///< Allied battleships facing the fleet
+    float BASE_DEFENCE_MAX = 0;     ///< the objective's air defence at the operation start
+    // Per day and hour.
+    float DAY_NO = 0;               ///< day 1-3 of the operation
+    float SUBTURN_NO = 0;           ///< hour step 1-21
+    float GUN_SUBTURN_NO = 0;       ///< round of the gun battle
+    // Work values.
+    float LOOP_S = 0;               ///< loop counter of CLEAR_MESSAGE_ROWS
+    float INPUT_NUM = 0;            ///< a typed number; the base CHECK_BASE_ATTACKABLE asks about
+    // Key strings.
+    std::string WAIT_KEY_RESULT;    ///< the last key WAIT_KEY read
+    std::string DIALOGUE_KEY;       ///< the key or line the other key loops read
+};
+
+/// The stored data records of the detailed game (MapOutline, then BuiltInTables).
+con::RecordSet detailed_records();
+
+}  // namespace morva95f

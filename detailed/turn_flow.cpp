@@ -1,0 +1,153 @@
+// MORVA95F: the turn loop's head and tail: the practice-mode question, the turn start with the
+// scenario openings, the air-fleet loop's tail, the end of turn and its campaign step CLC.
+#include "console/console.h"
+#include "detailed/blocks.h"
+#include "detailed/routines.h"
+
+namespace morva95f {
+namespace {
+
+void set_service_turn(State& st, int side, int ship, float turn) { st.A(side, ship, 8) = turn; }
+
+void set_reserve(State& st, float fighters, float dive_bombers, float torpedo_bombers) {
+    st.V(1, 0) = fighters;
+    st.V(2, 0) = dive_bombers;
+    st.V(3, 0) = torpedo_bombers;
+}
+
+// The Allied force facing air fleet 1 in the harbour raid. The slot order of the battleships
+// matters: the torpedo group attacks slots 1-4, the level bombers slots 5-8.
+void preset_allied_harbour_force(State& st) {
+    st.C(1, 1, 1) = 1;
+    st.C(1, 1, 2) = 3;
+    st.CV(1, 1) = 2;
+    st.A(1, 1, 15) = 10;
+    st.A(1, 3, 15) = 10;
+    const int battleships[] = {24, 26, 32, 33, 23, 25, 30, 31};
+    for (int k = 1; k <= 8; ++k) st.G(1, 1, k) = static_cast<float>(battleships[k - 1]);
+    st.BB(1, 1) = 8;
+}
+
+}  // namespace
+
+Block PRACTICE_QUESTION(State& st) {
+    if (st.SCENARIO_NO != 6) return Block::TurnStart;
+    con::print_at(con::Col(0), con::Row(2), con::space_string(39));
+    con::print_at(con::Col(0), con::Row(3), con::space_string(38));
+    con::print_at(con::Col(0), con::Row(4), con::space_string(39));
+    con::print_at(con::Col(6), con::Row(2), "練習モードにしますか ?");
+    con::print_at(con::Col(2), con::Row(3), "（敵艦隊の位置が表示されます）");
+    con::print_at(con::Col(10), con::Row(4), "Hit Y - N Key");
+    st.DIALOGUE_KEY = con::wait_key_string();
+    st.TT(TT_PRACTICE) = (st.DIALOGUE_KEY == "Y" || st.DIALOGUE_KEY == "y") ? 1.0f : 0.0f;
+    return Block::TurnOpening;
+}
+
+Block TURN_START(State& st) {
+    if (st.TURN_NO > 12) return Block::FinalResult;
+    if (st.TURN_NO > 1) {
+        st.PEARL_HARBOR_TURN = 0;
+        if (st.TURN_NO == 2 && st.SCENARIO_NO == 3) return Block::HistoricalOpening;
+        return Block::SaveStep;
+    }
+    // Turn 1: the harbour raid's stocks of shallow-water torpedoes and 800 kg bombs.
+    if (st.SCENARIO_NO == 2) {
+        st.HW(1) = 40;
+        st.HW(2) = 49;
+    } else if (st.SCENARIO_NO == 5) {
+        st.HW(1) = 100;
+        st.HW(2) = 100;
+    }
+    st.HW(7) = st.HW(1);
+    st.HW(8) = st.HW(2);
+    if (st.SCENARIO_NO == 2) return Block::HarbourRaidOpening;
+    if (st.SCENARIO_NO == 4 || st.SCENARIO_NO == 5) return Block::HypotheticalOpening;
+    return Block::TurnOpening;
+}
+
+Block HYPOTHETICAL_OPENING(State& st) {
+    set_reserve(st, 270, 360, 360);
+    for (int ship = 1; ship <= 6; ++ship) set_service_turn(st, 0, ship, 1);
+    set_service_turn(st, 0, 22, 13);
+    set_service_turn(st, 0, 23, 13);
+    st.A(0, 24, 7) = 27;
+    st.A(0, 25, 7) = 27;
+    return st.SCENARIO_NO == 4 ? Block::TurnOpening : Block::HarbourRaidOpening;
+}
+
+Block HARBOUR_RAID_OPENING(State& st) {
+    set_service_turn(st, 1, 36, 13);
+    set_service_turn(st, 1, 37, 13);
+    st.P(6, 1) = 0;
+    st.PEARL_HARBOR_TURN = 1;
+    preset_allied_harbour_force(st);
+    // Japanese air fleet 1: scenario 5 sails carriers 1-8 with battleships 30-33, scenario 2
+    // carriers 7-12 with battleships 32 and 33.
+    const bool hypothetical = st.SCENARIO_NO == 5;
+    const int carriers = hypothetical ? 8 : 6;
+    const int first_carrier = hypothetical ? 1 : 7;
+    for (int k = 1; k <= carriers; ++k) {
+        st.C(0, 1, k) = static_cast<float>(first_carrier + k - 1);
+        st.A(0, first_carrier + k - 1, 15) = 10;
+    }
+    st.CV(0, 1) = static_cast<float>(carriers);
+    st.AT(1) = 18;
+    const int battleships = hypothetical ? 4 : 2;
+    const int first_battleship = hypothetical ? 30 : 32;
+    for (int k = 1; k <= battleships; ++k) st.G(0, 1, k) = static_cast<float>(first_battleship + k - 1);
+    st.BB(0, 1) = static_cast<float>(battleships);
+    return Block::TurnOpening;
+}
+
+Block HISTORICAL_OPENING(State& st) {
+    set_reserve(st, 225, 225, 270);
+    const std::pair<int, float> service[] = {{22, 2},  {23, 3},  {24, 12}, {25, 13}, {26, 13},
+                                             {30, 3},  {31, 13}, {33, 13}, {36, 13}, {37, 13}};
+    for (const auto& [ship, turn] : service) set_service_turn(st, 1, ship, turn);
+    return Block::SaveStep;
+}
+
+Block NEXT_FLEET(State& st) {
+    if (st.SCENARIO_NO == 6) {
+        st.OPERATION_ACTIVE = 0;
+        return Block::FinalResultMap;
+    }
+    if (st.PEARL_HARBOR_TURN > 0) return Block::TurnEnd;
+    st.FLEET_NO = con::store(con::L(st.FLEET_NO) + 1);
+    return st.FLEET_NO <= 2 ? Block::FleetOperation : Block::TurnEnd;
+}
+
+Block TURN_END(State& st) {
+    st.TT(TT_GAME_OVER) = 0;
+    CLC(st);
+    if (st.TT(TT_GAME_OVER) == 1) return Block::FinalResult;  // OPERATION_ACTIVE stays 1
+    st.OPERATION_ACTIVE = 0;
+    st.TURN_NO = con::store(con::L(st.TURN_NO) + 1);
+    return Block::TurnStart;
+}
+
+void CLC(State& st) {
+    for (int i = 1; i <= 42; ++i) {
+        st.A(0, i, 11) = 0;
+        st.A(1, i, 11) = 0;
+        // The Allied repair, withheld while HW(0) counts turns after the harbour raid; the new
+        // value is not capped (a damaged ship is below full, so one point never passes it).
+        if (st.A(1, i, 0) > 0 && st.A(1, i, 0) < st.A(1, i, 1) && st.HW(0) < 1)
+            st.A(1, i, 0) = con::store(con::L(st.A(1, i, 0)) + 1);
+    }
+    const bool any_target = st.AT(1) != 0 || st.AT(2) != 0;
+    if (st.TT(TT_TURN) != 1 && any_target) {
+        bool every_target_allied = true;
+        for (int f = 1; f <= 2; ++f)
+            if (st.AT(f) > 0 && !(st.P(st.AT(f), 1) > 0)) every_target_allied = false;
+        if (st.P(21, 1) == 0 || every_target_allied) st.TT(TT_GAME_OVER) = 1;
+    }
+    for (int b = 6; b <= 21; ++b) {
+        const bool fast_growth = b == 7 || b == 8 || b == 18 || b == 20 || b == 21;
+        const con::real r = con::L(con::rnd());
+        st.P(b, 2) = con::store(con::L(st.P(b, 2)) + con::int_floor(r * (fast_growth ? 3 : 2)) + 1);
+    }
+    for (int t = 1; t <= 3; ++t) st.V(t, 0) = con::store(con::L(st.V(t, 0)) + 90);
+}
+
+}  // namespace morva95f

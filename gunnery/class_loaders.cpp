@@ -1,0 +1,37 @@
+// kelmat95: loading one navy's stored class data (names, as-built guns, layout texts, the six
+// value columns and their estimate marks) for the set-up, the designer and the viewers.
+#include "gunnery/blocks.h"
+
+namespace kelmat {
+
+void LOAD_CLASS_RECORDS(Kelmat& s) {
+    const float n = s.BLUE_NAVY;
+    const std::string navy = std::to_string(record_navy(n));
+    s.data.restore_data("ClassNames" + navy);
+    for (int c = 1; c <= 22; ++c) s.data.read_data(s.NM(c));
+    s.data.restore_data("AsBuiltGuns" + navy);
+    for (int c = 1; c <= 22; ++c) s.data.read_data(s.F(n, c, 7));
+    s.data.restore_data("ReferenceLayout" + navy);
+    for (int c = 1; c <= 22; ++c) {
+        s.data.read_data(s.DS(c));
+        // The stored text of this class tells the refit "(21)->(12)"; the viewers want the
+        // battery it was built with.
+        if (n == 5 && c == 11) s.DS(11) = "3X3+2X2 ";
+    }
+    LOAD_CLASS_VALUES(s);
+}
+
+void LOAD_CLASS_VALUES(Kelmat& s) {
+    const float n = s.BLUE_NAVY;
+    s.data.restore_data("ClassValues" + std::to_string(record_navy(n)));
+    std::string item;
+    for (int f = 1; f <= 6; ++f)
+        for (int c = 1; c <= 22; ++c) {
+            s.data.read_data(item);
+            // "950?" is 950 marked as an estimate; "?" and the empty item are 0.
+            s.F(n, c, f) = con::store(con::val(item));
+            s.ESTIMATE_FLAGS(f, c) = (!item.empty() && item.back() == '?') ? 1.0f : 0.0f;
+        }
+}
+
+}  // namespace kelmat

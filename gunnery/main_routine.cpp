@@ -1,0 +1,80 @@
+// kelmat95: the main routine as a state machine over its named blocks, with the error handler
+// as the continuation of every run-time error, and the key helpers the blocks share.
+#include "gunnery/blocks.h"
+
+namespace kelmat {
+namespace {
+
+Block g_current_block = Block::StartUp;
+
+}  // namespace
+
+Block current_block() { return g_current_block; }
+
+Block run_block(Kelmat& s, Block b) {
+    switch (b) {
+        case Block::StartUp: return START_UP(s);
+        case Block::Title: TITLE(s); return Block::MainMenu;
+        case Block::MainMenu: return MAIN_MENU(s);
+        case Block::BattleLaunch: return BATTLE_LAUNCH(s);
+        case Block::BattleAskFight: return BATTLE_ASK_FIGHT(s);
+        case Block::BattleReturnQuestion: return BATTLE_RETURN_QUESTION(s);
+        case Block::BattleLoad: return BATTLE_LOAD(s);
+        case Block::BattleFight: return BATTLE_FIGHT(s);
+        case Block::ScenarioSetup: return SCENARIO_SETUP(s);
+        case Block::ScenarioSideLoop: return SCENARIO_SIDE_LOOP(s);
+        case Block::SideLoopNext: return SIDE_LOOP_NEXT(s);
+        case Block::ScenarioShipLoop: return SCENARIO_SHIP_LOOP(s);
+        case Block::ShipLoopNext: return SHIP_LOOP_NEXT(s);
+        case Block::ShipValuesStart: return SHIP_VALUES_START(s);
+        case Block::DesignStart: return DESIGN_START(s);
+        case Block::StoreDisplacement: return STORE_DISPLACEMENT(s);
+        case Block::CalibreStep: return CALIBRE_STEP(s);
+        case Block::LayoutStep: return LAYOUT_STEP(s);
+        case Block::SpeedStep: return SPEED_STEP(s);
+        case Block::BeltStep: return BELT_STEP(s);
+        case Block::DeckStep: return DECK_STEP(s);
+        case Block::WeightBalance: return WEIGHT_BALANCE(s);
+        case Block::DesignResultScreen: return DESIGN_RESULT_SCREEN(s);
+        case Block::DesignChoiceMenu: return DESIGN_CHOICE_MENU(s);
+        case Block::StoreProper: return STORE_PROPER(s);
+        case Block::StorePlanned: return STORE_PLANNED(s);
+        case Block::ShipEntryEnd: return SHIP_ENTRY_END(s);
+        case Block::SaveScenario: return SAVE_SCENARIO(s);
+        case Block::WriteScenario: return WRITE_SCENARIO(s);
+        case Block::LoadScenario: return LOAD_SCENARIO(s);
+        case Block::ShipDataViewer: return SHIP_DATA_VIEWER(s);
+        case Block::PenetrationViewer: return PENETRATION_VIEWER(s);
+    }
+    return Block::MainMenu;
+}
+
+void run_main_routine(Kelmat& s, Block start) {
+    Block b = start;
+    for (;;) {
+        g_current_block = b;
+        try {
+            b = run_block(s, b);
+        } catch (const con::RuntimeError& e) {
+            b = DISK_ERROR_HANDLER(s, e.number());
+        }
+    }
+}
+
+int key_value(const std::string& key) {
+    return (key.size() == 1 && key[0] >= '0' && key[0] <= '9') ? key[0] - '0' : 0;
+}
+
+int wait_key_in_range(Kelmat& s, int lo, int hi) {
+    for (;;) {
+        s.KEY_STRING = con::wait_key_string();
+        int v = key_value(s.KEY_STRING);
+        if (v >= lo && v <= hi) return v;
+    }
+}
+
+bool whole_in_range(float v, int lo, int hi) {
+    return v >= lo && v <= hi && v == con::int_floor(con::L(v));
+}
+
+}  // namespace kelmat

@@ -1,0 +1,94 @@
+// Helpers of the MORVA95F tests: a loaded state on a headless console, key scripts that play
+// a campaign with the stand-ins, and screen queries.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "console/console_state.h"
+#include "console/text.h"
+#include "detailed/blocks.h"
+#include "detailed/program.h"
+#include "detailed/routines.h"
+#include "tests/test_support.h"
+
+namespace detailed_test {
+
+/// A state whose built-in tables are loaded, on a headless console with scripted keys.
+struct Loaded {
+    explicit Loaded(std::string keys = "") : console(std::move(keys)) {
+        st = std::make_unique<morva95f::State>();
+        morva95f::MENU(*st);
+        st->P(0, 3) = 15;
+    }
+    testing_support::ScopedConsole console;
+    std::unique_ptr<morva95f::State> st;
+    morva95f::State& operator*() { return *st; }
+    morva95f::State* operator->() { return st.get(); }
+};
+
+/// Keys from program start to the first turn opening: display time `display`, no aircraft
+/// choice, scenario `scenario`.
+inline std::string opening_keys(int scenario, char display = '5') {
+    return std::string(1, display) + "n" + std::to_string(scenario);
+}
+
+/// Keys of a turn opening in which no fleet sails: the commander's key, standby for every
+/// listed ship (at most 33; the spare "3"s are ignored by the confirmation), then "Y"; the
+/// target choice finds no carriers and asks nothing (with timed pauses).
+inline std::string stay_home() { return "h" + std::string(33, '3') + "y"; }
+
+/// Keys that play turns in which no fleet sails: the turn opening, then "N" at each later
+/// turn's save question.
+inline std::string play_turns(int turns) {
+    std::string keys = stay_home();
+    for (int i = 1; i < turns; ++i) keys += "n{ENTER}" + stay_home();
+    return keys;
+}
+
+/// A row of a screen, trailing blanks dropped.
+inline std::string row_of(const con::Screen& screen, int row) {
+    std::string line = screen.row_text(row);
+    line.erase(line.find_last_not_of(' ') + 1);
+    return line;
+}
+
+/// The text of `cells` screen cells from (col, row) (a wide character once).
+inline std::string text_at(const con::Screen& screen, int col, int row, int cells) {
+    const std::string line = screen.row_text(row);
+    std::string out;
+    int c = 0;
+    for (std::size_t i = 0; i < line.size() && c < col + cells;) {
+        const con::TextUnit u = con::next_unit(line, i);
+        if (c >= col) out.append(line, i, u.length);
+        c += u.width;
+        i += u.length;
+    }
+    return out;
+}
+
+/// Whether `text` stands at (col, row) in text colour `colour` (every cell of it).
+inline testing::AssertionResult shows(const con::Screen& screen, int col, int row, const std::string& text,
+                                      int colour) {
+    const int cells = static_cast<int>(con::byte_length(text));
+    const std::string actual = text_at(screen, col, row, cells);
+    if (actual != text)
+        return testing::AssertionFailure() << "at (" << col << "," << row << "): \"" << actual << "\" instead of \""
+                                           << text << "\"";
+    for (int c = col; c < col + cells; ++c) {
+        const con::TextCell& cell = screen.cell(c, row);
+        if (cell.code != 0 && cell.code != U' ' && cell.colour != colour)
+            return testing::AssertionFailure() << "colour " << int(cell.colour) << " at (" << c << "," << row
+                                               << ") instead of " << colour;
+    }
+    return testing::AssertionSuccess();
+}
+
+/// Runs MORVA95F headless on a console the test prepared (for example with an injected file
+/// failure), with the keys the console was made with.
+inline con::RunResult run_on(testing_support::ScopedConsole& console) {
+    return con::run_on(console.console(), morva95f_program());
+}
+
+}  // namespace detailed_test

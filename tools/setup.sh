@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on a Debian machine (as root), or prints the
+# apt-get line to run. Usage: tools/setup.sh [--tests]
+set -euo pipefail
+packages=(cmake g++ make pkg-config libsdl2-dev libstb-dev)
+if [[ "${1:-}" == "--tests" ]]; then
+  packages+=(googletest libgtest-dev xvfb xdotool)
+fi
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+if (( ${#missing[@]} == 0 )); then
+  exit 0
+fi
+if [[ $(id -u) -eq 0 ]]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq || true
+  apt-get install -y -qq "${missing[@]}"
+else
+  echo "Missing packages. Run as root:" >&2
+  echo "  apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi
