@@ -1,5 +1,6 @@
 // What a backend provides: where keys come from, where the picture goes, and how time passes.
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -7,6 +8,10 @@
 namespace con {
 
 class Screen;
+
+/// Set by SIGINT and SIGTERM; the console treats it as a close request, and backends check it
+/// while they block.
+extern std::atomic<bool> g_interrupt_requested;
 
 /// Receives input from a backend.
 class EventSink {

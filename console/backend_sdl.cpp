@@ -20,7 +20,6 @@
 
 namespace con {
 
-extern std::atomic<bool> g_interrupt_requested;
 
 namespace {
 

@@ -2,6 +2,7 @@
 // and the free functions that program code calls.
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <csignal>
 
 #include "console/console_state.h"
@@ -12,9 +13,9 @@ namespace {
 
 Console* g_current = nullptr;
 
-// Pump window events every this many console calls, so that a long computation that prints
-// keeps the window alive and a close request ends it.
-constexpr unsigned kCallsPerPoll = 64;
+// Pump window events at least this often during a long computation that makes console calls,
+// so that its screen is shown and a close request ends it.
+constexpr auto kPollInterval = std::chrono::milliseconds(10);
 
 int checked_key_number(int n) {
     if (n < 1 || n > Console::kFunctionKeys) raise_error(err::kIllegalCall);
@@ -77,8 +78,9 @@ void Console::close() { close_requested_ = true; }
 void Console::enter_call() {
     if (g_interrupt_requested.load()) close_requested_ = true;
     if (close_requested_) throw ProgramEnd(ProgramEnd::Reason::WindowClosed);
-    if (++calls_since_poll_ >= kCallsPerPoll) {
-        calls_since_poll_ = 0;
+    auto now = std::chrono::steady_clock::now();
+    if (now - last_poll_ >= kPollInterval) {
+        last_poll_ = now;
         backend_->poll(*this, false);
         backend_->present(screen_);
         if (close_requested_) throw ProgramEnd(ProgramEnd::Reason::WindowClosed);

@@ -3,6 +3,7 @@
 // this class.
 #pragma once
 #include <array>
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -109,7 +110,7 @@ private:
     std::deque<int> traps_pending_;
     bool in_handler_ = false;
     bool close_requested_ = false;
-    unsigned calls_since_poll_ = 0;
+    std::chrono::steady_clock::time_point last_poll_{};
 };
 
 }  // namespace con

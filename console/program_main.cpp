@@ -10,7 +10,6 @@
 
 namespace con {
 
-extern std::atomic<bool> g_interrupt_requested;
 
 namespace {
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake g++ make pkg-config libsdl2-dev libstb-dev)
 if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(googletest libgtest-dev xvfb xdotool)
+  packages+=(googletest libgtest-dev xvfb xdotool libx11-dev)
 fi
 missing=()
 for p in "${packages[@]}"; do
