@@ -9,11 +9,7 @@ using kelmat::Kelmat;
 
 namespace {
 
-std::unique_ptr<Kelmat> started() {
-    auto s = kelmat::make_state();
-    kelmat_test::start_up(*s);
-    return s;
-}
+using kelmat_test::started;
 
 TEST(MainBatteryWeight, LayoutsOfGunTypeOne) {
     auto s = started();

@@ -40,4 +40,11 @@ inline void start_up(kelmat::Kelmat& s) {
     kelmat::START_UP(s);
 }
 
+/// A fresh state with the start-up's tables read.
+inline std::unique_ptr<kelmat::Kelmat> started() {
+    auto s = kelmat::make_state();
+    start_up(*s);
+    return s;
+}
+
 }  // namespace kelmat_test
