@@ -25,18 +25,21 @@ void ScopedConsole::type_ahead(std::string_view keys) {
     for (const auto& k : con::parse_key_script(keys)) console_->key(k);
 }
 
-std::string ProgramRun::text_at(int col, int row, int cells) const {
-    std::string line = console->screen().row_text(row);
-    // row_text writes wide characters once: walk cells to find the byte range.
+std::string text_at(const con::Screen& screen, int col, int row, int cells) {
+    const std::string line = screen.row_text(row);
     std::string out;
     int c = 0;
     for (std::size_t i = 0; i < line.size() && c < col + cells;) {
-        con::TextUnit u = con::next_unit(line, i);
+        const con::TextUnit u = con::next_unit(line, i);
         if (c >= col) out.append(line, i, u.length);
         c += u.width;
         i += u.length;
     }
     return out;
+}
+
+std::string ProgramRun::text_at(int col, int row, int cells) const {
+    return testing_support::text_at(console->screen(), col, row, cells);
 }
 
 std::string ProgramRun::row(int r) const {

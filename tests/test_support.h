@@ -24,6 +24,9 @@ private:
     std::unique_ptr<con::Console> console_;
 };
 
+/// The text of `cells` screen cells from (col, row) (a wide character once).
+std::string text_at(const con::Screen& screen, int col, int row, int cells);
+
 /// A program run in this process: how it ended and its console, readable afterwards.
 struct ProgramRun {
     con::RunResult result;

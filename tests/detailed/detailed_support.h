@@ -54,19 +54,7 @@ inline std::string row_of(const con::Screen& screen, int row) {
     return line;
 }
 
-/// The text of `cells` screen cells from (col, row) (a wide character once).
-inline std::string text_at(const con::Screen& screen, int col, int row, int cells) {
-    const std::string line = screen.row_text(row);
-    std::string out;
-    int c = 0;
-    for (std::size_t i = 0; i < line.size() && c < col + cells;) {
-        const con::TextUnit u = con::next_unit(line, i);
-        if (c >= col) out.append(line, i, u.length);
-        c += u.width;
-        i += u.length;
-    }
-    return out;
-}
+using testing_support::text_at;
 
 /// Whether `text` stands at (col, row) in text colour `colour` (every cell of it).
 inline testing::AssertionResult shows(const con::Screen& screen, int col, int row, const std::string& text,

@@ -8,20 +8,9 @@ using kelmat::Block;
 using kelmat::Kelmat;
 using testing_support::ScopedConsole;
 using testing_support::ScopedTempDir;
+using testing_support::text_at;
 
 namespace {
-
-std::string text_at(const con::Screen& screen, int col, int row, int cells) {
-    std::string line = screen.row_text(row), out;
-    int c = 0;
-    for (std::size_t i = 0; i < line.size() && c < col + cells;) {
-        con::TextUnit u = con::next_unit(line, i);
-        if (c >= col) out.append(line, i, u.length);
-        c += u.width;
-        i += u.length;
-    }
-    return out;
-}
 
 struct HandlerCase {
     const char* name;
