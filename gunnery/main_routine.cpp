@@ -1,6 +1,7 @@
 // kelmat95: the main routine as a state machine over its named blocks, with the error handler
 // as the continuation of every run-time error, and the key helpers the blocks share.
 #include "gunnery/blocks.h"
+#include "gunnery/penetration_viewer.h"
 
 namespace kelmat {
 namespace {
@@ -45,6 +46,15 @@ Block run_block(Kelmat& s, Block b) {
         case Block::LoadScenario: return LOAD_SCENARIO(s);
         case Block::ShipDataViewer: return SHIP_DATA_VIEWER(s);
         case Block::PenetrationViewer: return PENETRATION_VIEWER(s);
+        case Block::RealBeltTable: return REAL_BELT_TABLE(s);
+        case Block::RealBeltGraph: return REAL_BELT_GRAPH(s);
+        case Block::RealDeckTable: return REAL_DECK_TABLE(s);
+        case Block::RealDeckGraph: return REAL_DECK_GRAPH(s);
+        case Block::PenetrationViewerExit: return PENETRATION_VIEWER_EXIT(s);
+        case Block::PlannedBeltTable: return PLANNED_BELT_TABLE(s);
+        case Block::PlannedBeltGraph: return PLANNED_BELT_GRAPH(s);
+        case Block::PlannedDeckTable: return PLANNED_DECK_TABLE(s);
+        case Block::PlannedDeckGraph: return PLANNED_DECK_GRAPH(s);
     }
     return Block::MainMenu;
 }

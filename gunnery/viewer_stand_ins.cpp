@@ -28,14 +28,6 @@ Block SHIP_DATA_VIEWER(Kelmat& s) {
     return Block::MainMenu;
 }
 
-Block PENETRATION_VIEWER(Kelmat& s) {
-    con::clear_screen(0);
-    not_ready_notice(8);
-    con::print_at(Col(33), Row(12), "Hit Any Key");
-    s.KEY_STRING = con::wait_key_string();
-    return Block::MainMenu;
-}
-
 void MEITYU(Kelmat&) {
     con::clear_screen(0);
     not_ready_notice(8);
