@@ -28,13 +28,4 @@ Block SHIP_DATA_VIEWER(Kelmat& s) {
     return Block::MainMenu;
 }
 
-void MEITYU(Kelmat&) {
-    con::clear_screen(0);
-    not_ready_notice(8);
-    con::locate(Col(54), Row(15));
-    con::color(5);
-    con::print_string_item("Hit Any Key");
-    (void)con::wait_key_string();
-}
-
 }  // namespace kelmat
