@@ -43,14 +43,12 @@ enum class Block {
     PenetrationViewer,     ///< PENETRATION_VIEWER (menu key 4)
 };
 
-/// Runs one block and returns the next.
+/// Runs one block and returns the next; a block it does not know is a logic error.
 Block run_block(Kelmat& s, Block b);
-/// The main routine from `start`: runs blocks one after another; a run-time error goes to
-/// DISK_ERROR_HANDLER, which names the block to continue at. Returns only by an exception
-/// (the program's end).
+/// The main routine from `start`: runs blocks one after another (the one running is in
+/// `s.current_block`); a run-time error goes to DISK_ERROR_HANDLER, which names the block to
+/// continue at. Returns only by an exception (the program's end).
 [[noreturn]] void run_main_routine(Kelmat& s, Block start);
-/// The block the main routine is running (for tests and diagnostics).
-Block current_block();
 
 // Start-up, title and menu.
 Block START_UP(Kelmat& s);

@@ -42,6 +42,9 @@ inline constexpr int kScenarioFields[8] = {0, 1, 4, 5, 6, 7, 8, 16};
 /// The navy whose stored records a navy number selects: 1-4 their own, any other value 5.
 int record_navy(float navy);
 
+/// The named blocks of the main routine (listed in blocks.h).
+enum class Block;
+
 /// The whole state of one run of the simulator. Every number is a 4-byte float; expressions
 /// are evaluated in con::real and stored with con::store.
 struct Kelmat {
@@ -49,6 +52,7 @@ struct Kelmat {
 
     // Stored records (built-in tables) with their read position.
     con::RecordSet data;
+    Block current_block{};  ///< the block the main routine runs
 
     // Fleet and class tables.
     con::Table<float, 2, 47, 20> A;        ///< fleet record: side x ship x field
