@@ -8,6 +8,7 @@
 using kelmat::Block;
 using kelmat_test::Harness;
 using testing_support::ProgramRun;
+using testing_support::shows;
 
 namespace {
 
@@ -20,14 +21,6 @@ std::string own_design(char era) { return std::string("x2") + "1{ENTER}1" + "1{E
 const std::string kToSpeed = own_design('6') + "350{ENTER}" + "10{ENTER}" + "4{ENTER}";
 // 30 knots, diesel; a sloped 410 mm belt; a 200 mm deck.
 const std::string kToResult = kToSpeed + "30{ENTER}2" + "410{ENTER}y" + "200{ENTER}";
-
-// Whether `text` stands at (col, row), measured in screen cells.
-::testing::AssertionResult shows(const ProgramRun& run, int col, int row, const std::string& text) {
-    const std::string got = run.text_at(col, row, static_cast<int>(con::byte_length(text)));
-    if (got == text) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << col << "," << row << ") shows \"" << got << "\", not \"" << text
-                                         << "\"";
-}
 
 TEST(DesignerFlow, DisplacementQuestion) {
     Harness h;
