@@ -77,7 +77,8 @@ inline constexpr int W_RANGE = 5;          ///< the gun's range, km
 
 // Columns of the turret layouts L(layout, column).
 inline constexpr int L_TURRETS = 0;        ///< number of turrets
-inline constexpr int L_FIRST_TURRET = 1;   ///< first of the turret codes 1-6 (tens guns, units position)
+inline constexpr int L_FIRST_TURRET = 1;   ///< first turret code (tens: guns, units: position)
+inline constexpr int L_LAST_TURRET = 6;    ///< last turret code; 0 where the layout has fewer
 inline constexpr int L_ARMOUR_ZONE = 7;    ///< the layout's armour-zone value
 
 /// Z(Z_BATTERY_WEIGHT): the main-battery weight in t, the result of CALC3.
