@@ -1,8 +1,8 @@
 // MORVA95F: the fields of the campaign and operation tables - which index of `A`, `P`, `Z`,
 // `V`, `VS`, `HW`, `F`, `Q` and the other record tables holds what. Fields that the detailed
-// and the simplified game share live in detailed/shared_slots.h.
+// and the simplified game share live in campaign/shared_slots.h.
 #pragma once
-#include "detailed/shared_slots.h"
+#include "campaign/shared_slots.h"
 
 namespace morva95f {
 

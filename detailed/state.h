@@ -5,8 +5,8 @@
 
 #include "console/records.h"
 #include "console/table.h"
+#include "campaign/shared_slots.h"
 #include "detailed/fields.h"
-#include "detailed/shared_slots.h"
 
 namespace morva95f {
 
