@@ -148,7 +148,7 @@ struct Kelmat {
     float MACHINERY_WEIGHT = 0;            ///< t, for the chosen speed and machinery
     float BELT_MM = 0, DECK_MM = 0;        ///< thicknesses as answered, mm
     float BELT_TONS = 0;                   ///< weight of the answered belt, t
-    float PEN_COEF_A = 0, PEN_COEF_B = 0, PEN_COEF_C = 0;  ///< copies of TT(1..3)
+    float PEN_COEF_A = 0, PEN_COEF_B = 0, PEN_COEF_C = 0;  ///< copies of TT_COEF_A-C
     float BELT_WEIGHT_BASE = 0, DECK_WEIGHT_BASE = 0;      ///< mm x weight constants
     float ARMOUR_WEIGHT_BASE = 0, MACHINERY_WEIGHT_BASE = 0;  ///< t at 35,000 t
     float TRIAL_DISPLACEMENT = 0, ITERATED_DISPLACEMENT = 0;  ///< 100 t, the balance's iteration
