@@ -109,8 +109,8 @@ TEST(BattleLaunch, FightTheScenarioInMemoryAndAskAgain) {
     EXPECT_EQ(h.current_block(), Block::BattleAskFight);
     EXPECT_EQ(h.s().BATTLE_FOUGHT, 1);
     EXPECT_EQ(h.s().TT(kelmat::TT_BLUE_COUNT), 1);
-    EXPECT_EQ(h.s().TT(kelmat::TT_COEF_B), 1) << "BLUE's navy";
-    EXPECT_EQ(h.s().TT(kelmat::TT_COEF_C), 3) << "RED's navy";
+    EXPECT_EQ(h.s().TT(kelmat::TT_BLUE_NAVY), 1) << "BLUE's navy";
+    EXPECT_EQ(h.s().TT(kelmat::TT_RED_NAVY), 3) << "RED's navy";
     EXPECT_EQ(h.s().A(1, 1, 0), 186) << "the battle leaves the scenario as it was";
     // After a battle, declining asks whether to go back to the menu.
     auto back = h.run("x1ykn");
