@@ -1,16 +1,10 @@
 // kelmat95: the main routine as a state machine over its named blocks, with the error handler
 // as the continuation of every run-time error, and the key helpers the blocks share.
+#include "console/block_loop.h"
 #include "gunnery/blocks.h"
 #include "gunnery/penetration_viewer.h"
 
 namespace kelmat {
-namespace {
-
-Block g_current_block = Block::StartUp;
-
-}  // namespace
-
-Block current_block() { return g_current_block; }
 
 Block run_block(Kelmat& s, Block b) {
     switch (b) {
@@ -56,19 +50,13 @@ Block run_block(Kelmat& s, Block b) {
         case Block::PlannedDeckTable: return PLANNED_DECK_TABLE(s);
         case Block::PlannedDeckGraph: return PLANNED_DECK_GRAPH(s);
     }
-    return Block::MainMenu;
+    con::unknown_block(b);
 }
 
 void run_main_routine(Kelmat& s, Block start) {
-    Block b = start;
-    for (;;) {
-        g_current_block = b;
-        try {
-            b = run_block(s, b);
-        } catch (const con::RuntimeError& e) {
-            b = DISK_ERROR_HANDLER(s, e.number());
-        }
-    }
+    s.current_block = start;
+    con::run_blocks(s, run_block,
+                    [](Kelmat& st, const con::RuntimeError& e) { return DISK_ERROR_HANDLER(st, e.number()); });
 }
 
 int key_value(const std::string& key) {

@@ -122,7 +122,7 @@ TEST(ArmourOverlay, EndKeysLeadToTheNextScreenOfEachHalf) {
     for (const auto& c : cases) {
         Harness h;
         h.run(c.keys);
-        EXPECT_EQ(kelmat::current_block(), c.block) << c.keys;
+        EXPECT_EQ(h.current_block(), c.block) << c.keys;
     }
     // Every key but E and V, Enter and Esc included, acts as N; "v" at the second key line too.
     Harness h;
@@ -181,7 +181,7 @@ TEST(ArmourOverlay, ALineAboveThePlaneLabelsRowZero) {
     EXPECT_EQ(run.colour_at(9, 0), 6);
     EXPECT_EQ(run.text_at(45, 8, 23), "Hit N(ext) or E(nd) Key");
     EXPECT_EQ(h.s().LOOP_M, 5) << "the colour counter steps";
-    EXPECT_EQ(kelmat::current_block(), Block::RealBeltGraph) << "the program goes on";
+    EXPECT_EQ(h.current_block(), Block::RealBeltGraph) << "the program goes on";
     h.run(keys + "n");
     EXPECT_EQ(h.s().LOOP_I, 17);
     // Navy 1 class 17 (720 mm deck) over the planned deck graph: y 10.2, row 0, in yellow.

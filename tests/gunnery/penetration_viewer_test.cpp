@@ -51,7 +51,7 @@ TEST(RealGunTables, TableRowsShareRowFourteen) {
 TEST(RealGunTables, DeckCellsKeepTheBeltValuesWhereTheyShowNothing) {
     Harness h;
     h.run("x4Rkk");
-    ASSERT_EQ(kelmat::current_block(), Block::RealDeckTable);
+    ASSERT_EQ(h.current_block(), Block::RealDeckTable);
     auto& s = h.s();
     EXPECT_EQ(s.E(1, 0), 239) << "the belt value at point-blank range stays";
     EXPECT_EQ(s.E(1, 2), 10) << "the deck value at 4 km replaces the belt value";
@@ -93,7 +93,7 @@ TEST(PlannedGunTables, FirstDeckCells) {
 TEST(PlannedGunTables, DeckTableLeavesTheBeltValuesInItsBlankCells) {
     Harness h;
     h.run("x4Pkk");
-    ASSERT_EQ(kelmat::current_block(), Block::PlannedDeckTable);
+    ASSERT_EQ(h.current_block(), Block::PlannedDeckTable);
     auto& s = h.s();
     EXPECT_EQ(s.E(36, 0), 1330) << "no deck value at 0 km: the belt value stays";
     EXPECT_EQ(s.E(36, 3), 12 * 310 / 20 - 130) << "the deck value replaces it";
@@ -116,7 +116,7 @@ TEST(PenetrationViewer, ChoiceKeys) {
     for (const auto& c : cases) {
         Harness h;
         auto run = h.run(c.keys);
-        EXPECT_EQ(kelmat::current_block(), c.block) << c.keys;
+        EXPECT_EQ(h.current_block(), c.block) << c.keys;
     }
     auto run = testing_support::run_program(kelmat95_program(), "x4Z1{ENTER}");
     EXPECT_EQ(run.text_at(23, 9, 25), "Ｒ Ｋｅｙを押してください");
