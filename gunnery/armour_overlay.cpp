@@ -36,11 +36,11 @@ void load_overlay_navy(Kelmat& s, const OverlayMember& m) {
     load_class_records(s, n);
     if (m.armour == Armour::Deck) return;
     s.data.restore_data("BeltOverlay" + std::to_string(record_navy(n)));
-    for (int k = 1; k <= 22; ++k) s.data.read_data(s.F(n, k, 3));
+    for (int k = 1; k <= 22; ++k) s.data.read_data(s.F(n, k, F_BELT));
 }
 
 float thickness(const Kelmat& s, const OverlayMember& m) {
-    return s.F(s.OVERLAY_NAVY, s.LOOP_I, m.armour == Armour::Belt ? 3 : 4);
+    return s.F(s.OVERLAY_NAVY, s.LOOP_I, m.armour == Armour::Belt ? F_BELT : F_DECK);
 }
 
 // The class's line across the graph and its label at the line's left end, in the colour
@@ -57,7 +57,7 @@ void draw_class(Kelmat& s, const OverlayMember& m, const std::string& label) {
 
 // Offers class LOOP_I of the navy on show: its label and thickness, then the keys.
 Offer offer_class(Kelmat& s, const OverlayMember& m) {
-    if (s.F(s.OVERLAY_NAVY, s.LOOP_I, 1) == 0) return Offer::Next;
+    if (s.F(s.OVERLAY_NAVY, s.LOOP_I, F_BUILD_STATE) == 0) return Offer::Next;
     const std::string label = class_label(s.NM(s.LOOP_I));
     con::color(7);
     con::print_at(Col(m.info_column), Row(11), label);
@@ -89,7 +89,7 @@ void armour_overlay(Kelmat& s, const OverlayMember& m) {
         load_overlay_navy(s, m);
         bool offered = false;
         for (s.LOOP_I = 1; s.LOOP_I <= m.last_class; s.LOOP_I = con::store(L(s.LOOP_I) + 1)) {
-            offered = offered || s.F(s.OVERLAY_NAVY, s.LOOP_I, 1) != 0;
+            offered = offered || s.F(s.OVERLAY_NAVY, s.LOOP_I, F_BUILD_STATE) != 0;
             if (offer_class(s, m) == Offer::End) return;
         }
         // Five navies in a row without a class to offer would never wait for a key again.

@@ -44,7 +44,7 @@ struct GraphSpec {
     Block next;
 };
 
-real range_of(const Kelmat& s, int k) { return L(s.W(5, k)); }
+real range_of(const Kelmat& s, int k) { return L(s.W(W_RANGE, k)); }
 
 bool real_belt_left_out(const Kelmat& s, int k, int st) { return 2 * st > range_of(s, k) || L(s.E(k, st)) < 1; }
 

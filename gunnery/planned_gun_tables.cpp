@@ -83,7 +83,7 @@ std::vector<PenCell> planned_table_row(Kelmat& s, int t, Armour armour) {
     for (int step = 0; step <= last; ++step) {
         s.LOOP_M = static_cast<float>(step);
         s.PEN_RANGE_KM = con::store(4 * L(s.LOOP_M));
-        if (L(s.PEN_RANGE_KM) > L(s.W(5, t))) continue;
+        if (L(s.PEN_RANGE_KM) > L(s.W(W_RANGE, t))) continue;
         s.TT(TT_GUN_TYPE) = static_cast<float>(t);
         const real mm = armour == Armour::Belt ? belt_penetration(s, s.PEN_RANGE_KM) : deck_penetration(s, s.PEN_RANGE_KM);
         s.PEN_VALUE_MM = con::store(mm);

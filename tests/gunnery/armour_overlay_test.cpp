@@ -18,7 +18,7 @@ std::vector<int> offered(int navy, Armour armour) {
     kelmat::load_class_records(s, static_cast<float>(navy));
     std::vector<int> out;
     for (int k = 1; k <= (armour == Armour::Belt ? 22 : 21); ++k)
-        if (s.F(navy, k, 1) != 0) out.push_back(k);
+        if (s.F(navy, k, kelmat::F_BUILD_STATE) != 0) out.push_back(k);
     return out;
 }
 
@@ -149,7 +149,7 @@ TEST(ArmourOverlay, NaviesCycleWithTheColourCounterAndLeaveTheScenarioAlone) {
     EXPECT_EQ(h.s().OVERLAY_NAVY, 2);
     EXPECT_EQ(h.s().LOOP_I, offered(2, Armour::Belt).front());
     EXPECT_EQ(h.s().LOOP_M, 4);
-    const con::real y = kelmat::overlay_line_y(h.s().F(2, h.s().LOOP_I, 3), 2, Armour::Belt);
+    const con::real y = kelmat::overlay_line_y(h.s().F(2, h.s().LOOP_I, kelmat::F_BELT), 2, Armour::Belt);
     EXPECT_EQ(con::gfx::point_colour(run.screen(), 300, y), 11);
     EXPECT_EQ(h.s().BLUE_NAVY, 3) << "the scenario's BLUE navy stays";
     EXPECT_EQ(h.s().BLUE_COUNT, start_count) << "the ship count is no scratch";
@@ -160,7 +160,7 @@ TEST(ArmourOverlay, NaviesCycleWithTheColourCounterAndLeaveTheScenarioAlone) {
     EXPECT_EQ(h.s().OVERLAY_NAVY, 1);
     EXPECT_EQ(h.s().LOOP_I, 2);
     EXPECT_EQ(h.s().BLUE_NAVY, 3);
-    EXPECT_EQ(h.s().F(4, 3, 3), 400) << "the overlay's belt value of navy 4 class 3 stays in F";
+    EXPECT_EQ(h.s().F(4, 3, kelmat::F_BELT), 400) << "the overlay's belt value of navy 4 class 3 stays in F";
 }
 
 TEST(ArmourOverlay, DeckInformationLineEatsTheEndOfALabelOnRowEleven) {

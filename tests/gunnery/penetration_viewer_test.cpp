@@ -85,7 +85,7 @@ TEST(PlannedGunTables, FirstDeckCells) {
         EXPECT_EQ(row.front().step, early ? 2 : 3) << "type " << t;
         EXPECT_GE(row.front().cm, 1);
         // A cell at the range limit is shown, none beyond it.
-        EXPECT_EQ(4 * last_step(row), 4 * static_cast<int>(s->W(5, t) / 4)) << "type " << t;
+        EXPECT_EQ(4 * last_step(row), 4 * static_cast<int>(s->W(kelmat::W_RANGE, t) / 4)) << "type " << t;
     }
     EXPECT_EQ(last_step(kelmat::planned_table_row(*s, 35, Armour::Deck)), 17) << "68 km only for a 70 km range";
 }
