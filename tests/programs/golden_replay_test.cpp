@@ -51,6 +51,12 @@ std::string morva_opening(char scenario) { return std::string("5n") + scenario; 
 // MORVA95F: a turn opening in which no fleet sails (the commander, standby for every listed
 // ship, confirmed).
 const std::string kMorvaStayHome = "h" + std::string(33, '3') + "y";
+// MORVA95F: the single operation (scenario 6, no practice) with fleet 1 of carrier 7 alone
+// against Midway (base 14), up to the Allied order of battle; then its answers for the 42
+// Allied ships (LEXINGTON, ENTERPRISE and SOUTHDAKOTA join), and the target's values.
+const std::string kMorvaSingleOperation = morva_opening('6') + "nh1" + std::string(26, '3') + "y14{ENTER}";
+const std::string kMorvaAlliedShips = "12x1" + std::string(12, '2') + "1" + std::string(26, '2');
+const std::string kMorvaTargetValues = "Y12{ENTER}30{ENTER}0{ENTER}20{ENTER}10{ENTER}";
 // kelmat95: scenario making with one BLUE and one RED ship of Japan; BLUE's own design of
 // era 6: 35,000 t, 13-inch guns in four twin turrets, 30 knots diesel, a sloped 410 mm belt
 // and a 200 mm deck, up to the result screen.
@@ -78,6 +84,15 @@ const std::vector<Replay> kReplays = {
     {"morva95f_organisation_placed", morva95f_program, morva_opening('1') + "h1233"},
     {"morva95f_turn2_save", morva95f_program, morva_opening('1') + kMorvaStayHome + "y{ENTER}"},
     {"morva95f_turn2_save_seconds_37", morva95f_program, morva_opening('1') + kMorvaStayHome + "y{ENTER}", 37},
+    {"morva95f_practice_question", morva95f_program, morva_opening('6')},
+    {"morva95f_pause_in_key_mode", morva95f_program, "9n2h"},
+    {"morva95f_allied_overview", morva95f_program, "9n2s{F1}ZXCa"},
+    {"morva95f_allied_overview_left", morva95f_program, "9n2s{F1}ZXCab"},
+    {"morva95f_allied_order_of_battle", morva95f_program, kMorvaSingleOperation + "12x"},
+    {"morva95f_allied_confirmation", morva95f_program, kMorvaSingleOperation + kMorvaAlliedShips},
+    {"morva95f_target_strength_asked_again", morva95f_program,
+     kMorvaSingleOperation + kMorvaAlliedShips + "Y0{ENTER}100{ENTER}"},
+    {"morva95f_end_of_day_question", morva95f_program, kMorvaSingleOperation + kMorvaAlliedShips + kMorvaTargetValues + "yn"},
     {"morva95f_no_save_file", morva95f_program, morva_opening('7')},
     {"morva95f_damaged_save_file", morva95f_program, morva_opening('7'), 0,
      {{"MORDATAF.DAT", " 2 \r\n 0 \r\n 0 \r\n"}}},
@@ -86,8 +101,40 @@ const std::vector<Replay> kReplays = {
     // kelmat95
     {"kelmat95_title", kelmat95_program, ""},
     {"kelmat95_menu", kelmat95_program, "x"},
+    {"kelmat95_blue_count_asked_again", kelmat95_program, "x247{ENTER}2.5{ENTER}"},
+    {"kelmat95_red_count", kelmat95_program, "x23{ENTER}1"},
+    {"kelmat95_navy_choice", kelmat95_program, "x23{ENTER}"},
+    {"kelmat95_ship_source", kelmat95_program, "x21{ENTER}11{ENTER}1"},
+    {"kelmat95_era_question", kelmat95_program, "x21{ENTER}11{ENTER}13"},
+    {"kelmat95_class_question", kelmat95_program, "x21{ENTER}11{ENTER}11"},
+    {"kelmat95_sister_question", kelmat95_program, "x22{ENTER}12{ENTER}118{ENTER}"},
+    {"kelmat95_build_state_question", kelmat95_program, "x22{ENTER}12{ENTER}118{ENTER}1{ENTER}"},
+    {"kelmat95_calibre_question", kelmat95_program, std::string("x2") + "1{ENTER}1" + "1{ENTER}1" + "36350{ENTER}"},
+    {"kelmat95_layout_question", kelmat95_program, std::string("x2") + "1{ENTER}1" + "1{ENTER}1" + "36350{ENTER}10{ENTER}"},
+    {"kelmat95_speed_question", kelmat95_program,
+     std::string("x2") + "1{ENTER}1" + "1{ENTER}1" + "36350{ENTER}10{ENTER}4{ENTER}" + "61{ENTER}"},
+    {"kelmat95_machinery_question", kelmat95_program,
+     std::string("x2") + "1{ENTER}1" + "1{ENTER}1" + "36350{ENTER}10{ENTER}4{ENTER}" + "30{ENTER}4"},
+    {"kelmat95_belt_question", kelmat95_program,
+     std::string("x2") + "1{ENTER}1" + "1{ENTER}1" + "36350{ENTER}10{ENTER}4{ENTER}" + "30{ENTER}2"},
+    {"kelmat95_sloped_question", kelmat95_program,
+     std::string("x2") + "1{ENTER}1" + "1{ENTER}1" + "36350{ENTER}10{ENTER}4{ENTER}" + "30{ENTER}2" + "410{ENTER}"},
+    {"kelmat95_deck_question", kelmat95_program,
+     std::string("x2") + "1{ENTER}1" + "1{ENTER}1" + "36350{ENTER}10{ENTER}4{ENTER}" + "30{ENTER}2" + "410{ENTER}x{ENTER}"},
     {"kelmat95_design_result", kelmat95_program, kKelmatToDesignResult},
+    {"kelmat95_design_choice_asked_again", kelmat95_program, kKelmatToDesignResult + "4{ENTER}"},
+    {"kelmat95_over_the_limit", kelmat95_program,
+     std::string("x2") + "1{ENTER}1" + "1{ENTER}1" + "31" + "9000{ENTER}36{ENTER}22{ENTER}60{ENTER}1000{ENTER}800{ENTER}"},
     {"kelmat95_saved_scenario", kelmat95_program, kKelmatDesignedScenario},
+    {"kelmat95_save_question", kelmat95_program, kKelmatDesignedScenario.substr(0, kKelmatDesignedScenario.size() - 9)},
+    {"kelmat95_scenario_load", kelmat95_program, "x1"},
+    {"kelmat95_fight_question", kelmat95_program, kKelmatDesignedScenario + "1"},
+    {"kelmat95_battle_stand_in", kelmat95_program, kKelmatDesignedScenario + "1y"},
+    {"kelmat95_menu_question", kelmat95_program, kKelmatDesignedScenario + "1ykz"},
+    {"kelmat95_pause_key", kelmat95_program, kKelmatDesignedScenario + "1yk{F2}"},
+    {"kelmat95_pause_key_released", kelmat95_program, kKelmatDesignedScenario + "1yk{F2}z"},
+    {"kelmat95_ship_viewer_stand_in", kelmat95_program, "x3"},
+    {"kelmat95_hit_rate_stand_in", kelmat95_program, "x5"},
     {"kelmat95_damaged_scenario", kelmat95_program, "x1D{ENTER}", 0, {{"D-DATA.DAT", " 3 \r\n 1 \r\n"}}},
 };
 
