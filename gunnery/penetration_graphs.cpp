@@ -1,6 +1,7 @@
 // kelmat95: the penetration graphs of both halves of the viewer - one coloured line per gun
 // type over range, drawn from the values the table before left in E, on eight gridlines with
 // a range scale and a name per gun type; "Z" lays the class armour overlay over the graph.
+#include "gunnery/dialogue.h"
 #include "gunnery/penetration_viewer.h"
 
 namespace kelmat {
@@ -132,9 +133,7 @@ Block penetration_graph(Kelmat& s, const GraphSpec& g) {
         g.name_block(s);
         draw_curve(s, g, k);
     }
-    con::color(5);
-    con::print_at(Col(g.key_column), Row(23), "Hit Any Key  (装甲値表示は Z Key)");
-    s.ANSWER_KEY = con::wait_key_string();
+    hit_any_key(s.ANSWER_KEY, {g.key_column, 23, 5, "Hit Any Key  (装甲値表示は Z Key)"});
     if (s.ANSWER_KEY == "Z" || s.ANSWER_KEY == "z") {
         s.PEN_OVERLAY_SCALE = g.overlay_scale;
         g.overlay(s);

@@ -1,6 +1,7 @@
 // kelmat95: the penetration viewer's frame - the choice between real and planned guns, the
 // label places D, the belt and deck tables of the real gun types 1-23 in 2-km steps with
 // their label blocks, and the way back to the main menu.
+#include "gunnery/dialogue.h"
 #include "gunnery/penetration_viewer.h"
 
 namespace kelmat {
@@ -68,9 +69,7 @@ Block real_table(Kelmat& s, const RealTable& t) {
             con::print_double_item(cell.cm);
         }
     }
-    con::color(5);
-    con::print_at(Col(50), Row(8), "Hit Any Key");
-    s.ANSWER_KEY = con::wait_key_string();
+    hit_any_key(s.ANSWER_KEY, {50, 8, 5, "Hit Any Key"});
     return t.next;
 }
 
@@ -89,11 +88,8 @@ Block PENETRATION_VIEWER(Kelmat& s) {
     load_gun_label_order(s);
     // In the colour the main menu left (yellow).
     show_choice_text();
-    for (;;) {
-        s.ANSWER_KEY = con::wait_key_string();
-        if (s.ANSWER_KEY == "P" || s.ANSWER_KEY == "p") return Block::PlannedBeltTable;
-        if (s.ANSWER_KEY == "R" || s.ANSWER_KEY == "r") return Block::RealBeltTable;
-    }
+    const std::string key = wait_for_key(s.ANSWER_KEY, "PpRr");
+    return (key == "P" || key == "p") ? Block::PlannedBeltTable : Block::RealBeltTable;
 }
 
 int real_table_text_row(int k) { return k <= 13 ? k + 1 : k; }

@@ -1,6 +1,7 @@
 // kelmat95: the belt and deck penetration tables of the guns of planned and fictional
 // battleships (gun types 14-36, 4-km steps), split by a rule into the guns of ships that
 // existed and those of imaginary ships.
+#include "gunnery/dialogue.h"
 #include "gunnery/penetration_viewer.h"
 
 namespace kelmat {
@@ -69,9 +70,7 @@ Block planned_table(Kelmat& s, const PlannedTable& t) {
     con::color(6);
     con::print_at(Col(67), Row(8), "実在艦");
     con::print_at(Col(67), Row(12), "仮想艦");
-    con::color(5);
-    con::print_at(Col(54), Row(5), "Hit Any Key");
-    s.ANSWER_KEY = con::wait_key_string();
+    hit_any_key(s.ANSWER_KEY, {54, 5, 5, "Hit Any Key"});
     return t.next;
 }
 

@@ -1,6 +1,7 @@
 // kelmat95: the chart of main-menu item 5 - the probability that a first salvo straddles
 // its target, against range, one curve per hit value 6-50 (MEITYU). Computed from constants
 // and the gun battle's range factor; it reads and writes nothing of the simulator.
+#include "gunnery/dialogue.h"
 #include "gunnery/range_factor.h"
 #include "gunnery/straddle_chart.h"
 
@@ -80,9 +81,8 @@ void MEITYU(Kelmat&) {
     draw_grid();
     // Nothing clamps a percentage above 100: such a curve starts above the plane.
     for (int hit = 6; hit <= 50; hit += 2) draw_curve(hit);
-    con::color(5);
-    con::print_at(Col(54), Row(15), "Hit Any Key");
-    (void)con::wait_key_string();
+    std::string key;  // the key is not examined
+    hit_any_key(key, {54, 15, 5, "Hit Any Key"});
 }
 
 }  // namespace kelmat
