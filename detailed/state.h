@@ -59,6 +59,9 @@ using CarrierLists = con::Table<float, 3, 3, 9>;
 /// Counts per side and fleet (CV, BB).
 using FleetCounts = con::Table<float, 3, 3>;
 
+/// The named blocks of the main routine (listed in blocks.h).
+enum class Block;
+
 /// Everything MORVA95F keeps for the whole run. Every number is a 4-byte float, 0 at start;
 /// every text empty.
 struct State {
@@ -66,6 +69,7 @@ struct State {
     State();
 
     con::RecordSet DATA;  ///< the stored data records (MapOutline, BuiltInTables) and read position
+    Block current_block{};  ///< the block the main routine runs
 
     ParamVector TT;  ///< the parameter vector, slots 0-30
 

@@ -43,14 +43,12 @@ enum class Block {
     PenetrationViewer,     ///< PENETRATION_VIEWER (menu key 4)
 };
 
-/// Runs one block and returns the next.
+/// Runs one block and returns the next; a block it does not know is a logic error.
 Block run_block(Kelmat& s, Block b);
-/// The main routine from `start`: runs blocks one after another; a run-time error goes to
-/// DISK_ERROR_HANDLER, which names the block to continue at. Returns only by an exception
-/// (the program's end).
+/// The main routine from `start`: runs blocks one after another (the one running is in
+/// `s.current_block`); a run-time error goes to DISK_ERROR_HANDLER, which names the block to
+/// continue at. Returns only by an exception (the program's end).
 [[noreturn]] void run_main_routine(Kelmat& s, Block start);
-/// The block the main routine is running (for tests and diagnostics).
-Block current_block();
 
 // Start-up, title and menu.
 Block START_UP(Kelmat& s);
@@ -228,13 +226,5 @@ Block SHIP_DATA_VIEWER(Kelmat& s);
 Block PENETRATION_VIEWER(Kelmat& s);
 /// The first-salvo hit-rate chart; returns after any key.
 void MEITYU(Kelmat& s);
-
-// Small helpers shared by the blocks.
-/// The value of a single key: its digit, 0 for every other key.
-int key_value(const std::string& key);
-/// Waits for a key into KEY_STRING until its value lies within lo..hi; returns the value.
-int wait_key_in_range(Kelmat& s, int lo, int hi);
-/// Whether a typed number is whole and within lo..hi.
-bool whole_in_range(float v, int lo, int hi);
 
 }  // namespace kelmat

@@ -87,6 +87,9 @@ inline constexpr int Z_BATTERY_WEIGHT = 0;
 /// The navy whose stored records a navy number selects: 1-4 their own, any other value 5.
 int record_navy(float navy);
 
+/// The named blocks of the main routine (listed in blocks.h).
+enum class Block;
+
 /// The whole state of one run of the simulator. Every number is a 4-byte float; expressions
 /// are evaluated in con::real and stored with con::store.
 struct Kelmat {
@@ -94,6 +97,7 @@ struct Kelmat {
 
     // Stored records (built-in tables) with their read position.
     con::RecordSet data;
+    Block current_block{};  ///< the block the main routine runs
 
     // Fleet and class tables.
     con::Table<float, 2, 47, 20> A;        ///< fleet record: side x ship x field
