@@ -51,9 +51,9 @@ TEST(BuiltInTables, StoredDataKeepsItsRules) {
                 << "every ship starts undamaged";
             const bool carrier = ship <= (side == 0 ? 21 : 15);
             if (carrier) {
-                EXPECT_EQ(st->A(side, ship, A_CAPACITY),
-                          st->A(side, ship, A_FIGHTERS) + st->A(side, ship, A_DIVE_BOMBERS) +
-                              st->A(side, ship, A_TORPEDO_BOMBERS))
+                EXPECT_EQ(st->A(side, ship, A_CAPACITY), st->A(side, ship, A_FIGHTERS) +
+                                                             st->A(side, ship, A_DIVE_BOMBERS) +
+                                                             st->A(side, ship, A_TORPEDO_BOMBERS))
                     << "capacity of carrier " << side << "," << ship;
             }
             const bool loaded = side == 0 && carrier;

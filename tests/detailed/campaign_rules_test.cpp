@@ -97,13 +97,13 @@ TEST(Clc, WarOverTest) {
 
 TEST(Clc, RepairsFlagsReserveAndBaseGrowth) {
     Loaded st;
-    st->A(1, 5, A_DURABILITY) = 3;   // damaged Allied carrier, taking part
+    st->A(1, 5, A_DURABILITY) = 3;  // damaged Allied carrier, taking part
     st->A(1, 5, A_COMMITTED) = 1;
     st->A(1, 20, A_DURABILITY) = 0;  // sunk
     st->A(0, 9, A_DURABILITY) = 2;   // Japanese ships are not repaired here
     st->A(0, 9, A_COMMITTED) = 1;
-    st->A(0, 40, A_COMMITTED) = 1;   // an empty Japanese row is cleared all the same
-    st->P(6, P_HOLDER) = 0;          // a Japanese-held base grows like any other
+    st->A(0, 40, A_COMMITTED) = 1;  // an empty Japanese row is cleared all the same
+    st->P(6, P_HOLDER) = 0;         // a Japanese-held base grows like any other
     // One draw per base 6-21 in ascending order: the fast-growing bases 7, 8, 18, 20 and 21
     // take INT(r x 3) + 1, the others INT(r x 2) + 1.
     std::vector<float> draws(16, 0.99f);

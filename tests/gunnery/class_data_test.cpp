@@ -285,14 +285,16 @@ TEST(ClassData, ArrowsInReferenceTextsExactlyWhereTheStatesDiffer) {
         for (int c = 1; c <= 22; ++c) {
             const std::string(&refs)[6][23] = d->navy[n].refs;
             auto differs = [&](int f) { return flagged(s, n, c) && s.K(n + K_AS_BUILT_ROWS, c, f) != s.K(n, c, f); };
-            const bool calibre_differs =
-                flagged(s, n, c) &&
-                calibre(s.G(s.K(n + K_AS_BUILT_ROWS, c, K_GUN_TYPE))) != calibre(s.G(s.K(n, c, K_GUN_TYPE)));
+            const bool calibre_differs = flagged(s, n, c) && calibre(s.G(s.K(n + K_AS_BUILT_ROWS, c, K_GUN_TYPE))) !=
+                                                                 calibre(s.G(s.K(n, c, K_GUN_TYPE)));
             const struct {
                 RefGroup group;
                 bool differ;
-            } cases[] = {{kDisp, differs(K_DISPLACEMENT)}, {kCalibre, calibre_differs}, {kLayout, differs(K_LAYOUT)},
-                         {kSpeed, differs(K_SPEED)}, {kDeck, differs(K_DECK)}};
+            } cases[] = {{kDisp, differs(K_DISPLACEMENT)},
+                         {kCalibre, calibre_differs},
+                         {kLayout, differs(K_LAYOUT)},
+                         {kSpeed, differs(K_SPEED)},
+                         {kDeck, differs(K_DECK)}};
             for (const auto& k : cases)
                 EXPECT_EQ(refs[k.group][c].find('>') != std::string::npos, k.differ)
                     << n << "," << c << " " << kGroups[k.group] << " \"" << refs[k.group][c] << "\"";
