@@ -1,0 +1,162 @@
+// MORVA95S: the start-up, the main menu, the scenario list and choice, and the four play
+// options asked over the first strategic map.
+#include "console/console.h"
+#include "simplified/blocks.h"
+#include "simplified/routines.h"
+#include "simplified/shared.h"
+
+namespace morva95s {
+namespace {
+
+const char* const kScenarioLines[8] = {
+    "１　１ターンから自由に作戦する",     "２　１ターンに真珠湾を自分で攻撃する",
+    "３　１ターンは史実と同じ結果とする", "４　仮想シナリオで自由に作戦する   ",
+    "５　仮想シナリオで真珠湾攻撃を行う", "６　単独の作戦のみのシナリオを行う",
+    "７　戦艦のみで艦隊決戦を行う",       "８  セーブしたシナリオの続きを行う",
+};
+
+void show_menu_lines() {
+    con::color(6);
+    con::print_at(con::Col(30), con::Row(9), "どちらにしますか　?");
+    con::print_at(con::Col(26), con::Row(13), "1　　簡略モードのゲームを行う");
+    con::print_at(con::Col(26), con::Row(16), "2　　ゲーム概要を見る");
+    con::print_at(con::Col(32), con::Row(20), "Hit 1 - 2 Key");
+}
+
+void set_starting_values(State& st) {
+    st.TURN_NO = 1;
+    st.ALLIED_CV_SUNK = 0;
+    st.ALLIED_BB_SUNK = 0;
+    st.HW(0) = 0;
+    st.HW(1) = 0;
+    st.HT(0) = 1;
+    st.HT(1) = 1;
+    st.P(0, BASE_RESPONSE) = 15;
+}
+
+// Writes a question on rows 2-4 over the previous one: the question, an optional further
+// line and the key line in yellow.
+void ask(int colour, int col, const char* question, int further_col, const char* further, int key_col,
+         const char* key_line) {
+    con::color(colour);
+    con::print_at(con::Col(col), con::Row(2), question);
+    if (further != nullptr) con::print_at(con::Col(further_col), con::Row(3), further);
+    con::color(6);
+    con::print_at(con::Col(key_col), con::Row(4), key_line);
+}
+
+void ask_movement_orders(State& st) {
+    ask(7, 1, "移動の指示は自分で出しますか ?", 0, nullptr, 10, "Hit Y or N Key");
+    // Only an upper-case Y gives the orders to the player; every other key means No.
+    st.OWN_MOVE_ORDERS = WAIT_KEY(st) == "Y" ? 1.0f : 0.0f;
+}
+
+void ask_comment_key(State& st) {
+    ask(7, 1, "コメント確認のキー入力する ?  ", 0, nullptr, 10, "Hit Y - N Key ");
+    for (;;) {
+        const std::string key = WAIT_KEY(st);
+        if (key == "Y" || key == "y") {
+            st.TT(TT_COMMENT_KEY) = 1;
+            return;
+        }
+        if (key == "N" || key == "n") {
+            st.TT(TT_COMMENT_KEY) = 0;
+            return;
+        }
+    }
+}
+
+void ask_display_time(State& st) {
+    ask(6, 1, "結果の表示時間はどのくらい ?", 6, "( １ 短  -  ９ 長 )", 10, "Hit 1 - 9 Key ");
+    st.DISPLAY_TIME = con::store(con::val(WAIT_KEY(st)));
+    st.TT(TT_WAIT) = 100;
+    if (st.DISPLAY_TIME > 0) morva::SET_DISPLAY_TIME(st.TT, st.DISPLAY_TIME);
+}
+
+void ask_commander(State& st) {
+    ask(7, 1, "  連合軍指揮官の性格は ?    ", 3, "猛進(H) - 慎重(S) - 乱数(R)", 9, "Hit H - S - R Key");
+    const std::string key = WAIT_KEY(st);
+    if (key == "H" || key == "h")
+        st.COMMANDER_CHARACTER = 1;
+    else if (key == "S" || key == "s")
+        st.COMMANDER_CHARACTER = -1;
+    else
+        st.COMMANDER_CHARACTER = 0;
+}
+
+}  // namespace
+
+Block STARTUP(State& st) {
+    con::randomize(static_cast<std::uint32_t>(con::val(con::right_string(con::time_string(), 2))));
+    con::on_error_goto(true);
+    con::on_key_gosub(1, [&st] { FKEY_HANDLER(st); });
+    con::key_switch(1, con::TrapState::On);
+    SHOW_TITLE(st);
+    return Block::StartupContinue;
+}
+
+Block STARTUP_CONTINUE(State& st) {
+    st.FILE_CONTEXT = 2;
+    st.W(0) = 0;
+    MENU(st);
+    return Block::MainMenu;
+}
+
+Block MAIN_MENU(State& st) {
+    for (;;) {
+        show_menu_lines();
+        const std::string key = WAIT_KEY(st);
+        if (key == "1") return Block::ScenarioList;
+        if (key == "2") {
+            SETUMEI(st);
+            SHOW_TITLE(st);
+        }
+    }
+}
+
+Block SCENARIO_LIST(State& st) {
+    con::print_at(con::Col(20), con::Row(16), con::space_string(50));
+    con::print_at(con::Col(30), con::Row(20), con::space_string(40));
+    set_starting_values(st);
+    con::color(6);
+    for (int n = 1; n <= 8; ++n) con::print_at(con::Col(20), con::Row(2 * n + 5), kScenarioLines[n - 1]);
+    con::color(7);
+    con::print_at(con::Col(26), con::Row(5), "どのシナリオにしますか ?");
+    con::print_at(con::Col(32), con::Row(23), "Hit 1 - 8 Key");
+    return Block::ScenarioChoice;
+}
+
+Block SCENARIO_CHOICE(State& st) {
+    for (;;) {
+        st.SCENARIO_NO = con::store(con::val(WAIT_KEY(st)));
+        if (st.SCENARIO_NO >= 1 && st.SCENARIO_NO <= 8) break;
+    }
+    con::locate(con::Col(57), con::Row(con::L(st.SCENARIO_NO) * 2 + 5));
+    con::print_string_item("OK");
+    con::print_end();
+    st.FILE_CONTEXT = 1;
+    if (st.SCENARIO_NO == 8) {
+        LOAD_SAVE_FILE(st);
+    } else if (st.SCENARIO_NO == 3) {
+        st.P(6, BASE_HOLDER) = 0;
+        st.TURN_NO = 2;
+    }
+    return Block::PlayOptions;
+}
+
+Block PLAY_OPTIONS(State& st) {
+    st.RESERVE_SUPPLIED = con::store(con::L(st.V(1, 0)) + con::L(st.V(2, 0)) + con::L(st.V(3, 0)));
+    draw_strategic_map(st);
+    con::color(5);
+    con::locate(con::Col(11), con::Row(0));
+    con::print_string_item("第 ");
+    con::print_single_item(st.TURN_NO);
+    con::print_string_item(" ターン");
+    ask_movement_orders(st);
+    ask_comment_key(st);
+    ask_display_time(st);
+    if (st.SCENARIO_NO != 7) ask_commander(st);
+    return st.SCENARIO_NO == 8 ? Block::OrganisationPhase : Block::TurnStart;
+}
+
+}  // namespace morva95s
