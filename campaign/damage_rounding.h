@@ -24,13 +24,13 @@ void CLC2(const ParamVector& TT, const Counts& CV, const CarrierLists& C, const 
     const long carriers = con::round_half_away(con::L(CV(1, f)));
     for (long k = 1; k <= carriers; ++k) {
         const float s = C(1, f, k);
-        A(1, s, 0) = rounded_durability(A(1, s, 0));
-        if (A(1, s, 0) <= 2) A(1, s, 15) = 0;
+        A(1, s, A_DURABILITY) = rounded_durability(A(1, s, A_DURABILITY));
+        if (A(1, s, A_DURABILITY) <= 2) A(1, s, A_FLIGHT_DECK) = 0;
     }
     const long battleships = con::round_half_away(con::L(BB(1, f)));
     for (long k = 1; k <= battleships; ++k) {
         const float s = G(1, f, k);
-        A(1, s, 0) = rounded_durability(A(1, s, 0));
+        A(1, s, A_DURABILITY) = rounded_durability(A(1, s, A_DURABILITY));
     }
 }
 

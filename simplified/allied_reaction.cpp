@@ -13,7 +13,7 @@ using con::real;
 
 bool british_base(real k) { return k == 8 || k == 20; }
 
-real response(const State& st, real base) { return L(st.P(base, BASE_RESPONSE)); }
+real response(const State& st, real base) { return L(st.P(base, P_RESPONSE)); }
 
 struct Plan {
     real n = 0;  // fit US carriers
@@ -30,8 +30,8 @@ Plan favoured_target_and_split(State& st) {
     }
     const real turn = L(st.TURN_NO);
     for (int i = 1; i <= 13; ++i) {
-        const real d = L(st.A(1, i, SHIP_DURABILITY));
-        if (d >= (x + 1) / 2 && turn >= L(st.A(1, i, SHIP_FIRST_TURN)) && d > 2) plan.n = plan.n + 1;
+        const real d = L(st.A(1, i, A_DURABILITY));
+        if (d >= (x + 1) / 2 && turn >= L(st.A(1, i, A_FIRST_TURN)) && d > 2) plan.n = plan.n + 1;
     }
     if (plan.n < 2 || turn == 1) {
         st.OC(1) = 0;
@@ -106,7 +106,7 @@ bool decide_target(State& st, int f, real n) {
 
 // Whether ship i of the Allies belongs to the holder of base k: (class - offset) / 2.
 bool same_nation(const State& st, int i, real k, real offset) {
-    return (L(st.A(1, i, SHIP_CLASS)) - offset) / 2 == L(st.P(k, BASE_HOLDER));
+    return (L(st.A(1, i, A_CLASS)) - offset) / 2 == L(st.P(k, P_HOLDER));
 }
 
 void commit_carriers(State& st, int f, real k) {
@@ -114,20 +114,20 @@ void commit_carriers(State& st, int f, real k) {
     const real turn = L(st.TURN_NO);
     for (int w = 7; w >= 1; --w)
         for (int i = 1; i <= kAlliedCarriers; ++i) {
-            const real d = L(st.A(1, i, SHIP_DURABILITY));
-            if (d < 1 || turn < L(st.A(1, i, SHIP_FIRST_TURN)) || d < w || st.A(1, i, SHIP_COMMITTED) == 1 ||
+            const real d = L(st.A(1, i, A_DURABILITY));
+            if (d < 1 || turn < L(st.A(1, i, A_FIRST_TURN)) || d < w || st.A(1, i, A_COMMITTED) == 1 ||
                 !same_nation(st, i, k, 1) || slot > 8 || slot > L(st.OC(f)) || (d < 3 && k < 21))
                 continue;
             st.C(1, f, slot) = static_cast<float>(i);
-            st.A(1, i, SHIP_COMMITTED) = 1;
-            st.A(1, i, SHIP_DECK) = 10;
+            st.A(1, i, A_COMMITTED) = 1;
+            st.A(1, i, A_FLIGHT_DECK) = 10;
             ++slot;
         }
     st.CV(1, f) = static_cast<float>(slot - 1);
 }
 
 bool battleship_joins(State& st, int f, real k, int i, int slot) {
-    const real d = L(st.A(1, i, SHIP_FULL)) - L(st.A(1, i, SHIP_DURABILITY));
+    const real d = L(st.A(1, i, A_FULL_DURABILITY)) - L(st.A(1, i, A_DURABILITY));
     const real turn = L(st.TURN_NO);
     if ((turn > 2 && k == 7) ||
         (f == 1 && st.AT(2) == 0 && response(st, st.AT(1)) < 6 && d == 0))
@@ -142,12 +142,12 @@ void commit_battleships(State& st, int f, real k) {
     int slot = 1;
     const real turn = L(st.TURN_NO);
     for (int i = kAlliedCarriers + 1; i <= kAlliedShips; ++i) {
-        if (L(st.A(1, i, SHIP_DURABILITY)) < 2 || turn < L(st.A(1, i, SHIP_FIRST_TURN)) ||
-            st.A(1, i, SHIP_COMMITTED) == 1 || !same_nation(st, i, k, 2))
+        if (L(st.A(1, i, A_DURABILITY)) < 2 || turn < L(st.A(1, i, A_FIRST_TURN)) ||
+            st.A(1, i, A_COMMITTED) == 1 || !same_nation(st, i, k, 2))
             continue;
         if (!battleship_joins(st, f, k, i, slot)) continue;
         st.G(1, f, slot) = static_cast<float>(i);
-        st.A(1, i, SHIP_COMMITTED) = 1;
+        st.A(1, i, A_COMMITTED) = 1;
         ++slot;
     }
     st.BB(1, f) = static_cast<float>(slot - 1);
@@ -191,9 +191,9 @@ void repair_ships(State& st) {
     for (int s = 0; s <= 1; ++s) {
         const int ships = s == 0 ? kJapaneseShips : kAlliedShips;
         for (int i = 1; i <= ships; ++i) {
-            const real d = L(st.A(s, i, SHIP_DURABILITY));
-            if (d >= 1 && d < L(st.A(s, i, SHIP_FULL)) && st.A(s, i, SHIP_COMMITTED) != 1)
-                st.A(s, i, SHIP_DURABILITY) = con::store(d + 1);
+            const real d = L(st.A(s, i, A_DURABILITY));
+            if (d >= 1 && d < L(st.A(s, i, A_FULL_DURABILITY)) && st.A(s, i, A_COMMITTED) != 1)
+                st.A(s, i, A_DURABILITY) = con::store(d + 1);
         }
     }
 }

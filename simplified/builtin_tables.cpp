@@ -47,7 +47,7 @@ void MENU(State& st) {
     // Every call reads the tables afresh and overwrites the cells it fills.
     st.DATA.restore_data("BuiltInTables");
     for (int side = 0; side <= 1; ++side)
-        for (int ship = 1; ship <= kShipRows; ++ship) st.DATA.read_data(st.A(side, ship, SHIP_DURABILITY));
+        for (int ship = 1; ship <= kShipRows; ++ship) st.DATA.read_data(st.A(side, ship, A_DURABILITY));
     for (int t = 1; t <= 3; ++t) st.DATA.read_data(st.V(t, 0));
     read_names(st);
     for (int c = 1; c <= 4; ++c)

@@ -13,14 +13,14 @@ using con::L;
 int count_bases_held(const State& st) {
     int held = 0;
     for (int b = 1; b <= 21; ++b)
-        if (st.P(b, BASE_HOLDER) == 0) ++held;
+        if (st.P(b, P_HOLDER) == 0) ++held;
     return held;
 }
 
 void show_own_losses(const State& st) {
     float carriers = 0, battleships = 0;
     for (int i = 1; i <= kJapaneseShips; ++i) {
-        if (!(st.A(0, i, SHIP_DURABILITY) < 1)) continue;
+        if (!(st.A(0, i, A_DURABILITY) < 1)) continue;
         if (i < 22)
             carriers = carriers + 1;
         else

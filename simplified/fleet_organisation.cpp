@@ -16,25 +16,25 @@ struct ListPlace {
 
 bool listed(const State& st, int i, float turn, float scenario) {
     const bool single = scenario == 6 || scenario == 7;
-    return !(st.A(0, i, SHIP_DURABILITY) < 1) && !(st.A(0, i, SHIP_FIRST_TURN) > turn && !single) &&
-           !(st.A(0, i, SHIP_FIRST_TURN) > 12);
+    return !(st.A(0, i, A_DURABILITY) < 1) && !(st.A(0, i, A_FIRST_TURN) > turn && !single) &&
+           !(st.A(0, i, A_FIRST_TURN) > 12);
 }
 
 void ship_values(const State& st, int side, float i, int col, int row, int speed_col) {
     con::locate(con::Col(col), con::Row(row));
-    con::print_single_item(st.A(side, i, SHIP_DURABILITY));
+    con::print_single_item(st.A(side, i, A_DURABILITY));
     con::print_string_item("/");
-    con::print_single_item(st.A(side, i, SHIP_FULL));
-    con::print_single_item(st.A(side, i, SHIP_CAPACITY));
+    con::print_single_item(st.A(side, i, A_FULL_DURABILITY));
+    con::print_single_item(st.A(side, i, A_CAPACITY));
     con::locate(con::Col(speed_col), con::Row(row));
-    con::print_single_item(st.A(side, i, SHIP_SPEED));
+    con::print_single_item(st.A(side, i, A_SPEED));
 }
 
 void list_own_ships(State& st, float turn, float scenario) {
     ListPlace at;
     for (int i = 1; i <= kJapaneseShips; ++i) {
         if (i == 22) at = {28, 1};
-        st.A(0, i, SHIP_COMMITTED) = 0;
+        st.A(0, i, A_COMMITTED) = 0;
         if (!listed(st, i, turn, scenario)) continue;
         con::print_at(con::Col(at.column), con::Row(at.row + 2), st.MM(0, i));
         ship_values(st, 0, static_cast<float>(i), at.column + 6, at.row + 2, at.column + 18);
@@ -46,7 +46,7 @@ void list_own_ships(State& st, float turn, float scenario) {
 // take another carrier; otherwise the key 1-3 the player gives (refused keys ask again).
 int ask_assignment(State& st, int i, float scenario) {
     const bool carrier = i <= kJapaneseCarriers;
-    if (L(st.A(0, i, SHIP_DURABILITY)) < L(st.A(0, i, SHIP_FULL)) / 2) return 3;
+    if (L(st.A(0, i, A_DURABILITY)) < L(st.A(0, i, A_FULL_DURABILITY)) / 2) return 3;
     if (carrier && st.E(3) == 9 && (scenario == 6 || st.E(4) == 9)) return 3;
     for (;;) {
         con::print_at(con::Col(24), con::Row(23), con::space_string(50));
@@ -60,23 +60,23 @@ int ask_assignment(State& st, int i, float scenario) {
 }
 
 void assign(State& st, int i, int k, float scenario) {
-    st.A(0, i, SHIP_COMMITTED) = 1;
+    st.A(0, i, A_COMMITTED) = 1;
     if (i > kJapaneseCarriers) {
         st.G(0, k, st.E(k)) = static_cast<float>(i);
         st.E(k) = st.E(k) + 1;
         if (scenario == 7) return;
     } else {
         st.C(0, k, st.E(k + 2)) = static_cast<float>(i);
-        st.A(0, i, SHIP_DECK) = 10;
+        st.A(0, i, A_FLIGHT_DECK) = 10;
         st.E(k + 2) = st.E(k + 2) + 1;
         for (int t = 1; t <= 3; ++t) {
-            st.V(t, k) = con::store(L(st.V(t, k)) + L(st.A(0, i, t + 2)));
+            st.V(t, k) = con::store(L(st.V(t, k)) + L(st.A(0, i, A_AIR_GROUP + t - 1)));
             con::locate(con::Col(32 + 5 * t), con::Row(15 + 2 * k));
             con::print_single_item(st.V(t, k));
             con::print_end();
         }
     }
-    st.V(k, 3) = con::store(L(st.V(k, 3)) + L(st.A(0, i, SHIP_AA)));
+    st.V(k, 3) = con::store(L(st.V(k, 3)) + L(st.A(0, i, A_ANTI_AIRCRAFT)));
     // The fleet's anti-aircraft strength is shown; the plain sum stays in V(k,3).
     con::locate(con::Col(52), con::Row(15 + 2 * k));
     con::print_number_item(con::int_floor((L(st.V(k, 3)) + 5) / 2));
@@ -175,11 +175,11 @@ void HENSEI2(State& st) {
         const int place = carrier ? ++carriers : ++battleships;
         if (carrier) {
             st.C(1, 1, place) = static_cast<float>(i);
-            st.A(1, i, SHIP_DECK) = 10;
+            st.A(1, i, A_FLIGHT_DECK) = 10;
         } else {
             st.G(1, 1, place) = static_cast<float>(i);
         }
-        st.A(1, i, SHIP_COMMITTED) = 1;
+        st.A(1, i, A_COMMITTED) = 1;
         con::locate(con::Col(at.column + 13), con::Row(at.row));
         con::print_using_start("##");
         con::print_using_number(place);

@@ -16,7 +16,7 @@ constexpr int kSecondColumn = 16;
 void ship_entry(const State& st, int col, int row, float ship) {
     con::locate(con::Col(col), con::Row(row));
     con::print_string_item(st.MM(1, ship));
-    con::print_single_item(st.A(1, ship, SHIP_DURABILITY));
+    con::print_single_item(st.A(1, ship, A_DURABILITY));
 }
 
 void show_group(const State& st, int g) {
@@ -46,8 +46,8 @@ void allied_overview(State& st) {
     }
     const float target = st.AT(st.FLEET_NO);
     con::locate(con::Col(60), con::Row(9));
-    con::print_single_item(st.P(target, BASE_STRENGTH));
-    con::print_single_item(st.P(target, BASE_AA));
+    con::print_single_item(st.P(target, P_STRENGTH));
+    con::print_single_item(st.P(target, P_AIR_DEFENCE));
     con::print_end();
     con::locate(con::Col(60), con::Row(12));
     con::print_string_item("退");

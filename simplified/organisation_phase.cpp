@@ -13,7 +13,7 @@ using con::L;
 int base_colour(State& st, int b) {
     if (b < 6) return 5;
     if (st.SCENARIO_NO == 6 || st.SCENARIO_NO == 7) return 6;
-    if (st.P(b, BASE_HOLDER) == 0) return 5;
+    if (st.P(b, P_HOLDER) == 0) return 5;
     st.INPUT_NUM = static_cast<float>(b);
     CHECK_BASE_ATTACKABLE(st);
     return static_cast<int>(3 + 3 * con::round_half_away(L(st.TT(TT_ATTACKABLE))));
@@ -91,8 +91,8 @@ void ask_target_forces(State& st) {
     con::print_at(con::Col(44), con::Row(21), con::space_string(16));
     con::print_at(con::Col(31), con::Row(23), con::space_string(48));
     const float strength = ask_value("攻撃目標の勢力値は ?           ", 58, 1, 99);
-    st.P(st.AT(1), BASE_STRENGTH) = strength;
-    st.P(st.AT(1), BASE_AA) = strength;
+    st.P(st.AT(1), P_STRENGTH) = strength;
+    st.P(st.AT(1), P_AIR_DEFENCE) = strength;
     for (int r = 0; r <= 3; ++r) {
         const std::string prompt = "目標の保有する" + st.NN(r + 4) + "のユニット数は ?   ";
         st.Q(r, 1) = ask_value(prompt.c_str(), 72, 0, 49);

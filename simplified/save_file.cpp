@@ -17,7 +17,7 @@ constexpr int kReserveAt = 3;
 constexpr int kShipsAt = 6;
 constexpr int kBasesAt = 258;
 constexpr int kHarbourDamageAt = 342;
-constexpr int kShipColumns[3] = {SHIP_DURABILITY, SHIP_SPEED, SHIP_FIRST_TURN};
+constexpr int kShipColumns[3] = {A_DURABILITY, A_SPEED, A_FIRST_TURN};
 
 int ship_value(int side, int ship, int which) { return kShipsAt + 3 * (kShipRows * side + ship - 1) + which; }
 int base_value(int base, int column) { return kBasesAt + 21 * (column - 1) + (base - 1); }
@@ -56,9 +56,9 @@ bool save_values_valid(const SaveValues& v) {
             if (!whole_in(v[ship_value(s, j, 2)], empty_row ? 0 : 1, 13)) return false;
         }
     for (int b = 1; b <= 21; ++b) {
-        if (!whole_in(v[base_value(b, BASE_HOLDER)], 0, 2)) return false;
-        if (!whole_in(v[base_value(b, BASE_RESPONSE)], 1, 7)) return false;
-        if (!whole_in(v[base_value(b, BASE_BOMBERS)], 0, 2)) return false;
+        if (!whole_in(v[base_value(b, P_HOLDER)], 0, 2)) return false;
+        if (!whole_in(v[base_value(b, P_RESPONSE)], 1, 7)) return false;
+        if (!whole_in(v[base_value(b, P_BOMBER_FACTOR)], 0, 2)) return false;
     }
     return v[kHarbourDamageAt] >= 0;
 }

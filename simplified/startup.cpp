@@ -31,7 +31,7 @@ void set_starting_values(State& st) {
     st.HW(1) = 0;
     st.HT(0) = 1;
     st.HT(1) = 1;
-    st.P(0, BASE_RESPONSE) = 15;
+    st.P(0, P_RESPONSE) = 15;
 }
 
 // Writes a question on rows 2-4 over the previous one: the question, an optional further
@@ -138,7 +138,7 @@ Block SCENARIO_CHOICE(State& st) {
     if (st.SCENARIO_NO == 8) {
         LOAD_SAVE_FILE(st);
     } else if (st.SCENARIO_NO == 3) {
-        st.P(6, BASE_HOLDER) = 0;
+        st.P(6, P_HOLDER) = 0;
         st.TURN_NO = 2;
     }
     return Block::PlayOptions;

@@ -4,50 +4,55 @@
 #include <string>
 
 #include "console/records.h"
+#include "campaign/shared_slots.h"
 #include "console/table.h"
 
 namespace morva95s {
 
+using morva::A_DURABILITY;
+using morva::A_FLIGHT_DECK;
+using morva::A_FULL_DURABILITY;
+using morva::P_HOLDER;
+using morva::TT_ATTACKABLE;
+using morva::TT_BASE_QUERY;
+using morva::TT_FLEET;
+using morva::TT_WAIT;
+
 // Slots of `TT`, the parameter vector through which the main routine hands values to the
-// routines and takes their results back. Slots 5, 10, 14 and 15 are numbered as in the
-// detailed game, whose shared routines read them.
+// routines and takes their results back. Slots 5, 10, 14 and 15 are the shared ones
+// (campaign/shared_slots.h).
 inline constexpr int TT_TURN = 0;          ///< turn 1-12 (copy of TURN_NO)
 inline constexpr int TT_DAY = 1;           ///< day of the operation 1-3
 inline constexpr int TT_SUBTURN = 2;       ///< sub-turn 1-20 of the day; 0 = no time shown
 inline constexpr int TT_GUN_SUBTURN = 3;   ///< gun-battle step 1-20 (1 outside a gun battle)
 inline constexpr int TT_SCENARIO = 4;      ///< scenario 1-8 (copy of SCENARIO_NO)
-inline constexpr int TT_FLEET = 5;         ///< the air fleet 1-2 in operation
 inline constexpr int TT_OWN_ORDERS = 9;    ///< 1 = the player gives the movement orders
-inline constexpr int TT_WAIT = 10;         ///< display time in ticks of 10 ms
 inline constexpr int TT_GAME_OVER = 11;    ///< 1 = the war ends with this turn (set by CLC)
-inline constexpr int TT_ATTACKABLE = 14;   ///< SHOZOKU's answer: 1 = the base may be attacked
-inline constexpr int TT_BASE_QUERY = 15;   ///< SHOZOKU's question: base number - 5
 inline constexpr int TT_COMMENT_KEY = 19;  ///< 1 = every comment waits for a key
 
 /// Ship numbers of the two sides' tables.
-inline constexpr int kJapaneseShips = 33;    ///< Japanese ships 1-33 (carriers 1-21)
+inline constexpr int kJapaneseShips = 33;  ///< Japanese ships 1-33 (carriers 1-21)
 inline constexpr int kJapaneseCarriers = 21;
-inline constexpr int kAlliedShips = 42;      ///< Allied ships 1-42 (carriers 1-15)
+inline constexpr int kAlliedShips = 42;    ///< Allied ships 1-42 (carriers 1-15)
 inline constexpr int kAlliedCarriers = 15;
-inline constexpr int kShipRows = 42;         ///< rows per side in the ship table
+inline constexpr int kShipRows = 42;       ///< rows per side in the ship table
 
-// Columns of the ship table A(side, ship, column).
-inline constexpr int SHIP_DURABILITY = 0;    ///< durability now (below 1: sunk)
-inline constexpr int SHIP_FULL = 1;          ///< full durability
-inline constexpr int SHIP_CAPACITY = 2;      ///< carrier capacity in units / battleship attack
-inline constexpr int SHIP_AA = 6;            ///< anti-aircraft value
-inline constexpr int SHIP_SPEED = 7;         ///< speed
-inline constexpr int SHIP_FIRST_TURN = 8;    ///< first turn available (13 = never)
-inline constexpr int SHIP_CLASS = 9;         ///< class 1-6 (nationality and kind)
-inline constexpr int SHIP_COMMITTED = 11;    ///< 1 = committed this turn
-inline constexpr int SHIP_DECK = 15;         ///< flight-deck value 0-10
+// Fields of a ship's row A(side, ship, field) beyond the shared ones. Fields 3-5 are a
+// carrier's air group (fighters, dive bombers, torpedo bombers in units of 9) or a
+// battleship's range and armour.
+inline constexpr int A_CAPACITY = 2;       ///< carrier capacity in units / battleship attack value
+inline constexpr int A_AIR_GROUP = 3;      ///< first of a carrier's air-group fields (3 + type - 1)
+inline constexpr int A_ANTI_AIRCRAFT = 6;  ///< anti-aircraft value
+inline constexpr int A_SPEED = 7;          ///< speed
+inline constexpr int A_FIRST_TURN = 8;     ///< first turn available (13 = never)
+inline constexpr int A_CLASS = 9;          ///< class 1-6: nation and kind
+inline constexpr int A_COMMITTED = 11;     ///< 1 = committed this turn
 
-// Columns of the base table P(base, column).
-inline constexpr int BASE_HOLDER = 1;        ///< 0 Japan, 1 United States, 2 Britain
-inline constexpr int BASE_STRENGTH = 2;      ///< strength
-inline constexpr int BASE_RESPONSE = 3;      ///< Allied response value 1-7 (lower = defended harder)
-inline constexpr int BASE_BOMBERS = 4;       ///< heavy-bomber factor
-inline constexpr int BASE_AA = 5;            ///< anti-aircraft value during an operation
+// Fields of a base's row P(base, field) beyond the holder.
+inline constexpr int P_STRENGTH = 2;       ///< strength
+inline constexpr int P_RESPONSE = 3;       ///< Allied response value 1-7 (lower = defended harder)
+inline constexpr int P_BOMBER_FACTOR = 4;  ///< heavy-bomber factor
+inline constexpr int P_AIR_DEFENCE = 5;    ///< anti-aircraft value during an operation
 
 /// The simplified game's parameter vector.
 using ParamVector = con::Table<float, 31>;

@@ -19,7 +19,7 @@ void SHOW_DISTANCES(State& st) {
     con::print_string_item("敵基地");
     con::print_end();
     con::locate(con::Col(67), con::Row(16));
-    if (st.P(st.AT(st.FLEET_NO), BASE_HOLDER) > 0) {
+    if (st.P(st.AT(st.FLEET_NO), P_HOLDER) > 0) {
         con::color(6);
         con::print_string_item("距離 ");
         con::print_number_item(con::int_floor(L(st.BASE_DISTANCE) + L(0.5f)));
@@ -56,7 +56,7 @@ void COUNT_ALLIED_LOSSES(State& st) {
     st.ALLIED_CV_SUNK = 0;
     st.ALLIED_BB_SUNK = 0;
     for (int i = 1; i <= kAlliedShips; ++i) {
-        if (!(st.A(1, i, SHIP_DURABILITY) < 1)) continue;
+        if (!(st.A(1, i, A_DURABILITY) < 1)) continue;
         if (i <= kAlliedCarriers)
             st.ALLIED_CV_SUNK = st.ALLIED_CV_SUNK + 1;
         else
@@ -76,9 +76,9 @@ void STATUS_PANEL(State& st) {
     con::color(6);
     con::print_at(con::Col(74), con::Row(1), "勢力値");
     for (int b = 6; b <= 21; ++b) {
-        if (!(st.P(b, BASE_HOLDER) > 0)) continue;  // Japanese-held bases get nothing
+        if (!(st.P(b, P_HOLDER) > 0)) continue;  // Japanese-held bases get nothing
         con::locate(con::Col(76), con::Row(b + 1));
-        con::print_single_item(st.P(b, BASE_STRENGTH));
+        con::print_single_item(st.P(b, P_STRENGTH));
         con::print_end();
     }
     con::print_at(con::Col(30), con::Row(0), con::space_string(48));

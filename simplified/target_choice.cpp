@@ -47,7 +47,7 @@ float ask_target(State& st, int f, float scenario) {
         // Only a whole base number names a base: a fraction would be rounded to a neighbour.
         if (n < 6 || n > 21 || n != std::floor(n)) continue;
         if (scenario == 6) return n;
-        if (st.P(n, BASE_HOLDER) == 0 || (f == 2 && st.AT(1) == n)) continue;
+        if (st.P(n, P_HOLDER) == 0 || (f == 2 && st.AT(1) == n)) continue;
         st.TT(TT_BASE_QUERY) = con::store(L(n) - 5);
         morva::SHOZOKU(st.TT, st.P);
         if (st.TT(TT_ATTACKABLE) == 0) {
@@ -78,7 +78,7 @@ void MOKUHYO(State& st) {
         }
         const float n = ask_target(st, f, scenario);
         st.AT(f) = n;
-        if (n != 0) st.P(n, BASE_AA) = st.P(n, BASE_STRENGTH);
+        if (n != 0) st.P(n, P_AIR_DEFENCE) = st.P(n, P_STRENGTH);
     }
 }
 

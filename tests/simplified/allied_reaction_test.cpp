@@ -84,8 +84,8 @@ TEST(AlliedReaction, ScriptedDraws) {
         EXPECT_EQ(list_of(*st, false, 1), c.bb1);
         EXPECT_EQ(list_of(*st, true, 2), c.cv2);
         EXPECT_EQ(list_of(*st, false, 2), c.bb2);
-        for (float s : c.cv1) EXPECT_EQ(st->A(1, s, morva95s::SHIP_DECK), 10);
-        for (float s : c.bb2) EXPECT_EQ(st->A(1, s, morva95s::SHIP_COMMITTED), 1);
+        for (float s : c.cv1) EXPECT_EQ(st->A(1, s, morva95s::A_FLIGHT_DECK), 10);
+        for (float s : c.bb2) EXPECT_EQ(st->A(1, s, morva95s::A_COMMITTED), 1);
     }
 }
 

@@ -22,7 +22,7 @@ struct Loaded {
         st = std::make_unique<morva95s::State>();
         morva95s::MENU(*st);
         st->TURN_NO = 1;
-        st->P(0, morva95s::BASE_RESPONSE) = 15;
+        st->P(0, morva95s::P_RESPONSE) = 15;
         st->TT(morva95s::TT_WAIT) = 100;
     }
     testing_support::ScopedConsole console;
