@@ -1,6 +1,7 @@
 // MORVA95F: the least stand-ins for the blocks and routines of the operational day, each where
 // the real one will go. Each day of an operation ends at once; the F1 overview's map, contact
 // list and Allied overview show only what keeps the screen sane.
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "detailed/blocks.h"
 #include "detailed/routines.h"
@@ -34,7 +35,7 @@ Block NEXT_DAY(State& st) {
 void FMAP(State& st) {
     // The target base at the map's origin; the land, the forces and the ranges come later.
     const float target = st.AT(st.TT(TT_FLEET));
-    const bool destroyed = st.P(target, 2) < 1;
+    const bool destroyed = st.P(target, P_STRENGTH) < 1;
     con::draw_line(396, 165, 402, 171, destroyed ? 9 : 5, con::Shape::FilledBox);
     con::color(destroyed ? 2 : 3);
     con::print_at(con::Col(43), con::Row(10), "敵基地");
@@ -49,9 +50,7 @@ void HYOJI6(State& st) {
     con::color(7);
     con::print_at(con::Col(0), con::Row(1), "WAIT");
     con::print_single_item(st.TT(TT_WAIT));
-    con::color(5);
-    con::print_at(con::Col(29), con::Row(23), "Hit Any Key");
-    WAIT_KEY(st);
+    morva::hit_any_key(st.WAIT_KEY_RESULT, {29, 23, 5, "Hit Any Key"});
     con::color(7);  // the air-group table that follows the key is printed in white
 }
 

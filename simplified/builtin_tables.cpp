@@ -5,6 +5,7 @@
 #include "simplified/routines.h"
 
 con::EmbeddedSet simplified_tables();
+con::EmbeddedSet simplified_map();
 
 namespace morva95s {
 namespace {
@@ -35,10 +36,11 @@ void read_detailed_values(State& st) {
 }  // namespace
 
 con::RecordSet simplified_records() {
-    const con::EmbeddedSet files = simplified_tables();
+    const con::EmbeddedSet map = simplified_map();
+    const con::EmbeddedSet tables = simplified_tables();
     // The map's records come first, the built-in tables after them.
-    return con::RecordSet({{"map_outline.txt", files.get("map_outline.txt")},
-                           {"builtin_tables.txt", files.get("builtin_tables.txt")}});
+    return con::RecordSet({{"map_outline.txt", map.get("map_outline.txt")},
+                           {"builtin_tables.txt", tables.get("builtin_tables.txt")}});
 }
 
 State::State() : DATA(simplified_records()) {}
