@@ -1,5 +1,6 @@
 // MORVA95S: HENSEI, the player's fleet organisation ship by ship, and HENSEI2, the choice of
 // the Allied ships in the two single-engagement scenarios.
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "simplified/routines.h"
 
@@ -48,15 +49,18 @@ int ask_assignment(State& st, int i, float scenario) {
     const bool carrier = i <= kJapaneseCarriers;
     if (L(st.A(0, i, A_DURABILITY)) < L(st.A(0, i, A_FULL_DURABILITY)) / 2) return 3;
     if (carrier && st.E(3) == 9 && (scenario == 6 || st.E(4) == 9)) return 3;
-    for (;;) {
-        con::print_at(con::Col(24), con::Row(23), con::space_string(50));
-        con::color(5);
-        con::print_at(con::Col(25), con::Row(23), st.MM(0, i) + " は どこに配属しますか ?   Hit 1 - 3 Key");
-        const float k = con::store(con::val(con::wait_key_string()));
-        if (k < 1 || k > 3 || (k == 2 && (scenario == 6 || scenario == 7))) continue;
-        if (k != 3 && carrier && st.E(k + 2) > 8) continue;
-        return static_cast<int>(k);
-    }
+    // Refused keys ask again: fleet 2 in the single engagements, a fleet whose carrier list
+    // is full.
+    std::string accepted = "3";
+    for (int k = 2; k >= 1; --k)
+        if (!(k == 2 && (scenario == 6 || scenario == 7)) && !(carrier && st.E(k + 2) > 8))
+            accepted.insert(0, 1, static_cast<char>('0' + k));
+    const std::string key = morva::ask_key(
+        st.DIALOGUE_KEY,
+        {{24, 23, morva::kColourInForce, con::space_string(50)},
+         {25, 23, 5, st.MM(0, i) + " は どこに配属しますか ?   Hit 1 - 3 Key"}},
+        accepted, morva::Shown::BeforeEachKey);
+    return key[0] - '0';
 }
 
 void assign(State& st, int i, int k, float scenario) {
@@ -110,14 +114,11 @@ ListPlace allied_place(int i) {
 // The choice of ship i: true to take part. At a limit the ship stays out without a question.
 bool allied_ship_joins(State& st, int i, bool at_limit) {
     if (at_limit) return false;
-    for (;;) {
-        con::print_at(con::Col(33), con::Row(22), con::space_string(45));
-        con::color(7);
-        con::print_at(con::Col(34), con::Row(22), st.MM(1, i) + " を参戦させますか ?");
-        const std::string key = con::wait_key_string();
-        if (key == "1") return true;
-        if (key == "2") return false;
-    }
+    const std::string key =
+        morva::ask_key(st.DIALOGUE_KEY,
+                       {{33, 22, morva::kColourInForce, con::space_string(45)}, {34, 22, 7, st.MM(1, i) + " を参戦させますか ?"}},
+                       "12", morva::Shown::BeforeEachKey);
+    return key == "1";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // MORVA95S: ORGANISATION_PHASE, which opens every turn: the base list and the reserve, HENSEI,
 // the two checks of the result, the confirmation, the targets, and in the single operations
 // the Allied ships and the target's forces.
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "simplified/blocks.h"
 #include "simplified/routines.h"
@@ -66,25 +67,15 @@ bool organisation_accepted(State& st) {
 
 // Waits for Y or N (other keys are ignored); true for Y.
 bool confirmed(State& st) {
-    for (;;) {
-        const std::string key = WAIT_KEY(st);
-        if (key == "Y" || key == "y") return true;
-        if (key == "N" || key == "n") return false;
-    }
+    const std::string key = morva::wait_for_key(st.WAIT_KEY_RESULT, "YyNn");
+    return key == "Y" || key == "y";
 }
 
-// Reads a number at (col, 22) until it lies within [low, high]; text that is not a number
-// counts as 0.
-float ask_value(const char* prompt, int col, float low, float high) {
-    for (;;) {
-        con::print_at(con::Col(35), con::Row(22), prompt);
-        con::locate(con::Col(col), con::Row(22));
-        con::input_prompt("", con::PromptStyle::Plain);
-        std::string answer;
-        con::input_vars(answer);
-        const float value = con::store(con::val(answer));
-        if (!(value < low) && !(value > high)) return value;
-    }
+// Reads a number at (col, 22) until it lies within [low, high], fractions included; text
+// that is not a number counts as 0.
+float ask_value(const std::string& prompt, int col, float low, float high) {
+    const auto ask = [&prompt] { con::print_at(con::Col(35), con::Row(22), prompt); };
+    return con::store(morva::ask_number(ask, {col, 22, ""}, low, high, false));
 }
 
 void ask_target_forces(State& st) {
@@ -95,7 +86,7 @@ void ask_target_forces(State& st) {
     st.P(st.AT(1), P_AIR_DEFENCE) = strength;
     for (int r = 0; r <= 3; ++r) {
         const std::string prompt = "目標の保有する" + st.NN(r + 4) + "のユニット数は ?   ";
-        st.Q(r, 1) = ask_value(prompt.c_str(), 72, 0, 49);
+        st.Q(r, 1) = ask_value(prompt, 72, 0, 49);
     }
 }
 

@@ -1,6 +1,7 @@
 // MORVA95S: the comment pause, the title, the key wait and the blanking of the message rows
 // that every phase shares. Key waits block on window events (never spin); a timed pause
 // handles no events, so keys typed meanwhile wait in the buffer and F1 runs after it.
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "simplified/routines.h"
 #include "simplified/shared.h"
@@ -18,12 +19,7 @@ void PAUSE_MESSAGE(State& st) {
         con::wait_ticks(con::L(st.TT(TT_WAIT)));
         return;
     }
-    con::locate(con::Col(kPromptColumn), con::Row(kPromptRow));
-    con::color(4);
-    con::print_string_item("Hit Any Key");
-    st.DIALOGUE_KEY = con::wait_key_string();
-    con::locate(con::Col(kPromptColumn), con::Row(kPromptRow));
-    con::print_string_item(con::space_string(11));
+    morva::hit_any_key(st.DIALOGUE_KEY, {kPromptColumn, kPromptRow, 4, "Hit Any Key"}, true);
 }
 
 void SHOW_TITLE(State&) {

@@ -1,5 +1,6 @@
 // MORVA95S: the start-up, the main menu, the scenario list and choice, and the four play
 // options asked over the first strategic map.
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "simplified/blocks.h"
 #include "simplified/routines.h"
@@ -15,14 +16,6 @@ const char* const kScenarioLines[8] = {
     "７　戦艦のみで艦隊決戦を行う",       "８  セーブしたシナリオの続きを行う",
 };
 
-void show_menu_lines() {
-    con::color(6);
-    con::print_at(con::Col(30), con::Row(9), "どちらにしますか　?");
-    con::print_at(con::Col(26), con::Row(13), "1　　簡略モードのゲームを行う");
-    con::print_at(con::Col(26), con::Row(16), "2　　ゲーム概要を見る");
-    con::print_at(con::Col(32), con::Row(20), "Hit 1 - 2 Key");
-}
-
 void set_starting_values(State& st) {
     st.TURN_NO = 1;
     st.ALLIED_CV_SUNK = 0;
@@ -34,48 +27,38 @@ void set_starting_values(State& st) {
     st.P(0, P_RESPONSE) = 15;
 }
 
-// Writes a question on rows 2-4 over the previous one: the question, an optional further
-// line and the key line in yellow.
-void ask(int colour, int col, const char* question, int further_col, const char* further, int key_col,
-         const char* key_line) {
-    con::color(colour);
-    con::print_at(con::Col(col), con::Row(2), question);
-    if (further != nullptr) con::print_at(con::Col(further_col), con::Row(3), further);
-    con::color(6);
-    con::print_at(con::Col(key_col), con::Row(4), key_line);
-}
-
+// The options are asked on rows 2-4, each written over the previous one; their key lines
+// are yellow.
 void ask_movement_orders(State& st) {
-    ask(7, 1, "移動の指示は自分で出しますか ?", 0, nullptr, 10, "Hit Y or N Key");
     // Only an upper-case Y gives the orders to the player; every other key means No.
-    st.OWN_MOVE_ORDERS = WAIT_KEY(st) == "Y" ? 1.0f : 0.0f;
+    const bool own = morva::ask_yes_no(st.WAIT_KEY_RESULT,
+                                       {{1, 2, 7, "移動の指示は自分で出しますか ?"}, {10, 4, 6, "Hit Y or N Key"}}, "Y", "");
+    st.OWN_MOVE_ORDERS = own ? 1.0f : 0.0f;
 }
 
 void ask_comment_key(State& st) {
-    ask(7, 1, "コメント確認のキー入力する ?  ", 0, nullptr, 10, "Hit Y - N Key ");
-    for (;;) {
-        const std::string key = WAIT_KEY(st);
-        if (key == "Y" || key == "y") {
-            st.TT(TT_COMMENT_KEY) = 1;
-            return;
-        }
-        if (key == "N" || key == "n") {
-            st.TT(TT_COMMENT_KEY) = 0;
-            return;
-        }
-    }
+    const bool key_mode = morva::ask_yes_no(
+        st.WAIT_KEY_RESULT, {{1, 2, 7, "コメント確認のキー入力する ?  "}, {10, 4, 6, "Hit Y - N Key "}});
+    st.TT(TT_COMMENT_KEY) = key_mode ? 1.0f : 0.0f;
 }
 
 void ask_display_time(State& st) {
-    ask(6, 1, "結果の表示時間はどのくらい ?", 6, "( １ 短  -  ９ 長 )", 10, "Hit 1 - 9 Key ");
-    st.DISPLAY_TIME = con::store(con::val(WAIT_KEY(st)));
+    const std::string key = morva::ask_key(st.WAIT_KEY_RESULT,
+                                           {{1, 2, 6, "結果の表示時間はどのくらい ?"},
+                                            {6, 3, 6, "( １ 短  -  ９ 長 )"},
+                                            {10, 4, 6, "Hit 1 - 9 Key "}},
+                                           morva::kAnyKey);
+    st.DISPLAY_TIME = con::store(con::val(key));
     st.TT(TT_WAIT) = 100;
     if (st.DISPLAY_TIME > 0) morva::SET_DISPLAY_TIME(st.TT, st.DISPLAY_TIME);
 }
 
 void ask_commander(State& st) {
-    ask(7, 1, "  連合軍指揮官の性格は ?    ", 3, "猛進(H) - 慎重(S) - 乱数(R)", 9, "Hit H - S - R Key");
-    const std::string key = WAIT_KEY(st);
+    const std::string key = morva::ask_key(st.WAIT_KEY_RESULT,
+                                           {{1, 2, 7, "  連合軍指揮官の性格は ?    "},
+                                            {3, 3, 7, "猛進(H) - 慎重(S) - 乱数(R)"},
+                                            {9, 4, 6, "Hit H - S - R Key"}},
+                                           morva::kAnyKey);
     if (key == "H" || key == "h")
         st.COMMANDER_CHARACTER = 1;
     else if (key == "S" || key == "s")
@@ -104,13 +87,16 @@ Block STARTUP_CONTINUE(State& st) {
 
 Block MAIN_MENU(State& st) {
     for (;;) {
-        show_menu_lines();
-        const std::string key = WAIT_KEY(st);
+        // Any other key writes the four lines again, which changes nothing on the screen.
+        const std::string key = morva::ask_key(st.WAIT_KEY_RESULT,
+                                               {{30, 9, 6, "どちらにしますか　?"},
+                                                {26, 13, 6, "1　　簡略モードのゲームを行う"},
+                                                {26, 16, 6, "2　　ゲーム概要を見る"},
+                                                {32, 20, 6, "Hit 1 - 2 Key"}},
+                                               "12", morva::Shown::BeforeEachKey);
         if (key == "1") return Block::ScenarioList;
-        if (key == "2") {
-            SETUMEI(st);
-            SHOW_TITLE(st);
-        }
+        SETUMEI(st);
+        SHOW_TITLE(st);
     }
 }
 
@@ -127,10 +113,7 @@ Block SCENARIO_LIST(State& st) {
 }
 
 Block SCENARIO_CHOICE(State& st) {
-    for (;;) {
-        st.SCENARIO_NO = con::store(con::val(WAIT_KEY(st)));
-        if (st.SCENARIO_NO >= 1 && st.SCENARIO_NO <= 8) break;
-    }
+    st.SCENARIO_NO = con::store(con::val(morva::wait_for_key(st.WAIT_KEY_RESULT, "12345678")));
     con::locate(con::Col(57), con::Row(con::L(st.SCENARIO_NO) * 2 + 5));
     con::print_string_item("OK");
     con::print_end();
