@@ -76,7 +76,8 @@ Block FINAL_RESULT(State& st);
 // continue at, or ends the program.
 Block DISK_ERROR_HANDLER(State& st, int error_number);
 
-/// The main routine: start-up, then block after block until the program ends.
+/// The main routine: start-up, then block after block (the block the loop runs is
+/// `st.current_block`) until the program ends.
 void main_routine(State& st);
 
 }  // namespace morva95s

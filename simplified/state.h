@@ -65,6 +65,9 @@ using BaseTable = con::Table<float, 22, 6>;
 /// Base names 1-21.
 using BaseNames = con::Table<std::string, 22>;
 
+/// The named blocks of the main routine (listed in blocks.h).
+enum class Block;
+
 /// Everything MORVA95S keeps for the whole run. Every number is a 4-byte float, 0 at start;
 /// every text empty.
 struct State {
@@ -72,6 +75,7 @@ struct State {
     State();
 
     con::RecordSet DATA;  ///< the stored data records (MapOutline, BuiltInTables) and read position
+    Block current_block{};  ///< the block the main routine runs
 
     ParamVector TT;  ///< the parameter vector
 
