@@ -4,8 +4,9 @@
 
 namespace kelmat {
 
-void LOAD_CLASS_RECORDS(Kelmat& s) {
-    const float n = s.BLUE_NAVY;
+void LOAD_CLASS_RECORDS(Kelmat& s) { LOAD_CLASS_RECORDS(s, s.BLUE_NAVY); }
+
+void LOAD_CLASS_RECORDS(Kelmat& s, float n) {
     const std::string navy = std::to_string(record_navy(n));
     s.data.restore_data("ClassNames" + navy);
     for (int c = 1; c <= 22; ++c) s.data.read_data(s.NM(c));
@@ -18,11 +19,12 @@ void LOAD_CLASS_RECORDS(Kelmat& s) {
         // battery it was built with.
         if (n == 5 && c == 11) s.DS(11) = "3X3+2X2 ";
     }
-    LOAD_CLASS_VALUES(s);
+    LOAD_CLASS_VALUES(s, n);
 }
 
-void LOAD_CLASS_VALUES(Kelmat& s) {
-    const float n = s.BLUE_NAVY;
+void LOAD_CLASS_VALUES(Kelmat& s) { LOAD_CLASS_VALUES(s, s.BLUE_NAVY); }
+
+void LOAD_CLASS_VALUES(Kelmat& s, float n) {
     s.data.restore_data("ClassValues" + std::to_string(record_navy(n)));
     std::string item;
     for (int f = 1; f <= 6; ++f)

@@ -1,6 +1,5 @@
-// kelmat95: the viewers of main-menu items 3 to 8 as far as the frame relies on them: they
-// return to the menu, and the ship data viewer loads every navy's class records as it will.
-// Their tables and charts are not built yet.
+// kelmat95: the viewers of main-menu items 4 and 5 as far as the frame relies on them: they
+// return to the menu. Their tables and charts are not built yet.
 #include "gunnery/blocks.h"
 
 namespace kelmat {
@@ -16,17 +15,6 @@ void not_ready_notice(int row) {
 }
 
 }  // namespace
-
-Block SHIP_DATA_VIEWER(Kelmat& s) {
-    con::clear_screen(0);
-    for (s.BLUE_NAVY = 1; s.BLUE_NAVY <= 5; s.BLUE_NAVY = con::store(con::L(s.BLUE_NAVY) + 1)) LOAD_CLASS_RECORDS(s);
-    // The navy counter ends at 6, past the last navy, as the viewer leaves it.
-    not_ready_notice(8);
-    con::print_at(Col(33), Row(12), "Hit Any Key");
-    s.KEY_STRING = con::wait_key_string();
-    con::clear_screen(0);
-    return Block::MainMenu;
-}
 
 Block PENETRATION_VIEWER(Kelmat& s) {
     con::clear_screen(0);

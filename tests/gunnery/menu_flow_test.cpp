@@ -54,18 +54,20 @@ TEST(MainMenu, OtherKeysAndFunctionKeysBeforeTheFirstBattleChangeNothing) {
 TEST(MainMenu, HiddenKeysOpenTheViewerModes) {
     for (int key = 6; key <= 8; ++key) {
         Harness h;
+        h.s().BLUE_NAVY = 3;  // the BLUE navy of a scenario in memory
         h.run("x" + std::to_string(key));
         EXPECT_EQ(kelmat::current_block(), Block::ShipDataViewer);
         EXPECT_EQ(h.s().VIEWER_MODE, key - 5);
-        EXPECT_EQ(h.s().BLUE_NAVY, 6) << "the viewer's navy counter ends past navy 5";
-        h.run("x" + std::to_string(key) + "k");
+        h.run("x" + std::to_string(key) + "kkkkk");
         EXPECT_EQ(kelmat::current_block(), Block::MainMenu);
         EXPECT_EQ(h.s().VIEWER_MODE, 0);
+        EXPECT_EQ(h.s().VIEWER_NAVY, 6) << "the viewer's navy counter ends past navy 5";
+        EXPECT_EQ(h.s().BLUE_NAVY, 3) << "the scenario's BLUE navy stays as it was";
     }
     Harness h;
-    h.run("x3");
+    h.run("x3kkkk");
     EXPECT_EQ(h.s().VIEWER_MODE, 0);
-    EXPECT_EQ(h.s().NM(16), "GANGUT(4)") << "the viewer loaded navy 5 last";
+    EXPECT_EQ(h.s().NM(16), "GANGUT(4)") << "the viewer's fifth page shows navy 5";
 }
 
 TEST(MainMenu, HitRateChartReturnsAfterAnyKey) {
