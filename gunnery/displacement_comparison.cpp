@@ -54,21 +54,6 @@ float rounded_share(float weight, real size_factor, float recomputed) {
     return con::store(con::int_floor(L(weight) * size_factor * 66 / L(recomputed) + 0.5L));
 }
 
-// Layout, main battery, recorded displacement in 100 t and era of class LOOP_I.
-void prepare_class(Kelmat& s, float n) {
-    const float c = s.LOOP_I;
-    if (const auto layout = recognise_layout(s.DS(c))) {
-        s.F(n, c, 8) = layout->index;
-        s.F(n, c, 10) = layout->turrets;
-    }
-    s.TT(TT_LAYOUT_GUN) = s.F(n, c, 7);
-    s.TT(TT_LAYOUT) = s.F(n, c, 8);
-    CALC3(s);
-    s.PROPER_DISPLACEMENT = con::store(con::int_floor(L(s.F(n, c, 6)) / 100));
-    s.CLASS_NAVY = n;
-    CLASS_ERA(s);
-}
-
 // The working values the comparison leaves in the designer's scalars.
 void keep_working_values(Kelmat& s, const Comparison& r) {
     s.CLASS_SPEED = s.F(s.VIEWER_NAVY, s.LOOP_I, 5);
@@ -166,17 +151,28 @@ Comparison compare_displacement(const Kelmat& t, const ComparedClass& c, int mod
     return r;
 }
 
+ComparedClass prepare_compared_class(Kelmat& s, float n) {
+    const float c = s.LOOP_I;
+    if (const auto layout = recognise_layout(s.DS(c))) {
+        s.F(n, c, 8) = layout->index;
+        s.F(n, c, 10) = layout->turrets;
+    }
+    s.TT(TT_LAYOUT_GUN) = s.F(n, c, 7);
+    s.TT(TT_LAYOUT) = s.F(n, c, 8);
+    CALC3(s);
+    s.PROPER_DISPLACEMENT = con::store(con::int_floor(L(s.F(n, c, 6)) / 100));
+    s.CLASS_NAVY = n;
+    CLASS_ERA(s);
+    return {n, c, s.F(n, c, 3), s.F(n, c, 4), s.F(n, c, 5), s.F(n, c, 6), s.F(n, c, 10), s.CLASS_ERA_NO, s.Z(0)};
+}
+
 void VIEWER_COMPARISON_PASS(Kelmat& s) {
     const float n = s.VIEWER_NAVY;
     const int mode = static_cast<int>(s.VIEWER_MODE);
     for (s.LOOP_I = 1; s.LOOP_I <= 22; s.LOOP_I = con::store(L(s.LOOP_I) + 1)) {
-        prepare_class(s, n);
-        const float c = s.LOOP_I;
-        const ComparedClass compared{n, c, s.F(n, c, 3), s.F(n, c, 4), s.F(n, c, 5), s.F(n, c, 6),
-                                     s.F(n, c, 10), s.CLASS_ERA_NO, s.Z(0)};
-        const Comparison result = compare_displacement(s, compared, mode);
+        const Comparison result = compare_displacement(s, prepare_compared_class(s, n), mode);
         keep_working_values(s, result);
-        print_columns(c, result.columns);
+        print_columns(s.LOOP_I, result.columns);
     }
 }
 

@@ -83,6 +83,10 @@ ComparisonColumns comparison_columns(int mode, float recomputed_100t, float reco
 /// The comparison of one class in mode 1, 2 or 3, with the start-up tables GG and H and the
 /// weight constants of `tables`.
 Comparison compare_displacement(const Kelmat& tables, const ComparedClass& c, int mode);
+/// Class LOOP_I of navy `navy` made ready for the comparison: its layout recognised into F
+/// fields 8 and 10 (left as they were when the text names none), its main battery weighed
+/// with CALC3 into Z(0), its recorded displacement in 100 t and its era found.
+ComparedClass prepare_compared_class(Kelmat& s, float navy);
 /// The comparison pass of a page in modes 1-3: for classes 1-22 of navy VIEWER_NAVY, the
 /// layout recognised into F fields 8 and 10, the main battery weighed, the era found, the
 /// displacement recomputed and the two columns printed.
