@@ -631,6 +631,13 @@ TEST(ClassData, ViewerNamesOfTheirOwnFile) {
     EXPECT_EQ(con::byte_length(nation), 12) << nation;
     EXPECT_TRUE(all_double_byte(nation));
     EXPECT_EQ(data.remaining(), 0u);
+    // The program reads them last among its stored records.
+    auto s = kelmat::make_state();
+    s->data.restore_data("NovelistNames");
+    EXPECT_EQ(names.count(s->data.read_text()), 1u);
+    s->data.restore_data("NationName");
+    EXPECT_EQ(s->data.read_text(), nation);
+    EXPECT_EQ(s->data.remaining(), 0u);
 }
 
 }  // namespace
