@@ -16,20 +16,6 @@ namespace {
 
 using kelmat_test::started;
 
-// The turret groups that the layout table gives a layout, larger turrets first ("3X2+2X2").
-std::string groups_of(const Kelmat& s, float layout) {
-    int turrets[5] = {};
-    for (int i = 1; i <= 6; ++i) ++turrets[static_cast<int>(s.L(layout, i)) / 10];
-    std::string out;
-    for (int guns = 4; guns >= 2; --guns) {
-        if (turrets[guns] == 0) continue;
-        if (!out.empty()) out += "+";
-        out += std::to_string(guns);
-        if (turrets[guns] > 1) out += "X" + std::to_string(turrets[guns]);
-    }
-    return out;
-}
-
 TEST(LayoutRecognition, EveryTextAgreesWithTheLayoutTableAndItsWeight) {
     struct Case {
         const char* text;
@@ -46,7 +32,7 @@ TEST(LayoutRecognition, EveryTextAgreesWithTheLayoutTableAndItsWeight) {
         EXPECT_EQ(layout->index, c.index) << c.text;
         EXPECT_EQ(layout->turrets, c.turrets) << c.text;
         EXPECT_EQ(s->L(layout->index, 0), c.turrets) << c.text;
-        EXPECT_EQ(groups_of(*s, layout->index), c.text);
+        EXPECT_EQ(kelmat_test::layout_groups(*s, layout->index), c.text);
     }
     for (const char* other : {"2x4", "2X4 ", "2X4?", "", "3X3+2X", "2X4>2X3", "(21)"})
         EXPECT_FALSE(kelmat::recognise_layout(other)) << '"' << other << '"';

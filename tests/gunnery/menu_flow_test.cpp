@@ -4,6 +4,7 @@
 #include "tests/gunnery/gunnery_harness.h"
 
 using kelmat::Block;
+using kelmat_test::fleet_in_memory;
 using kelmat_test::Harness;
 using testing_support::run_program;
 
@@ -87,18 +88,6 @@ TEST(BattleLaunch, NoScenarioInMemoryLoadsFirst) {
     EXPECT_EQ(run.text_at(29, 8, 20), "FILE  NAME ?        ");
     h.run("x10{ENTER}");
     EXPECT_EQ(kelmat::current_block(), Block::MainMenu);
-}
-
-// A fleet in memory: RED ship 1 has a displacement.
-Harness fleet_in_memory() {
-    Harness h;
-    h.s().A(1, 1, 0) = 186;
-    h.s().A(0, 1, 0) = 338;
-    h.s().BLUE_NAVY = 1;
-    h.s().RED_NAVY = 3;
-    h.s().BATTLE_BLUE_COUNT = 1;
-    h.s().BATTLE_RED_COUNT = 1;
-    return h;
 }
 
 TEST(BattleLaunch, FightTheScenarioInMemoryAndAskAgain) {

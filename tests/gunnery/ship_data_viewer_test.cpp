@@ -175,14 +175,7 @@ TEST(ShipDataViewer, KeysTypedAheadPassPagesAndAnyKeyEndsOne) {
 }
 
 TEST(ShipDataViewer, TheScenarioInMemoryKeepsItsBlueNavy) {
-    Harness h;
-    // A fleet in memory whose BLUE side is navy 1.
-    h.s().A(1, 1, 0) = 186;
-    h.s().A(0, 1, 0) = 338;
-    h.s().BLUE_NAVY = 1;
-    h.s().RED_NAVY = 3;
-    h.s().BATTLE_BLUE_COUNT = 1;
-    h.s().BATTLE_RED_COUNT = 1;
+    Harness h = kelmat_test::fleet_in_memory();  // BLUE is navy 1
     h.run("x3kkkkk1y");
     EXPECT_EQ(h.s().BLUE_NAVY, 1);
     EXPECT_EQ(h.s().VIEWER_NAVY, 6);
