@@ -56,7 +56,7 @@ float rounded_share(float weight, real size_factor, float recomputed) {
 
 // The working values the comparison leaves in the designer's scalars.
 void keep_working_values(Kelmat& s, const Comparison& r) {
-    s.CLASS_SPEED = s.F(s.VIEWER_NAVY, s.LOOP_I, 5);
+    s.CLASS_SPEED = s.F(s.VIEWER_NAVY, s.LOOP_I, F_SPEED);
     if (!r.computed) return;
     s.BELT_WEIGHT_BASE = r.belt_base;
     s.DECK_WEIGHT_BASE = r.deck_base;
@@ -154,16 +154,24 @@ Comparison compare_displacement(const Kelmat& t, const ComparedClass& c, int mod
 ComparedClass prepare_compared_class(Kelmat& s, float n) {
     const float c = s.LOOP_I;
     if (const auto layout = recognise_layout(s.DS(c))) {
-        s.F(n, c, 8) = layout->index;
-        s.F(n, c, 10) = layout->turrets;
+        s.F(n, c, F_LAYOUT) = layout->index;
+        s.F(n, c, F_TURRETS) = layout->turrets;
     }
-    s.TT(TT_LAYOUT_GUN) = s.F(n, c, 7);
-    s.TT(TT_LAYOUT) = s.F(n, c, 8);
+    s.TT(TT_LAYOUT_GUN) = s.F(n, c, F_GUN_TYPE);
+    s.TT(TT_LAYOUT) = s.F(n, c, F_LAYOUT);
     CALC3(s);
-    s.PROPER_DISPLACEMENT = con::store(con::int_floor(L(s.F(n, c, 6)) / 100));
+    s.PROPER_DISPLACEMENT = con::store(con::int_floor(L(s.F(n, c, F_DISPLACEMENT)) / 100));
     s.CLASS_NAVY = n;
     CLASS_ERA(s);
-    return {n, c, s.F(n, c, 3), s.F(n, c, 4), s.F(n, c, 5), s.F(n, c, 6), s.F(n, c, 10), s.CLASS_ERA_NO, s.Z(0)};
+    return {n,
+            c,
+            s.F(n, c, F_BELT),
+            s.F(n, c, F_DECK),
+            s.F(n, c, F_SPEED),
+            s.F(n, c, F_DISPLACEMENT),
+            s.F(n, c, F_TURRETS),
+            s.CLASS_ERA_NO,
+            s.Z(Z_BATTERY_WEIGHT)};
 }
 
 void VIEWER_COMPARISON_PASS(Kelmat& s) {

@@ -34,7 +34,7 @@ void print_formatted(const char* format, float v) {
 void calibre_column(Kelmat& s, float n) {
     for (s.LOOP_I = 1; s.LOOP_I <= 22; s.LOOP_I = con::store(L(s.LOOP_I) + 1)) {
         con::locate(Col(26 + offset(s)), class_row(s.LOOP_I));
-        con::print_string_item(con::left_string(s.G(s.F(n, s.LOOP_I, 7)), 7));
+        con::print_string_item(con::left_string(s.G(s.F(n, s.LOOP_I, F_GUN_TYPE)), 7));
     }
 }
 
@@ -49,7 +49,7 @@ void layout_column(Kelmat& s, float n) {
 // A never-completed class shows its design year in brackets; a fictional class shows no year,
 // in mode 0 its novelist instead.
 void year_cell(Kelmat& s, float n, float c) {
-    const float state = s.F(n, c, 1), year = s.F(n, c, 2);
+    const float state = s.F(n, c, F_BUILD_STATE), year = s.F(n, c, F_YEAR);
     if (year > 0 && state == 0) con::print_at(Col(18 + offset(s)), class_row(c), "(    )");
     if (state == 2) {
         const int novelist = novelist_number(n, c);
@@ -68,17 +68,19 @@ void value_cell(Kelmat& s, float n, int field, float c) {
         int column;
         const char* format;
     };
-    // Belt, deck, speed and displacement; field 2 is the year and field 1 only decides its form.
+    // Belt, deck, speed and displacement; the year has a cell of its own and the build state
+    // only decides its form.
     static constexpr Place kPlaces[7] = {{}, {}, {}, {43, "###"}, {49, "###"}, {54, "##"}, {58, "######"}};
+    static_assert(F_BELT == 3 && F_DECK == 4 && F_SPEED == 5 && F_DISPLACEMENT == 6);
     con::locate(Col(kPlaces[field].column + offset(s)), class_row(c));
     print_formatted(kPlaces[field].format, s.F(n, c, field));
     if (s.ESTIMATE_FLAGS(field, c) == 1) con::print_string_item("?");
 }
 
 void value_columns(Kelmat& s, float n) {
-    for (int field = 2; field <= 6; ++field)
+    for (int field = F_YEAR; field <= F_DISPLACEMENT; ++field)
         for (s.LOOP_I = 1; s.LOOP_I <= 22; s.LOOP_I = con::store(L(s.LOOP_I) + 1)) {
-            if (field == 2)
+            if (field == F_YEAR)
                 year_cell(s, n, s.LOOP_I);
             else
                 value_cell(s, n, field, s.LOOP_I);

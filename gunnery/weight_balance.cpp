@@ -56,7 +56,7 @@ void balance_weights(Kelmat& s) {
     const MachineryFactor factor = machinery_type_factor(s.MACHINERY_TYPE);
     s.SPEED_FACTOR = armour_speed_term(s.DESIGN_SPEED, factor);
     // A layout number with a fraction selects the nearest layout, as every subscript does.
-    const float turrets = s.GG(s.L(s.LAYOUT_NO, 0));
+    const float turrets = s.GG(s.L(s.LAYOUT_NO, L_TURRETS));
     s.ARMOUR_WEIGHT_BASE = balance_armour_weight(s.BELT_WEIGHT_BASE, s.DECK_WEIGHT_BASE, turrets, s.SPEED_FACTOR);
     s.MACHINERY_WEIGHT_BASE = balance_machinery_weight(s.DESIGN_SPEED, s.H(s.DESIGN_ERA), factor);
 }
@@ -65,7 +65,7 @@ BalanceEnd iterate_displacement(Kelmat& s, std::vector<float>* trail) {
     s.TRIAL_DISPLACEMENT = s.DESIGN_DISPLACEMENT;
     for (long n = 0; n < kMaxBalanceIterations; ++n) {
         const DisplacementStep step =
-            displacement_step(s.TRIAL_DISPLACEMENT, s.Z(0), s.ARMOUR_WEIGHT_BASE, s.MACHINERY_WEIGHT_BASE);
+            displacement_step(s.TRIAL_DISPLACEMENT, s.Z(Z_BATTERY_WEIGHT), s.ARMOUR_WEIGHT_BASE, s.MACHINERY_WEIGHT_BASE);
         s.SIZE_FACTOR = step.size_factor;
         s.ITERATED_DISPLACEMENT = step.displacement;
         if (trail) trail->push_back(s.ITERATED_DISPLACEMENT);

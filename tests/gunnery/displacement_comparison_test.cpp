@@ -31,7 +31,7 @@ TEST(LayoutRecognition, EveryTextAgreesWithTheLayoutTableAndItsWeight) {
         ASSERT_TRUE(layout) << c.text;
         EXPECT_EQ(layout->index, c.index) << c.text;
         EXPECT_EQ(layout->turrets, c.turrets) << c.text;
-        EXPECT_EQ(s->L(layout->index, 0), c.turrets) << c.text;
+        EXPECT_EQ(s->L(layout->index, kelmat::L_TURRETS), c.turrets) << c.text;
         EXPECT_EQ(kelmat_test::layout_groups(*s, layout->index), c.text);
     }
     for (const char* other : {"2x4", "2X4 ", "2X4?", "", "3X3+2X", "2X4>2X3", "(21)"})
@@ -62,7 +62,7 @@ TEST(LayoutRecognition, ShortTextsAndMainBatteryWeights) {
         s->TT(kelmat::TT_LAYOUT_GUN) = c.gun;
         s->TT(kelmat::TT_LAYOUT) = layout->index;
         kelmat::CALC3(*s);
-        EXPECT_EQ(s->Z(0), c.weight) << c.name;
+        EXPECT_EQ(s->Z(kelmat::Z_BATTERY_WEIGHT), c.weight) << c.name;
     }
 }
 
@@ -72,9 +72,9 @@ TEST(LayoutRecognition, AnUnrecognisedTextKeepsItsFieldsAndWeighsAsTwoTwins) {
     s->DS(1) = "2x4";
     s->LOOP_I = 1;
     const ComparedClass c = kelmat::prepare_compared_class(*s, 1);
-    EXPECT_EQ(s->F(1, 1, 8), 0);
+    EXPECT_EQ(s->F(1, 1, kelmat::F_LAYOUT), 0);
     EXPECT_EQ(c.turrets, 0);
-    EXPECT_EQ(s->Z(0), 2 * s->W(1, s->F(1, 1, 7)));
+    EXPECT_EQ(s->Z(kelmat::Z_BATTERY_WEIGHT), 2 * s->W(kelmat::W_TWIN_WEIGHT, s->F(1, 1, kelmat::F_GUN_TYPE)));
     // No turrets weigh no armour: GG(0) is 0.
     const kelmat::Comparison r = kelmat::compare_displacement(*s, c, 1);
     EXPECT_EQ(r.armour, 0);
@@ -106,8 +106,8 @@ TEST(ClassEra, YearsAtTheEraBounds) {
     };
     auto s = started();
     for (const auto& c : cases) {
-        s->F(c.navy, 3, 1) = c.state;
-        s->F(c.navy, 3, 2) = c.year;
+        s->F(c.navy, 3, kelmat::F_BUILD_STATE) = c.state;
+        s->F(c.navy, 3, kelmat::F_YEAR) = c.year;
         s->CLASS_NAVY = c.navy;
         s->LOOP_I = 3;
         kelmat::CLASS_ERA(*s);
@@ -301,7 +301,7 @@ TEST(DisplacementComparison, StoredExamplesOnThePage) {
             << c.name;
         EXPECT_EQ(p.colour(73, c.c), c.colour72) << c.name;
         EXPECT_EQ(p.classes[c.c].steps, c.steps) << c.name;
-        EXPECT_EQ(p.s->F(c.navy, c.c, 10), c.navy == 4 ? 2 : (c.navy == 3 ? 3 : 4)) << c.name;
+        EXPECT_EQ(p.s->F(c.navy, c.c, kelmat::F_TURRETS), c.navy == 4 ? 2 : (c.navy == 3 ? 3 : 4)) << c.name;
     }
 }
 
@@ -329,8 +329,8 @@ TEST(DisplacementComparison, EveryStoredClassInEveryMode) {
             for (int c = 1; c <= 22; ++c) {
                 const std::string where = std::to_string(navy) + "," + std::to_string(c) + " mode " + std::to_string(mode);
                 EXPECT_TRUE(p.classes[c].computed) << where;
-                EXPECT_TRUE(p.s->F(navy, c, 8) >= 1 && p.s->F(navy, c, 8) <= 22) << where;
-                EXPECT_GT(p.s->F(navy, c, 10), 1) << where << ": the layout was recognised";
+                EXPECT_TRUE(p.s->F(navy, c, kelmat::F_LAYOUT) >= 1 && p.s->F(navy, c, kelmat::F_LAYOUT) <= 22) << where;
+                EXPECT_GT(p.s->F(navy, c, kelmat::F_TURRETS), 1) << where << ": the layout was recognised";
                 const std::string shown = p.cells(64, c, 14);
                 EXPECT_EQ(shown.find("OVER"), std::string::npos) << where;
                 largest = std::max(largest, std::stol(shown.substr(0, 7)));

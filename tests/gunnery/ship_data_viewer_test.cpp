@@ -165,12 +165,12 @@ TEST(ShipDataViewer, KeysTypedAheadPassPagesAndAnyKeyEndsOne) {
     for (const char* keys : {"x3{ENTER}", "x3{ESC}", "x3{BS}", "x3{UP}", "x3a", "x39"}) {
         Harness h;
         h.run(keys);
-        EXPECT_EQ(kelmat::current_block(), Block::ShipDataViewer) << keys;
+        EXPECT_EQ(h.current_block(), Block::ShipDataViewer) << keys;
         EXPECT_EQ(h.s().VIEWER_NAVY, 2) << keys;
     }
     Harness h;
     testing_support::ProgramRun run = h.run("x7kkkkk");
-    EXPECT_EQ(kelmat::current_block(), Block::MainMenu);
+    EXPECT_EQ(h.current_block(), Block::MainMenu);
     EXPECT_EQ(run.text_at(29, 4, 16), "どれにしますか ?");
 }
 
@@ -179,7 +179,7 @@ TEST(ShipDataViewer, TheScenarioInMemoryKeepsItsBlueNavy) {
     h.run("x3kkkkk1y");
     EXPECT_EQ(h.s().BLUE_NAVY, 1);
     EXPECT_EQ(h.s().VIEWER_NAVY, 6);
-    EXPECT_EQ(h.s().TT(kelmat::TT_COEF_B), 1) << "the battle gets BLUE's own navy";
+    EXPECT_EQ(h.s().TT(kelmat::TT_BLUE_NAVY), 1) << "the battle gets BLUE's own navy";
 }
 
 }  // namespace
