@@ -253,12 +253,4 @@ Block PENETRATION_VIEWER(Kelmat& s);
 /// The first-salvo hit-rate chart; returns after any key.
 void MEITYU(Kelmat& s);
 
-// Small helpers shared by the blocks.
-/// The value of a single key: its digit, 0 for every other key.
-int key_value(const std::string& key);
-/// Waits for a key into KEY_STRING until its value lies within lo..hi; returns the value.
-int wait_key_in_range(Kelmat& s, int lo, int hi);
-/// Whether a typed number is whole and within lo..hi.
-bool whole_in_range(float v, int lo, int hi);
-
 }  // namespace kelmat

@@ -49,20 +49,4 @@ void run_main_routine(Kelmat& s, Block start) {
                     [](Kelmat& st, const con::RuntimeError& e) { return DISK_ERROR_HANDLER(st, e.number()); });
 }
 
-int key_value(const std::string& key) {
-    return (key.size() == 1 && key[0] >= '0' && key[0] <= '9') ? key[0] - '0' : 0;
-}
-
-int wait_key_in_range(Kelmat& s, int lo, int hi) {
-    for (;;) {
-        s.KEY_STRING = con::wait_key_string();
-        int v = key_value(s.KEY_STRING);
-        if (v >= lo && v <= hi) return v;
-    }
-}
-
-bool whole_in_range(float v, int lo, int hi) {
-    return v >= lo && v <= hi && v == con::int_floor(con::L(v));
-}
-
 }  // namespace kelmat

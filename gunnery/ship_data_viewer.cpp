@@ -2,6 +2,8 @@
 // rows, the loop over the five navies with their class names, and the end of each page.
 #include "gunnery/ship_data_viewer.h"
 
+#include "gunnery/dialogue.h"
+
 namespace kelmat {
 
 using con::Col;
@@ -64,13 +66,12 @@ Block SHIP_DATA_VIEWER(Kelmat& s) {
 }
 
 void VIEWER_PAGE_END(Kelmat& s) {
-    if (s.VIEWER_MODE == 0) {
-        con::locate(Col(69), Row(0));
-        con::color(4);
-        con::print_string_item("Hit Any Key");
-    }
-    // Any key ends the page; which key it was does not matter.
-    s.KEY_STRING = con::wait_key_string();
+    // Any key ends the page; which key it was does not matter. Only mode 0 says so, in the
+    // last eleven columns of row 0.
+    if (s.VIEWER_MODE == 0)
+        hit_any_key(s.KEY_STRING, {69, 0, 4, "Hit Any Key"});
+    else
+        wait_for_key(s.KEY_STRING, kAnyKey);
     // The heading rows stay; row 23 is blanked short of its last column, which never scrolls.
     for (int row = 2; row <= 22; ++row) con::print_at(Col(0), Row(row), con::space_string(80));
     con::print_at(Col(0), Row(23), con::space_string(79));

@@ -1,6 +1,7 @@
 // kelmat95: the viewers of main-menu items 4 and 5 as far as the frame relies on them: they
 // return to the menu. Their tables and charts are not built yet.
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -19,18 +20,15 @@ void not_ready_notice(int row) {
 Block PENETRATION_VIEWER(Kelmat& s) {
     con::clear_screen(0);
     not_ready_notice(8);
-    con::print_at(Col(33), Row(12), "Hit Any Key");
-    s.KEY_STRING = con::wait_key_string();
+    hit_any_key(s.KEY_STRING, {33, 12, kColourInForce, "Hit Any Key"});
     return Block::MainMenu;
 }
 
 void MEITYU(Kelmat&) {
     con::clear_screen(0);
     not_ready_notice(8);
-    con::locate(Col(54), Row(15));
-    con::color(5);
-    con::print_string_item("Hit Any Key");
-    (void)con::wait_key_string();
+    std::string key;  // kept nowhere
+    hit_any_key(key, {54, 15, 5, "Hit Any Key"});
 }
 
 }  // namespace kelmat

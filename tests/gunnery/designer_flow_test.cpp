@@ -263,7 +263,8 @@ TEST(DesignerFlow, ResultScreen) {
     ASSERT_EQ(h.current_block(), Block::DesignChoiceMenu);
     EXPECT_EQ(s.MAIN_GUN_COUNT, 8);
     EXPECT_TRUE(shows(run, 8, 0, "   1  番艦"));
-    EXPECT_TRUE(shows(run, 6, 3, "適正排水量は " + con::format_single(s.PROPER_DISPLACEMENT) + " ton となります"));
+    EXPECT_EQ(s.PROPER_DISPLACEMENT, 35000);
+    EXPECT_TRUE(shows(run, 6, 3, "適正排水量は  35000  ton となります"));
     EXPECT_TRUE(shows(run, 50, 3, "予定排水量  35000 ton"));
     EXPECT_TRUE(shows(run, 50, 6, "主砲口径    13 inch/44"));
     EXPECT_TRUE(shows(run, 50, 7, "主砲門数　   8  門"));
@@ -303,7 +304,7 @@ TEST(DesignerFlow, ProperOrPlannedDisplacementStored) {
     auto& s = proper.s();
     EXPECT_EQ(proper.current_block(), Block::ScenarioSideLoop) << "RED's source question";
     EXPECT_EQ(s.SIDE_NO, 1);
-    const float fields[] = {s.PROPER_DISPLACEMENT / 100, 10, 4, 1, 435, 200, 30, 100};
+    const float fields[] = {350, 10, 4, 1, 435, 200, 30, 100};  // the proper 35,000 t
     for (int i = 0; i < 8; ++i) EXPECT_EQ(s.A(0, 1, kelmat::kScenarioFields[i]), fields[i]) << kelmat::kScenarioFields[i];
     EXPECT_EQ(s.M(0, 1), "") << "an own design has no stored name";
 
@@ -311,10 +312,9 @@ TEST(DesignerFlow, ProperOrPlannedDisplacementStored) {
     Harness planned;
     planned.run(kToSpeed + "30{ENTER}2" + "410{ENTER}y" + "100{ENTER}" + "2{ENTER}");
     auto& p = planned.s();
-    EXPECT_LT(p.PROPER_DISPLACEMENT, 35000);
+    EXPECT_EQ(p.PROPER_DISPLACEMENT, 21000);
     EXPECT_EQ(p.A(0, 1, 0), 350);
-    EXPECT_EQ(p.A(0, 1, 16), con::int_floor(350.0L * 100 / p.PROPER_DISPLACEMENT * 100));
-    EXPECT_GT(p.A(0, 1, 16), 100);
+    EXPECT_EQ(p.A(0, 1, 16), 166) << "35,000 / 21,000 t = 166.7 %";
 }
 
 TEST(DesignerFlow, RedoFromTheResultScreen) {
@@ -411,7 +411,7 @@ TEST(DesignerFlow, ProperDisplacementOfAMillionTonsCannotBeTaken) {
     worked_example(h.s());
     h.s().Z(0) = 5000000;  // a balance that settles beyond 1,000,000 t
     auto run = h.run("", Block::WeightBalance);
-    EXPECT_GT(h.s().PROPER_DISPLACEMENT, 999999);
+    EXPECT_EQ(h.s().PROPER_DISPLACEMENT, 8935800);
     EXPECT_TRUE(shows(run, 10, 9, "排水量は１００万トンを越します"));
     EXPECT_TRUE(shows(run, 10, 11, "予定排水量しか選べません"));
     EXPECT_TRUE(shows(run, 18, 13, "Hit Any Key"));
@@ -428,7 +428,7 @@ TEST(DesignerFlow, ProperDisplacementOfAMillionTonsCannotBeTaken) {
     EXPECT_EQ(h.s().A(0, 3, 16), 0) << "nothing stored";
     h.run("k1{ENTER}k2{ENTER}", Block::WeightBalance);
     EXPECT_EQ(h.s().A(0, 3, 0), 450);
-    EXPECT_EQ(h.s().A(0, 3, 16), con::int_floor(45000.0L / h.s().PROPER_DISPLACEMENT * 100));
+    EXPECT_EQ(h.s().A(0, 3, 16), 0) << "45,000 / 8,935,800 t = 0.5 %";
 }
 
 TEST(DesignerFlow, ModifiedRealClass) {
@@ -444,10 +444,11 @@ TEST(DesignerFlow, ModifiedRealClass) {
     h.run(keys + "400{ENTER}21{ENTER}4{ENTER}26{ENTER}" + "410{ENTER}y" + "200{ENTER}" + "2{ENTER}");
     auto& s = h.s();
     EXPECT_EQ(s.MACHINERY_TYPE, 0);
+    EXPECT_EQ(s.PROPER_DISPLACEMENT, 54500);
     for (int ship : {1, 2}) {
         const float fields[] = {400, 21, 4, 1, 401, 190, 26};
         for (int i = 0; i < 7; ++i) EXPECT_EQ(s.A(0, ship, kelmat::kScenarioFields[i]), fields[i]) << ship;
-        EXPECT_EQ(s.A(0, ship, 16), con::int_floor(40000.0L / s.PROPER_DISPLACEMENT * 100));
+        EXPECT_EQ(s.A(0, ship, 16), 73) << "40,000 / 54,500 t = 73.4 %";
     }
     EXPECT_EQ(s.M(0, 1), "長門");
     EXPECT_EQ(s.M(0, 2), "陸奥");

@@ -68,10 +68,13 @@ TEST(ViewerClassTable, Nationalities) {
     }
 }
 
-// The golden screen of a run: the text and the colours of its last screen.
+// A run of the built program against the golden screen and colours of the same key script
+// in the replay table (tests/programs/golden_replay_test.cpp).
 void expect_page(const BinaryRun& run, const std::string& name) {
     EXPECT_EQ(run.exit_code, 0) << run.err;
-    testing_support::expect_golden(run.screen + run.colours, "golden/gunnery/ship_viewer_" + name + ".txt");
+    const std::string folder = "golden/kelmat95_ship_viewer_" + name + "/";
+    testing_support::expect_golden(run.screen, folder + "screen.txt");
+    testing_support::expect_golden(run.colours, folder + "colours.txt");
 }
 
 // A cell range of a dump line, by columns (a wide character written once takes two).
