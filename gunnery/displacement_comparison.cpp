@@ -22,9 +22,9 @@ struct LayoutText {
 // Each arrangement by the first layout of its turret groups; the layouts that only place the
 // same turrets elsewhere weigh and count alike.
 constexpr LayoutText kLayoutTexts[] = {
-    {"2X2", {1, 2}},      {"2X3", {2, 3}},      {"3X2", {3, 2}},  {"2X4", {4, 4}},  {"4X2", {6, 2}},
-    {"3X3", {8, 3}},      {"2X5", {10, 5}},     {"3X2+2X2", {12, 4}}, {"4X2+2", {13, 3}}, {"2X6", {14, 6}},
-    {"3X4", {17, 4}},     {"4X3", {19, 3}},     {"4X2+2X2", {20, 4}}, {"3X3+2X2", {21, 5}}, {"4X4", {22, 4}},
+    {"2X2", {1, 2}},  {"2X3", {2, 3}},  {"3X2", {3, 2}},      {"2X4", {4, 4}},      {"4X2", {6, 2}},
+    {"3X3", {8, 3}},  {"2X5", {10, 5}}, {"3X2+2X2", {12, 4}}, {"4X2+2", {13, 3}},   {"2X6", {14, 6}},
+    {"3X4", {17, 4}}, {"4X3", {19, 3}}, {"4X2+2X2", {20, 4}}, {"3X3+2X2", {21, 5}}, {"4X4", {22, 4}},
 };
 
 // A recomputed displacement of 10000 (100 t) or more is not shown.
@@ -95,14 +95,14 @@ std::optional<RecognisedLayout> recognise_layout(std::string_view short_text) {
 
 MachineryFactor class_machinery_factor(float navy, float c) {
     if (navy == 1 && (c == 16 || c == 17 || c == 18)) return 0.7f;  // gas turbine
-    if (navy == 2 && (c == 21 || c == 22)) return 0.95f;             // steam turbine and diesel
+    if (navy == 2 && (c == 21 || c == 22)) return 0.95f;            // steam turbine and diesel
     if (navy == 4 && (c == 1 || c == 22)) return 0.95f;
-    if (navy == 4 && c == 5) return 0.9f;                           // diesel
+    if (navy == 4 && c == 5) return 0.9f;  // diesel
     return std::nullopt;
 }
 
-ComparisonColumns comparison_columns(int mode, float recomputed_100t, float recorded, float main_battery,
-                                     float armour, float machinery, float size_factor) {
+ComparisonColumns comparison_columns(int mode, float recomputed_100t, float recorded, float main_battery, float armour,
+                                     float machinery, float size_factor) {
     ComparisonColumns k;
     const float r = con::store(100 * L(recomputed_100t));
     if (r >= 1000000) {
@@ -119,8 +119,8 @@ ComparisonColumns comparison_columns(int mode, float recomputed_100t, float reco
         k.gun_share = rounded_share(main_battery, 1, r);
         k.armour_share = rounded_share(armour, L(size_factor), r);
         k.machinery_share = rounded_share(machinery, L(size_factor), r);
-        k.column72 = con::format_using("##@##@##", {L(k.gun_share), std::string(" "), L(k.armour_share),
-                                                    std::string(" "), L(k.machinery_share)});
+        k.column72 = con::format_using(
+            "##@##@##", {L(k.gun_share), std::string(" "), L(k.armour_share), std::string(" "), L(k.machinery_share)});
     }
     return k;
 }
@@ -145,8 +145,7 @@ Comparison compare_displacement(const Kelmat& t, const ComparedClass& c, int mod
         if (!step_again(mode, result, r.start, c.displacement)) break;
         r.start = result;
     }
-    r.columns = comparison_columns(mode, result, c.displacement, c.main_battery, r.armour, r.machinery,
-                                   r.size_factor);
+    r.columns = comparison_columns(mode, result, c.displacement, c.main_battery, r.armour, r.machinery, r.size_factor);
     r.recomputed = con::store(100 * L(result));
     return r;
 }

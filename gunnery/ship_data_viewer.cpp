@@ -22,18 +22,19 @@ struct Heading {
 // The heading rows, drawn in this order. The comparison columns have no heading; mode 0's
 // "国籍" belongs to the class table.
 constexpr Heading kHeadings[] = {
-    {"級名", 0, 0, false},     {"(同型艦数)", 0, 5, false},        {"竣工年度", 0, 18, true},
-    {"(未成艦は設計年度)", 1, 8, true}, {"主砲", 0, 31, true},   {"口径", 1, 27, true},
-    {"門数", 1, 35, true},     {"装甲(mm)", 0, 44, true},          {"垂直", 1, 43, true},
-    {"水平", 1, 49, true},     {"速力", 0, 54, true},              {"排水量", 0, 59, true},
+    {"級名", 0, 0, false},     {"(同型艦数)", 0, 5, false},
+    {"竣工年度", 0, 18, true}, {"(未成艦は設計年度)", 1, 8, true},
+    {"主砲", 0, 31, true},     {"口径", 1, 27, true},
+    {"門数", 1, 35, true},     {"装甲(mm)", 0, 44, true},
+    {"垂直", 1, 43, true},     {"水平", 1, 49, true},
+    {"速力", 0, 54, true},     {"排水量", 0, 59, true},
     {"(新造時)", 1, 58, true},
 };
 
 void draw_headings(const Kelmat& s) {
     con::color(7);
     const int offset = static_cast<int>(s.VIEWER_COLUMN_OFFSET);
-    for (const Heading& h : kHeadings)
-        con::print_at(Col(h.column + (h.shifted ? offset : 0)), Row(h.row), h.text);
+    for (const Heading& h : kHeadings) con::print_at(Col(h.column + (h.shifted ? offset : 0)), Row(h.row), h.text);
 }
 
 // The names come first; a later column covers the part of a long name beneath it.

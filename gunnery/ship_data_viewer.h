@@ -49,12 +49,12 @@ MachineryFactor class_machinery_factor(float navy, float class_no);
 
 /// The recorded values of one class that the comparison reads.
 struct ComparedClass {
-    float navy = 0, class_no = 0;             ///< for the machinery of the class
-    float belt = 0, deck = 0, speed = 0;      ///< mm, mm, kt
-    float displacement = 0;                   ///< recorded, t
-    float turrets = 0;                        ///< of the recognised layout (0 when none)
-    float era = 0;                            ///< 1-7
-    float main_battery = 0;                   ///< t
+    float navy = 0, class_no = 0;         ///< for the machinery of the class
+    float belt = 0, deck = 0, speed = 0;  ///< mm, mm, kt
+    float displacement = 0;               ///< recorded, t
+    float turrets = 0;                    ///< of the recognised layout (0 when none)
+    float era = 0;                        ///< 1-7
+    float main_battery = 0;               ///< t
 };
 /// What a class row shows in the comparison columns: texts empty where nothing is printed.
 struct ComparisonColumns {
@@ -66,20 +66,20 @@ struct ComparisonColumns {
 };
 /// Everything the comparison of one class computes, in the order computed.
 struct Comparison {
-    bool computed = false;    ///< false when the recorded displacement is below 100 t
+    bool computed = false;  ///< false when the recorded displacement is below 100 t
     float belt_base = 0, deck_base = 0, speed_term = 0, machinery = 0, armour = 0;
-    float size_factor = 0;    ///< of the last step
-    float start = 0;          ///< the displacement (100 t) the last step started from
-    std::vector<float> steps; ///< each step's result, 100 t
-    float recomputed = 0;     ///< t
+    float size_factor = 0;     ///< of the last step
+    float start = 0;           ///< the displacement (100 t) the last step started from
+    std::vector<float> steps;  ///< each step's result, 100 t
+    float recomputed = 0;      ///< t
     ComparisonColumns columns;
 };
 /// The columns of a class from its recomputed displacement `recomputed_100t` (100 t):
 /// column 64 the displacement in tons (or "  OVER 1000000" in colour 4), column 72 by mode:
 /// 1 the difference, 2 the whole percentage, both coloured by the deviation; 3 the weight
 /// shares of main battery, armour and machinery in colour 7.
-ComparisonColumns comparison_columns(int mode, float recomputed_100t, float recorded, float main_battery,
-                                     float armour, float machinery, float size_factor);
+ComparisonColumns comparison_columns(int mode, float recomputed_100t, float recorded, float main_battery, float armour,
+                                     float machinery, float size_factor);
 /// The comparison of one class in mode 1, 2 or 3, with the start-up tables GG and H and the
 /// weight constants of `tables`.
 Comparison compare_displacement(const Kelmat& tables, const ComparedClass& c, int mode);

@@ -11,7 +11,8 @@ using con::Row;
 
 namespace {
 
-constexpr const char* kNationalities[8] = {"", "日本", "アメリカ", "イギリス", "ドイツ", "フランス", "イタリア", "ソビエト"};
+constexpr const char* kNationalities[8] = {"",       "日本",     "アメリカ", "イギリス",
+                                           "ドイツ", "フランス", "イタリア", "ソビエト"};
 constexpr int kFictionalNation = 8;
 
 int offset(const Kelmat& s) { return static_cast<int>(s.VIEWER_COLUMN_OFFSET); }

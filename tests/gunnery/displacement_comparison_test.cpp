@@ -21,8 +21,8 @@ TEST(LayoutRecognition, EveryTextAgreesWithTheLayoutTableAndItsWeight) {
         const char* text;
         float index, turrets;
     } cases[] = {
-        {"2X2", 1, 2},  {"2X3", 2, 3},  {"3X2", 3, 2},  {"2X4", 4, 4},          {"4X2", 6, 2},
-        {"3X3", 8, 3},  {"2X5", 10, 5}, {"3X2+2X2", 12, 4}, {"4X2+2", 13, 3}, {"2X6", 14, 6},
+        {"2X2", 1, 2},  {"2X3", 2, 3},  {"3X2", 3, 2},      {"2X4", 4, 4},      {"4X2", 6, 2},
+        {"3X3", 8, 3},  {"2X5", 10, 5}, {"3X2+2X2", 12, 4}, {"4X2+2", 13, 3},   {"2X6", 14, 6},
         {"3X4", 17, 4}, {"4X3", 19, 3}, {"4X2+2X2", 20, 4}, {"3X3+2X2", 21, 5}, {"4X4", 22, 4},
     };
     auto s = started();
@@ -99,10 +99,10 @@ TEST(ClassEra, YearsAtTheEraBounds) {
         const char* name;
         float navy, state, year, era;
     } cases[] = {
-        {"completed 1920", 1, 1, 1920, 4},      {"designed 1916, never completed", 1, 0, 1916, 4},
-        {"completed 1916", 1, 1, 1916, 3},      {"completed 1912 in navy 2", 2, 1, 1912, 3},
+        {"completed 1920", 1, 1, 1920, 4},           {"designed 1916, never completed", 1, 0, 1916, 4},
+        {"completed 1916", 1, 1, 1916, 3},           {"completed 1912 in navy 2", 2, 1, 1912, 3},
         {"completed 1912 in navy 3", 3, 1, 1912, 2}, {"completed 1943", 4, 1, 1943, 6},
-        {"completed 1905", 4, 1, 1905, 1},      {"fictional", 5, 2, 0, 7},
+        {"completed 1905", 4, 1, 1905, 1},           {"fictional", 5, 2, 0, 7},
     };
     auto s = started();
     for (const auto& c : cases) {
@@ -275,7 +275,9 @@ struct PassedNavy {
             classes[c] = kelmat::compare_displacement(*s, kelmat::prepare_compared_class(*s, s->VIEWER_NAVY), mode);
         }
     }
-    std::string cells(int column, int c, int count) { return testing_support::text_at(console.screen(), column, c + 1, count); }
+    std::string cells(int column, int c, int count) {
+        return testing_support::text_at(console.screen(), column, c + 1, count);
+    }
     int colour(int column, int c) { return console.screen().cell(column, c + 1).colour; }
 };
 
@@ -327,7 +329,8 @@ TEST(DisplacementComparison, EveryStoredClassInEveryMode) {
         for (int navy = 1; navy <= 5; ++navy) {
             PassedNavy p(navy, mode);
             for (int c = 1; c <= 22; ++c) {
-                const std::string where = std::to_string(navy) + "," + std::to_string(c) + " mode " + std::to_string(mode);
+                const std::string where =
+                    std::to_string(navy) + "," + std::to_string(c) + " mode " + std::to_string(mode);
                 EXPECT_TRUE(p.classes[c].computed) << where;
                 EXPECT_TRUE(p.s->F(navy, c, kelmat::F_LAYOUT) >= 1 && p.s->F(navy, c, kelmat::F_LAYOUT) <= 22) << where;
                 EXPECT_GT(p.s->F(navy, c, kelmat::F_TURRETS), 1) << where << ": the layout was recognised";

@@ -22,9 +22,15 @@ TEST(ViewerClassTable, ShortLayoutTexts) {
         const char* stored;
         const char* shown;
     } cases[] = {
-        {1, 2, "3X3  (8)", "3X3"},   {3, 22, "2X5 (11)", "2X5"},  {5, 20, "3X2+2X2 (12)", "3X2+2X2"},
-        {1, 1, "ABCDEF", "ABCD"},    {1, 1, "", ""},              {5, 11, "(21)->(12)", "3X3+2X2"},
-        {2, 20, "2X4? (4)", "2X4"},  {2, 21, "2X4>2X3", "2X4"},   {2, 19, "2X4>2X3", "2X4>"},
+        {1, 2, "3X3  (8)", "3X3"},
+        {3, 22, "2X5 (11)", "2X5"},
+        {5, 20, "3X2+2X2 (12)", "3X2+2X2"},
+        {1, 1, "ABCDEF", "ABCD"},
+        {1, 1, "", ""},
+        {5, 11, "(21)->(12)", "3X3+2X2"},
+        {2, 20, "2X4? (4)", "2X4"},
+        {2, 21, "2X4>2X3", "2X4"},
+        {2, 19, "2X4>2X3", "2X4>"},
     };
     for (const auto& c : cases) EXPECT_EQ(kelmat::short_layout_text(c.navy, c.c, c.stored), c.shown) << c.stored;
 }
@@ -43,8 +49,8 @@ TEST(ViewerClassTable, NovelistsOfTheFictionalClasses) {
     for (int n = 1; n <= 5; ++n)
         for (int c = 1; c <= 22; ++c) {
             // Only the fictional classes show a novelist; the rest of the table is their rule.
-            const bool fictional = (n == 1 && c >= 16) || (n == 2 && c >= 18) || (n == 4 && c >= 17) ||
-                                   (n == 5 && c >= 17);
+            const bool fictional =
+                (n == 1 && c >= 16) || (n == 2 && c >= 18) || (n == 4 && c >= 17) || (n == 5 && c >= 17);
             if (!fictional && (n == 1 || n == 3 || n == 5)) continue;
             EXPECT_EQ(kelmat::novelist_number(static_cast<float>(n), static_cast<float>(c)), expected[n][c])
                 << n << "," << c;
@@ -57,9 +63,9 @@ TEST(ViewerClassTable, Nationalities) {
         float navy, c;
         int index, column;
     } cases[] = {
-        {1, 1, 1, 72},  {1, 22, 1, 72}, {2, 20, 2, 70}, {3, 4, 3, 70},  {4, 22, 4, 70},  {5, 7, 5, 70},
-        {5, 8, 6, 70},  {5, 12, 6, 70}, {5, 13, 7, 70}, {5, 16, 7, 70}, {5, 17, 6, 70},  {5, 18, 7, 70},
-        {5, 19, 7, 70}, {5, 20, 8, 67}, {5, 22, 8, 67},
+        {1, 1, 1, 72},  {1, 22, 1, 72}, {2, 20, 2, 70}, {3, 4, 3, 70},  {4, 22, 4, 70},
+        {5, 7, 5, 70},  {5, 8, 6, 70},  {5, 12, 6, 70}, {5, 13, 7, 70}, {5, 16, 7, 70},
+        {5, 17, 6, 70}, {5, 18, 7, 70}, {5, 19, 7, 70}, {5, 20, 8, 67}, {5, 22, 8, 67},
     };
     for (const auto& c : cases) {
         const auto nation = kelmat::class_nationality(c.navy, c.c);
