@@ -52,8 +52,8 @@ inline std::unique_ptr<kelmat::Kelmat> started() {
 /// A fleet in memory: BLUE navy 1 against RED navy 3, one ship each with a displacement.
 inline Harness fleet_in_memory() {
     Harness h;
-    h.s().A(1, 1, 0) = 186;
-    h.s().A(0, 1, 0) = 338;
+    h.s().A(1, 1, kelmat::A_DISPLACEMENT) = 186;
+    h.s().A(0, 1, kelmat::A_DISPLACEMENT) = 338;
     h.s().BLUE_NAVY = 1;
     h.s().RED_NAVY = 3;
     h.s().BATTLE_BLUE_COUNT = 1;
