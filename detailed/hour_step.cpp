@@ -3,7 +3,7 @@
 // map, the contact report and the launches, and the end of the hour.
 #include "console/console.h"
 #include "detailed/blocks.h"
-#include "detailed/damage_list.h"
+#include "campaign/damage_list.h"
 #include "detailed/routines.h"
 
 namespace morva95f {
