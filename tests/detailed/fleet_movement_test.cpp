@@ -237,3 +237,22 @@ TEST(TaskForceMove, NoFreeEndPointNeverHangs) {
     MOVE0(*st);
     EXPECT_EQ(fleet(*st, 2), std::make_pair(150.0f, 0.0f));
 }
+
+TEST(FleetMove, RefusalTextsStandDuringTheirPause) {
+    // In key mode the pause after a refused move waits, with the message on row 20.
+    struct Case {
+        const char* name;
+        const char* keys;
+        bool night;
+    };
+    const Case cases[] = {{"hourly move", "270{ENTER}30{ENTER}", false}, {"night move", "270{ENTER}30{ENTER}", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Loaded st(c.keys);
+        on_map(*st, 11, 10, 0);
+        st->TT(TT_COMMENT_KEY) = 1;
+        EXPECT_THROW(c.night ? ICHI2(*st) : MOVE2(*st), con::ProgramEnd);
+        EXPECT_TRUE(shows(con::screen(), 13, 20, "陸地に衝突します", 3));
+        EXPECT_EQ(fleet(*st), std::make_pair(10.0f, 0.0f));
+    }
+}
