@@ -96,8 +96,8 @@ bool place_task_forces(State& st, float w, float target) {
             }
         }
         const auto [x, y] = point_on_bearing(b, 140);
-        st.PZ(k, 0) = x;
-        st.PZ(k, 1) = y;
+        st.PZ(k, PZ_X) = x;
+        st.PZ(k, PZ_Y) = y;
         if (k > 1 && blocked(x, y)) return false;
     }
     return true;
@@ -140,8 +140,8 @@ void ICHI(State& st) {
     do v = ask_bearing_line(47);
     while (!in_sector(v, row.player1) && !in_sector(v, row.player2));
     const auto [x, y] = point_on_bearing(v, 105);
-    st.PZ(0, 0) = x;
-    st.PZ(0, 1) = y;
+    st.PZ(0, PZ_X) = x;
+    st.PZ(0, PZ_Y) = y;
     const float w = draw_allied_bearing(row);
     // Without a free bearing the task forces keep the positions they had.
     if (w >= 0)
@@ -152,7 +152,7 @@ void ICHI(State& st) {
 }
 
 void ICHI2(State& st) {
-    const con::real px = pixel_x(st.PZ(0, 0)), py = pixel_y(st.PZ(0, 1));
+    const con::real px = pixel_x(st.PZ(0, PZ_X)), py = pixel_y(st.PZ(0, PZ_Y));
     con::draw_circle(px, py, 3, 3);
     con::paint_fill(px, py, 3, 3);
     const float reach = con::store(con::int_floor(con::L(st.S(0)) * 6));
@@ -176,10 +176,10 @@ void ICHI2(State& st) {
             d = read_answer_at(47, 22);
         } while (d < 0 || d > reach);
         const auto [dx, dy] = leg_offset(h, d, 3);
-        const con::real x = con::L(st.PZ(0, 0)) + dx, y = con::L(st.PZ(0, 1)) + dy;
+        const con::real x = con::L(st.PZ(0, PZ_X)) + dx, y = con::L(st.PZ(0, PZ_Y)) + dy;
         if (!blocked(x, y)) {
-            st.PZ(0, 0) = con::store(x);
-            st.PZ(0, 1) = con::store(y);
+            st.PZ(0, PZ_X) = con::store(x);
+            st.PZ(0, PZ_Y) = con::store(y);
             break;
         }
         con::color(3);

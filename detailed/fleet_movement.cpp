@@ -14,10 +14,10 @@ namespace {
 bool try_leg(State& st, int g, std::pair<con::real, con::real> offset) {
     const auto [dx, dy] = offset;
     if (dx == 0 && dy == 0) return true;
-    const con::real x = con::L(st.PZ(g, 0)) + dx, y = con::L(st.PZ(g, 1)) + dy;
+    const con::real x = con::L(st.PZ(g, PZ_X)) + dx, y = con::L(st.PZ(g, PZ_Y)) + dy;
     if (blocked(x, y)) return false;
-    st.PZ(g, 0) = con::store(x);
-    st.PZ(g, 1) = con::store(y);
+    st.PZ(g, PZ_X) = con::store(x);
+    st.PZ(g, PZ_Y) = con::store(y);
     return true;
 }
 
@@ -34,7 +34,7 @@ void upwind_leg(State& st, int g, con::real v) {
 con::real located_factor(const State& st, int k) {
     const con::real c = st.TT(TT_CHARACTER);
     const con::real pk = st.PK(k);
-    if (st.TK(1) > 1 || pk < (5 - c) * 10) return -1;
+    if (st.TK(TK_POSTURE) > 1 || pk < (5 - c) * 10) return -1;
     if (st.TT(TT_HARBOUR_STRIKE) == 1) return 1;
     if (pk > (8 - c) * 10) return (9 + c) / 10;
     return 0;
@@ -49,9 +49,9 @@ void located_move(State& st, int k) {
             return;
         }
     }
-    const con::real sigma = con::L(st.PZ(k, 0)) * con::L(st.PZ(k, 1)) >= 0 ? -1 : 1;
+    const con::real sigma = con::L(st.PZ(k, PZ_X)) * con::L(st.PZ(k, PZ_Y)) >= 0 ? -1 : 1;
     const con::real pk = st.PK(k);
-    if (pk > 110 && pk < 130 && st.TK(1) == 1 && st.TT(TT_HARBOUR_STRIKE) == 0) return;
+    if (pk > 110 && pk < 130 && st.TK(TK_POSTURE) == 1 && st.TT(TT_HARBOUR_STRIKE) == 0) return;
     con::real h = con::mod(con::L(st.PD(k)) + 180, 360);
     float f = con::store(located_factor(st, k));
     if (f == 0) return;
@@ -66,7 +66,7 @@ void located_move(State& st, int k) {
 }
 
 void patrol(State& st, int k) {
-    const float bearing = map_bearing(-con::L(st.PZ(k, 0)), -con::L(st.PZ(k, 1)), kRuleRadToDeg);
+    const float bearing = map_bearing(-con::L(st.PZ(k, PZ_X)), -con::L(st.PZ(k, PZ_Y)), kRuleRadToDeg);
     for (int tries = 0; tries < kMoveTries; ++tries) {
         con::real h = con::mod(con::L(bearing) + 270, 360);
         if (st.KM(k) == 1) h = con::mod(h + 180, 360);
@@ -81,7 +81,7 @@ void MOVE0(State& st) {
     for (int k = 1; k <= 3; ++k) {
         if (st.KS(k) == 0) continue;
         if (st.KM(k) == 0) st.KM(k) = con::store(con::int_floor(con::L(con::rnd()) * 2) + 1);
-        if (st.H(0) < 1)
+        if (st.H(H_ON_FLEET) < 1)
             patrol(st, k);
         else
             located_move(st, k);
@@ -92,7 +92,7 @@ namespace {
 
 /// The heading order; Return takes the default. Asked again until it lies in 0-359.
 float ask_heading(const State& st) {
-    const float fallback = st.MM(1) > -1 ? st.MM(1) : st.PD(0);
+    const float fallback = st.MM(MM_HEADING) > -1 ? st.MM(MM_HEADING) : st.PD(0);
     for (;;) {
         con::locate(con::Col(9), con::Row(20));
         con::color(6);
@@ -122,7 +122,7 @@ float ask_speed(const State& st) {
 /// The ordered move's end point: each coordinate's displacement is rounded up from a half
 /// when the fleet's coordinate is 0 or more, and floored otherwise.
 std::pair<con::real, con::real> ordered_end_point(const State& st, con::real h, con::real v) {
-    const con::real x = st.PZ(0, 0), y = st.PZ(0, 1);
+    const con::real x = st.PZ(0, PZ_X), y = st.PZ(0, PZ_Y);
     const con::real ax = x < 0 ? 0 : 0.5L, ay = y < 0 ? 0 : 0.5L;
     const con::real a = (90 - h) * con::L(kFleetDegToRad);
     return {x + con::int_floor(std::cos(a) * v / 3 + ax), y + con::int_floor(std::sin(a) * v / 3 + ay)};
@@ -149,12 +149,12 @@ void MOVE2(State& st) {
     for (;;) {
         const float h = ask_heading(st);
         float v = ask_speed(st);
-        st.MM(1) = h;
+        st.MM(MM_HEADING) = h;
         if (st.ID(0) > 0) v = con::store((con::L(v) + 1) / 2);
         const auto [x, y] = ordered_end_point(st, h, v);
         if (!blocked(x, y)) {
-            st.PZ(0, 0) = con::store(x);
-            st.PZ(0, 1) = con::store(y);
+            st.PZ(0, PZ_X) = con::store(x);
+            st.PZ(0, PZ_Y) = con::store(y);
             break;
         }
         con::color(3);

@@ -9,11 +9,6 @@
 namespace morva95f {
 namespace {
 
-// Ship attributes read here.
-constexpr int kDurability = 0;
-constexpr int kFlightDeck = 15;
-constexpr int kTaskForce = 16;
-
 void count_carriers_afloat(State& st, float f) {
     const long allied = con::round_half_away(st.CV(1, f));
     for (int k = 1; k <= 3; ++k) {
@@ -21,7 +16,7 @@ void count_carriers_afloat(State& st, float f) {
         if (st.KS(k) < 1) continue;
         for (long j = 1; j <= allied; ++j) {
             const float i = st.C(1, f, j);
-            if (st.A(1, i, kDurability) > 0 && st.A(1, i, kTaskForce) == k)
+            if (st.A(1, i, A_DURABILITY) > 0 && st.A(1, i, A_TASK_FORCE) == k)
                 st.SS(k) = con::store(con::L(st.SS(k)) + 1);
         }
     }
@@ -34,14 +29,15 @@ void repair_flight_decks(State& st, float f) {
         const long carriers = con::round_half_away(st.CV(side, f));
         for (long j = 1; j <= carriers; ++j) {
             const float i = st.C(side, f, j);
-            if (st.A(side, i, kDurability) < 1) {
-                st.A(side, i, kFlightDeck) = 0;
-                for (int s = 0; s <= 2; ++s) st.F(side, j, 0, s) = st.F(side, j, 1, s) = 0;
-                for (int s = 0; s <= 4; ++s) st.F(side, j, 2, s) = 0;
+            if (st.A(side, i, A_DURABILITY) < 1) {
+                st.A(side, i, A_FLIGHT_DECK) = 0;
+                for (int s = F_NOT_READY; s <= F_DECK; ++s)
+                    st.F(side, j, AIR_FIGHTERS, s) = st.F(side, j, AIR_DIVE_BOMBERS, s) = 0;
+                for (int s = F_UNARMED; s <= F_BOMB_DECK; ++s) st.F(side, j, AIR_TORPEDO_BOMBERS, s) = 0;
                 continue;
             }
-            const con::real deck = con::L(st.A(side, i, kFlightDeck)) + con::real(3 * side + 1) / 2;
-            st.A(side, i, kFlightDeck) = con::store(deck > 10 ? 10 : deck);
+            const con::real deck = con::L(st.A(side, i, A_FLIGHT_DECK)) + con::real(3 * side + 1) / 2;
+            st.A(side, i, A_FLIGHT_DECK) = con::store(deck > 10 ? 10 : deck);
         }
     }
 }
@@ -58,7 +54,7 @@ void visual_contacts(State& st) {
                     break;
                 }
         }
-        st.H(0) = 3;
+        st.H(H_ON_FLEET) = 3;
         if (st.H(k) < 4) st.H(k) = 3;
     }
 }
@@ -88,10 +84,10 @@ void report_turned_back(State& st, int s) {
 bool fleet_afloat(const State& st, float f) {
     const long carriers = con::round_half_away(st.CV(0, f));
     for (long j = 1; j <= carriers; ++j)
-        if (st.A(0, st.C(0, f, j), kDurability) > 0) return true;
+        if (st.A(0, st.C(0, f, j), A_DURABILITY) > 0) return true;
     const long battleships = con::round_half_away(st.BB(0, f));
     for (long j = 1; j <= battleships; ++j)
-        if (st.A(0, st.G(0, f, j), kDurability) > 0) return true;
+        if (st.A(0, st.G(0, f, j), A_DURABILITY) > 0) return true;
     return false;
 }
 
@@ -109,7 +105,7 @@ Block HOUR_START(State& st) {
     repair_flight_decks(st, f);
     if (s == 1) return Block::MorningPhase;
     if (s > 15) return Block::SurfacePhase;
-    if (st.H(0) >= 0) {
+    if (st.H(H_ON_FLEET) >= 0) {
         IDO5(st);
         st.RAID_THIS_HOUR = 0;
         if (st.W(1) != 0 || st.W(2) != 0 || st.W(3) != 0) {
@@ -156,11 +152,11 @@ Block MORNING_PHASE(State& st) {
     st.OWN_FLEET_AFLOAT = 0;
     const long carriers = con::round_half_away(st.CV(0, f));
     for (long j = 1; j <= carriers; ++j)
-        if (st.A(0, st.C(0, f, j), kDurability) > 0)
+        if (st.A(0, st.C(0, f, j), A_DURABILITY) > 0)
             st.OWN_FLEET_AFLOAT = con::store(con::L(st.OWN_FLEET_AFLOAT) + 10);
     if (st.OWN_FLEET_AFLOAT >= 9) SAKUTEKI(st);
     if (st.SUBTURN_NO > 14) return Block::SurfacePhase;
-    if (st.H(0) >= 1) HASSIN(st);
+    if (st.H(H_ON_FLEET) >= 1) HASSIN(st);
     return Block::DeckDialogues;
 }
 

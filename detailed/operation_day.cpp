@@ -8,26 +8,18 @@
 namespace morva95f {
 namespace {
 
-// Ship attributes read here.
-constexpr int kDurability = 0;
-constexpr int kFullDurability = 1;
-constexpr int kFlightDeck = 15;
-// Aircraft states and types of F.
-constexpr int kTorpedoBombers = 2;
-constexpr int kUnarmed = 0;
-constexpr int kSearching = 5;
-
 /// Step 2: the torpedo bombers lent to yesterday's search rejoin their fit carriers.
 void recall_search_torpedo_bombers(State& st, float f) {
-    if (st.ST(0, 0, 0) == 0) return;
+    if (st.ST(ST_OWN, ST_COUNTERS, ST_STATUS) == 0) return;
     const long carriers = con::round_half_away(st.CV(0, f));
     for (long j = 1; j <= carriers; ++j) {
         const float i = st.C(0, f, j);
-        const con::real damage = con::L(st.A(0, i, kFullDurability)) - con::L(st.A(0, i, kDurability));
-        if (damage > 2 || st.A(0, i, kFlightDeck) < 8) continue;
-        st.F(0, j, kTorpedoBombers, kUnarmed) = con::store(con::L(st.F(0, j, kTorpedoBombers, kUnarmed)) +
-                                                           con::L(st.F(0, j, kTorpedoBombers, kSearching)));
-        st.F(0, j, kTorpedoBombers, kSearching) = 0;
+        const con::real damage = con::L(st.A(0, i, A_FULL_DURABILITY)) - con::L(st.A(0, i, A_DURABILITY));
+        if (damage > 2 || st.A(0, i, A_FLIGHT_DECK) < 8) continue;
+        float& unarmed = st.F(0, j, AIR_TORPEDO_BOMBERS, F_UNARMED);
+        float& searching = st.F(0, j, AIR_TORPEDO_BOMBERS, F_SEARCHING);
+        unarmed = con::store(con::L(unarmed) + con::L(searching));
+        searching = 0;
     }
 }
 
@@ -53,35 +45,36 @@ void print_day_banner(const State& st) {
 /// Step 5: the day's search planes of both sides, ready or absent.
 void ready_search_planes(State& st) {
     for (int p = 1; p <= 12; ++p) {
-        st.ST(0, p, 0) = p > 8 ? 0.0f : 1.0f;
-        st.ST(1, p, 0) = 1;
-        st.ST(0, p, 1) = st.PZ(0, 0);
-        st.ST(0, p, 2) = st.PZ(0, 1);
-        for (int s = 2; s <= 4; ++s) st.ST(s, p, 0) = st.KS(s - 1) < 1 ? 0.0f : 1.0f;
+        st.ST(ST_OWN, p, ST_STATUS) = p > 8 ? 0.0f : 1.0f;
+        st.ST(ST_BASE, p, ST_STATUS) = 1;
+        st.ST(ST_OWN, p, ST_X) = st.PZ(0, PZ_X);
+        st.ST(ST_OWN, p, ST_Y) = st.PZ(0, PZ_Y);
+        for (int k = 1; k <= 3; ++k) st.ST(ST_TASK_FORCE + k, p, ST_STATUS) = st.KS(k) < 1 ? 0.0f : 1.0f;
     }
     // Planes still in the air yesterday are back aboard: no long-range flight is out.
-    st.ST(1, 0, 0) = 0;
+    st.ST(ST_BASE, ST_COUNTERS, ST_STATUS) = 0;
     for (int k = 1; k <= 3; ++k) st.SK(k) = 0;
 }
 
 bool day_skipped(const State& st, float target) {
-    return target < 21 && (st.P(target, 1) == 0 || (st.DAY_NO > 1 && st.PEARL_HARBOR_TURN > 0));
+    return target < 21 && (st.P(target, P_HOLDER) == 0 || (st.DAY_NO > 1 && st.PEARL_HARBOR_TURN > 0));
 }
 
 /// Step 10: every air group of launch steps 1-15 is dropped, its aircraft with it, so that a
 /// row reused later in the day starts from no aircraft.
 void empty_air_groups(State& st) {
-    for (int s = 0; s <= 8; ++s)
-        for (int h = 1; h <= 15; ++h) {
-            st.T(s, h, 0) = 0;
-            for (int field = 5; field <= 8; ++field) st.T(s, h, field) = 0;
+    for (int s = 0; s <= T_LAST_SOURCE; ++s)
+        for (int h = 1; h <= T_LAST_STEP; ++h) {
+            st.T(s, h, T_STATUS) = 0;
+            for (int field = T_FIGHTERS; field <= T_BOMB_ARMED; ++field) st.T(s, h, field) = 0;
         }
 }
 
 void recover_base_defence(State& st, float target) {
     const con::real gain = 3 + con::int_floor(con::L(con::rnd()) * 5);
-    st.P(target, 5) = con::store(con::L(st.P(target, 5)) + gain);
-    if (st.P(target, 5) > st.BASE_DEFENCE_MAX) st.P(target, 5) = st.BASE_DEFENCE_MAX;
+    float& defence = st.P(target, P_AIR_DEFENCE);
+    defence = con::store(con::L(defence) + gain);
+    if (defence > st.BASE_DEFENCE_MAX) defence = st.BASE_DEFENCE_MAX;
 }
 
 }  // namespace
@@ -108,7 +101,7 @@ Block DAY_START(State& st) {
     const float f = st.FLEET_NO;
     const float target = st.AT(f);
     st.TT(TT_DAY) = st.DAY_NO;
-    st.MM(1) = -1;
+    st.MM(MM_HEADING) = -1;
     st.REARM_FLAG = 0;
     st.OPERATION_ACTIVE = 1;
     recall_search_torpedo_bombers(st, f);
@@ -128,8 +121,8 @@ Block DAY_START(State& st) {
         st.TT(TT_SUBTURN) = 1;
         ICHI2(st);
     }
-    st.TK(1) = 0;
-    st.TK(1) = allied_posture(st, f);
+    st.TK(TK_POSTURE) = 0;
+    st.TK(TK_POSTURE) = allied_posture(st, f);
     st.SUBTURN_NO = 1;
     return Block::HourStart;
 }

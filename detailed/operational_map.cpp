@@ -23,7 +23,7 @@ constexpr int kReturningColour = 3;
 con::real group_angle(con::real b) { return (90 - b) * 71 / 4068; }
 
 void draw_base(const State& st, float b) {
-    const bool destroyed = st.P(b, 2) < 1;
+    const bool destroyed = st.P(b, P_STRENGTH) < 1;
     con::color(destroyed ? 2 : 3);
     con::print_at(con::Col(43), con::Row(10), "敵基地");
     con::print_end();
@@ -31,7 +31,7 @@ void draw_base(const State& st, float b) {
 }
 
 void draw_fleet_and_base_range(State& st) {
-    const con::real x0 = st.PZ(0, 0), y0 = st.PZ(0, 1);
+    const con::real x0 = st.PZ(0, PZ_X), y0 = st.PZ(0, PZ_Y);
     filled_disc(pixel_x(x0), pixel_y(y0), 3, kFleetColour);
     con::draw_circle(pixel_x(x0), pixel_y(y0), 100, kRingColour);
     con::color(7);
@@ -47,25 +47,26 @@ void draw_fleet_and_base_range(State& st) {
 void draw_task_forces(const State& st) {
     for (int k = 1; k <= 3; ++k)
         if (st.KS(k) != 0 && (st.H(k) >= 1 || st.TT(TT_PRACTICE) != 0))
-            filled_disc(pixel_x(st.PZ(k, 0)), pixel_y(st.PZ(k, 1)), 3, kTaskForceColour);
+            filled_disc(pixel_x(st.PZ(k, PZ_X)), pixel_y(st.PZ(k, PZ_Y)), 3, kTaskForceColour);
 }
 
 void draw_search_planes(const State& st) {
     for (int i = 1; i <= 12; ++i) {
-        if (st.ST(0, i, 0) > 1) con::pset(pixel_x(st.ST(0, i, 1)), pixel_y(st.ST(0, i, 2)), kOwnPlaneColour);
+        if (st.ST(ST_OWN, i, ST_STATUS) > 1)
+            con::pset(pixel_x(st.ST(ST_OWN, i, ST_X)), pixel_y(st.ST(ST_OWN, i, ST_Y)), kOwnPlaneColour);
         if (st.TT(TT_PRACTICE) == 0) continue;
-        for (int s = 1; s <= 3; ++s)
-            con::pset(pixel_x(st.ST(s, i, 1)), pixel_y(st.ST(s, i, 2)), kAlliedPlaneColour);
+        for (int s = ST_BASE; s <= ST_TASK_FORCE + 2; ++s)  // the base and task forces 1 and 2
+            con::pset(pixel_x(st.ST(s, i, ST_X)), pixel_y(st.ST(s, i, ST_Y)), kAlliedPlaneColour);
     }
 }
 
 void draw_air_groups(const State& st) {
     for (int g = 0; g <= 3; ++g)
-        for (int h = 1; h <= 15; ++h) {
-            const float status = st.T(g, h, 0);
+        for (int h = 1; h <= T_LAST_STEP; ++h) {
+            const float status = st.T(g, h, T_STATUS);
             if (status == 0) continue;
             const int colour = status == 1 ? kOutboundColour : kReturningColour;
-            const con::real x = st.T(g, h, 1), y = pixel_y(st.T(g, h, 2));
+            const con::real x = st.T(g, h, T_X), y = pixel_y(st.T(g, h, T_Y));
             for (int dx = -1; dx <= 1; ++dx) con::pset(x + 399 + dx, y, colour);
         }
 }
@@ -96,7 +97,7 @@ bool blocked(con::real x, con::real y) {
 }
 
 void compute_ranges(State& st) {
-    const con::real x0 = st.PZ(0, 0), y0 = st.PZ(0, 1);
+    const con::real x0 = st.PZ(0, PZ_X), y0 = st.PZ(0, PZ_Y);
     st.PK(0) = map_distance(-x0, -y0);
     st.PD(0) = map_bearing(-x0, -y0, kMapRadToDeg);
     for (int k = 1; k <= 3; ++k) {
@@ -105,7 +106,7 @@ void compute_ranges(State& st) {
             st.H(k) = -1;
             continue;
         }
-        const con::real dx = con::L(st.PZ(k, 0)) - x0, dy = con::L(st.PZ(k, 1)) - y0;
+        const con::real dx = con::L(st.PZ(k, PZ_X)) - x0, dy = con::L(st.PZ(k, PZ_Y)) - y0;
         st.PK(k) = map_distance(dx, dy);
         st.PD(k) = map_bearing(dx, dy, kMapRadToDeg);
     }

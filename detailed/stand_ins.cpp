@@ -10,9 +10,6 @@
 namespace morva95f {
 namespace {
 
-constexpr int kDurability = 0;
-constexpr int kSpeed = 7;
-constexpr int kTaskForce = 16;
 constexpr float kMiddleSplit = 4;  // the split that a key other than a digit chooses
 
 /// The speed of group k (0 the player's fleet, 1-3 the task forces): its slowest carrier
@@ -25,8 +22,8 @@ void set_group_speed(State& st, int k) {
     bool found = false;
     for (long j = 1; j <= carriers; ++j) {
         const float i = st.C(side, f, j);
-        if ((side == 1 && st.A(1, i, kTaskForce) != k) || st.A(side, i, kDurability) < 1) continue;
-        if (!found || st.S(k) > st.A(side, i, kSpeed)) st.S(k) = st.A(side, i, kSpeed);
+        if ((side == 1 && st.A(1, i, A_TASK_FORCE) != k) || st.A(side, i, A_DURABILITY) < 1) continue;
+        if (!found || st.S(k) > st.A(side, i, A_SPEED)) st.S(k) = st.A(side, i, A_SPEED);
         found = true;
     }
     if (!found && st.S(k) == 0) st.S(k) = side == 0 ? 24.0f : 21.0f;
