@@ -18,13 +18,13 @@ void on_map(State& st, float b, float x, float y, float speed = 30) {
     st.AT(1) = b;
     st.TT(TT_SUBTURN) = 0;
     FMAP(st);
-    st.PZ(0, 0) = x;
-    st.PZ(0, 1) = y;
+    st.PZ(0, PZ_X) = x;
+    st.PZ(0, PZ_Y) = y;
     st.S(0) = speed;
-    st.MM(1) = -1;
+    st.MM(MM_HEADING) = -1;
 }
 
-std::pair<float, float> fleet(const State& st, int g = 0) { return {st.PZ(g, 0), st.PZ(g, 1)}; }
+std::pair<float, float> fleet(const State& st, int g = 0) { return {st.PZ(g, PZ_X), st.PZ(g, PZ_Y)}; }
 
 }  // namespace
 
@@ -57,15 +57,15 @@ TEST(Deployment, SectorsAnswersAndPositions) {
     EXPECT_TRUE(shows(con::screen(), 24, 22, "( 上は 0  右は 90 )", 6));
     // The task forces lie 140 units out, at sea, task force 1 in an Allied sector.
     for (int k = 1; k <= 3; ++k) {
-        EXPECT_FALSE(blocked(st->PZ(k, 0), st->PZ(k, 1))) << k;
-        EXPECT_NEAR(map_distance(st->PZ(k, 0), st->PZ(k, 1)), 140, 1.5) << k;
+        EXPECT_FALSE(blocked(st->PZ(k, PZ_X), st->PZ(k, PZ_Y))) << k;
+        EXPECT_NEAR(map_distance(st->PZ(k, PZ_X), st->PZ(k, PZ_Y)), 140, 1.5) << k;
     }
-    const float b1 = map_bearing(st->PZ(1, 0), st->PZ(1, 1), kMapRadToDeg);
+    const float b1 = map_bearing(st->PZ(1, PZ_X), st->PZ(1, PZ_Y), kMapRadToDeg);
     EXPECT_TRUE((b1 <= 91) || (b1 >= 119 && b1 <= 171) || b1 >= 279) << b1;
     // The first hour's visual contacts read ranges of this deployment.
     EXPECT_EQ(st->PK(0), 105);
     EXPECT_EQ(st->PD(0), 90);
-    EXPECT_EQ(st->PK(1), map_distance(con::L(st->PZ(1, 0)) + 105, st->PZ(1, 1)));
+    EXPECT_EQ(st->PK(1), map_distance(con::L(st->PZ(1, PZ_X)) + 105, st->PZ(1, PZ_Y)));
 }
 
 TEST(Deployment, HarbourRaidAndAbsentTaskForces) {
@@ -75,7 +75,7 @@ TEST(Deployment, HarbourRaidAndAbsentTaskForces) {
     on_map(*st, 18, 0, 0);
     st->TT(TT_HARBOUR_STRIKE) = 1;
     st->KS(1) = 1, st->KS(2) = 0, st->KS(3) = 0;
-    st->PZ(2, 0) = 7, st->PZ(2, 1) = 8;
+    st->PZ(2, PZ_X) = 7, st->PZ(2, PZ_Y) = 8;
     con::random_generator().script({0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.9f, 0.5f});
     const auto before = con::random_generator().draws();
     ICHI(*st);
@@ -147,10 +147,10 @@ TEST(FleetMove, DefaultsAndTheRefusedOrder) {
     st->PD(0) = 270;
     MOVE2(*st);
     EXPECT_EQ(fleet(*st), std::make_pair(10.0f, 0.0f)) << "the refused move, then speed 0";
-    EXPECT_EQ(st->MM(1), 270);
+    EXPECT_EQ(st->MM(MM_HEADING), 270);
     MOVE2(*st);
     EXPECT_EQ(fleet(*st), std::make_pair(20.0f, 0.0f));
-    EXPECT_EQ(st->MM(1), 90);
+    EXPECT_EQ(st->MM(MM_HEADING), 90);
     EXPECT_EQ(text_at(con::screen(), 9, 20, 60), std::string(60, ' ')) << "the orders wiped";
 }
 
@@ -167,11 +167,11 @@ TEST(FleetMove, FlightOperationsTurnIntoTheWind) {
     Loaded busy;
     on_map(*busy, 11, 50, 50);
     busy->ID(0) = 4;
-    busy->MM(1) = 33;
+    busy->MM(MM_HEADING) = 33;
     con::random_generator().script({0.25f, 0.5f});
     MOVE2(*busy);
     EXPECT_EQ(fleet(*busy), std::make_pair(54.0f, 45.0f));
-    EXPECT_EQ(busy->MM(1), 33);
+    EXPECT_EQ(busy->MM(MM_HEADING), 33);
     EXPECT_TRUE(shows(con::screen(), 7, 1, "攻撃隊発着艦のため風上に航行します", 5));
 }
 
@@ -179,16 +179,16 @@ TEST(TaskForceMove, PatrolAroundTheBase) {
     for (float sense : {1.0f, 2.0f}) {
         Loaded st;
         on_map(*st, 11, 0, 0);
-        st->KS(1) = 1, st->KM(1) = sense, st->H(0) = -1, st->S(1) = 30;
-        st->PZ(1, 0) = 0, st->PZ(1, 1) = -50;
+        st->KS(1) = 1, st->KM(1) = sense, st->H(H_ON_FLEET) = -1, st->S(1) = 30;
+        st->PZ(1, PZ_X) = 0, st->PZ(1, PZ_Y) = -50;
         MOVE0(*st);
         EXPECT_EQ(fleet(*st, 1), std::make_pair(sense == 2 ? -10.0f : 10.0f, -50.0f)) << sense;
     }
     // A leg that would end on land turns the circling sense for good.
     Loaded land;
     on_map(*land, 11, 0, 0);
-    land->KS(1) = 1, land->KM(1) = 2, land->H(0) = -1, land->S(1) = 30;
-    land->PZ(1, 0) = 30, land->PZ(1, 1) = -50;
+    land->KS(1) = 1, land->KM(1) = 2, land->H(H_ON_FLEET) = -1, land->S(1) = 30;
+    land->PZ(1, PZ_X) = 30, land->PZ(1, PZ_Y) = -50;
     con::draw_line(399 + 18, 168 + 45, 399 + 22, 168 + 55, 9, con::Shape::FilledBox);
     MOVE0(*land);
     EXPECT_EQ(land->KM(1), 1);
@@ -209,9 +209,9 @@ TEST(TaskForceMove, LocatedTaskForcesCloseHoldOrWithdraw) {
         Loaded st;
         on_map(*st, 11, 0, -200);
         st->TT(TT_CHARACTER) = c.character;
-        st->TK(1) = c.posture;
-        st->KS(1) = 1, st->KM(1) = 1, st->H(0) = 1, st->S(1) = 30;
-        st->PZ(1, 0) = 100, st->PZ(1, 1) = 100;
+        st->TK(TK_POSTURE) = c.posture;
+        st->KS(1) = 1, st->KM(1) = 1, st->H(H_ON_FLEET) = 1, st->S(1) = 30;
+        st->PZ(1, PZ_X) = 100, st->PZ(1, PZ_Y) = 100;
         st->PK(1) = c.range, st->PD(1) = 0;
         MOVE0(*st);
         EXPECT_EQ(fleet(*st, 1), std::make_pair(100 + c.dx, 100 + c.dy))
@@ -224,16 +224,16 @@ TEST(TaskForceMove, NoFreeEndPointNeverHangs) {
     Loaded st;
     on_map(*st, 21, 0, -300);
     st->KS(1) = 1, st->KS(2) = 1;
-    st->H(0) = 1, st->H(1) = 1, st->ID(1) = 2, st->ID(2) = 5;
+    st->H(H_ON_FLEET) = 1, st->H(1) = 1, st->ID(1) = 2, st->ID(2) = 5;
     st->S(1) = 0, st->S(2) = 30;
-    st->PZ(1, 0) = -100, st->PZ(1, 1) = 0, st->PK(1) = 200;
-    st->PZ(2, 0) = 150, st->PZ(2, 1) = 0, st->PK(2) = 200;
+    st->PZ(1, PZ_X) = -100, st->PZ(1, PZ_Y) = 0, st->PK(1) = 200;
+    st->PZ(2, PZ_X) = 150, st->PZ(2, PZ_Y) = 0, st->PK(2) = 200;
     st->TT(TT_SUBTURN) = 1;
     FMAP(*st);
     MOVE0(*st);
     EXPECT_EQ(fleet(*st, 1), std::make_pair(-100.0f, 0.0f));
     EXPECT_EQ(fleet(*st, 2), std::make_pair(150.0f, 0.0f));
-    st->H(0) = 0;  // patrolling
+    st->H(H_ON_FLEET) = 0;  // patrolling
     MOVE0(*st);
     EXPECT_EQ(fleet(*st, 2), std::make_pair(150.0f, 0.0f));
 }

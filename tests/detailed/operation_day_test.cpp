@@ -18,7 +18,7 @@ void operation(State& st, float b) {
     st.AT(1) = b;
     st.CV(0, 1) = 2, st.C(0, 1, 1) = 1, st.C(0, 1, 2) = 2;
     st.CV(1, 1) = 2, st.C(1, 1, 1) = 3, st.C(1, 1, 2) = 4;
-    st.A(1, 3, 16) = 1, st.A(1, 4, 16) = 2;
+    st.A(1, 3, A_TASK_FORCE) = 1, st.A(1, 4, A_TASK_FORCE) = 2;
     st.KS(1) = 1, st.KS(2) = 1, st.KS(3) = 0;
     st.DAY_NO = 1;
 }
@@ -61,35 +61,37 @@ TEST(DayLoop, ASkippedDayStillSetsUpItsSearchPlanes) {
     // The target is Japanese-held: the day's set-up runs, then the next day follows at once.
     Loaded st;
     operation(*st, 7);
-    st->P(7, 1) = 0;
+    st->P(7, P_HOLDER) = 0;
     st->DAY_NO = 2;
-    st->PZ(0, 0) = 12, st->PZ(0, 1) = -7;
-    st->ST(0, 0, 0) = 2, st->ST(1, 0, 0) = 1;  // two extra planes, one long flight still out
-    st->ST(0, 10, 0) = 4, st->ST(3, 5, 0) = 3, st->ST(4, 5, 0) = 1, st->SK(2) = 10;
-    st->A(0, 1, 0) = st->A(0, 1, 1) = 6, st->A(0, 1, 15) = 8;
-    st->A(0, 2, 0) = 3, st->A(0, 2, 1) = 6, st->A(0, 2, 15) = 10;  // damaged by 3
-    st->F(0, 1, 2, 5) = 2, st->F(0, 1, 2, 0) = 5, st->F(0, 2, 2, 5) = 1;
+    st->PZ(0, PZ_X) = 12, st->PZ(0, PZ_Y) = -7;
+    // Two extra planes were added, one long flight is still out.
+    st->ST(ST_OWN, ST_COUNTERS, ST_STATUS) = 2, st->ST(ST_BASE, ST_COUNTERS, ST_STATUS) = 1;
+    st->ST(ST_OWN, 10, ST_STATUS) = 4, st->ST(3, 5, ST_STATUS) = 3, st->ST(4, 5, ST_STATUS) = 1, st->SK(2) = 10;
+    st->A(0, 1, A_DURABILITY) = st->A(0, 1, A_FULL_DURABILITY) = 6, st->A(0, 1, A_FLIGHT_DECK) = 8;
+    st->A(0, 2, A_DURABILITY) = 3, st->A(0, 2, A_FULL_DURABILITY) = 6, st->A(0, 2, A_FLIGHT_DECK) = 10;  // damaged by 3
+    st->F(0, 1, AIR_TORPEDO_BOMBERS, F_SEARCHING) = 2, st->F(0, 1, AIR_TORPEDO_BOMBERS, F_UNARMED) = 5;
+    st->F(0, 2, AIR_TORPEDO_BOMBERS, F_SEARCHING) = 1;
     st->H(2) = 4, st->J(1) = 2, st->MV(4) = 3;
     EXPECT_EQ(DAY_START(*st), Block::NextDay);
-    EXPECT_EQ(st->F(0, 1, 2, 0), 7);
-    EXPECT_EQ(st->F(0, 1, 2, 5), 0);
-    EXPECT_EQ(st->F(0, 2, 2, 5), 1) << "a carrier damaged by more than 2 keeps them";
+    EXPECT_EQ(st->F(0, 1, AIR_TORPEDO_BOMBERS, F_UNARMED), 7);
+    EXPECT_EQ(st->F(0, 1, AIR_TORPEDO_BOMBERS, F_SEARCHING), 0);
+    EXPECT_EQ(st->F(0, 2, AIR_TORPEDO_BOMBERS, F_SEARCHING), 1) << "a carrier damaged by more than 2 keeps them";
     for (int p = 1; p <= 12; ++p) {
-        EXPECT_EQ(st->ST(0, p, 0), p <= 8 ? 1 : 0);
-        EXPECT_EQ(st->ST(1, p, 0), 1);
-        EXPECT_EQ(st->ST(2, p, 0), 1);
-        EXPECT_EQ(st->ST(3, p, 0), 1);
-        EXPECT_EQ(st->ST(4, p, 0), 0) << "task force 3 does not exist";
-        EXPECT_EQ(st->ST(0, p, 1), 12);
-        EXPECT_EQ(st->ST(0, p, 2), -7);
+        EXPECT_EQ(st->ST(ST_OWN, p, ST_STATUS), p <= 8 ? 1 : 0);
+        EXPECT_EQ(st->ST(ST_BASE, p, ST_STATUS), 1);
+        EXPECT_EQ(st->ST(2, p, ST_STATUS), 1);
+        EXPECT_EQ(st->ST(3, p, ST_STATUS), 1);
+        EXPECT_EQ(st->ST(4, p, ST_STATUS), 0) << "task force 3 does not exist";
+        EXPECT_EQ(st->ST(ST_OWN, p, ST_X), 12);
+        EXPECT_EQ(st->ST(ST_OWN, p, ST_Y), -7);
     }
-    EXPECT_EQ(st->ST(0, 0, 0), 2);
-    EXPECT_EQ(st->ST(1, 0, 0), 0) << "no long-range flight is out at the day's start";
+    EXPECT_EQ(st->ST(ST_OWN, ST_COUNTERS, ST_STATUS), 2);
+    EXPECT_EQ(st->ST(ST_BASE, ST_COUNTERS, ST_STATUS), 0) << "no long-range flight is out at the day's start";
     EXPECT_EQ(st->SK(2), 0);
     EXPECT_EQ(st->H(2), -1);
     EXPECT_EQ(st->J(1), 0);
     EXPECT_EQ(st->MV(4), 0);
-    EXPECT_EQ(st->MM(1), -1);
+    EXPECT_EQ(st->MM(MM_HEADING), -1);
     EXPECT_EQ(st->TT(TT_DAY), 2);
     EXPECT_TRUE(shows(con::screen(), 34, 5, "第  2  日", 7));
     // California is never skipped; the harbour raid skips every day after the first.
@@ -103,16 +105,16 @@ TEST(DayLoop, ASkippedDayStillSetsUpItsSearchPlanes) {
 TEST(DayLoop, DayOneDeploysAndEmptiesTheAirGroups) {
     Loaded st("45{ENTER}");
     operation(*st, 7);
-    st->T(3, 5, 0) = 3, st->T(3, 5, 1) = 40, st->T(3, 5, 5) = 9, st->T(3, 5, 8) = 2;
-    st->T(6, 16, 0) = 1;  // launch steps past 15 are never used
+    st->T(3, 5, T_STATUS) = 3, st->T(3, 5, T_X) = 40, st->T(3, 5, T_FIGHTERS) = 9, st->T(3, 5, T_BOMB_ARMED) = 2;
+    st->T(6, 16, T_STATUS) = 1;  // launch steps past 15 are never used
     EXPECT_EQ(DAY_START(*st), Block::HourStart);
-    EXPECT_EQ(st->T(3, 5, 0), 0);
-    EXPECT_EQ(st->T(3, 5, 1), 40);
-    EXPECT_EQ(st->T(3, 5, 5), 0) << "no phantom aircraft in a row reused later";
-    EXPECT_EQ(st->T(3, 5, 8), 0);
-    EXPECT_EQ(st->T(6, 16, 0), 1);
-    EXPECT_EQ(st->PZ(0, 0), 74);
-    EXPECT_EQ(st->PZ(0, 1), 74);
+    EXPECT_EQ(st->T(3, 5, T_STATUS), 0);
+    EXPECT_EQ(st->T(3, 5, T_X), 40);
+    EXPECT_EQ(st->T(3, 5, T_FIGHTERS), 0) << "no phantom aircraft in a row reused later";
+    EXPECT_EQ(st->T(3, 5, T_BOMB_ARMED), 0);
+    EXPECT_EQ(st->T(6, 16, T_STATUS), 1);
+    EXPECT_EQ(st->PZ(0, PZ_X), 74);
+    EXPECT_EQ(st->PZ(0, PZ_Y), 74);
     EXPECT_EQ(st->SUBTURN_NO, 1);
     EXPECT_EQ(st->OPERATION_ACTIVE, 1);
 }
@@ -121,12 +123,12 @@ TEST(DayLoop, LaterDaysRecoverTheBaseAndMoveByNight) {
     Loaded st("{ENTER}{ENTER}");
     operation(*st, 11);
     st->DAY_NO = 3;
-    st->P(11, 5) = 10;
+    st->P(11, P_AIR_DEFENCE) = 10;
     st->BASE_DEFENCE_MAX = 12;
-    st->PZ(0, 0) = 50, st->PZ(0, 1) = 60;
+    st->PZ(0, PZ_X) = 50, st->PZ(0, PZ_Y) = 60;
     con::random_generator().script({0.99f});
     EXPECT_EQ(DAY_START(*st), Block::HourStart);
-    EXPECT_EQ(st->P(11, 5), 12) << "10 + 3 + 4, held at the start value";
+    EXPECT_EQ(st->P(11, P_AIR_DEFENCE), 12) << "10 + 3 + 4, held at the start value";
     EXPECT_EQ(st->PK(0), 78) << "the night move's map computes the ranges";
     EXPECT_EQ(NEXT_DAY(*st), Block::OperationEnd);
     EXPECT_EQ(st->DAY_NO, 4);
@@ -135,22 +137,23 @@ TEST(DayLoop, LaterDaysRecoverTheBaseAndMoveByNight) {
 TEST(HourStep, OpeningAndRouting) {
     Loaded st;
     operation(*st, 7);
-    st->A(0, 1, 0) = 5, st->A(0, 1, 15) = 7.5f;
-    st->A(0, 2, 0) = 0, st->A(0, 2, 15) = 6;  // sunk
-    st->F(0, 2, 0, 1) = 4, st->F(0, 2, 0, 3) = 2, st->F(0, 2, 2, 4) = 3, st->F(0, 2, 2, 5) = 1;
-    st->A(1, 3, 0) = 4, st->A(1, 3, 15) = 9;
-    st->A(1, 4, 0) = 0;
+    st->A(0, 1, A_DURABILITY) = 5, st->A(0, 1, A_FLIGHT_DECK) = 7.5f;
+    st->A(0, 2, A_DURABILITY) = 0, st->A(0, 2, A_FLIGHT_DECK) = 6;  // sunk
+    st->F(0, 2, AIR_FIGHTERS, F_HANGAR) = 4, st->F(0, 2, AIR_FIGHTERS, F_PATROL_FIRST) = 2;
+    st->F(0, 2, AIR_TORPEDO_BOMBERS, F_BOMB_DECK) = 3, st->F(0, 2, AIR_TORPEDO_BOMBERS, F_SEARCHING) = 1;
+    st->A(1, 3, A_DURABILITY) = 4, st->A(1, 3, A_FLIGHT_DECK) = 9;
+    st->A(1, 4, A_DURABILITY) = 0;
     st->ID(2) = 3, st->HH(1) = 1, st->N(0) = 2;
-    st->H(0) = -1;
+    st->H(H_ON_FLEET) = -1;
     st->SUBTURN_NO = 1;
     EXPECT_EQ(HOUR_START(*st), Block::MorningPhase);
-    EXPECT_EQ(st->A(0, 1, 15), 8);
-    EXPECT_EQ(st->A(0, 2, 15), 0);
-    EXPECT_EQ(st->F(0, 2, 0, 1), 0);
-    EXPECT_EQ(st->F(0, 2, 2, 4), 0);
-    EXPECT_EQ(st->F(0, 2, 0, 3), 2) << "fighters on patrol stay";
-    EXPECT_EQ(st->F(0, 2, 2, 5), 1) << "search planes stay";
-    EXPECT_EQ(st->A(1, 3, 15), 10);
+    EXPECT_EQ(st->A(0, 1, A_FLIGHT_DECK), 8);
+    EXPECT_EQ(st->A(0, 2, A_FLIGHT_DECK), 0);
+    EXPECT_EQ(st->F(0, 2, AIR_FIGHTERS, F_HANGAR), 0);
+    EXPECT_EQ(st->F(0, 2, AIR_TORPEDO_BOMBERS, F_BOMB_DECK), 0);
+    EXPECT_EQ(st->F(0, 2, AIR_FIGHTERS, F_PATROL_FIRST), 2) << "fighters on patrol stay";
+    EXPECT_EQ(st->F(0, 2, AIR_TORPEDO_BOMBERS, F_SEARCHING), 1) << "search planes stay";
+    EXPECT_EQ(st->A(1, 3, A_FLIGHT_DECK), 10);
     EXPECT_EQ(st->SS(1), 1);
     EXPECT_EQ(st->SS(2), 0) << "its carrier is sunk";
     EXPECT_EQ(st->ID(2), 0);
@@ -171,13 +174,13 @@ TEST(HourStep, VisualContactsByTheLastMap) {
     operation(*st, 7);
     st->KS(3) = 1;
     st->PK(1) = 8, st->PK(2) = 9, st->PK(3) = 3;
-    st->H(0) = 5, st->H(1) = -1, st->H(2) = -1, st->H(3) = 4;
+    st->H(H_ON_FLEET) = 5, st->H(1) = -1, st->H(2) = -1, st->H(3) = 4;
     st->J(1) = 3;
     st->SUBTURN_NO = 4;
     st->TT(TT_MAP_SHOWN) = 0;
     st->RAID_THIS_HOUR = 0;
     EXPECT_EQ(HOURLY_AIR_PHASE(*st), Block::MorningPhase);
-    EXPECT_EQ(st->H(0), 3) << "seen at 8 units";
+    EXPECT_EQ(st->H(H_ON_FLEET), 3) << "seen at 8 units";
     EXPECT_EQ(st->H(1), 3);
     EXPECT_EQ(st->H(2), -1) << "9 units is out of sight";
     EXPECT_EQ(st->H(3), 4) << "a shadowed task force keeps its level";
@@ -189,21 +192,21 @@ TEST(HourStep, VisualContactsByTheLastMap) {
 TEST(EndOfHour, ReportsAgeingAndTheFleetAfloat) {
     Loaded st;
     operation(*st, 7);
-    st->A(0, 1, 0) = 0, st->A(0, 2, 0) = 0;
-    st->BB(0, 1) = 1, st->G(0, 1, 1) = 25, st->A(0, 25, 0) = 1;
+    st->A(0, 1, A_DURABILITY) = 0, st->A(0, 2, A_DURABILITY) = 0;
+    st->BB(0, 1) = 1, st->G(0, 1, 1) = 25, st->A(0, 25, A_DURABILITY) = 1;
     st->SUBTURN_NO = 9, st->TT(TT_SUBTURN) = 9;
-    st->HH(0) = 1, st->HH(2) = 1;
-    st->H(0) = 3, st->H(1) = 0, st->H(2) = 4, st->H(3) = 1;
+    st->HH(H_ON_FLEET) = 1, st->HH(2) = 1;
+    st->H(H_ON_FLEET) = 3, st->H(1) = 0, st->H(2) = 4, st->H(3) = 1;
     EXPECT_EQ(END_OF_HOUR(*st), Block::NextHour);
     EXPECT_TRUE(shows(con::screen(), 1, 1, " 10 時 発進の攻撃隊 2 は敵艦隊の捕捉に失敗", 7));
-    EXPECT_EQ(st->H(0), 2);
+    EXPECT_EQ(st->H(H_ON_FLEET), 2);
     EXPECT_EQ(st->H(1), 0);
     EXPECT_EQ(st->H(2), 4);
     EXPECT_EQ(st->H(3), 0);
     // Hour step 12 labels 1; with the battleship sunk too the operation fails.
     st->TT(TT_SUBTURN) = 12;
     st->HH(2) = 0;
-    st->A(0, 25, 0) = 0;
+    st->A(0, 25, A_DURABILITY) = 0;
     EXPECT_EQ(END_OF_HOUR(*st), Block::CarriersLost);
     EXPECT_TRUE(shows(con::screen(), 1, 1, " 1 時 発進の攻撃隊は敵基地に到達できず", 7));
 }

@@ -74,7 +74,7 @@ TEST(OperationalMap, BaseMarkerAndLabelByStrength) {
     for (float strength : {0.0f, 5.0f}) {
         Loaded st;
         aim_at(*st, 11);
-        st->P(11, 2) = strength;
+        st->P(11, P_STRENGTH) = strength;
         FMAP(*st);
         const bool destroyed = strength < 1;
         EXPECT_EQ(con::point_colour(396, 165), destroyed ? 9 : 5);
@@ -112,15 +112,15 @@ TEST(OperationalMap, FleetsPlanesGroupsAndRanges) {
     Loaded st;
     aim_at(*st, 11);
     st->TT(TT_SUBTURN) = 3;
-    st->PZ(0, 0) = 10, st->PZ(0, 1) = 50;
-    st->KS(1) = 1, st->PZ(1, 0) = 13, st->PZ(1, 1) = 54, st->H(1) = 1;  // found
-    st->KS(2) = 2, st->PZ(2, 0) = -40, st->PZ(2, 1) = 50, st->H(2) = -1;  // not found
+    st->PZ(0, PZ_X) = 10, st->PZ(0, PZ_Y) = 50;
+    st->KS(1) = 1, st->PZ(1, PZ_X) = 13, st->PZ(1, PZ_Y) = 54, st->H(1) = 1;  // found
+    st->KS(2) = 2, st->PZ(2, PZ_X) = -40, st->PZ(2, PZ_Y) = 50, st->H(2) = -1;  // not found
     st->KS(3) = 0, st->H(3) = 3, st->PD(3) = 99;                       // no task force 3
-    st->ST(0, 4, 0) = 2, st->ST(0, 4, 1) = 100, st->ST(0, 4, 2) = -20;
-    st->ST(0, 5, 0) = 1, st->ST(0, 5, 1) = 110, st->ST(0, 5, 2) = -20;  // aboard: not drawn
-    st->T(2, 3, 0) = 1, st->T(2, 3, 1) = -100, st->T(2, 3, 2) = -100;
-    st->T(0, 1, 0) = 3, st->T(0, 1, 1) = -120, st->T(0, 1, 2) = -100;
-    st->T(5, 1, 0) = 1, st->T(5, 1, 1) = -140, st->T(5, 1, 2) = -100;  // Allied: never drawn
+    st->ST(ST_OWN, 4, ST_STATUS) = 2, st->ST(ST_OWN, 4, ST_X) = 100, st->ST(ST_OWN, 4, ST_Y) = -20;
+    st->ST(ST_OWN, 5, ST_STATUS) = 1, st->ST(ST_OWN, 5, ST_X) = 110, st->ST(ST_OWN, 5, ST_Y) = -20;  // aboard: not drawn
+    st->T(2, 3, T_STATUS) = 1, st->T(2, 3, T_X) = -100, st->T(2, 3, T_Y) = -100;
+    st->T(0, 1, T_STATUS) = 3, st->T(0, 1, T_X) = -120, st->T(0, 1, T_Y) = -100;
+    st->T(5, 1, T_STATUS) = 1, st->T(5, 1, T_X) = -140, st->T(5, 1, T_Y) = -100;  // Allied: never drawn
     FMAP(*st);
     EXPECT_EQ(st->PK(0), 50);
     EXPECT_EQ(st->PD(0), 192);
