@@ -3,6 +3,7 @@
 // before days 2 and 3.
 #include <cmath>
 
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "detailed/coast_drawings.h"
 #include "detailed/deployment.h"
@@ -59,11 +60,7 @@ void show_approach_prompt(const ApproachSectors& row) {
     }
 }
 
-/// One answer line at (column, 22) under the bearing hint; its value.
-float ask_bearing_line(int column) {
-    con::print_at(con::Col(24), con::Row(22), "( 上は 0  右は 90 )        ");
-    return read_answer_at(column, 22);
-}
+constexpr const char* kBearingHint = "( 上は 0  右は 90 )        ";
 
 /// The Allied base bearing: drawn until it lies in an Allied sector and at sea 140 units out.
 /// Returns -1 when no draw succeeds within the bound.
@@ -113,7 +110,6 @@ std::string read_line_at(int column, int row) {
     return line;
 }
 
-float read_answer_at(int column, int row) { return con::store(con::val(read_line_at(column, row))); }
 
 bool in_any_sector(con::real v, const std::vector<Sector>& sectors) {
     for (const Sector& s : sectors)
@@ -137,8 +133,10 @@ void ICHI(State& st) {
     }
     show_approach_prompt(row);
     float v = 0;
-    do v = ask_bearing_line(47);
-    while (!in_sector(v, row.player1) && !in_sector(v, row.player2));
+    do {
+        con::print_at(con::Col(24), con::Row(22), kBearingHint);
+        v = con::store(con::val(read_line_at(47, 22)));
+    } while (!in_sector(v, row.player1) && !in_sector(v, row.player2));
     const auto [x, y] = point_on_bearing(v, 105);
     st.PZ(0, PZ_X) = x;
     st.PZ(0, PZ_Y) = y;
@@ -159,22 +157,24 @@ void ICHI2(State& st) {
     con::draw_circle(px, py, con::int_floor(con::L(reach) / 3) + 2, 15);
     // The player is asked again after a refused move: each try waits for two answers.
     for (;;) {
-        float h = 0, d = 0;
-        do {
-            con::locate(con::Col(9), con::Row(20));
-            con::color(6);
-            con::print_string_item("           夜間移動の方向は  ?   0 - 359      ");
-            h = ask_bearing_line(46);
-        } while (h < 0 || h > 359);
-        do {
-            con::print_at(con::Col(24), con::Row(22), con::space_string(40));
-            con::locate(con::Col(20), con::Row(20));
-            con::color(6);
-            con::print_string_item("夜間移動の距離は  ?   0 -");
-            con::print_single_item(reach);
-            con::print_string_item("(浬)");
-            d = read_answer_at(47, 22);
-        } while (d < 0 || d > reach);
+        const float h = con::store(morva::ask_number(
+            [] {
+                con::locate(con::Col(9), con::Row(20));
+                con::color(6);
+                con::print_string_item("           夜間移動の方向は  ?   0 - 359      ");
+                con::print_at(con::Col(24), con::Row(22), kBearingHint);
+            },
+            {46, 22, ""}, 0, 359, false));
+        const float d = con::store(morva::ask_number(
+            [reach] {
+                con::print_at(con::Col(24), con::Row(22), con::space_string(40));
+                con::locate(con::Col(20), con::Row(20));
+                con::color(6);
+                con::print_string_item("夜間移動の距離は  ?   0 -");
+                con::print_single_item(reach);
+                con::print_string_item("(浬)");
+            },
+            {47, 22, ""}, 0, reach, false));
         const auto [dx, dy] = leg_offset(h, d, 3);
         const con::real x = con::L(st.PZ(0, PZ_X)) + dx, y = con::L(st.PZ(0, PZ_Y)) + dy;
         if (!blocked(x, y)) {

@@ -1,5 +1,6 @@
 // MORVA95F: the F1 handler: a digit sets the display time; the hidden three-letter sequence
 // opens the Allied overview during a turn's operations and the status panel at other times.
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "campaign/display_time.h"
 #include "detailed/routines.h"
@@ -15,10 +16,7 @@ void allied_overview(State& st) {
     con::print_string_item("TYPE");
     con::print_single_item(st.OPERATION_CHARACTER);
     con::print_end();
-    con::locate(con::Col(29), con::Row(23));
-    con::color(4);
-    con::print_string_item("Hit Any Key");
-    WAIT_KEY(st);
+    morva::hit_any_key(st.WAIT_KEY_RESULT, {29, 23, 4, "Hit Any Key"});
     con::clear_screen(0);
     FMAP(st);
     HINITI(st);
@@ -64,9 +62,9 @@ void STATUS_PANEL(State& st) {
     con::color(6);
     con::print_at(con::Col(74), con::Row(1), "勢力値");
     for (int b = 6; b <= 21; ++b) {
-        if (!(st.P(b, 1) > 0)) continue;  // Japanese-held bases are left as they are
+        if (!(st.P(b, P_HOLDER) > 0)) continue;  // Japanese-held bases are left as they are
         con::locate(con::Col(76), con::Row(b + 1));
-        con::print_single_item(st.P(b, 2));
+        con::print_single_item(st.P(b, P_STRENGTH));
     }
     con::print_at(con::Col(30), con::Row(0), con::space_string(48));
     con::print_at(con::Col(24), con::Row(23), "損害       ");

@@ -98,8 +98,6 @@ void MOVE2(State& st);
 float allied_posture(State& st, float f);
 /// Reads one line at (column, row) with no prompt text, as typed.
 std::string read_line_at(int column, int row);
-/// Reads one line at (column, row) with no prompt text; its value (text that is no number: 0).
-float read_answer_at(int column, int row);
 
 // Operational day: the routines of the later parts that the day and hour steps call, each a
 // stand-in until it is built (day_stand_ins.cpp).

@@ -1,6 +1,7 @@
 // MORVA95F: the single operation's order of battle (scenario 6): the turn whose rules apply,
 // the reserve, the Allied ships the player picks (HENSEI2), and the target base's strength and
 // aircraft as the player types them.
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "detailed/blocks.h"
 #include "detailed/organisation.h"
@@ -32,44 +33,37 @@ void list_allied_ships(const State& st) {
         const Place p = place_of(i);
         con::print_at(con::Col(p.x), con::Row(p.y), st.MX(1, i));
         con::locate(con::Col(p.x + 15), con::Row(p.y));
-        con::print_single_item(st.A(1, i, 0));
+        con::print_single_item(st.A(1, i, A_DURABILITY));
         con::print_string_item("/");
-        con::print_single_item(st.A(1, i, 1));
+        con::print_single_item(st.A(1, i, A_FULL_DURABILITY));
         con::print_string_item(" ");
-        con::print_single_item(st.A(1, i, 2));
+        con::print_single_item(st.A(1, i, i <= kLastAlliedCarrier ? A_CAPACITY : A_GUN_POWER));
         con::locate(con::Col(p.x + 30), con::Row(p.y));
         con::print_using_start("##@#");
-        con::print_using_single(st.A(1, i, 7));
+        con::print_using_single(st.A(1, i, A_SPEED));
         con::print_using_string("   ");
-        con::print_using_single(st.A(1, i, 6));
+        con::print_using_single(st.A(1, i, A_ANTI_AIRCRAFT));
         con::print_using_end(false);  // no line end: ship 42 stands on row 23
     }
 }
 
-// "1" or "2" for ship i.
+// "1" or "2" for ship i (the key is kept nowhere).
 std::string ask_joins(const State& st, int i) {
-    for (;;) {
-        con::print_at(con::Col(37), con::Row(22), con::space_string(42));
-        con::color(7);
-        con::print_at(con::Col(39), con::Row(22), st.MX(1, i) + " を参戦させますか ?");
-        std::string key = con::wait_key_string();
-        if (key == "1" || key == "2") return key;
-    }
+    std::string key;
+    return morva::ask_key(key,
+                          {{37, 22, morva::kColourInForce, con::space_string(42)},
+                           {39, 22, 7, st.MX(1, i) + " を参戦させますか ?"}},
+                          "12", morva::Shown::BeforeEachKey);
 }
 
 // A number typed at (col, 22) after `blank` and the question; asked again, from the blanking,
 // while it lies outside lo-hi or, where `whole` is set, has a fraction.
-template <typename Blank>
-float ask_value(Blank blank, const std::string& question, int col, con::real lo, con::real hi, bool whole) {
-    for (;;) {
+float ask_value(void (*blank)(), const std::string& question, int col, con::real lo, con::real hi, bool whole) {
+    const auto ask = [&] {
         blank();
         con::print_at(con::Col(39), con::Row(22), question);
-        con::locate(con::Col(col), con::Row(22));
-        const con::real n = con::val(con::input_line(""));
-        if (n < lo || n > hi) continue;
-        if (whole && n != con::int_floor(n)) continue;
-        return con::store(n);
-    }
+    };
+    return con::store(morva::ask_number(ask, {col, 22, ""}, lo, hi, whole));
 }
 
 void blank_notes() {
@@ -109,12 +103,12 @@ void HENSEI2(State& st) {
         if (carrier) {
             count = ++carriers;
             st.C(1, 1, count) = static_cast<float>(i);
-            st.A(1, i, 15) = 10;
+            st.A(1, i, A_FLIGHT_DECK) = 10;
         } else {
             count = ++battleships;
             st.G(1, 1, count) = static_cast<float>(i);
         }
-        st.A(1, i, 11) = 1;
+        st.A(1, i, A_COMMITTED) = 1;
         con::print_using_start("##");
         con::print_using_double(count);
         con::print_using_end(false);
@@ -130,23 +124,19 @@ void HENSEI2(State& st) {
 Block SINGLE_OPERATION_ORDER(State& st) {
     st.TURN_NO = con::store(con::L(st.AT(1)) - 9);
     if (st.TURN_NO < 2) st.TURN_NO = 2;
-    for (int t = 1; t <= 3; ++t) st.V(t, 0) = st.V(t, 1);
+    for (int t = 1; t <= 3; ++t) st.V(t, V_RESERVE) = st.V(t, 1);
     HENSEI2(st);
-    for (;;) {
-        // Only the upper-case letters answer this question.
-        const std::string key = WAIT_KEY(st);
-        if (key == "N") {
-            con::print_at(con::Col(0), con::Row(23), con::space_string(60));
-            return Block::SingleOperationOrder;
-        }
-        if (key == "Y") break;
+    // Only the upper-case letters answer this question (shown by HENSEI2).
+    if (!morva::ask_yes_no(st.WAIT_KEY_RESULT, {}, "Y", "N")) {
+        con::print_at(con::Col(0), con::Row(23), con::space_string(60));
+        return Block::SingleOperationOrder;
     }
-    st.P(st.AT(1), 2) = ask_value(blank_notes, "攻撃目標の勢力値は ?           ", 62, 1, 99, false);
+    st.P(st.AT(1), P_STRENGTH) = ask_value(blank_notes, "攻撃目標の勢力値は ?           ", 62, 1, 99, false);
     for (int k = 0; k <= 3; ++k) {
         // Made safe on purpose: a count of aircraft with a fraction is refused like one
         // outside 0-300.
         const std::string question = "目標の保有する" + st.NX(k + 4) + "の機数は ?   ";
-        st.Q(k, 0) = ask_value(blank_question, question, 73, 0, 300, true);
+        st.Q(k, Q_NOT_READY) = ask_value(blank_question, question, 73, 0, 300, true);
     }
     return Block::OperationsReset;
 }

@@ -3,6 +3,7 @@
 // deck dialogues and the strikes), each where the real one will go. With them an operation
 // runs its days and hour steps: no search plane flies, no air group is launched, no raid or
 // strike comes, no gun battle is fought, and the fleets move at their carriers' speeds.
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "detailed/blocks.h"
 #include "detailed/routines.h"
@@ -65,9 +66,7 @@ void HYOJI6(State& st) {
     con::color(7);
     con::print_at(con::Col(0), con::Row(1), "WAIT");
     con::print_single_item(st.TT(TT_WAIT));
-    con::color(5);
-    con::print_at(con::Col(29), con::Row(23), "Hit Any Key");
-    WAIT_KEY(st);
+    morva::hit_any_key(st.WAIT_KEY_RESULT, {29, 23, 5, "Hit Any Key"});
     con::color(7);  // the air-group table that follows the key is printed in white
 }
 

@@ -2,6 +2,7 @@
 // battle takes its counts and navies, sets up and restores the battle fields of every ship,
 // and switches the function keys on; its screens are not built yet.
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -29,8 +30,8 @@ void BS(Kelmat& s) {
     con::locate(Col(24), Row(8));
     con::color(6);
     con::print_string_item("砲戦画面は準備中です");
-    con::print_at(Col(33), Row(12), "Hit Any Key");
-    (void)con::wait_key_string();
+    std::string key;  // kept nowhere
+    hit_any_key(key, {33, 12, kColourInForce, "Hit Any Key"});
     // From the first battle on, F1 and F2 work everywhere for the rest of the run.
     con::key_switch(1, con::TrapState::On);
     con::key_switch(2, con::TrapState::On);

@@ -2,6 +2,7 @@
 // planned displacement, the main battery and armour, the arrangement drawing, the weight
 // shares - and the choice: the proper displacement, the planned one, or a new design.
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -34,13 +35,13 @@ void print_value_line(int col, int row, const char* head, float value, const cha
 void count_main_guns(Kelmat& s) {
     const float layout = s.A(s.SIDE_NO, s.SHIP_NO, A_LAYOUT);
     real guns = 0;
-    for (int n = 1; n <= 6; ++n) guns += con::int_floor(L(s.L(layout, n)) / 10);
+    for (int n = L_FIRST_TURRET; n <= L_LAST_TURRET; ++n) guns += con::int_floor(L(s.L(layout, n)) / 10);
     s.MAIN_GUN_COUNT = con::store(guns);
 }
 
 void weight_shares(Kelmat& s) {
     const real proper = L(s.PROPER_DISPLACEMENT);
-    s.MAIN_BATTERY_SHARE = con::store(con::int_floor(L(s.Z(0)) * 66 / proper));
+    s.MAIN_BATTERY_SHARE = con::store(con::int_floor(L(s.Z(Z_BATTERY_WEIGHT)) * 66 / proper));
     s.ARMOUR_SHARE = con::store(con::int_floor(L(s.ARMOUR_WEIGHT_BASE) * L(s.SIZE_FACTOR) * 66 / proper));
     s.MACHINERY_SHARE = con::store(con::int_floor(L(s.MACHINERY_WEIGHT_BASE) * L(s.SIZE_FACTOR) * 66 / proper));
 }
@@ -78,17 +79,12 @@ Block DESIGN_CHOICE_MENU(Kelmat& s) {
     con::print_at(Col(15), Row(12), "２  予定排水量にする");
     con::print_at(Col(15), Row(14), "３  やりなおす");
     con::print_at(Col(15), Row(20), "Input  1 - 3");
-    for (;;) {
-        con::locate(Col(10), Row(17));
-        s.ANSWER_KEY = con::input_line("  どれにしますか ?   ");
-        CLEAR_PROMPT_AREA(s);
-        if (s.ANSWER_KEY == "1") return Block::StoreProper;
-        if (s.ANSWER_KEY == "2") return Block::StorePlanned;
-        if (s.ANSWER_KEY == "3") {
-            SHOW_CLASS_LIST(s);
-            return Block::ShipValuesStart;
-        }
-    }
+    const std::string answer = ask_line_choice(s.ANSWER_KEY, nullptr, {10, 17, "  どれにしますか ?   "},
+                                               con::PromptStyle::Plain, {"1", "2", "3"}, [&s] { CLEAR_PROMPT_AREA(s); });
+    if (answer == "1") return Block::StoreProper;
+    if (answer == "2") return Block::StorePlanned;
+    SHOW_CLASS_LIST(s);
+    return Block::ShipValuesStart;
 }
 
 }  // namespace kelmat

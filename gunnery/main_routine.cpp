@@ -1,15 +1,9 @@
 // kelmat95: the main routine as a state machine over its named blocks, with the error handler
 // as the continuation of every run-time error, and the key helpers the blocks share.
+#include "console/block_loop.h"
 #include "gunnery/blocks.h"
 
 namespace kelmat {
-namespace {
-
-Block g_current_block = Block::StartUp;
-
-}  // namespace
-
-Block current_block() { return g_current_block; }
 
 Block run_block(Kelmat& s, Block b) {
     switch (b) {
@@ -46,35 +40,13 @@ Block run_block(Kelmat& s, Block b) {
         case Block::ShipDataViewer: return SHIP_DATA_VIEWER(s);
         case Block::PenetrationViewer: return PENETRATION_VIEWER(s);
     }
-    return Block::MainMenu;
+    con::unknown_block(b);
 }
 
 void run_main_routine(Kelmat& s, Block start) {
-    Block b = start;
-    for (;;) {
-        g_current_block = b;
-        try {
-            b = run_block(s, b);
-        } catch (const con::RuntimeError& e) {
-            b = DISK_ERROR_HANDLER(s, e.number());
-        }
-    }
-}
-
-int key_value(const std::string& key) {
-    return (key.size() == 1 && key[0] >= '0' && key[0] <= '9') ? key[0] - '0' : 0;
-}
-
-int wait_key_in_range(Kelmat& s, int lo, int hi) {
-    for (;;) {
-        s.KEY_STRING = con::wait_key_string();
-        int v = key_value(s.KEY_STRING);
-        if (v >= lo && v <= hi) return v;
-    }
-}
-
-bool whole_in_range(float v, int lo, int hi) {
-    return v >= lo && v <= hi && v == con::int_floor(con::L(v));
+    s.current_block = start;
+    con::run_blocks(s, run_block,
+                    [](Kelmat& st, const con::RuntimeError& e) { return DISK_ERROR_HANDLER(st, e.number()); });
 }
 
 }  // namespace kelmat

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -38,10 +39,15 @@ std::string ask_scenario_name(int column) {
     }
 }
 
+// Where the gun type and the layout stand among the kScenarioFields.
+constexpr int kGunTypeAt = 1;
+constexpr int kLayoutAt = 2;
+static_assert(kScenarioFields[kGunTypeAt] == A_GUN_TYPE && kScenarioFields[kLayoutAt] == A_LAYOUT);
+
 // The parts of a scenario file, read in full before anything of it is taken.
 struct StagedScenario {
     float head[4] = {};  // BLUE_COUNT, BLUE_NAVY, RED_COUNT, RED_NAVY
-    float fields[2][47][8] = {};
+    float fields[2][47][8] = {};  // side x ship x the kScenarioFields in file order
     std::string names[2][47];
 };
 
@@ -56,8 +62,8 @@ bool staged_is_valid(const StagedScenario& f) {
         const float count = f.head[side * 2];
         for (int ship = 1; ship <= 46; ++ship) {
             const int least = ship <= count ? 1 : 0;
-            long gun = con::round_half_away(con::L(f.fields[side][ship][1]));
-            long layout = con::round_half_away(con::L(f.fields[side][ship][2]));
+            long gun = con::round_half_away(con::L(f.fields[side][ship][kGunTypeAt]));
+            long layout = con::round_half_away(con::L(f.fields[side][ship][kLayoutAt]));
             if (gun < least || gun > 36 || layout < least || layout > 22) return false;
         }
     }
@@ -77,20 +83,12 @@ void read_staged(StagedScenario& f) {
 
 Block SAVE_SCENARIO(Kelmat& s) {
     con::clear_screen(0);
-    con::locate(Col(20), Row(8));
-    con::color(6);
-    con::print_string_item("DATA を SAVE しますか ?");
-    con::print_at(Col(23), Row(10), "Hit Y - N Key");
     s.BATTLE_BLUE_COUNT = s.BLUE_COUNT;
     s.BATTLE_RED_COUNT = s.RED_COUNT;
-    for (;;) {
-        s.KEY_STRING = con::wait_key_string();
-        if (s.KEY_STRING == "Y" || s.KEY_STRING == "y") return Block::WriteScenario;
-        if (s.KEY_STRING == "N" || s.KEY_STRING == "n") {
-            s.FLEET_IS_NEW = 1;
-            return Block::BattleReturnQuestion;
-        }
-    }
+    if (ask_yes_no(s.KEY_STRING, {{20, 8, 6, "DATA を SAVE しますか ?"}, {23, 10, kColourInForce, "Hit Y - N Key"}}))
+        return Block::WriteScenario;
+    s.FLEET_IS_NEW = 1;
+    return Block::BattleReturnQuestion;
 }
 
 Block WRITE_SCENARIO(Kelmat& s) {

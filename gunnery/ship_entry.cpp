@@ -1,6 +1,7 @@
 // kelmat95: the per-ship entry - one group of identical ships: its class, its sister ships
 // and, for a real class taken unchanged, its build state; then the hand-over to the designer.
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -39,11 +40,7 @@ void ask_class(Kelmat& s) {
     }
     // Only whole class numbers are taken: a fraction would index one class and name another.
     float answer = 0;
-    do {
-        con::locate(Col(33), Row(2));
-        con::color(6);
-        answer = con::input_number(" ");
-    } while (!whole_in_range(answer, 1, 22));
+    ask_number(answer, [] { con::color(6); }, {33, 2, " "}, 1, 22, true);
     s.CLASS_NO = answer;
 }
 
@@ -52,36 +49,31 @@ void ask_sisters(Kelmat& s) {
     con::print_at(Col(16), Row(5), "Input  1 -");
     con::print_single_item(s.SISTER_LIMIT);
     float answer = 0;
-    for (;;) {
+    const auto ask = [&s] {
         print_ship_line(s, " 番艦の　");
         con::print_at(Col(20), Row(2), "同型艦は何隻  ?        ");
-        con::locate(Col(35), Row(2));
-        answer = con::input_number(" ");
-        if (answer >= 1 && answer <= s.SISTER_LIMIT && answer == con::int_floor(L(answer))) break;
-    }
+    };
+    ask_number(answer, ask, {35, 2, " "}, 1, L(s.SISTER_LIMIT), true);
     s.SISTER_COUNT = con::store(L(answer) - 1);
 }
 
 // Source 0: the build state, asked only of a class with an as-built state of its own.
 void ask_build_state(Kelmat& s) {
-    const float built_row = con::store(L(s.CLASS_NAVY) + 5);
-    if (s.K(built_row, s.CLASS_NO, 0) != 1) {
+    const float built_row = con::store(L(s.CLASS_NAVY) + K_AS_BUILT_ROWS);
+    if (s.K(built_row, s.CLASS_NO, K_HAS_AS_BUILT) != 1) {
         s.STATE_ANSWER = "2";
     } else {
         print_ship_line(s, " 番艦は　");
         con::print_at(Col(20), Row(2), "新造時それとも改造後 ?  ");
         con::print_at(Col(16), Row(5), "Input  1 - 2 ");
-        do {
-            con::locate(Col(40), Row(2));
-            s.STATE_ANSWER = con::input_line(" ", con::PromptStyle::Question);
-        } while (s.STATE_ANSWER != "1" && s.STATE_ANSWER != "2");
+        ask_line_choice(s.STATE_ANSWER, nullptr, {40, 2, " "}, con::PromptStyle::Question, {"1", "2"});
     }
     if (s.STATE_ANSWER == "1") {
         s.SHIP_IS_AS_BUILT = 1;
-        s.DESIGN_DISPLACEMENT = s.K(built_row, s.CLASS_NO, 1);
+        s.DESIGN_DISPLACEMENT = s.K(built_row, s.CLASS_NO, K_DISPLACEMENT);
     } else {
         s.SHIP_IS_AS_BUILT = 0;
-        s.DESIGN_DISPLACEMENT = s.K(s.CLASS_NAVY, s.CLASS_NO, 1);
+        s.DESIGN_DISPLACEMENT = s.K(s.CLASS_NAVY, s.CLASS_NO, K_DISPLACEMENT);
     }
 }
 
@@ -98,7 +90,8 @@ Block SCENARIO_SHIP_LOOP(Kelmat& s) {
         s.LOOP_I = s.CLASS_NO;
         CLASS_ERA(s);
         s.DESIGN_ERA = s.CLASS_ERA_NO;
-        if (s.SISTER_LIMIT > s.K(s.CLASS_NAVY, s.CLASS_NO, 0)) s.SISTER_LIMIT = s.K(s.CLASS_NAVY, s.CLASS_NO, 0);
+        if (s.SISTER_LIMIT > s.K(s.CLASS_NAVY, s.CLASS_NO, K_SHIP_COUNT))
+            s.SISTER_LIMIT = s.K(s.CLASS_NAVY, s.CLASS_NO, K_SHIP_COUNT);
     }
     if (s.SISTER_LIMIT <= 1)
         s.SISTER_COUNT = 0;

@@ -1,15 +1,12 @@
-// Whole operations played through the program: scenario 1's first operation over its three
-// days (in process with reference screens, and through the built binary), and the single
-// operation in practice mode, whose contact report shows every task force.
+// Scenario 1's first operation played through the built binary over its three days (its
+// screens are also golden replays).
 #include <gtest/gtest.h>
 
 #include "tests/detailed/detailed_support.h"
 
 using namespace detailed_test;
 using testing_support::dump_line;
-using testing_support::expect_golden;
 using testing_support::run_binary;
-using testing_support::run_program;
 using testing_support::ScopedTempDir;
 
 namespace {
@@ -17,45 +14,7 @@ namespace {
 // Scenario 1, turn 1, in key mode: fleet 1 (翔鶴, 瑞鶴) to the Philippines, fleet 2 to Singapore.
 const std::string kSailed = opening_keys(1, '9') + "h112333333" "1233" "y7{ENTER}8{ENTER}";
 
-// The single operation against Midway in practice mode, up to its deployment.
-const std::string kPractice = opening_keys(6) + "y" + "h1" + std::string(26, '3') + "y14{ENTER}" + "12x1" +
-                              std::string(12, '2') + "1" + std::string(26, '2') +
-                              "Y12{ENTER}30{ENTER}0{ENTER}20{ENTER}10{ENTER}";
-
-/// The text screen and its colours, as the reference files hold them.
-std::string dump(const testing_support::ProgramRun& run) {
-    std::string out;
-    for (int r = 0; r < 24; ++r) out += run.row(r) + "\n";
-    for (int r = 0; r < 24; ++r) {
-        for (int c = 0; c < 80; ++c) {
-            const int colour = run.colour_at(c, r);
-            out += colour < 0 ? '.' : static_cast<char>('0' + colour);
-        }
-        out += "\n";
-    }
-    return out;
-}
-
-void expect_screen(const std::string& keys, const std::string& name) {
-    auto run = run_program(morva95f_program(), keys);
-    EXPECT_EQ(run.result.reason, con::ProgramEnd::Reason::ScriptEnded) << name;
-    expect_golden(dump(run), "golden/detailed/" + name + ".txt");
-}
-
 }  // namespace
-
-TEST(OperationRun, ScenarioOneScreensThroughThreeDays) {
-    expect_screen(kSailed, "operation_deployment");
-    expect_screen(kSailed + "45{ENTER}" + stay_hour() + stay_hour(), "operation_hour_3");
-    expect_screen(kSailed + "45{ENTER}" + stay_day(), "operation_night_move");
-    expect_screen(kSailed + "45{ENTER}" + stay_day() + "{ENTER}{ENTER}" + "270{ENTER}", "operation_day_2_speed");
-    expect_screen(kSailed + stay_operation("45"), "operation_end");
-}
-
-TEST(OperationRun, PracticeModeReportsEveryTaskForce) {
-    expect_screen(kPractice + "0{ENTER}", "practice_hour_1");
-    expect_screen(kPractice + "0{ENTER}" + stay_day(), "practice_end_of_day");
-}
 
 TEST(OperationRun, TheBinaryPlaysTheFirstOperation) {
     ScopedTempDir dir;
