@@ -29,6 +29,18 @@ enum class Block {
     DayLoop,              ///< the head of the day loop (DAY_NO = 1)
     DayStart,             ///< DAY_START
     NextDay,              ///< the day loop's step to the next day
+    HourStart,            ///< HOUR_START: the opening of an hour step
+    NextHour,             ///< the hour loop's step to the next hour, or the end of the day
+    AlliedRaid,           ///< ALLIED_RAID: the Allied raid on the player's fleet
+    BaseStrikeArrival,    ///< BASE_STRIKE_ARRIVAL: the player's strike at the target base
+    FleetStrikePhase,     ///< FLEET_STRIKE_PHASE: the player's strikes on the task forces
+    HourlyAirPhase,       ///< HOURLY_AIR_PHASE (hour steps 2-15)
+    MorningPhase,         ///< MORNING_PHASE (hour steps 1-15)
+    DeckDialogues,        ///< DECK_DIALOGUES: the player's launch, patrol and deck dialogues
+    SurfacePhase,         ///< SURFACE_PHASE: landing, speeds and the fleets' moves
+    GunBattle,            ///< GUN_BATTLE: the daytime sighting of the battle lines
+    EngagementTest,       ///< ENGAGEMENT_TEST: the gun battle when the lines are in contact
+    EndOfHour,            ///< END_OF_HOUR
     EndOfDay,             ///< END_OF_DAY
     OperationEnd,         ///< OPERATION_END
     CarriersLost,         ///< CARRIERS_LOST, also named OPERATION_FAILED: the end of an hour
@@ -106,13 +118,39 @@ Block ALLIED_PLANNING(State& st);
 /// Scenario 6: the turn from the target, the reserve, HENSEI2, the target's strength and aircraft.
 Block SINGLE_OPERATION_ORDER(State& st);
 
-// The operational day's blocks (stand_ins.cpp until they are built).
+// The operational day's loops (operation_day.cpp, hour_step.cpp).
 /// The day loop's head: day 1.
 Block DAY_LOOP(State& st);
-/// A day of the operation.
+/// A day's opening: resets, search planes, the map, the deployment or night move, the posture.
 Block DAY_START(State& st);
 /// The day loop's step: the next day, or the operation's end after day 3.
 Block NEXT_DAY(State& st);
+/// The opening of an hour step and its routing.
+Block HOUR_START(State& st);
+/// The hour loop's step: the next hour step, or the end of the day after step 21.
+Block NEXT_HOUR(State& st);
+/// Hour steps 2-15: aircraft states, visual contacts, the split question, the search flights.
+Block HOURLY_AIR_PHASE(State& st);
+/// Hour steps 1-15: the map, damage list, header, contact report, search and Allied launches.
+Block MORNING_PHASE(State& st);
+/// Reports of failed strikes, submarines, contact ageing; the next hour or the failure.
+Block END_OF_HOUR(State& st);
+
+// The phases of the later parts (stand_ins.cpp until they are built).
+/// The Allied raid on the player's fleet, closed by its pause.
+Block ALLIED_RAID(State& st);
+/// The player's base strike arriving at the target.
+Block BASE_STRIKE_ARRIVAL(State& st);
+/// The player's strikes on the Allied task forces.
+Block FLEET_STRIKE_PHASE(State& st);
+/// The player's deck dialogues of hour steps 1-14.
+Block DECK_DIALOGUES(State& st);
+/// Landing, the groups' speeds and the fleets' moves (MOVE0, MOVE2).
+Block SURFACE_PHASE(State& st);
+/// The daytime sighting of the battle lines after the moves.
+Block GUN_BATTLE(State& st);
+/// The gun battle when battleship lines are within 8 map units.
+Block ENGAGEMENT_TEST(State& st);
 
 // Disk-error handler (error_handler.cpp): takes a run-time error and returns the block to
 // continue at, or ends the program.

@@ -111,4 +111,49 @@ inline constexpr int G_ENGAGED = 2;
 /// BB(1, BB_FULL_COUNT): the Allied battleship count kept while a gun battle engages fewer.
 inline constexpr int BB_FULL_COUNT = 0;
 
+// The operational day's tables.
+/// PZ(group, PZ_X), PZ(group, PZ_Y): the map position of group 0 (the player's fleet) or
+/// task force 1-3, in map units east and north of the target base.
+inline constexpr int PZ_X = 0;
+inline constexpr int PZ_Y = 1;
+/// H(H_ON_FLEET): the Allies' contact level on the player's fleet; H(k), k = 1-3, the player's
+/// on task force k. PK, PD, SS, ID and S are indexed the same way (0 the player's fleet).
+inline constexpr int H_ON_FLEET = 0;
+/// MM(MM_HEADING): the last heading ordered for the player's fleet this day, -1 none.
+inline constexpr int MM_HEADING = 1;
+
+// Sources of the search-plane table ST(source, plane, field).
+inline constexpr int ST_OWN = 0;   ///< the player's fleet's planes 1-12
+inline constexpr int ST_BASE = 1;  ///< the Allied target base's planes 1-12
+/// ST(ST_BASE + k, ...): the planes of Allied task force k = 1-3.
+inline constexpr int ST_TASK_FORCE = 1;
+/// Plane 0 of sources 0 and 1 holds no plane: ST(ST_OWN, ST_COUNTERS, ST_STATUS) is the number
+/// of extra planes last added, ST(ST_BASE, ST_COUNTERS, ST_STATUS) the long-range flights out.
+inline constexpr int ST_COUNTERS = 0;
+// Fields of a search plane's row.
+inline constexpr int ST_STATUS = 0;    ///< 0 absent, 1 ready, 2-5 in flight, 10 + k shadowing k
+inline constexpr int ST_X = 1;         ///< position, map units
+inline constexpr int ST_Y = 2;
+inline constexpr int ST_HEADING = 3;   ///< degrees, 0 up
+inline constexpr int ST_DISTANCE = 4;  ///< distance flown since launch
+inline constexpr int ST_RANGE = 5;     ///< outbound leg 100 or 150; + 1000 on a relief flight
+
+// Fields of an air group's row T(source, launch step, field).
+inline constexpr int T_STATUS = 0;            ///< 0 free, 1 outbound, 2 at the target, 3 returning
+inline constexpr int T_X = 1;                 ///< position, map units
+inline constexpr int T_Y = 2;
+inline constexpr int T_HEADING = 3;           ///< degrees; 1000 + k at task force k
+inline constexpr int T_DISTANCE = 4;          ///< distance flown since launch
+inline constexpr int T_FIGHTERS = 5;
+inline constexpr int T_DIVE_BOMBERS = 6;
+inline constexpr int T_TORPEDO_BOMBERS = 7;   ///< the player's: torpedo-armed until the attack
+inline constexpr int T_BOMB_ARMED = 8;        ///< the player's bomb-armed torpedo bombers
+inline constexpr int T_HEAVY_BOMBERS = 8;     ///< source 5's heavy bombers
+inline constexpr int T_TARGET = 9;            ///< the target code of the player's fleet strikes
+/// The air groups' sources: 0 the player's base strike, 1-3 its fleet strikes, 4 the Allied
+/// base strike, 5 the heavy bombers, 6-8 the strikes of task forces 1-3.
+inline constexpr int T_LAST_SOURCE = 8;
+/// The last launch step a day's air groups can have (launches happen in steps 1-14).
+inline constexpr int T_LAST_STEP = 15;
+
 }  // namespace morva95f

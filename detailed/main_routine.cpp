@@ -30,6 +30,18 @@ Block run_block(State& st, Block block) {
         case Block::DayLoop: return DAY_LOOP(st);
         case Block::DayStart: return DAY_START(st);
         case Block::NextDay: return NEXT_DAY(st);
+        case Block::HourStart: return HOUR_START(st);
+        case Block::NextHour: return NEXT_HOUR(st);
+        case Block::AlliedRaid: return ALLIED_RAID(st);
+        case Block::BaseStrikeArrival: return BASE_STRIKE_ARRIVAL(st);
+        case Block::FleetStrikePhase: return FLEET_STRIKE_PHASE(st);
+        case Block::HourlyAirPhase: return HOURLY_AIR_PHASE(st);
+        case Block::MorningPhase: return MORNING_PHASE(st);
+        case Block::DeckDialogues: return DECK_DIALOGUES(st);
+        case Block::SurfacePhase: return SURFACE_PHASE(st);
+        case Block::GunBattle: return GUN_BATTLE(st);
+        case Block::EngagementTest: return ENGAGEMENT_TEST(st);
+        case Block::EndOfHour: return END_OF_HOUR(st);
         case Block::EndOfDay: return END_OF_DAY(st);
         case Block::OperationEnd: return OPERATION_END(st);
         case Block::CarriersLost: return CARRIERS_LOST(st);

@@ -76,11 +76,53 @@ void STATUS_PANEL(State& st);
 /// The three letters of the hidden sequence, in order.
 inline constexpr const char* kHiddenSequence[3] = {"Z", "X", "C"};
 
-// Operational day (routines of the next subsystem the F1 handler calls).
-/// FMAP: the operational map of the target area.
+// Operational day: the map, positions and moves.
+/// FMAP: the operational map of the target area; from hour step 1 on also the fleets, search
+/// planes and air groups, with the ranges PK and bearings PD.
 void FMAP(State& st);
-/// ICHI0: the contact list of the Allied task forces.
+/// The ranges PK and bearings PD from the player's fleet to the base and the task forces, as
+/// FMAP computes them (a task force that does not exist gets PK 0 and H -1).
+void compute_ranges(State& st);
+/// ICHI0: the contact report of the Allied task forces at the top right.
 void ICHI0(State& st);
+/// ICHI: day 1's deployment: the approach bearing asked, the task forces placed clear of land.
+void ICHI(State& st);
+/// ICHI2: the night move before days 2 and 3: heading and distance asked, then the full map.
+void ICHI2(State& st);
+/// MOVE0: the Allied task forces' hour's move.
+void MOVE0(State& st);
+/// MOVE2: the player's fleet's hour's move, by the heading and speed ordered.
+void MOVE2(State& st);
+/// The Allied posture of the day (0 normal, 1 defensive, 2 withdraw) for fleet f; draws one
+/// roll for each test it makes.
+float allied_posture(State& st, float f);
+/// Reads one line at (column, row) with no prompt text, as typed.
+std::string read_line_at(int column, int row);
+
+// Operational day: the routines of the later parts that the day and hour steps call, each a
+// stand-in until it is built (day_stand_ins.cpp).
+/// SAKUTEKI3: the day's search reinforcement and the patrol's and anti-aircraft splits.
+void SAKUTEKI3(State& st);
+/// SAKUTEKI: the hour's search launches.
+void SAKUTEKI(State& st);
+/// SAKUTEKI2: one hour of flight of the search planes.
+void SAKUTEKI2(State& st);
+/// HENKO: the air-defence split question of hour steps 6, 9 and 12.
+void HENKO(State& st);
+/// IDO2: the hourly roll of the aircraft states.
+void IDO2(State& st);
+/// IDO3: the raid's losses and the player's base strike's flight.
+void IDO3(State& st);
+/// IDO5: the Allied air groups in flight, gathered into the raid W.
+void IDO5(State& st);
+/// IDO7: the player's fleet strikes in flight.
+void IDO7(State& st);
+/// IDO8: the returning air groups flown home and landed.
+void IDO8(State& st);
+/// HASSIN: the Allied strike launch.
+void HASSIN(State& st);
+/// SUMR: the submarine events of a daytime hour.
+void SUMR(State& st);
 /// HYOJI6: the hidden overview of the Allied side; waits for one key.
 void HYOJI6(State& st);
 

@@ -104,6 +104,29 @@ struct State {
     con::Table<float, 4> KM;             ///< circling sense of task forces 1-3
     con::Table<float, 2> TK;             ///< TK(TK_POSTURE): the Allied posture
 
+    // The operational day: positions, contacts, air groups and search planes.
+    con::Table<float, 4, 2> PZ;          ///< map positions: 0 the player's fleet, 1-3 task forces
+    con::Table<float, 4> PK;             ///< map units from the player's fleet to the base (0) and
+                                         ///< to task forces 1-3, as the map last computed them
+    con::Table<float, 4> PD;             ///< bearings in whole degrees, likewise
+    con::Table<float, 4> H;              ///< contact levels: H(0) the Allies' on the player's fleet,
+                                         ///< H(1)-H(3) the player's on the task forces; -1 not found
+    con::Table<float, 4> J;              ///< contact list: task forces in the order found, 0 empty
+    con::Table<float, 4> SB;             ///< submarine contacts
+    con::Table<float, 6> MV;             ///< MV(4), MV(5): the gun lines' closing rates
+    con::Table<float, 2> MM;             ///< MM(1): the last heading ordered for the fleet, -1 none
+    con::Table<float, 5, 13, 6> ST;      ///< search planes: source 0-4 x plane 0-12 x field 0-5
+    con::Table<float, 4> SK;             ///< plane shadowing task force 1-3, 0 none
+    con::Table<float, 9, 22, 10> T;      ///< air groups: source 0-8 x launch step 0-21 x field 0-9
+    con::Table<float, 4> SS;             ///< carriers afloat in task forces 1-3 this hour
+    con::Table<float, 4> ID;             ///< air groups launched or landed this hour: 0 the fleet
+    con::Table<float, 4> HH;             ///< 1 = the player's strike of source 0-3 turned back
+    con::Table<float, 2> N;              ///< battleships able to fight in each gun line
+    con::Table<float, 7> W;              ///< the Allied raid on the player's fleet
+    con::Table<float, 5> S;              ///< speeds in knots: 0 the fleet, 1-3 task forces, 4 gun line
+    con::Table<float, 6> KO;             ///< the player's strike counts
+    con::Table<float, 4> BF;             ///< gun-battle range and engaged task forces
+
     // Scalars of the main routine: campaign and options.
     float TURN_NO = 0;              ///< turn 1-12 (13 once the twelfth has ended)
     float SCENARIO_NO = 0;          ///< scenario 1-7 (7 throughout a resumed campaign)
@@ -128,6 +151,10 @@ struct State {
     float DAY_NO = 0;               ///< day 1-3 of the operation
     float SUBTURN_NO = 0;           ///< hour step 1-21
     float GUN_SUBTURN_NO = 0;       ///< round of the gun battle
+    float REARM_FLAG = 0;           ///< 1 once torpedo bombers were re-armed this day
+    float RAID_THIS_HOUR = 0;       ///< 1 when a raid or a strike report cleared the screen
+    float OWN_FLEET_AFLOAT = 0;     ///< 10 per carrier of the fleet afloat, as last counted
+    float BB_DETACHED = 0;          ///< 1 = the fleet's battleships do not keep station
     // Work values.
     float LOOP_S = 0;               ///< loop counter of CLEAR_MESSAGE_ROWS
     float INPUT_NUM = 0;            ///< a typed number; the base CHECK_BASE_ATTACKABLE asks about

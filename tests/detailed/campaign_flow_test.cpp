@@ -154,14 +154,14 @@ TEST(Campaign, SingleOperationEndsWithoutAVictoryLevel) {
 
 TEST(Campaign, HarbourRaidTurnAnnouncesAndEndsAfterFleetOne) {
     // Key mode ("9"), so every pause waits: the announcement stands until the operation's end.
-    auto announce = run_program(morva95f_program(), opening_keys(2, '9') + "h");
+    auto announce = run_program(morva95f_program(), opening_keys(2, '9') + "h" + harbour_raid_day());
     const auto& a = announce.screen();
     EXPECT_TRUE(shows(a, 10, 8, "第  1  艦隊作戦終了", 6));
     EXPECT_TRUE(shows(a, 35, 20, "Hit Any Key", 4)) << "MATU after the harbour report";
-    auto home = run_program(morva95f_program(), opening_keys(2, '9') + "hab");
+    auto home = run_program(morva95f_program(), opening_keys(2, '9') + "h" + harbour_raid_day() + "ab");
     EXPECT_TRUE(shows(home.screen(), 10, 15, "第  1  艦隊は帰投します", 6));
     // Then the turn ends and turn 2 starts with the save question.
-    auto next = run_program(morva95f_program(), opening_keys(2, '9') + "habc");
+    auto next = run_program(morva95f_program(), opening_keys(2, '9') + "h" + harbour_raid_day() + "abc");
     EXPECT_TRUE(shows(next.screen(), 11, 0, "第  2  ターン", 5));
     EXPECT_TRUE(shows(next.screen(), 10, 3, "SAVE しますか ?", 7));
 }
@@ -181,8 +181,8 @@ TEST(FunctionKey, StatusPanelOutsideOperations) {
 }
 
 TEST(FunctionKey, OverviewDuringAnOperation) {
-    // The harbour raid's report pause waits for a key; F1 and the sequence open the overview.
-    const std::string to_pause = opening_keys(2, '9') + "s";
+    // The harbour raid's pause of hour 2 waits for a key; F1 and the sequence open the overview.
+    const std::string to_pause = opening_keys(2, '9') + "s0{ENTER}" + stay_hour();
     auto overview = run_program(morva95f_program(), to_pause + "{F1}ZXCa");
     const auto& o = overview.screen();
     EXPECT_TRUE(shows(o, 69, 19, "TYPE-1 ", 7)) << "a cautious commander";
@@ -190,12 +190,13 @@ TEST(FunctionKey, OverviewDuringAnOperation) {
     auto back = run_program(morva95f_program(), to_pause + "{F1}ZXCab");
     const auto& b = back.screen();
     EXPECT_TRUE(shows(b, 43, 10, "敵基地", 3));
-    EXPECT_TRUE(shows(b, 52, 1, "敵艦隊いまだ発見できず", 7));
+    EXPECT_TRUE(shows(b, 52, 1, "敵艦隊いまだ発見できず", 6));
+    EXPECT_TRUE(shows(b, 58, 0, "第 1 日  5 時", 7)) << "the header of the hour";
     EXPECT_EQ(text_at(b, 35, 20, 11), std::string(11, ' ')) << "the pause goes on without its prompt";
     EXPECT_EQ(back.result.reason, con::ProgramEnd::Reason::ScriptEnded);
     // The next key ends the interrupted pause.
     auto on = run_program(morva95f_program(), to_pause + "{F1}ZXCabc");
-    EXPECT_TRUE(shows(on.screen(), 35, 20, "Hit Any Key", 4)) << "the next pause";
+    EXPECT_TRUE(shows(on.screen(), 9, 20, "移動方向は ?", 6)) << "the hour goes on to the move";
 }
 
 TEST(FunctionKey, KeysReadByTheHandlerNeverAnswerTheQuestion) {

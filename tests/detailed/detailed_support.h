@@ -47,6 +47,27 @@ inline std::string play_turns(int turns) {
     return keys;
 }
 
+/// Keys of a daytime hour in which the fleet stays: the default heading, then speed 0.
+inline std::string stay_hour() { return "{ENTER}0{ENTER}"; }
+
+/// Keys of a day's 15 daytime hours with the fleet staying; `pause` answers the pause that
+/// hours 2-15 make first (the harbour raid's, in key mode).
+inline std::string stay_day(const std::string& pause = "") {
+    std::string keys = stay_hour();
+    for (int h = 2; h <= 15; ++h) keys += pause + stay_hour();
+    return keys;
+}
+
+/// Keys of a whole three-day operation: the approach bearing, then each day's hours with the
+/// fleet staying, and night moves of no distance between the days.
+inline std::string stay_operation(const std::string& bearing) {
+    return bearing + "{ENTER}" + stay_day() + "{ENTER}{ENTER}" + stay_day() + "{ENTER}{ENTER}" + stay_day();
+}
+
+/// Keys of the harbour raid's day in key mode: the approach from the north, then the hours
+/// with their pauses answered.
+inline std::string harbour_raid_day() { return "0{ENTER}" + stay_day("a"); }
+
 using testing_support::row_of;
 using testing_support::shows;
 using testing_support::text_at;

@@ -40,7 +40,8 @@ TEST(OrganisedCampaign, TwelveTurnsToTheFinalScreen) {
     // Turn 1: both fleets sail, to the Philippines and Singapore. Later turns: fleet 1 is
     // organised and stays home (a turn with a target that is not taken would end the war);
     // on turn 5 a first organisation with a second fleet stronger than the first is refused.
-    std::string keys = opening_keys(1) + "h" + kPlacement + "y7{ENTER}8{ENTER}";
+    std::string keys = opening_keys(1) + "h" + kPlacement + "y7{ENTER}8{ENTER}" + stay_operation("45") +
+                       stay_operation("45");
     const char commanders[] = "hsr";
     for (int t = 2; t <= 12; ++t) {
         keys += "n{ENTER}";
@@ -76,8 +77,9 @@ TEST(OrganisationBinary, ScenarioOneOrganisationAndTargets) {
     EXPECT_EQ(colour_at(org.colours, 60, 10), '3') << "ジャワ may not";
     EXPECT_EQ(colour_at(org.colours, 60, 3), '5') << "千島 is held";
 
-    // Both targets: the operations run (their days still end at once) and turn 2 opens.
-    auto next = run_binary("MORVA95F", "5n1h" + kPlacement + "y7{ENTER}8{ENTER}");
+    // Both targets: the operations run their three days and turn 2 opens.
+    auto next = run_binary("MORVA95F",
+                           "5n1h" + kPlacement + "y7{ENTER}8{ENTER}" + stay_operation("45") + stay_operation("45"));
     ASSERT_EQ(next.exit_code, 0) << next.err;
     EXPECT_EQ(column_of(dump_line(next.screen, 0), "第  2  ターン"), 11);
     EXPECT_EQ(column_of(dump_line(next.screen, 3), "SAVE しますか ?"), 10);

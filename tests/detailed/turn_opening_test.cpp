@@ -127,10 +127,11 @@ TEST(TurnOpening, ScenarioOneScreensThroughBothTargets) {
 
     // Fleet 2 takes Singapore; with pauses that wait for a key the first operation's end shows
     // its target.
-    auto sailed = run_program(morva95f_program(), opening_keys(1, '9') + "h" + kPlacement + "y7{ENTER}8{ENTER}");
+    const std::string both = opening_keys(1, '9') + "h" + kPlacement + "y7{ENTER}8{ENTER}";
+    auto sailed = run_program(morva95f_program(), both + stay_operation("45"));
     EXPECT_TRUE(shows(sailed.screen(), 10, 8, "第  1  艦隊作戦終了", 6));
     EXPECT_TRUE(shows(sailed.screen(), 12, 11, "フィリピン侵攻作戦は失敗せり", 3));
-    auto next = run_program(morva95f_program(), opening_keys(1, '9') + "h" + kPlacement + "y7{ENTER}8{ENTER}ab");
+    auto next = run_program(morva95f_program(), both + stay_operation("45") + "ab" + stay_operation("45"));
     EXPECT_TRUE(shows(next.screen(), 12, 11, "シンガポール侵攻作戦は失敗せり", 3));
 }
 
@@ -318,6 +319,6 @@ TEST(HarbourRaid, LoadingScreens) {
     EXPECT_TRUE(shows(again.screen(), 24, 23, " 180 機までです", 6));
     EXPECT_EQ(text_at(again.screen(), 37, 17, 13), std::string(13, ' '));
     // "Y": the raid; its report waits with key pauses.
-    auto raid = run_program(morva95f_program(), "9y2h108{ENTER}120{ENTER}y");
+    auto raid = run_program(morva95f_program(), "9y2h108{ENTER}120{ENTER}y" + harbour_raid_day());
     EXPECT_TRUE(shows(raid.screen(), 10, 8, "第  1  艦隊作戦終了", 6));
 }
