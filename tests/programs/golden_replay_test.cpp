@@ -119,6 +119,11 @@ const std::vector<Replay> kReplays = {
     {"morva95s_damaged_save_file", morva95s_program, "18", 0, {{"MORDATAS.DAT", " 2 \r\n 0 \r\n 0 \r\n"}}},
     {"morva95s_war_over_early", morva95s_program, kSimplifiedWarOverEarly},
     {"morva95s_allied_overview", morva95s_program, kSimplifiedWarOverEarly + "{F1}Q"},
+    {"morva95s_manual_menu", morva95s_program, "2"},
+    {"morva95s_manual_ignored_keys", morva95s_program, "2079a{ENTER}{ESC}{UP}{LEFT}"},
+    {"morva95s_manual_system_page", morva95s_program, "21"},
+    {"morva95s_manual_system_page_turned", morva95s_program, "21{ESC}"},
+    {"morva95s_manual_back_to_main_menu", morva95s_program, "2166"},
     // kelmat95
     {"kelmat95_title", kelmat95_program, ""},
     {"kelmat95_menu", kelmat95_program, "x"},
