@@ -17,6 +17,8 @@ void draw(const Page& page) {
 void open_chapter(State& st, int item) {
     if (item == 1)
         show_system_chapter(st);
+    else if (item == 2)
+        show_ship_data_chapter(st);
     else
         show_unwritten_chapter(st, item);
 }

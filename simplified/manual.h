@@ -28,6 +28,9 @@ void show_page(State& st, const Page& page);
 /// Chapter 1: the one page comparing the two rule modes.
 void show_system_chapter(State& st);
 
+/// Chapter 2: the Japanese ships' page and the Allied ships' page, from the ship tables.
+void show_ship_data_chapter(State& st);
+
 /// A chapter not written yet: one page naming it, any key returns to the menu.
 void show_unwritten_chapter(State& st, int item);
 

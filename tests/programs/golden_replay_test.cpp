@@ -124,6 +124,9 @@ const std::vector<Replay> kReplays = {
     {"morva95s_manual_system_page", morva95s_program, "21"},
     {"morva95s_manual_system_page_turned", morva95s_program, "21{ESC}"},
     {"morva95s_manual_back_to_main_menu", morva95s_program, "2166"},
+    {"morva95s_manual_japanese_ships", morva95s_program, "22"},
+    {"morva95s_manual_allied_ships", morva95s_program, "22x"},
+    {"morva95s_manual_after_ship_data", morva95s_program, "22xx"},
     // kelmat95
     {"kelmat95_title", kelmat95_program, ""},
     {"kelmat95_menu", kelmat95_program, "x"},
