@@ -19,6 +19,8 @@ void open_chapter(State& st, int item) {
         show_system_chapter(st);
     else if (item == 2)
         show_ship_data_chapter(st);
+    else if (item == 4)
+        show_battle_data_chapter(st);
     else
         show_unwritten_chapter(st, item);
 }

@@ -31,6 +31,9 @@ void show_system_chapter(State& st);
 /// Chapter 2: the Japanese ships' page and the Allied ships' page, from the ship tables.
 void show_ship_data_chapter(State& st);
 
+/// Chapter 4: the four historical battles' data for the single-operation scenario.
+void show_battle_data_chapter(State& st);
+
 /// A chapter not written yet: one page naming it, any key returns to the menu.
 void show_unwritten_chapter(State& st, int item);
 

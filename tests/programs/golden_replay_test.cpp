@@ -127,6 +127,9 @@ const std::vector<Replay> kReplays = {
     {"morva95s_manual_japanese_ships", morva95s_program, "22"},
     {"morva95s_manual_allied_ships", morva95s_program, "22x"},
     {"morva95s_manual_after_ship_data", morva95s_program, "22xx"},
+    {"morva95s_manual_battles_1", morva95s_program, "24"},
+    {"morva95s_manual_battles_2", morva95s_program, "246"},
+    {"morva95s_manual_unwritten_chapter", morva95s_program, "23"},
     // kelmat95
     {"kelmat95_title", kelmat95_program, ""},
     {"kelmat95_menu", kelmat95_program, "x"},
