@@ -72,8 +72,8 @@ void LOAD_SAVE_FILE(State& st);
 /// FKEY_HANDLER: the F1 trap: a digit sets the display time; "Q" the overview or status panel.
 void FKEY_HANDLER(State& st);
 
-// The manual (a stand-in until it is built).
-/// SETUMEI: the in-game manual; returns with its last screen shown.
+// The manual (manual.cpp).
+/// SETUMEI: the in-game manual; returns at item 6 with its menu on screen.
 void SETUMEI(State& st);
 
 }  // namespace morva95s

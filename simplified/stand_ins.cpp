@@ -1,5 +1,5 @@
-// MORVA95S: stand-ins for what later work builds: the operations of the two air fleets (each
-// ends at once) and the in-game manual.
+// MORVA95S: a stand-in for what later work builds: the operations of the two air fleets (each
+// ends at once).
 #include "console/console.h"
 #include "simplified/blocks.h"
 #include "simplified/routines.h"
@@ -15,15 +15,6 @@ Block OPERATION_LOOP(State& st) {
         con::clear_screen(0);
     }
     return Block::TurnEnd;
-}
-
-void SETUMEI(State& st) {
-    con::clear_screen(0);
-    con::color(6);
-    con::print_at(con::Col(30), con::Row(10), "ゲーム概要");
-    con::color(4);
-    con::print_at(con::Col(34), con::Row(20), "Hit Any Key");
-    WAIT_KEY(st);
 }
 
 }  // namespace morva95s
