@@ -1,5 +1,6 @@
 // kelmat95: the named blocks of the main routine and the routines they call.
 #pragma once
+#include <optional>
 #include <vector>
 
 #include "gunnery/state.h"
@@ -179,6 +180,27 @@ Block SHIP_ENTRY_END(Kelmat& s);
 Block DESIGN_START(Kelmat& s);
 
 // Designer: the weight balance, the result and the choice.
+/// The 4-byte factor of a machinery, or none for the steam turbine.
+using MachineryFactor = std::optional<float>;
+/// The factor of the designer's machinery type: 0 steam turbine (none), 1 diesel 0.9,
+/// 2 steam turbine and diesel 0.95, 3 gas turbine 0.7.
+MachineryFactor machinery_type_factor(float machinery_type);
+/// A machinery weight cut by the factor: INT(weight x f); the weight itself without a factor.
+float factored_machinery_weight(float weight, MachineryFactor factor);
+/// The speed term of the armour weight: speed + 74, with a factor INT(|term - 100| x f) + 100.
+float armour_speed_term(float speed, MachineryFactor factor);
+/// The machinery weight before the size factor: speed x speed x 78 x H(era) / 10, then cut
+/// by the factor.
+float balance_machinery_weight(float speed, float era_factor, MachineryFactor factor);
+/// The armour weight before the size factor: (belt base + deck base) x GG x speed term / 100.
+float balance_armour_weight(float belt_base, float deck_base, float turret_factor, float speed_term);
+/// One displacement step from `displacement` (100 t): the size factor and the displacement
+/// (100 t) that the main battery and the armour and machinery weights at that size add up to.
+struct DisplacementStep {
+    float size_factor;
+    float displacement;
+};
+DisplacementStep displacement_step(float displacement, float main_battery, float armour, float machinery);
 /// How the balance's iterations ended.
 enum class BalanceEnd {
     Proper,     ///< an iteration gave back its own displacement

@@ -1,7 +1,5 @@
 // kelmat95: the design formulas shared by several screens - armour weight per millimetre and
 // the era of a stored class.
-#include <cmath>
-
 #include "gunnery/blocks.h"
 
 namespace kelmat {
@@ -9,22 +7,8 @@ namespace kelmat {
 using con::L;
 using con::real;
 
-namespace {
-
-// The speed term of machinery other than the steam turbine: the distance from 26 knots, taken
-// without its sign, times the machinery's 4-byte factor; INT works on the exact product, so a
-// product that is whole in decimals comes out one lower (INT(10 x 0.9) = 8).
-real machinery_speed_term(real speed_factor, float factor) {
-    return con::int_floor(std::fabs(speed_factor - 100) * L(factor)) + 100;
-}
-
-}  // namespace
-
 void ARMOUR_WEIGHT_PER_MM(Kelmat& s) {
-    s.SPEED_FACTOR = con::store(L(s.LOOP_K) + 74);
-    if (s.MACHINERY_TYPE == 1) s.SPEED_FACTOR = con::store(machinery_speed_term(L(s.SPEED_FACTOR), 0.9f));
-    if (s.MACHINERY_TYPE == 2) s.SPEED_FACTOR = con::store(machinery_speed_term(L(s.SPEED_FACTOR), 0.95f));
-    if (s.MACHINERY_TYPE == 3) s.SPEED_FACTOR = con::store(machinery_speed_term(L(s.SPEED_FACTOR), 0.7f));
+    s.SPEED_FACTOR = armour_speed_term(s.LOOP_K, machinery_type_factor(s.MACHINERY_TYPE));
     real d = L(s.DESIGN_DISPLACEMENT);
     real size = (d / 350) + con::sqr(d / 350);
     real turrets = L(s.GG(s.L(s.LAYOUT_NO, L_TURRETS)));

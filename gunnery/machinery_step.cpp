@@ -60,11 +60,7 @@ float speed_machinery_weight(const Kelmat& s, float speed) {
 }
 
 void apply_machinery_factor(Kelmat& s) {
-    // The 4-byte factors lie below their decimals: 7020 x 0.9 gives 6317, not 6318.
-    const real w = L(s.MACHINERY_WEIGHT);
-    if (s.MACHINERY_TYPE == 3) s.MACHINERY_WEIGHT = con::store(con::int_floor(w * L(0.7f)));
-    if (s.MACHINERY_TYPE == 2) s.MACHINERY_WEIGHT = con::store(con::int_floor(w * L(0.95f)));
-    if (s.MACHINERY_TYPE == 1) s.MACHINERY_WEIGHT = con::store(con::int_floor(w * L(0.9f)));
+    s.MACHINERY_WEIGHT = factored_machinery_weight(s.MACHINERY_WEIGHT, machinery_type_factor(s.MACHINERY_TYPE));
 }
 
 Block SPEED_STEP(Kelmat& s) {

@@ -167,6 +167,13 @@ struct Kelmat {
     float MAIN_GUN_COUNT = 0;              ///< main guns of the layout
     float MAIN_BATTERY_SHARE = 0, ARMOUR_SHARE = 0, MACHINERY_SHARE = 0;  ///< percent
 
+    // Ship data viewer.
+    float VIEWER_NAVY = 0;             ///< the navy of the page shown, 1-5 (6 after the last)
+    float VIEWER_COLUMN_OFFSET = 0;    ///< 3 in mode 0, 0 in the comparison modes
+    float CLASS_SPEED = 0;             ///< the compared class's recorded speed, kt
+    float RECOMPUTED_DISPLACEMENT = 0; ///< 100 t while computed, t once printed
+    float VIEWER_GUN_SHARE = 0, VIEWER_ARMOUR_SHARE = 0, VIEWER_MACHINERY_SHARE = 0;  ///< percent
+
     // Loop counters of the main routine.
     float LOOP_I = 0, LOOP_J = 0, LOOP_K = 0, LOOP_L = 0, LOOP_M = 0;
 };

@@ -12,7 +12,7 @@ namespace {
 constexpr const char* kFiles[] = {
     "01_class_names.txt", "02_reference_texts.txt", "03_gun_data.txt",    "04_gun_label_order.txt",
     "05_ship_names.txt",  "06_design_counts.txt",   "07_calibre_names.txt", "08_class_values.txt",
-    "09_design_values.txt", "10_belt_overlay.txt",  "11_turret_layouts.txt",
+    "09_design_values.txt", "10_belt_overlay.txt",  "11_turret_layouts.txt", "12_viewer_names.txt",
 };
 
 constexpr const char* kReferenceGroups[] = {"Displacement", "Calibre", "Layout", "Speed", "Belt", "Deck"};
@@ -39,6 +39,8 @@ std::vector<GroupSize> expected_groups() {
     g.push_back({"AsBuiltGuns5", 16 * 22});  // its record, then as-built fields 3, 5, 6
     for (int n = 1; n <= 5; ++n) g.push_back({"BeltOverlay" + std::to_string(n), 22});
     g.push_back({"TurretLayouts", 22 * 7 + 22});
+    g.push_back({"NovelistNames", 6});
+    g.push_back({"NationName", 1});
     return g;
 }
 
@@ -145,6 +147,10 @@ void check_stored_records(con::RecordSet& data) {
         for (const char* r : kReferenceGroups) check_texts(data, std::string("Reference") + r + navy, 22, 12, 11);
     }
     check_design_numbers(data);
+    // The viewer prints the novelist names from its year column up to the calibre column and
+    // the nation's name from column 67 up to the row's end.
+    check_texts(data, "NovelistNames", 6, 9, 9);
+    check_texts(data, "NationName", 1, 13, 13);
     data.restore_data();
 }
 

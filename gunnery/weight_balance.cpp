@@ -1,6 +1,7 @@
-// kelmat95: the weight balance - the armour and machinery weights of a design at the
-// reference size of 35,000 t, the iterations that find the displacement those weights and
-// the main battery add up to - and the message of the two displacement limits.
+// kelmat95: the weight balance - the speed term, machinery and armour weights of a design at
+// the reference size of 35,000 t and one displacement step (also used by the ship data
+// viewer's comparison), the iterations that find the displacement those weights and the main
+// battery add up to - and the message of the two displacement limits.
 #include <cmath>
 
 #include "gunnery/blocks.h"
@@ -13,50 +14,61 @@ using con::L;
 using con::real;
 using con::Row;
 
-namespace {
-
-// The speed term of the armour weight: speed + 74, or for machinery other than the steam
-// turbine 100 plus the distance from 26 knots (without its sign) times the 4-byte factor.
-float armour_speed_factor(const Kelmat& s) {
-    const float steam = con::store(L(s.DESIGN_SPEED) + 74);
-    const real distance = std::fabs(L(steam) - 100);
-    if (s.MACHINERY_TYPE == 1) return con::store(con::int_floor(distance * L(0.9f)) + 100);
-    if (s.MACHINERY_TYPE == 2) return con::store(con::int_floor(distance * L(0.95f)) + 100);
-    if (s.MACHINERY_TYPE == 3) return con::store(con::int_floor(distance * L(0.7f)) + 100);
-    return steam;
+MachineryFactor machinery_type_factor(float machinery_type) {
+    if (machinery_type == 1) return 0.9f;
+    if (machinery_type == 2) return 0.95f;
+    if (machinery_type == 3) return 0.7f;
+    return std::nullopt;
 }
 
-// The machinery weight at the reference size; machinery other than the steam turbine cuts it
-// to a whole number after its factor.
-float reference_machinery_weight(const Kelmat& s) {
-    const float steam = con::store(L(s.DESIGN_SPEED) * L(s.DESIGN_SPEED) * 78 * L(s.H(s.DESIGN_ERA)) / 10);
-    if (s.MACHINERY_TYPE == 1) return con::store(con::int_floor(L(steam) * L(0.9f)));
-    if (s.MACHINERY_TYPE == 2) return con::store(con::int_floor(L(steam) * L(0.95f)));
-    if (s.MACHINERY_TYPE == 3) return con::store(con::int_floor(L(steam) * L(0.7f)));
-    return steam;
+float factored_machinery_weight(float weight, MachineryFactor factor) {
+    // The 4-byte factors lie below their decimals: 7020 x 0.9 gives 6317, not 6318.
+    if (!factor) return weight;
+    return con::store(con::int_floor(L(weight) * L(*factor)));
 }
 
-}  // namespace
+float armour_speed_term(float speed, MachineryFactor factor) {
+    const float steam = con::store(L(speed) + 74);
+    if (!factor) return steam;
+    // INT works on the exact product, so a product whole in decimals comes out one lower
+    // (INT(10 x 0.9) = 8).
+    return con::store(con::int_floor(std::fabs(L(steam) - 100) * L(*factor)) + 100);
+}
+
+float balance_machinery_weight(float speed, float era_factor, MachineryFactor factor) {
+    const float steam = con::store(L(speed) * L(speed) * 78 * L(era_factor) / 10);
+    return factored_machinery_weight(steam, factor);
+}
+
+float balance_armour_weight(float belt_base, float deck_base, float turret_factor, float speed_term) {
+    return con::store((L(belt_base) + L(deck_base)) * L(turret_factor) * L(speed_term) / 100);
+}
+
+DisplacementStep displacement_step(float displacement, float main_battery, float armour, float machinery) {
+    const real t = L(displacement) / 350;
+    const float size = con::store((con::sqr(t) + t) / 2);
+    const real weight = L(main_battery) + (L(armour) + L(machinery)) * L(size);
+    return {size, con::store(con::int_floor((weight + 50) / 100))};
+}
 
 void balance_weights(Kelmat& s) {
     s.BELT_WEIGHT_BASE = con::store(L(s.BELT_MM) * L(s.BELT_WEIGHT_CONST));
     s.DECK_WEIGHT_BASE = con::store(L(s.DECK_MM) * L(s.DECK_WEIGHT_CONST));
-    s.SPEED_FACTOR = armour_speed_factor(s);
+    const MachineryFactor factor = machinery_type_factor(s.MACHINERY_TYPE);
+    s.SPEED_FACTOR = armour_speed_term(s.DESIGN_SPEED, factor);
     // A layout number with a fraction selects the nearest layout, as every subscript does.
-    const real turrets = L(s.GG(s.L(s.LAYOUT_NO, L_TURRETS)));
-    s.ARMOUR_WEIGHT_BASE =
-        con::store((L(s.BELT_WEIGHT_BASE) + L(s.DECK_WEIGHT_BASE)) * turrets * L(s.SPEED_FACTOR) / 100);
-    s.MACHINERY_WEIGHT_BASE = reference_machinery_weight(s);
+    const float turrets = s.GG(s.L(s.LAYOUT_NO, L_TURRETS));
+    s.ARMOUR_WEIGHT_BASE = balance_armour_weight(s.BELT_WEIGHT_BASE, s.DECK_WEIGHT_BASE, turrets, s.SPEED_FACTOR);
+    s.MACHINERY_WEIGHT_BASE = balance_machinery_weight(s.DESIGN_SPEED, s.H(s.DESIGN_ERA), factor);
 }
 
 BalanceEnd iterate_displacement(Kelmat& s, std::vector<float>* trail) {
     s.TRIAL_DISPLACEMENT = s.DESIGN_DISPLACEMENT;
     for (long n = 0; n < kMaxBalanceIterations; ++n) {
-        const real t = L(s.TRIAL_DISPLACEMENT) / 350;
-        s.SIZE_FACTOR = con::store((con::sqr(t) + t) / 2);
-        const real weight =
-            L(s.Z(Z_BATTERY_WEIGHT)) + (L(s.ARMOUR_WEIGHT_BASE) + L(s.MACHINERY_WEIGHT_BASE)) * L(s.SIZE_FACTOR);
-        s.ITERATED_DISPLACEMENT = con::store(con::int_floor((weight + 50) / 100));
+        const DisplacementStep step =
+            displacement_step(s.TRIAL_DISPLACEMENT, s.Z(Z_BATTERY_WEIGHT), s.ARMOUR_WEIGHT_BASE, s.MACHINERY_WEIGHT_BASE);
+        s.SIZE_FACTOR = step.size_factor;
+        s.ITERATED_DISPLACEMENT = step.displacement;
         if (trail) trail->push_back(s.ITERATED_DISPLACEMENT);
         if (s.ITERATED_DISPLACEMENT > 99999) return BalanceEnd::OverLimit;
         if (s.ITERATED_DISPLACEMENT == s.TRIAL_DISPLACEMENT) {

@@ -30,6 +30,7 @@ using kelmat::K_SHIP_COUNT;
 using kelmat::K_SPEED;
 using kelmat::Kelmat;
 using kelmat::Z_BATTERY_WEIGHT;
+using kelmat_test::layout_groups;
 
 namespace {
 
@@ -140,21 +141,6 @@ long layers(const std::string& t) {
 
 // A gun name as the calibre texts give it: without the model word ("14/45旧式" -> "14/45").
 std::string calibre(const std::string& g) { return without(without(g, "旧式"), "新式"); }
-
-// The turret groups of a layout, from the layout table: the larger turrets first, a single
-// turret as its bare gun count ("3X2+2X2" for layout 12, "4X2+2" for layout 13).
-std::string layout_groups(Kelmat& s, float layout) {
-    int turrets[5] = {};
-    for (int i = 1; i <= 6; ++i) ++turrets[static_cast<int>(s.L(layout, i)) / 10];
-    std::string out;
-    for (int guns = 4; guns >= 2; --guns) {
-        if (turrets[guns] == 0) continue;
-        if (!out.empty()) out += "+";
-        out += std::to_string(guns);
-        if (turrets[guns] > 1) out += "X" + std::to_string(turrets[guns]);
-    }
-    return out;
-}
 
 // The regular form of a layout text: groups, two blanks before a one-digit number, one
 // before a two-digit one, the layout number in brackets ("3X3  (8)", "2X5 (10)").
@@ -654,6 +640,13 @@ TEST(ClassData, ViewerNamesOfTheirOwnFile) {
     EXPECT_EQ(con::byte_length(nation), 12) << nation;
     EXPECT_TRUE(all_double_byte(nation));
     EXPECT_EQ(data.remaining(), 0u);
+    // The program reads them last among its stored records.
+    auto s = kelmat::make_state();
+    s->data.restore_data("NovelistNames");
+    EXPECT_EQ(names.count(s->data.read_text()), 1u);
+    s->data.restore_data("NationName");
+    EXPECT_EQ(s->data.read_text(), nation);
+    EXPECT_EQ(s->data.remaining(), 0u);
 }
 
 }  // namespace

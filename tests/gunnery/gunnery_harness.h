@@ -49,4 +49,31 @@ inline std::unique_ptr<kelmat::Kelmat> started() {
     return s;
 }
 
+/// A fleet in memory: BLUE navy 1 against RED navy 3, one ship each with a displacement.
+inline Harness fleet_in_memory() {
+    Harness h;
+    h.s().A(1, 1, kelmat::A_DISPLACEMENT) = 186;
+    h.s().A(0, 1, kelmat::A_DISPLACEMENT) = 338;
+    h.s().BLUE_NAVY = 1;
+    h.s().RED_NAVY = 3;
+    h.s().BATTLE_BLUE_COUNT = 1;
+    h.s().BATTLE_RED_COUNT = 1;
+    return h;
+}
+
+/// The turret groups that the layout table gives a layout, the larger turrets first and a
+/// single turret as its bare gun count ("3X2+2X2" for layout 12, "4X2+2" for layout 13).
+inline std::string layout_groups(const kelmat::Kelmat& s, float layout) {
+    int turrets[5] = {};
+    for (int i = 1; i <= 6; ++i) ++turrets[static_cast<int>(s.L(layout, i)) / 10];
+    std::string out;
+    for (int guns = 4; guns >= 2; --guns) {
+        if (turrets[guns] == 0) continue;
+        if (!out.empty()) out += "+";
+        out += std::to_string(guns);
+        if (turrets[guns] > 1) out += "X" + std::to_string(turrets[guns]);
+    }
+    return out;
+}
+
 }  // namespace kelmat_test

@@ -5,6 +5,7 @@
 
 using kelmat::A_DISPLACEMENT;
 using kelmat::Block;
+using kelmat_test::fleet_in_memory;
 using kelmat_test::Harness;
 using testing_support::run_program;
 
@@ -55,18 +56,20 @@ TEST(MainMenu, OtherKeysAndFunctionKeysBeforeTheFirstBattleChangeNothing) {
 TEST(MainMenu, HiddenKeysOpenTheViewerModes) {
     for (int key = 6; key <= 8; ++key) {
         Harness h;
+        h.s().BLUE_NAVY = 3;  // the BLUE navy of a scenario in memory
         h.run("x" + std::to_string(key));
         EXPECT_EQ(h.current_block(), Block::ShipDataViewer);
         EXPECT_EQ(h.s().VIEWER_MODE, key - 5);
-        EXPECT_EQ(h.s().BLUE_NAVY, 6) << "the viewer's navy counter ends past navy 5";
-        h.run("x" + std::to_string(key) + "k");
+        h.run("x" + std::to_string(key) + "kkkkk");
         EXPECT_EQ(h.current_block(), Block::MainMenu);
         EXPECT_EQ(h.s().VIEWER_MODE, 0);
+        EXPECT_EQ(h.s().VIEWER_NAVY, 6) << "the viewer's navy counter ends past navy 5";
+        EXPECT_EQ(h.s().BLUE_NAVY, 3) << "the scenario's BLUE navy stays as it was";
     }
     Harness h;
-    h.run("x3");
+    h.run("x3kkkk");
     EXPECT_EQ(h.s().VIEWER_MODE, 0);
-    EXPECT_EQ(h.s().NM(16), "GANGUT(4)") << "the viewer loaded navy 5 last";
+    EXPECT_EQ(h.s().NM(16), "GANGUT(4)") << "the viewer's fifth page shows navy 5";
 }
 
 TEST(MainMenu, HitRateChartReturnsAfterAnyKey) {
@@ -86,18 +89,6 @@ TEST(BattleLaunch, NoScenarioInMemoryLoadsFirst) {
     EXPECT_EQ(run.text_at(29, 8, 20), "FILE  NAME ?        ");
     h.run("x10{ENTER}");
     EXPECT_EQ(h.current_block(), Block::MainMenu);
-}
-
-// A fleet in memory: RED ship 1 has a displacement.
-Harness fleet_in_memory() {
-    Harness h;
-    h.s().A(1, 1, A_DISPLACEMENT) = 186;
-    h.s().A(0, 1, A_DISPLACEMENT) = 338;
-    h.s().BLUE_NAVY = 1;
-    h.s().RED_NAVY = 3;
-    h.s().BATTLE_BLUE_COUNT = 1;
-    h.s().BATTLE_RED_COUNT = 1;
-    return h;
 }
 
 TEST(BattleLaunch, FightTheScenarioInMemoryAndAskAgain) {

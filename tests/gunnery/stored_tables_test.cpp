@@ -53,6 +53,10 @@ TEST(StoredTables, CheckNamesWhatIsWrong) {
          "ClassNames5 item 16"},
         {"a group one item short", "07_calibre_names.txt", ",26/50", "", "CalibreNames holds 35"},
         {"a gun type outside 1-36", "09_design_values.txt", "26,23,21,23,21", "37,23,21,23,21", "gun type"},
+        {"a novelist name running into the calibre", "12_viewer_names.txt", ",錨谷剛,", ",錨谷剛剛剛,",
+         "NovelistNames item 2"},
+        {"a nation's name past the row's end", "12_viewer_names.txt", "オルセア王国", "オルセア王国王", "NationName item 1"},
+        {"the viewer's names one short", "12_viewer_names.txt", ",水雷洋子", "", "NovelistNames holds 5"},
     };
     for (const auto& c : cases) {
         std::string message = check_failure(edited(c.file, c.from, c.to));

@@ -154,7 +154,6 @@ const std::vector<Replay> kReplays = {
     {"kelmat95_menu_question", kelmat95_program, kKelmatDesignedScenario + "1ykz"},
     {"kelmat95_pause_key", kelmat95_program, kKelmatDesignedScenario + "1yk{F2}"},
     {"kelmat95_pause_key_released", kelmat95_program, kKelmatDesignedScenario + "1yk{F2}z"},
-    {"kelmat95_ship_viewer_stand_in", kelmat95_program, "x3"},
     {"kelmat95_hit_rate_chart", kelmat95_program, "x5"},
     {"kelmat95_pen_choice", kelmat95_program, "x4"},
     {"kelmat95_pen_real_belt_table", kelmat95_program, "x4R"},
@@ -170,6 +169,14 @@ const std::vector<Replay> kReplays = {
     {"kelmat95_pen_planned_deck_graph", kelmat95_program, "x4pkkk"},
     {"kelmat95_pen_planned_deck_overlay", kelmat95_program, "x4pkkkZVnVnnn"},
     {"kelmat95_pen_back_to_menu", kelmat95_program, "x4pkkkZE"},
+    {"kelmat95_ship_viewer_mode0_navy1", kelmat95_program, "x3"},
+    {"kelmat95_ship_viewer_mode0_navy2", kelmat95_program, "x3k"},
+    {"kelmat95_ship_viewer_mode0_navy3", kelmat95_program, "x3kk"},
+    {"kelmat95_ship_viewer_mode0_navy4", kelmat95_program, "x3kkk"},
+    {"kelmat95_ship_viewer_mode0_navy5", kelmat95_program, "x3kkkk"},
+    {"kelmat95_ship_viewer_mode1_navy3", kelmat95_program, "x6kk"},
+    {"kelmat95_ship_viewer_mode2_navy1", kelmat95_program, "x7"},
+    {"kelmat95_ship_viewer_mode3_navy4", kelmat95_program, "x8kkk"},
     {"kelmat95_damaged_scenario", kelmat95_program, "x1D{ENTER}", 0, {{"D-DATA.DAT", " 3 \r\n 1 \r\n"}}},
 };
 
