@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <stdexcept>
+#include <string>
 
 #include "console/runner.h"
 
@@ -111,6 +112,12 @@ std::vector<std::string> parse_key_script(std::string_view script) {
                 throw std::invalid_argument("unknown key {" + name + "} in key script");
             continue;
         }
+        // A raw control byte is no key a player types here (Enter, Esc and the like are written
+        // by name); refusing it keeps the byte from posing as the script's own special marker.
+        unsigned char c = static_cast<unsigned char>(script[i]);
+        if (c < 0x20 || c == 0x7f)
+            throw std::invalid_argument("control character (byte " + std::to_string(c) +
+                                        ") in key script; write keys such as {ENTER} or {ESC} by name");
         TextUnit u = next_unit(script, i);
         keys.emplace_back(script.substr(i, u.length));
         i += u.length;

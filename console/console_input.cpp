@@ -1,4 +1,7 @@
 // The line input: prompt, echo and editing of one line, and the re-asking of numbers.
+#include <cmath>
+#include <limits>
+
 #include "console/console_state.h"
 
 namespace con {
@@ -111,8 +114,12 @@ void input_vars(float& out, SourceLocation where) {
         int input_col = c.screen().cursor_column(), input_row = c.screen().cursor_row();
         if (c.screen().wrap_pending()) input_col = 0, input_row = std::min(input_row + 1, kRows - 1);
         std::string line = c.read_line(kLineBytes, &echo);
-        if (is_number(line)) {
-            out = store_checked(val(line));
+        // A number too large for a stored value is refused like a malformed one: the player is
+        // asked again instead of the program failing.
+        const long double typed = is_number(line) ? val(line) : 0;
+        if (is_number(line) && std::isfinite(typed) &&
+            std::fabs(typed) <= static_cast<long double>(std::numeric_limits<float>::max())) {
+            out = static_cast<float>(typed);
             break;
         }
         // Refused: show why, clear the refused text, show the prompt again and read again.

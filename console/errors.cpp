@@ -36,5 +36,6 @@ void raise_error(int number, SourceLocation where) {
 }
 
 void end_program() { throw ProgramEnd(ProgramEnd::Reason::Ended); }
+void end_program_on_error(int number) { throw ProgramEnd(ProgramEnd::Reason::EndedOnError, number); }
 
 }  // namespace con

@@ -49,13 +49,18 @@ private:
 /// script; caught only by the runner, never by program code.
 class ProgramEnd {
 public:
-    enum class Reason { Ended, WindowClosed, ScriptEnded };
-    explicit ProgramEnd(Reason r) : reason(r) {}
+    enum class Reason { Ended, WindowClosed, ScriptEnded, EndedOnError };
+    explicit ProgramEnd(Reason r, int number = 0) : reason(r), error_number(number) {}
     Reason reason;
+    int error_number;  ///< the error that ended the program (EndedOnError only)
 };
 
 /// Ends the program at once: every open file is abandoned (an output file that was not closed
 /// is removed, never left half written) and the window closes.
 [[noreturn]] void end_program();
+
+/// Ends the program like `end_program` after error `number` that the program's handler could
+/// not deal with: the run fails (a non-zero exit status and a line on stderr).
+[[noreturn]] void end_program_on_error(int number);
 
 }  // namespace con

@@ -38,7 +38,40 @@ int error_number_for(int host_errno, FileOp op) {
 
 namespace {
 
-std::string temp_name_for(std::string_view name) { return "~" + std::string(name) + ".partial"; }
+// The largest file a program reads: well above every stored file the programs write (a few
+// kilobytes), far below what would fill memory.
+constexpr off_t kMaxInputBytes = 1 << 20;
+
+// Opens `path` for reading only when it is a regular file of a sane size. The open never
+// blocks (a FIFO or a device under the name); anything else is taken as no file at all.
+std::FILE* open_regular_for_input(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxInputBytes) {
+        ::close(fd);
+        errno = ENOENT;
+        return nullptr;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::FILE* fp = ::fdopen(fd, "rb");
+    if (!fp) ::close(fd);
+    return fp;
+}
+
+// How many names a write tries for its temporary file before it gives up.
+constexpr int kTempAttempts = 16;
+
+// A temporary name of this write's own beside `name` (same directory, so the rename stays on
+// one disk): the process and a count of writes make it unique, so two runs saving in one
+// directory, or a leftover of a killed run, never share it.
+std::string temp_name_for(std::string_view name) {
+    static unsigned long serial = 0;
+    const std::size_t slash = name.rfind('/');
+    const std::size_t base = slash == std::string_view::npos ? 0 : slash + 1;
+    return std::string(name.substr(0, base)) + "~" + std::string(name.substr(base)) + "." +
+           std::to_string(::getpid()) + "-" + std::to_string(++serial) + ".partial";
+}
 
 void check_channel_number(int n) {
     if (n < 1 || n > FileSystem::kChannels) raise_error(err::kBadFileNumber);
@@ -81,7 +114,7 @@ void FileSystem::open(int n, FileMode mode, std::string_view name, Existing exis
     std::string path(name);
     if (mode == FileMode::Input) {
         if (injected(FileOp::OpenInput)) fail(FileOp::OpenInput, injected_errno_);
-        std::FILE* fp = std::fopen(path.c_str(), "rb");
+        std::FILE* fp = open_regular_for_input(path);
         if (!fp) fail(FileOp::OpenInput, errno);
         ch = Channel{};
         ch.fp = fp;
@@ -92,10 +125,16 @@ void FileSystem::open(int n, FileMode mode, std::string_view name, Existing exis
     if (injected(FileOp::OpenOutput)) fail(FileOp::OpenOutput, injected_errno_);
     // Opening an existing file for output does not truncate it: it fails with 64.
     if (existing == Existing::Refuse && exists(path)) raise_error(err::kFileExists);
-    std::string temp = temp_name_for(path);
-    ::unlink(temp.c_str());  // a leftover of an interrupted earlier run
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    if (fd < 0) fail(FileOp::OpenOutput, errno);
+    // Created exclusively under a fresh name: a taken name is never removed (it may be another
+    // run's file) and its failure is never taken for the target's own "exists".
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < kTempAttempts && fd < 0; ++attempt) {
+        temp = temp_name_for(path);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        if (fd < 0 && errno != EEXIST) fail(FileOp::OpenOutput, errno);
+    }
+    if (fd < 0) fail(FileOp::OpenOutput, EBUSY);
     std::FILE* fp = ::fdopen(fd, "wb");
     if (!fp) {
         int e = errno;

@@ -77,7 +77,12 @@ int program_main(int argc, char** argv, const ProgramInfo& info) {
     std::signal(SIGTERM, on_interrupt);
     try {
         if (headless) {
-            (void)parse_key_script(options.keys);  // a bad script is refused before the run
+            try {
+                (void)parse_key_script(options.keys);  // a bad script is refused before the run
+            } catch (const std::invalid_argument& e) {
+                std::fprintf(stderr, "%s: %s\n", info.name.c_str(), e.what());
+                return 2;
+            }
             return run_headless(info, options).exit_code;
         }
         Console console(make_window_backend(info.name));

@@ -44,6 +44,12 @@ RunResult run_on(Console& console, const ProgramInfo& info) {
         result.reason = ProgramEnd::Reason::Ended;
     } catch (const ProgramEnd& end) {
         result.reason = end.reason;
+        if (end.reason == ProgramEnd::Reason::EndedOnError) {
+            // The program showed its own message; the run still fails like an unhandled error.
+            std::fprintf(stderr, "%s: ended by error %d\n", info.name.c_str(), end.error_number);
+            result.error_number = end.error_number;
+            result.exit_code = 3;
+        }
     } catch (const RuntimeError& e) {
         result.error_number = e.number();
         result.exit_code = 3;

@@ -42,7 +42,7 @@ Block DISK_ERROR_HANDLER(State& st, int error) {
         return Block::ScenarioChoice;
     }
     con::key_switch(1, con::TrapState::Off);
-    con::end_program();
+    con::end_program_on_error(error);
 }
 
 }  // namespace morva95f

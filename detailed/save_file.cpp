@@ -80,6 +80,10 @@ bool save_values_valid(const SaveValues& v) {
     for (float x : v)
         if (!std::isfinite(x)) return false;
     if (!whole_in(v[0], 2, 12) || !whole_in(v[1], 0, 15) || !whole_in(v[2], 0, 27)) return false;
+    // Aircraft reserves are counts of aircraft: never below 0 (one below 0 would refuse every
+    // fleet organisation for ever).
+    for (int t = 0; t < 3; ++t)
+        if (v[kReserveAt + t] < 0) return false;
     for (int s = 0; s <= 1; ++s)
         for (int j = 1; j <= 42; ++j) {
             // Japanese rows 34-42 hold no ship; the program writes their empty values.

@@ -32,7 +32,7 @@ void disk_message(const char* text) {
     con::print_string_item("が発生したため終了します");
     std::string key;  // kept nowhere
     hit_any_key(key, {33, 13, kColourInForce, "Hit Any Key"});
-    con::end_program();
+    con::end_program_on_error(error_number);
 }
 
 }  // namespace

@@ -42,7 +42,12 @@ std::string ask_scenario_name(int column) {
 // Where the gun type and the layout stand among the kScenarioFields.
 constexpr int kGunTypeAt = 1;
 constexpr int kLayoutAt = 2;
+constexpr int kSlopedAt = 3;
+constexpr int kBeltAt = 4;
+constexpr int kDeckAt = 5;
 static_assert(kScenarioFields[kGunTypeAt] == A_GUN_TYPE && kScenarioFields[kLayoutAt] == A_LAYOUT);
+static_assert(kScenarioFields[kSlopedAt] == A_SLOPED && kScenarioFields[kBeltAt] == A_BELT &&
+              kScenarioFields[kDeckAt] == A_DECK);
 
 // The parts of a scenario file, read in full before anything of it is taken.
 struct StagedScenario {
@@ -65,6 +70,9 @@ bool staged_is_valid(const StagedScenario& f) {
             long gun = con::round_half_away(con::L(f.fields[side][ship][kGunTypeAt]));
             long layout = con::round_half_away(con::L(f.fields[side][ship][kLayoutAt]));
             if (gun < least || gun > 36 || layout < least || layout > 22) return false;
+            // The designer stores the sloped-belt flag as 0 or 1 and armour as thicknesses.
+            const float* field = f.fields[side][ship];
+            if (!whole_between(field[kSlopedAt], 0, 1) || field[kBeltAt] < 0 || field[kDeckAt] < 0) return false;
         }
     }
     return true;
@@ -146,8 +154,9 @@ void read_scenario_file(Kelmat& s) {
     try {
         read_staged(*staged);
     } catch (const con::RuntimeError& e) {
-        // A file that ends early or holds a malformed number is no scenario.
-        if (e.number() == con::err::kInputPastEnd || e.number() == con::err::kTypeMismatch)
+        // A file that ends early or holds a malformed or overflowing number is no scenario.
+        if (e.number() == con::err::kInputPastEnd || e.number() == con::err::kTypeMismatch ||
+            e.number() == con::err::kOverflow)
             con::raise_error(con::err::kFileNotFound);
         throw;
     }

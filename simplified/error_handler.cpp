@@ -15,12 +15,13 @@ const char* disk_message(int error, float context) {
     return nullptr;
 }
 
-[[noreturn]] void END_PROGRAM() {
+// The run still fails (a non-zero exit status and a line on stderr) though the screen is quiet.
+[[noreturn]] void END_PROGRAM(int error) {
     con::key_switch(1, con::TrapState::Off);
     con::on_error_goto(false);
     con::color(6);
     con::clear_screen(0);
-    con::end_program();
+    con::end_program_on_error(error);
 }
 
 }  // namespace
@@ -54,7 +55,7 @@ Block DISK_ERROR_HANDLER(State& st, int error) {
         con::print_end();
         return Block::ScenarioChoice;
     }
-    END_PROGRAM();
+    END_PROGRAM(error);
 }
 
 }  // namespace morva95s

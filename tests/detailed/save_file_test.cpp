@@ -173,6 +173,9 @@ TEST(SaveFile, DamagedFileIsAFailedLoadThatLeavesNothingBehind) {
         {"planning weight 0", [](auto& l) { l[300 + 5] = " 0 "; }},
         {"a value too large for a number", [](auto& l) { l[4] = " 1E+40 "; }},
         {"Allied carriers sunk 16", [](auto& l) { l[1] = " 16 "; }},
+        {"a dive-bomber reserve of -1", [](auto& l) { l[4] = "-1 "; }},
+        {"a torpedo-bomber reserve below 0", [](auto& l) { l[5] = "-0.5 "; }},
+        {"a loss below 0", [](auto& l) { l[350] = "-2 "; }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

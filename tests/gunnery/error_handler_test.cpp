@@ -84,7 +84,7 @@ TEST(DiskErrorHandler, AnyOtherErrorShowsItsNumberThenEnds) {
     try {
         kelmat::DISK_ERROR_HANDLER(s, 9);
     } catch (const con::ProgramEnd& e) {
-        ended = e.reason == con::ProgramEnd::Reason::Ended;
+        ended = e.reason == con::ProgramEnd::Reason::EndedOnError && e.error_number == 9;
     }
     EXPECT_TRUE(ended);
     EXPECT_EQ(text_at(console.screen(), 0, 3, 9), "         ") << "the screen was cleared";
@@ -103,7 +103,8 @@ TEST(DiskErrorHandler, MainRoutineContinuesWhereTheHandlerSays) {
     h.s().CLASS_NAVY = 1;
     h.s().CLASS_NO = 40;  // outside the class table
     auto run = h.run("k", Block::StoreDisplacement);
-    EXPECT_EQ(run.result.reason, con::ProgramEnd::Reason::Ended);
+    EXPECT_EQ(run.result.reason, con::ProgramEnd::Reason::EndedOnError);
+    EXPECT_EQ(run.result.exit_code, 3);
     EXPECT_NE(run.row(11).find("エラー 9"), std::string::npos);
 }
 

@@ -189,6 +189,13 @@ struct BadFileCase {
     std::string bytes;
 };
 
+// The file with its line `index` (0-based) replaced by `text`.
+std::string with_line(const std::string& file, int index, const std::string& text) {
+    std::size_t begin = 0;
+    for (int i = 0; i < index; ++i) begin = file.find("\r\n", begin) + 2;
+    return file.substr(0, begin) + text + file.substr(file.find("\r\n", begin));
+}
+
 TEST(ScenarioFile, AShortOrMalformedFileIsReportedAsNoScenario) {
     std::string whole;
     {
@@ -205,6 +212,10 @@ TEST(ScenarioFile, AShortOrMalformedFileIsReportedAsNoScenario) {
         {"a count out of range", " 47 \r\n" + whole.substr(5)},
         {"a fractional count", " 2.5 \r\n" + whole.substr(5)},
         {"a navy out of range", " 2 \r\n 6 \r\n" + whole.substr(10)},
+        {"an overflowing number", " 1E+40 \r\n" + whole.substr(5)},
+        {"a sloped-belt flag of 2", with_line(whole, 7, " 2 ")},
+        {"a belt below 0", with_line(whole, 8, "-100 ")},
+        {"a deck below 0", with_line(whole, 9, "-1 ")},
     };
     for (const auto& c : cases) {
         ScopedTempDir dir;
@@ -245,7 +256,7 @@ TEST(ScenarioFile, FractionsAndNegativesKeepTheirPrintedForm) {
     small_fleet(writer.s());
     writer.s().A(0, 1, A_SPEED) = 27.5f;
     writer.s().A(0, 1, A_RATIO) = 0.75f;
-    writer.s().A(1, 46, A_DECK) = -3;
+    writer.s().A(1, 46, A_SPEED) = -3;
     writer.s().A(0, 2, A_DISPLACEMENT) = 1234567;
     writer.run("F{ENTER}", Block::WriteScenario);
     std::string bytes = read_file("F-DATA.DAT");
@@ -256,7 +267,7 @@ TEST(ScenarioFile, FractionsAndNegativesKeepTheirPrintedForm) {
     reader.run("F{ENTER}", Block::LoadScenario);
     EXPECT_EQ(reader.s().A(0, 1, A_SPEED), 27.5f);
     EXPECT_EQ(reader.s().A(0, 1, A_RATIO), 0.75f);
-    EXPECT_EQ(reader.s().A(1, 46, A_DECK), -3);
+    EXPECT_EQ(reader.s().A(1, 46, A_SPEED), -3);
     EXPECT_EQ(reader.s().A(0, 2, A_DISPLACEMENT), 1234570) << "six significant digits, as the file holds them";
 }
 

@@ -51,4 +51,17 @@ TEST(CommandLine, BadOptionsAndKeyScriptsAreRefused) {
     EXPECT_EQ(bad_option.exit_code, 2);
 }
 
+TEST(CommandLine, ControlCharactersInAKeyScriptAreRefusedBeforeTheRun) {
+    // Byte 1, a raw Esc and a raw tab: each refused with a message and status 2, never an
+    // internal failure, in every program.
+    for (const char* program : kPrograms)
+        for (std::string script : {std::string("1\x01"), std::string("\x01"), std::string("x\x1b"), std::string("\t")}) {
+            ScopedTempDir dir;
+            BinaryRun run = run_binary(program, script);
+            EXPECT_EQ(run.exit_code, 2) << program << ": " << run.err;
+            EXPECT_NE(run.err.find("control character"), std::string::npos) << program << ": " << run.err;
+            EXPECT_EQ(run.err.find("internal failure"), std::string::npos) << program << ": " << run.err;
+        }
+}
+
 }  // namespace

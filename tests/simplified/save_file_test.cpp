@@ -262,8 +262,8 @@ TEST(SaveFile, AnyOtherErrorEndsTheProgramQuietly) {
     bool ended = false;
     try {
         morva95s::DISK_ERROR_HANDLER(*st, con::err::kSubscript);
-    } catch (const con::ProgramEnd&) {
-        ended = true;
+    } catch (const con::ProgramEnd& e) {
+        ended = e.reason == con::ProgramEnd::Reason::EndedOnError && e.error_number == con::err::kSubscript;
     }
     EXPECT_TRUE(ended);
     for (int row = 0; row < 24; ++row) EXPECT_EQ(row_of(st.console.screen(), row), "") << row;
