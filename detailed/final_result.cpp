@@ -1,9 +1,9 @@
 // MORVA95F: the final screen with the victory level, the Allied loss count and the results line.
 #include "console/console.h"
 #include "detailed/blocks.h"
-#include "detailed/route_network.h"
+#include "campaign/route_network.h"
 #include "detailed/routines.h"
-#include "detailed/strategic_map.h"
+#include "campaign/strategic_map.h"
 
 namespace morva95f {
 namespace {

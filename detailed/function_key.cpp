@@ -1,7 +1,7 @@
 // MORVA95F: the F1 handler: a digit sets the display time; the hidden three-letter sequence
 // opens the Allied overview during a turn's operations and the status panel at other times.
 #include "console/console.h"
-#include "detailed/display_time.h"
+#include "campaign/display_time.h"
 #include "detailed/routines.h"
 
 namespace morva95f {

@@ -2,7 +2,7 @@
 // Key waits block on window events (never spin); timed pauses use wait_ticks, during which
 // typed keys wait in the buffer and an F1 press runs afterwards.
 #include "console/console.h"
-#include "detailed/display_time.h"
+#include "campaign/display_time.h"
 #include "detailed/routines.h"
 
 namespace morva95f {

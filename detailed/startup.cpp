@@ -2,10 +2,10 @@
 // display-time and aircraft-type questions, the scenario menu and the first strategic map.
 #include "console/console.h"
 #include "detailed/blocks.h"
-#include "detailed/display_time.h"
-#include "detailed/route_network.h"
+#include "campaign/display_time.h"
+#include "campaign/route_network.h"
 #include "detailed/routines.h"
-#include "detailed/strategic_map.h"
+#include "campaign/strategic_map.h"
 
 namespace morva95f {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "console/records.h"
 #include "console/table.h"
-#include "detailed/shared_slots.h"
+#include "campaign/shared_slots.h"
 
 namespace morva95f {
 

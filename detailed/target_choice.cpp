@@ -3,7 +3,7 @@
 #include "console/console.h"
 #include "detailed/blocks.h"
 #include "detailed/organisation.h"
-#include "detailed/route_network.h"
+#include "campaign/route_network.h"
 #include "detailed/routines.h"
 
 namespace morva95f {

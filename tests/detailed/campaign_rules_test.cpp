@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "detailed/route_network.h"
+#include "campaign/route_network.h"
 #include "tests/detailed/detailed_support.h"
 
 using detailed_test::Loaded;

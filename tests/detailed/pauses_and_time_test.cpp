@@ -4,8 +4,8 @@
 
 #include "console/console_state.h"
 #include "detailed/blocks.h"
-#include "detailed/damage_list.h"
-#include "detailed/display_time.h"
+#include "campaign/damage_list.h"
+#include "campaign/display_time.h"
 #include "tests/detailed/detailed_support.h"
 
 using detailed_test::Loaded;

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "detailed/route_network.h"
-#include "detailed/strategic_map.h"
+#include "campaign/route_network.h"
+#include "campaign/strategic_map.h"
 #include "tests/detailed/detailed_support.h"
 
 using detailed_test::Loaded;

@@ -1,17 +1,8 @@
-// MORVA95F: the header time line HINITI (turn and date, fleet, target area, day and hour) and
-// the rounding of durability after an attack. The damage list HIGAI, which the simplified game
-// shares, is in damage_list.h.
-#include "detailed/damage_list.h"
-
+// MORVA95F: the header time line HINITI (turn and date, fleet, target area, day and hour).
 #include "console/console.h"
 #include "detailed/routines.h"
 
 namespace morva95f {
-
-float rounded_durability(float v) {
-    if (!(v > 0)) return 0;
-    return con::store(con::int_floor(con::L(v) - con::L(0.01f)) + 1);
-}
 
 std::pair<int, int> calendar_of_turn(int turn) {
     // Each turn moves the calendar on by a month and a half, December 1941 to May 1943.

@@ -1,5 +1,5 @@
 // The strategic map: frame, coastline runs, paint seeds, island boxes and the base labels.
-#include "detailed/strategic_map.h"
+#include "campaign/strategic_map.h"
 
 #include "console/console.h"
 

@@ -1,7 +1,7 @@
 // The carriers' damage list HIGAI, which both games run unchanged on their own tables.
 #pragma once
 #include "console/console.h"
-#include "detailed/shared_slots.h"
+#include "campaign/shared_slots.h"
 
 namespace morva {
 

@@ -1,10 +1,8 @@
-// The route network's data (prerequisite bases, route segments) and CHECK_BASE_ATTACKABLE.
-#include "detailed/route_network.h"
+// The route network's data: the prerequisite bases of each base and the routes' segments.
+#include "campaign/route_network.h"
 
 #include <array>
 #include <vector>
-
-#include "detailed/routines.h"
 
 namespace morva {
 namespace {
@@ -83,12 +81,3 @@ void draw_route(int route, int colour) {
 int route_far_base(int route) { return kRoutes.at(static_cast<std::size_t>(route)).far_base; }
 
 }  // namespace morva
-
-namespace morva95f {
-
-void CHECK_BASE_ATTACKABLE(State& st) {
-    st.TT(TT_BASE_QUERY) = con::store(con::L(st.INPUT_NUM) - 5);
-    morva::SHOZOKU(st.TT, st.P);
-}
-
-}  // namespace morva95f

@@ -5,7 +5,7 @@
 #include <span>
 
 #include "console/console.h"
-#include "detailed/shared_slots.h"
+#include "campaign/shared_slots.h"
 
 namespace morva {
 
