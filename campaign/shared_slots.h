@@ -1,5 +1,6 @@
-// Parameter-vector slots that the detailed and the simplified game number alike, so that the
-// routines both games share can read and write them on either game's own `TT`.
+// Parameter-vector slots and record fields that the detailed and the simplified game number
+// alike, so that the routines both games share can read and write them on either game's own
+// `TT`, ship table `A` and base table `P`.
 #pragma once
 
 namespace morva {
@@ -12,5 +13,17 @@ inline constexpr int TT_WAIT = 10;
 inline constexpr int TT_ATTACKABLE = 14;
 /// The base asked about, minus 5 (the question to `SHOZOKU`).
 inline constexpr int TT_BASE_QUERY = 15;
+
+// Fields of a ship's row A(side, ship, field) that the shared routines read.
+/// Durability now: afloat at 1 or more, sunk at 0 (fractions only while an attack is resolved).
+inline constexpr int A_DURABILITY = 0;
+/// Full durability, the upper limit of repairs.
+inline constexpr int A_FULL_DURABILITY = 1;
+/// A carrier's flight deck 0-10 (8 or more to launch and land, 10 intact).
+inline constexpr int A_FLIGHT_DECK = 15;
+
+// Fields of a base's row P(base, field) that the shared routines read.
+/// The holder's nation code: 0 Japan, 1 the United States, 2 Britain.
+inline constexpr int P_HOLDER = 1;
 
 }  // namespace morva

@@ -26,9 +26,9 @@ void HENSEI(State& st);
 /// standard groups, which the caller's reserve check then refuses.
 void load_aircraft_types(State& st, FleetTotals& totals);
 
-/// Spreads n aircraft of type t (1-3) over the carriers of fleet f into ShipRecord field 17 + t:
-/// fighters and dive bombers by capacity, torpedo bombers into the room left; slot 1 takes the
-/// remainder. No share falls below 0: slots m..2 get at most what is still unassigned.
+/// Spreads n aircraft of type t (1-3) over the carriers of fleet f into their field
+/// A_LOADED_FIGHTERS + t - 1: fighters and dive bombers by capacity, torpedo bombers into the
+/// room left; slot 1 takes the remainder. No share falls below 0: slots m..2 get at most what is still unassigned.
 void spread_aircraft(State& st, int fleet, int type, float n);
 
 /// Whether both fleets' totals (0 for a fleet without carriers) can be made up from the reserves

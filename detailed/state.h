@@ -6,6 +6,7 @@
 #include "console/records.h"
 #include "console/table.h"
 #include "campaign/shared_slots.h"
+#include "detailed/fields.h"
 
 namespace morva95f {
 
@@ -45,11 +46,11 @@ inline constexpr int TT_CHOOSE_LOADS = 30;     ///< 1 = the player picks the air
 
 /// The detailed game's parameter vector.
 using ParamVector = con::Table<float, 31>;
-/// The ship table: side 0-1 x ship 0-42 x attribute 0-20 (one `ShipRecord` per ship).
+/// The ship table: side 0-1 x ship 0-42 x field 0-20 (the `A_` fields).
 using ShipTable = con::Table<float, 2, 43, 21>;
 /// Ship names, side x ship.
 using ShipNames = con::Table<std::string, 2, 43>;
-/// The base table: base 0-21 x column 0-7 (one `BaseRecord` per base).
+/// The base table: base 0-21 x field 0-7 (the `P_` fields).
 using BaseTable = con::Table<float, 22, 8>;
 /// Base names 1-21.
 using BaseNames = con::Table<std::string, 22>;

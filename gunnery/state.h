@@ -18,8 +18,8 @@ namespace kelmat {
 /// second module hand scalars over.
 inline constexpr int TT_GUN_TYPE = 0;      ///< gun type 1-36 into CALC1/CALC2
 inline constexpr int TT_COEF_A = 1;        ///< belt a / deck d1 out of CALC1/CALC2
-inline constexpr int TT_COEF_B = 2;        ///< belt b / deck d2 out; BLUE navy into BS
-inline constexpr int TT_COEF_C = 3;        ///< belt c out of CALC1; RED navy into BS
+inline constexpr int TT_COEF_B = 2;        ///< belt b / deck d2 out of CALC1/CALC2
+inline constexpr int TT_COEF_C = 3;        ///< belt c out of CALC1
 inline constexpr int TT_SHOW_MAP = 9;      ///< 1 when the battle map is drawn
 inline constexpr int TT_BLUE_COUNT = 10;   ///< BLUE ships into BS
 inline constexpr int TT_RED_COUNT = 11;    ///< RED ships into BS
@@ -28,17 +28,61 @@ inline constexpr int TT_LAYOUT_GUN = 13;   ///< gun type into CALC3
 inline constexpr int TT_LAYOUT = 14;       ///< layout into CALC3
 inline constexpr int TT_SHIP_REF = 15;     ///< side x 100 + ship into SHUHOU
 
-/// Fields of the fleet record `A` that the frame names.
-inline constexpr int A_DISPLACEMENT = 0;
-inline constexpr int A_GUN_TYPE = 1;
-inline constexpr int A_LAYOUT = 4;
-inline constexpr int A_SLOPED = 5;
-inline constexpr int A_BELT = 6;
-inline constexpr int A_DECK = 7;
-inline constexpr int A_SPEED = 8;
-inline constexpr int A_RATIO = 16;
+/// On the way into the gun battle `BS` slots 2 and 3 carry the two navies instead.
+inline constexpr int TT_BLUE_NAVY = 2;     ///< BLUE navy 1-5 into BS (the slot of TT_COEF_B)
+inline constexpr int TT_RED_NAVY = 3;      ///< RED navy 1-5 into BS (the slot of TT_COEF_C)
+
+// Fields of the fleet record A(side, ship, field) that scenario making sets; the gun battle
+// works on the others.
+inline constexpr int A_DISPLACEMENT = 0;   ///< 100 t; also the ship's durability in the battle
+inline constexpr int A_GUN_TYPE = 1;       ///< gun type 1-36
+inline constexpr int A_LAYOUT = 4;         ///< main-battery layout 1-22
+inline constexpr int A_SLOPED = 5;         ///< 1 = sloped belt armour
+inline constexpr int A_BELT = 6;           ///< belt armour as the battle uses it, mm
+inline constexpr int A_DECK = 7;           ///< deck armour as the battle uses it, mm
+inline constexpr int A_SPEED = 8;          ///< kt
+inline constexpr int A_RATIO = 16;         ///< planned displacement as a percentage of the proper one
 /// The fields a scenario file keeps of every ship, in file order.
-inline constexpr int kScenarioFields[8] = {0, 1, 4, 5, 6, 7, 8, 16};
+inline constexpr int kScenarioFields[8] = {A_DISPLACEMENT, A_GUN_TYPE, A_LAYOUT, A_SLOPED,
+                                           A_BELT,         A_DECK,     A_SPEED,  A_RATIO};
+
+// Fields of the design numbers K(row, class, field); row = navy for the final state,
+// navy + K_AS_BUILT_ROWS as built. Field 0 means one thing in each kind of row.
+inline constexpr int K_AS_BUILT_ROWS = 5;  ///< row offset of the as-built rows
+inline constexpr int K_SHIP_COUNT = 0;     ///< final rows: ships of the class (and stored names)
+inline constexpr int K_HAS_AS_BUILT = 0;   ///< as-built rows: 1 = an as-built state is offered
+inline constexpr int K_DISPLACEMENT = 1;   ///< 100 t
+inline constexpr int K_GUN_TYPE = 2;       ///< gun type 1-36
+inline constexpr int K_LAYOUT = 3;         ///< layout 1-22
+inline constexpr int K_BELT = 4;           ///< belt armour, cm (final rows only)
+inline constexpr int K_DECK = 5;           ///< deck armour, cm
+inline constexpr int K_SPEED = 6;          ///< kt
+
+// Fields of the stored class values F(navy, class, field); fields 1-6 are also the rows of
+// ESTIMATE_FLAGS(field, class).
+inline constexpr int F_BUILD_STATE = 1;    ///< 0 never completed, 1 built, 2 fictional
+inline constexpr int F_YEAR = 2;           ///< completion or design year; 0 when not stored
+inline constexpr int F_BELT = 3;           ///< belt armour, mm
+inline constexpr int F_DECK = 4;           ///< deck armour, mm
+inline constexpr int F_SPEED = 5;          ///< kt
+inline constexpr int F_DISPLACEMENT = 6;   ///< t
+inline constexpr int F_GUN_TYPE = 7;       ///< gun type 1-36 as built
+inline constexpr int F_LAYOUT = 8;         ///< layout 1-22 as the ship data viewer recognises it
+inline constexpr int F_TURRETS = 10;       ///< turrets as the ship data viewer recognises them
+
+// Rows of the gun data W(row, gun type).
+inline constexpr int W_TWIN_WEIGHT = 1;    ///< weight of a twin turret, t
+inline constexpr int W_TRIPLE_WEIGHT = 2;  ///< weight of a triple turret, t
+inline constexpr int W_QUAD_WEIGHT = 3;    ///< weight of a quadruple turret, t
+inline constexpr int W_RANGE = 5;          ///< the gun's range, km
+
+// Columns of the turret layouts L(layout, column).
+inline constexpr int L_TURRETS = 0;        ///< number of turrets
+inline constexpr int L_FIRST_TURRET = 1;   ///< first of the turret codes 1-6 (tens guns, units position)
+inline constexpr int L_ARMOUR_ZONE = 7;    ///< the layout's armour-zone value
+
+/// Z(Z_BATTERY_WEIGHT): the main-battery weight in t, the result of CALC3.
+inline constexpr int Z_BATTERY_WEIGHT = 0;
 
 /// The navy whose stored records a navy number selects: 1-4 their own, any other value 5.
 int record_navy(float navy);

@@ -1,0 +1,111 @@
+// MORVA95F: the fields of the campaign and operation tables - which index of `A`, `P`, `Z`,
+// `V`, `VS`, `HW`, `F`, `Q` and the other record tables holds what. Fields that the detailed
+// and the simplified game share live in campaign/shared_slots.h.
+#pragma once
+#include "campaign/shared_slots.h"
+
+namespace morva95f {
+
+using morva::A_DURABILITY;
+using morva::A_FLIGHT_DECK;
+using morva::A_FULL_DURABILITY;
+using morva::P_HOLDER;
+
+// Fields of a ship's row A(side, ship, field). Fields 2-5 mean one thing on a carrier and
+// another on a battleship, so each has a name per use; fields 10, 12 and 13 carry nothing.
+inline constexpr int A_CAPACITY = 2;          ///< carrier: aircraft capacity
+inline constexpr int A_GUN_POWER = 2;         ///< battleship: gun power (main-gun calibre, inches)
+inline constexpr int A_FIGHTERS = 3;          ///< carrier: standard fighters
+inline constexpr int A_GUN_RANGE = 3;         ///< battleship: main-gun range
+inline constexpr int A_DIVE_BOMBERS = 4;      ///< carrier: standard dive bombers
+inline constexpr int A_BELT = 4;              ///< battleship: belt armour
+inline constexpr int A_TORPEDO_BOMBERS = 5;   ///< carrier: standard torpedo bombers
+inline constexpr int A_DECK = 5;              ///< battleship: deck armour
+inline constexpr int A_ANTI_AIRCRAFT = 6;     ///< anti-aircraft value 1-5
+inline constexpr int A_SPEED = 7;             ///< speed in knots
+inline constexpr int A_FIRST_TURN = 8;        ///< first turn the ship may be assigned; 13 = never
+inline constexpr int A_CLASS = 9;             ///< 2 x nation + 1 for a carrier, + 2 for a battleship
+inline constexpr int A_COMMITTED = 11;        ///< 1 once put into a fleet or force this turn
+inline constexpr int A_FIRE = 14;             ///< fire in an air attack: 0 none, 1 spreading, 2 explosion
+inline constexpr int A_TASK_FORCE = 16;       ///< an Allied ship's task force 1-3
+inline constexpr int A_AIRCRAFT_AWAY = 17;    ///< room held aboard for aircraft away from the carrier
+inline constexpr int A_LOADED_FIGHTERS = 18;  ///< a Japanese carrier's loaded fighters
+inline constexpr int A_LOADED_DIVE_BOMBERS = 19;     ///< a Japanese carrier's loaded dive bombers
+inline constexpr int A_LOADED_TORPEDO_BOMBERS = 20;  ///< a Japanese carrier's loaded torpedo bombers
+
+// Fields of a base's row P(base, field); field 0 carries nothing (of row 0 only P(0,
+// P_WEIGHT) is set, read for a fleet without objective).
+inline constexpr int P_STRENGTH = 2;              ///< strength, shown as the base's force value
+inline constexpr int P_WEIGHT = 3;                ///< weight in the Allied planning
+inline constexpr int P_BOMBER_FACTOR = 4;         ///< heavy-bomber factor 0-2
+inline constexpr int P_AIR_DEFENCE = 5;           ///< air defence during an operation (not stored)
+inline constexpr int P_JAPANESE_SUBMARINES = 6;   ///< Japanese submarine activity 0-3
+inline constexpr int P_ALLIED_SUBMARINES = 7;     ///< Allied submarine activity 0-4
+
+// Columns of an aircraft type's row Z(type, column).
+inline constexpr int Z_RESISTANCE = 1;  ///< resistance to air combat and anti-aircraft fire
+inline constexpr int Z_ATTACK = 2;      ///< a fighter's attack value
+inline constexpr int Z_COLUMN_3 = 3;    ///< stored, read by no rule
+inline constexpr int Z_COLUMN_4 = 4;    ///< stored, read by no rule
+
+// Kinds of aircraft, the type index of `F`, `Q`, `O` and `VS`.
+inline constexpr int AIR_FIGHTERS = 0;
+inline constexpr int AIR_DIVE_BOMBERS = 1;
+inline constexpr int AIR_TORPEDO_BOMBERS = 2;
+inline constexpr int AIR_HEAVY_BOMBERS = 3;  ///< `Q`, `O` and `VS` only
+
+// Columns of the aircraft pool V(row, column); V(t, f), f = 1-2, is fleet f's load of type t.
+inline constexpr int V_RESERVE = 0;  ///< V(t, V_RESERVE): the reserve of type 1-3
+inline constexpr int V_AA_SUM = 3;   ///< V(f, V_AA_SUM): air fleet f's anti-aircraft sum
+
+/// VS(side, VS_RETURN_LOSSES + k): of the aircraft of kind k lost (VS(side, k)), those lost
+/// on the way home or in landing rather than in air combat.
+inline constexpr int VS_RETURN_LOSSES = 4;
+
+// Cells of the harbour-raid data HW.
+inline constexpr int HW_NO_REPAIR_TURNS = 0;   ///< turns without the Allied turn-end repair
+inline constexpr int HW_TORPEDOES = 1;         ///< shallow-water torpedoes in stock
+inline constexpr int HW_BOMBS = 2;             ///< 800 kg bombs in stock
+inline constexpr int HW_TORPEDOES_FLYING = 3;  ///< torpedoes carried by the strike in flight
+inline constexpr int HW_BOMBS_FLYING = 4;      ///< bombs carried by the strike in flight
+inline constexpr int HW_HITS = 5;              ///< hits scored on the harbour
+inline constexpr int HW_BASE_STRUCK = 6;       ///< 1 after the first strike on the objective
+inline constexpr int HW_ARMING_TORPEDOES = 7;  ///< torpedoes left, as the arming dialogue counts
+inline constexpr int HW_ARMING_BOMBS = 8;      ///< bombs left, as the arming dialogue counts
+
+// States of the aircraft aboard F(side, slot, kind, state). Fighters and dive bombers pass
+// through not ready, hangar and deck, fighters also through two patrol hours and air combat;
+// the player's torpedo bombers use the same cells for their arming, so each has a name per use.
+inline constexpr int F_NOT_READY = 0;       ///< landed, not yet ready
+inline constexpr int F_HANGAR = 1;          ///< in the hangar
+inline constexpr int F_DECK = 2;            ///< on the flight deck
+inline constexpr int F_PATROL_FIRST = 3;    ///< fighters on patrol, first hour
+inline constexpr int F_PATROL_SECOND = 4;   ///< fighters on patrol, second hour
+inline constexpr int F_AIR_COMBAT = 5;      ///< fighters in air combat
+inline constexpr int F_UNARMED = 0;         ///< torpedo bombers: unarmed
+inline constexpr int F_TORPEDO_HANGAR = 1;  ///< torpedo bombers: torpedo-armed in the hangar
+inline constexpr int F_BOMB_HANGAR = 2;     ///< torpedo bombers: bomb-armed in the hangar
+inline constexpr int F_TORPEDO_DECK = 3;    ///< torpedo bombers: torpedo-armed on the deck
+inline constexpr int F_BOMB_DECK = 4;       ///< torpedo bombers: bomb-armed on the deck
+inline constexpr int F_SEARCHING = 5;       ///< torpedo bombers: flying as extra search planes
+
+// States of the objective base's aircraft Q(kind, state).
+inline constexpr int Q_NOT_READY = 0;     ///< landed, not yet ready
+inline constexpr int Q_READY = 1;         ///< ready
+inline constexpr int Q_INTERCEPTING = 5;  ///< fighters intercepting
+
+/// DF(DF_OWN_FLEET): the player's screening destroyers; DF(k), k = 1-3, task force k's.
+inline constexpr int DF_OWN_FLEET = 0;
+/// KS(KS_BATTLESHIPS + k): the battleships of Allied task force k = 1-3; KS(k) its carriers.
+inline constexpr int KS_BATTLESHIPS = 3;
+/// TK(TK_POSTURE): the Allied posture.
+inline constexpr int TK_POSTURE = 1;
+/// E(E_CARRIER_SLOTS + f): the next free carrier slot of air fleet f; E(f) its next
+/// battleship slot.
+inline constexpr int E_CARRIER_SLOTS = 2;
+/// G(G_ENGAGED, f, k): the Allied battleships engaged in the current gun battle.
+inline constexpr int G_ENGAGED = 2;
+/// BB(1, BB_FULL_COUNT): the Allied battleship count kept while a gun battle engages fewer.
+inline constexpr int BB_FULL_COUNT = 0;
+
+}  // namespace morva95f
