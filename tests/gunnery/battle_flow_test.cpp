@@ -2,6 +2,8 @@
 // screen, the range-without-fire ending, and runs of the built program.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "gunnery/battle.h"
 #include "tests/gunnery/gunnery_harness.h"
 
@@ -245,6 +247,34 @@ TEST(BattleEditor, ItemsAndDisplayTime) {
     EXPECT_EQ(ended.screen().dump_text(), std::string(24, '\n'));
     fresh(h, 1, 1, battle + "{F1}32.5{ENTER}0");
     EXPECT_EQ(h.s().TT(kelmat::TT_DISPLAY_TIME), 2) << "a half goes to the even neighbour";
+}
+
+TEST(BattleRun, MapAndTurnQuestions) {
+    // Mode 1 with the map: BLUE's first turn question at step 6, over the map of that step.
+    Harness h;
+    const std::string setup = "x1y1y" + enters(7) + enters(11) + "{ENTER}";
+    auto ask = fresh(h, 2, 2, setup);
+    EXPECT_EQ(ask.text_at(8, 0, 4), "角度");
+    EXPECT_EQ(ask.text_at(29, 0, 48), "進路変更 ?  右折(R) or 左折(L) or 直進(Else Key)");
+    EXPECT_EQ(ask.text_at(12, 0, 17), "右 45   BLUE     ");
+    EXPECT_EQ(ask.colour_at(20, 0), 5);
+    const con::Screen& screen = ask.screen();
+    EXPECT_EQ(screen.pixel(0, 35), 14) << "the frame";
+    EXPECT_EQ(screen.pixel(639, 431), 14);
+    // The dots stand where the ships stood at the step's opening (they have not moved since
+    // the last step's tail).
+    for (int side = 0; side <= 1; ++side)
+        for (int ship = 1; ship <= 2; ++ship) {
+            const int x = static_cast<int>(std::floor(h.s().QM(side, ship, kelmat::QM_X) / 200));
+            const int y = static_cast<int>(std::floor(15 - h.s().QM(side, ship, kelmat::QM_Y) / 200));
+            EXPECT_EQ(screen.pixel(x, y), side == 0 ? 11 : 7) << side << "," << ship;
+        }
+    fresh(h, 2, 2, setup + "l");
+    EXPECT_EQ(h.s().MV(5), 4) << "L turns to port";
+    // The run stops at the question of step 12: the flagship took the course at step 6 and
+    // ship 2 at the hand-down of step 11.
+    EXPECT_EQ(h.s().QM(0, 1, kelmat::QM_COURSE), 4);
+    EXPECT_EQ(h.s().QM(0, 2, kelmat::QM_COURSE), 4);
 }
 
 }  // namespace
