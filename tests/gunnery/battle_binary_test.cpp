@@ -125,4 +125,17 @@ TEST(BattleBinary, EndsByRangeWithoutFire) {
     EXPECT_NE(testing_support::dump_line(result, 1).find("320 / 320  4  5    0"), std::string::npos);
 }
 
+TEST(BattleBinary, HandDirectedBattleWithTheMapScreens) {
+    // Mode 4 with the map: every wait is a turn question or a target prompt; "a" then Enter
+    // keeps the course at the one and takes the automatic choice at the other.
+    ScopedTempDir dir;
+    write_scenario("H", 2, 2, 60);
+    std::string play;
+    for (int i = 0; i < 12; ++i) play += "a{ENTER}";
+    const std::string keys = "x1H{ENTER}4y" + enters(6) + enters(6) + "{ENTER}" + play + play;
+    BinaryRun run = testing_support::run_binary("kelmat95", keys, 3, {"--frames", "frames"});
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    testing_support::expect_golden(all_frames("frames"), "golden/gunnery/battle_hand_map_frames.txt");
+}
+
 }  // namespace

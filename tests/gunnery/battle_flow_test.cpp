@@ -243,6 +243,13 @@ TEST(BattleEditor, ItemsAndDisplayTime) {
     EXPECT_EQ(h.s().HC(6), 2);
     EXPECT_EQ(h.s().HC(8), 4);
     EXPECT_EQ(h.s().TT(kelmat::TT_DISPLAY_TIME), 1000);
+    // The three screens of the editor, and the line of an item's question.
+    std::string screens;
+    for (const char* keys : {"{F1}", "{F1}1", "{F1}3", "{F1}15"}) {
+        auto run = fresh(h, 1, 1, battle + keys);
+        screens += run.screen().dump_text() + run.screen().dump_colours();
+    }
+    testing_support::expect_golden(screens, "golden/gunnery/battle_editor_screens.txt");
     auto ended = fresh(h, 1, 1, battle + "{F1}0");
     EXPECT_EQ(ended.screen().dump_text(), std::string(24, '\n'));
     fresh(h, 1, 1, battle + "{F1}32.5{ENTER}0");
