@@ -29,7 +29,7 @@ void SHOZOKU(ParamVector& TT, const BaseTable& P) {
         return;
     }
     con::real sum = 0;
-    for (int b : prerequisite_bases(query)) sum += con::L(P(b, 1));
+    for (int b : prerequisite_bases(query)) sum += con::L(P(b, P_HOLDER));
     TT(TT_ATTACKABLE) = sum == 0 ? 1.0f : 0.0f;
 }
 
@@ -39,7 +39,7 @@ void SHOZOKU(ParamVector& TT, const BaseTable& P) {
 /// `TT_ATTACKABLE`.
 template <typename ParamVector, typename BaseTable>
 void MAPS(ParamVector& TT, const BaseTable& P) {
-    auto held = [&P](int b) { return P(b, 1) == 0; };
+    auto held = [&P](int b) { return P(b, P_HOLDER) == 0; };
     auto ask = [&](int query) {
         TT(TT_BASE_QUERY) = static_cast<float>(query);
         SHOZOKU(TT, P);
@@ -51,7 +51,7 @@ void MAPS(ParamVector& TT, const BaseTable& P) {
     draw_route(6, static_cast<int>(13 - 2 * ask(7)));
     draw_route(7, held(8) ? 11 : 13);
     draw_route(8, static_cast<int>(13 - 2 * ask(6)));
-    draw_route(9, P(6, 1) > 0 ? 7 : static_cast<int>(13 - 2 * ask(10)));
+    draw_route(9, P(6, P_HOLDER) > 0 ? 7 : static_cast<int>(13 - 2 * ask(10)));
     // Routes 10-27: the colour of a far base is found once for its routes, which follow
     // one another in the table.
     int colour = 0, far = 0;

@@ -115,6 +115,7 @@ void Console::run_traps() {
         in_handler_ = true;
         ++log_.trap_runs;
         std::function<void()> handler = traps_[n].handler;  // a handler may re-register itself
+        const CallSite::Suspend own_lines;  // the handler's console calls name its own lines
         handler();
     }
 }
@@ -182,14 +183,16 @@ void Console::idle() {
 // ---------------------------------------------------------------------------------------------
 // Free functions: screen and printing
 
-void clear_screen(int mode) {
+void clear_screen(int mode, SourceLocation where) {
+    const CallSite site(where);
     Console& c = current();
     c.enter_call();
     if (mode != 0 && mode != 4) raise_error(err::kIllegalCall);
     c.screen().clear(mode);
 }
 
-void locate(Col column, Row row) {
+void locate(Col column, Row row, SourceLocation where) {
+    const CallSite site(where);
     Console& c = current();
     c.enter_call();
     long col = round_half_away(column.v);
@@ -198,7 +201,8 @@ void locate(Col column, Row row) {
     c.screen().set_cursor(static_cast<int>(col), static_cast<int>(r));
 }
 
-void color(long double colour) {
+void color(long double colour, SourceLocation where) {
+    const CallSite site(where);
     Console& c = current();
     c.enter_call();
     long n = round_half_away(colour);
@@ -216,9 +220,18 @@ void print_string_item(std::string_view text) {
     c.screen().write(text);
 }
 
-void print_single_item(float v) { print_string_item(format_single(v)); }
-void print_double_item(long double v) { print_string_item(format_double(v)); }
-void print_number_item(long double v) { print_string_item(format_double(v)); }
+void print_single_item(float v, SourceLocation where) {
+    const CallSite site(where);
+    print_string_item(format_single(v));
+}
+void print_double_item(long double v, SourceLocation where) {
+    const CallSite site(where);
+    print_string_item(format_double(v));
+}
+void print_number_item(long double v, SourceLocation where) {
+    const CallSite site(where);
+    print_string_item(format_double(v));
+}
 void print_int32_item(std::int32_t v) { print_string_item(format_int32(v)); }
 
 void print_end() {
@@ -227,7 +240,8 @@ void print_end() {
     c.screen().line_end();
 }
 
-void print_at(Col column, Row row, std::string_view text) {
+void print_at(Col column, Row row, std::string_view text, SourceLocation where) {
+    const CallSite site(where);
     locate(column, row);
     print_string_item(text);
 }
@@ -242,7 +256,8 @@ void print_using_single(float v) { current().using_items.emplace_back(static_cas
 void print_using_double(long double v) { current().using_items.emplace_back(v); }
 void print_using_number(long double v) { current().using_items.emplace_back(v); }
 void print_using_string(std::string_view s) { current().using_items.emplace_back(std::string(s)); }
-void print_using_end(bool line_end) {
+void print_using_end(bool line_end, SourceLocation where) {
+    const CallSite site(where);
     Console& c = current();
     std::string text = format_using(c.using_format, c.using_items);
     c.using_items.clear();
@@ -319,13 +334,15 @@ std::string inkey_string() {
 
 std::string wait_key_string() { return current().wait_key(); }
 
-void on_key_gosub(int n, std::function<void()> handler) {
+void on_key_gosub(int n, std::function<void()> handler, SourceLocation where) {
+    const CallSite site(where);
     Console& c = current();
     c.enter_call();
     c.set_handler(checked_key_number(n), std::move(handler));
 }
 
-void key_switch(int n, TrapState state) {
+void key_switch(int n, TrapState state, SourceLocation where) {
+    const CallSite site(where);
     Console& c = current();
     c.enter_call();
     c.set_trap(checked_key_number(n), state);

@@ -25,12 +25,12 @@ class Console;
 // Screen and printing
 
 /// Clears text and drawings (mode 0) or the text only (mode 4); the cursor goes to (0, 0).
-void clear_screen(int mode = 0);
+void clear_screen(int mode = 0, SourceLocation where = SourceLocation::current());
 /// Places the cursor at a 0-based column and row; outside the 80 x 24 grid raises error 5.
-void locate(Col column, Row row);
+void locate(Col column, Row row, SourceLocation where = SourceLocation::current());
 /// The text colour for later printing: 0 black, 1 blue, 2 red, 3 magenta, 4 green, 5 cyan,
 /// 6 yellow, 7 white (rounded half away from zero; outside 0-7 raises error 5).
-void color(long double c);
+void color(long double c, SourceLocation where = SourceLocation::current());
 /// The colour in force.
 int current_colour();
 /// The cursor's column and row.
@@ -40,18 +40,18 @@ int cursor_row();
 /// Writes text at the cursor; the cursor ends behind it.
 void print_string_item(std::string_view text);
 /// A stored variable as a number item (" 12 ", 6 significant digits).
-void print_single_item(float v);
+void print_single_item(float v, SourceLocation where = SourceLocation::current());
 /// A computed value as a number item (15 significant digits).
-void print_double_item(long double v);
+void print_double_item(long double v, SourceLocation where = SourceLocation::current());
 /// Same as print_double_item.
-void print_number_item(long double v);
+void print_number_item(long double v, SourceLocation where = SourceLocation::current());
 /// A 32-bit integer as a number item.
 void print_int32_item(std::int32_t v);
 /// Ends the print statement with a line end (the cursor to column 0 of the next row; on row 23
 /// text and drawings scroll up).
 void print_end();
 /// locate + print_string_item.
-void print_at(Col column, Row row, std::string_view text);
+void print_at(Col column, Row row, std::string_view text, SourceLocation where = SourceLocation::current());
 
 /// Formatted printing: sets the format, then items fill its fields, then the statement ends.
 void print_using_start(std::string_view format);
@@ -60,7 +60,7 @@ void print_using_double(long double v);
 void print_using_number(long double v);
 void print_using_string(std::string_view s);
 /// Prints the formatted text; with `line_end` the statement ends with a line end.
-void print_using_end(bool line_end);
+void print_using_end(bool line_end, SourceLocation where = SourceLocation::current());
 
 // ---------------------------------------------------------------------------------------------
 // Drawing (graphics colours 0-15; pixel coordinates as reals, see graphics.h)
@@ -112,11 +112,12 @@ void input_prompt(std::string_view prompt, PromptStyle style = PromptStyle::Plai
 void input_vars(std::string& out);
 /// Reads one edited line as a number: an empty or malformed answer shows
 /// "もう一度入力してください", and the prompt is shown and the line read again.
-void input_vars(float& out);
+void input_vars(float& out, SourceLocation where = SourceLocation::current());
 /// input_prompt + input_vars for a text.
 std::string input_line(std::string_view prompt, PromptStyle style = PromptStyle::Plain);
 /// input_prompt + input_vars for a number.
-float input_number(std::string_view prompt, PromptStyle style = PromptStyle::Plain);
+float input_number(std::string_view prompt, PromptStyle style = PromptStyle::Plain,
+                   SourceLocation where = SourceLocation::current());
 
 /// Function-key trap states.
 enum class TrapState {
@@ -125,9 +126,9 @@ enum class TrapState {
     Hold,  ///< presses wait (at most 45 in all) until the key is switched on
 };
 /// Registers the handler of function key n (1-10). The key starts Off.
-void on_key_gosub(int n, std::function<void()> handler);
+void on_key_gosub(int n, std::function<void()> handler, SourceLocation where = SourceLocation::current());
 /// Switches the trap of function key n.
-void key_switch(int n, TrapState state);
+void key_switch(int n, TrapState state, SourceLocation where = SourceLocation::current());
 /// Runs any pending armed function-key handler (for long computations).
 void checkpoint();
 
@@ -161,26 +162,27 @@ enum class Existing { Refuse, Replace };
 /// raises 64 (unless `existing` is Replace); the text goes to a temporary file beside the
 /// name, which takes the name only when the channel is closed. Host failures map to 60, 63,
 /// 64, 67, 72 and 73.
-void open_file(int channel, FileMode mode, std::string_view name, Existing existing = Existing::Refuse);
+void open_file(int channel, FileMode mode, std::string_view name, Existing existing = Existing::Refuse,
+               SourceLocation where = SourceLocation::current());
 /// Closes a channel; an output file then takes its name. A failure raises its number, and
 /// the partial file is removed.
-void close_file(int channel);
+void close_file(int channel, SourceLocation where = SourceLocation::current());
 /// Closes every open channel (as close_file).
-void close_files();
+void close_files(SourceLocation where = SourceLocation::current());
 /// Closes every open channel without keeping what output files received (an unfinished
 /// output file is removed).
 void abandon_files();
 /// Writes a text line (the text and CR LF).
-void print_to_file(int channel, std::string_view text);
+void print_to_file(int channel, std::string_view text, SourceLocation where = SourceLocation::current());
 /// Writes a number as print_single_item shows it, then CR LF (12 -> " 12 " CR LF).
-void print_to_file(int channel, float v);
+void print_to_file(int channel, float v, SourceLocation where = SourceLocation::current());
 /// Reads the next item (up to a comma or the line end, blanks around it skipped). Past the
 /// end of the file raises 62.
-void input_from_file(int channel, std::string& out);
+void input_from_file(int channel, std::string& out, SourceLocation where = SourceLocation::current());
 /// Reads the next item as a number; a malformed item raises 13, past the end 62.
-void input_from_file(int channel, float& out);
+void input_from_file(int channel, float& out, SourceLocation where = SourceLocation::current());
 /// Deletes a file (63 when missing, 73 when protected).
-void kill_file(std::string_view name);
+void kill_file(std::string_view name, SourceLocation where = SourceLocation::current());
 /// Whether a file exists in the current directory.
 bool file_exists(std::string_view name);
 

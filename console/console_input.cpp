@@ -103,7 +103,8 @@ void input_vars(std::string& out) {
     c.run_traps();  // presses during the input run right after it
 }
 
-void input_vars(float& out) {
+void input_vars(float& out, SourceLocation where) {
+    const CallSite site(where);
     Console& c = current();
     for (;;) {
         std::vector<Console::Echo> echo;
@@ -133,7 +134,8 @@ std::string input_line(std::string_view prompt, PromptStyle style) {
     return s;
 }
 
-float input_number(std::string_view prompt, PromptStyle style) {
+float input_number(std::string_view prompt, PromptStyle style, SourceLocation where) {
+    const CallSite site(where);
     input_prompt(prompt, style);
     float v = 0;
     input_vars(v);

@@ -1,8 +1,9 @@
 // Run-time errors carrying their number, and the program's end.
 #pragma once
 #include <exception>
-#include <source_location>
 #include <string>
+
+#include "console/source_location.h"
 
 namespace con {
 
@@ -27,7 +28,7 @@ inline constexpr int kWriteProtected = 73;
 /// A run-time error. The program's error handler (a catch in its main loop) takes it by number.
 class RuntimeError : public std::exception {
 public:
-    RuntimeError(int number, std::source_location where = std::source_location::current());
+    RuntimeError(int number, SourceLocation where = SourceLocation::current());
     int number() const { return number_; }
     unsigned line() const { return line_; }
     const char* file() const { return file_; }
@@ -40,8 +41,9 @@ private:
     std::string text_;
 };
 
-/// Raises run-time error `number` at the caller's position.
-[[noreturn]] void raise_error(int number, std::source_location where = std::source_location::current());
+/// Raises run-time error `number` at the program's call site of the console call in force, or
+/// else at `where` (the caller's position).
+[[noreturn]] void raise_error(int number, SourceLocation where = SourceLocation::current());
 
 /// Why a program stops: thrown by `end_program`, by a closed window and by an exhausted key
 /// script; caught only by the runner, never by program code.

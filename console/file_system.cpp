@@ -222,19 +222,22 @@ void FileSystem::kill(std::string_view name) {
 // ---------------------------------------------------------------------------------------------
 // Free functions
 
-void open_file(int channel, FileMode mode, std::string_view name, Existing existing) {
+void open_file(int channel, FileMode mode, std::string_view name, Existing existing, SourceLocation where) {
+    const CallSite site(where);
     Console& c = current();
     c.enter_call();
     c.files().open(channel, mode, name, existing);
 }
 
-void close_file(int channel) {
+void close_file(int channel, SourceLocation where) {
+    const CallSite site(where);
     Console& c = current();
     c.enter_call();
     c.files().close(channel);
 }
 
-void close_files() {
+void close_files(SourceLocation where) {
+    const CallSite site(where);
     Console& c = current();
     c.enter_call();
     c.files().close_all();
@@ -242,21 +245,27 @@ void close_files() {
 
 void abandon_files() { current().files().abandon_all(); }
 
-void print_to_file(int channel, std::string_view text) {
+void print_to_file(int channel, std::string_view text, SourceLocation where) {
+    const CallSite site(where);
     Console& c = current();
     c.enter_call();
     c.files().write_line(channel, text);
 }
 
-void print_to_file(int channel, float v) { print_to_file(channel, format_single(v)); }
+void print_to_file(int channel, float v, SourceLocation where) {
+    const CallSite site(where);
+    print_to_file(channel, format_single(v));
+}
 
-void input_from_file(int channel, std::string& out) {
+void input_from_file(int channel, std::string& out, SourceLocation where) {
+    const CallSite site(where);
     Console& c = current();
     c.enter_call();
     out = c.files().read_item(channel);
 }
 
-void input_from_file(int channel, float& out) {
+void input_from_file(int channel, float& out, SourceLocation where) {
+    const CallSite site(where);
     Console& c = current();
     c.enter_call();
     std::string item = c.files().read_item(channel);
@@ -264,7 +273,8 @@ void input_from_file(int channel, float& out) {
     out = store_checked(val(item));
 }
 
-void kill_file(std::string_view name) {
+void kill_file(std::string_view name, SourceLocation where) {
+    const CallSite site(where);
     Console& c = current();
     c.enter_call();
     c.files().kill(name);

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "console/source_location.h"
+
 namespace con {
 
 static_assert(std::numeric_limits<long double>::digits >= 64,
@@ -38,16 +40,16 @@ inline long round_half_even(real v) {
 
 /// MOD: both operands made whole (halves away from zero); the remainder takes the sign of the
 /// dividend. A zero divisor raises error 11.
-real mod(real a, real b);
+real mod(real a, real b, SourceLocation where = SourceLocation::current());
 
 /// Integer division: operands made whole, quotient truncated toward zero; zero divisor -> error 11.
-real int_div(real a, real b);
+real int_div(real a, real b, SourceLocation where = SourceLocation::current());
 
 /// Division that raises error 11 for a zero divisor instead of producing an infinity.
-real divide(real a, real b);
+real divide(real a, real b, SourceLocation where = SourceLocation::current());
 
 /// Square root that raises error 5 (illegal function call) for a negative argument.
-real sqr(real v);
+real sqr(real v, SourceLocation where = SourceLocation::current());
 
 /// Arc tangent in radians.
 inline real atn(real v) { return std::atan(v); }
@@ -64,6 +66,6 @@ inline float float_bits(std::uint32_t bits) {
 }
 
 /// Stores a value and raises error 6 (overflow) when it does not fit a 4-byte float.
-float store_checked(real v);
+float store_checked(real v, SourceLocation where = SourceLocation::current());
 
 }  // namespace con

@@ -94,28 +94,28 @@ void RecordSet::restore_data(std::string_view group) {
 
 void RecordSet::restore_data() { pos_ = 0; }
 
-void RecordSet::read_data(float& v) {
-    if (pos_ >= items_.size()) raise_error(err::kOutOfData);
+void RecordSet::read_data(float& v, SourceLocation where) {
+    if (pos_ >= items_.size()) raise_error(err::kOutOfData, where);
     const Item& item = items_[pos_];
-    if (!is_number(item.text)) raise_error(err::kTypeMismatch);
+    if (!is_number(item.text)) raise_error(err::kTypeMismatch, where);
     ++pos_;
     v = store(val(item.text));
 }
 
-void RecordSet::read_data(std::string& s) {
-    if (pos_ >= items_.size()) raise_error(err::kOutOfData);
+void RecordSet::read_data(std::string& s, SourceLocation where) {
+    if (pos_ >= items_.size()) raise_error(err::kOutOfData, where);
     s = items_[pos_++].text;
 }
 
-float RecordSet::read_number() {
+float RecordSet::read_number(SourceLocation where) {
     float v;
-    read_data(v);
+    read_data(v, where);
     return v;
 }
 
-std::string RecordSet::read_text() {
+std::string RecordSet::read_text(SourceLocation where) {
     std::string s;
-    read_data(s);
+    read_data(s, where);
     return s;
 }
 

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "console/source_location.h"
+
 namespace con {
 
 /// One record set (a program module's stored records) with its read position.
@@ -28,13 +30,13 @@ public:
     void restore_data();
     /// Reads the next item as a number (whole or decimal). Past the last item: error 4;
     /// an item that is not a number: error 13.
-    void read_data(float& v);
+    void read_data(float& v, SourceLocation where = SourceLocation::current());
     /// Reads the next item as a text (a number item gives its text). Past the last item: error 4.
-    void read_data(std::string& s);
+    void read_data(std::string& s, SourceLocation where = SourceLocation::current());
     /// Reads the next number and returns it.
-    float read_number();
+    float read_number(SourceLocation where = SourceLocation::current());
     /// Reads the next text and returns it.
-    std::string read_text();
+    std::string read_text(SourceLocation where = SourceLocation::current());
 
     /// The position for diagnostics: "file:line".
     std::string where() const;

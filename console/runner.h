@@ -6,15 +6,9 @@
 #include <vector>
 
 #include "console/console_state.h"
+#include "console/program_info.h"
 
 namespace con {
-
-/// What a program is called and runs.
-struct ProgramInfo {
-    std::string name;         ///< shown in messages ("MORVA95F")
-    std::string module;       ///< source module named in the error report ("Morva95f")
-    std::function<void()> main;
-};
 
 /// The headless run's settings (the command line's options).
 struct HeadlessOptions {
@@ -50,9 +44,5 @@ RunResult run_on(Console& console, const ProgramInfo& info);
 /// readable through `console` until the next run.
 RunResult run_headless(const ProgramInfo& info, const HeadlessOptions& options,
                        std::unique_ptr<Console>* console = nullptr);
-
-/// The program's main(): parses the command line (--headless and its options, or the window),
-/// runs the program and writes the dumps.
-int program_main(int argc, char** argv, const ProgramInfo& info);
 
 }  // namespace con

@@ -18,6 +18,29 @@ long index_of(I i) {
         return static_cast<long>(i);
 }
 
+/// One index of a table access, made whole, with the position of the access that wrote it (so
+/// that an index out of range is reported at the program's line).
+struct TableIndex {
+    template <typename I>
+        requires std::is_arithmetic_v<I> || std::is_enum_v<I>
+    TableIndex(I i, SourceLocation at = SourceLocation::current()) : value(whole(i)), where(at) {}
+    long value;
+    SourceLocation where;
+
+private:
+    template <typename I>
+    static long whole(I i) {
+        if constexpr (std::is_enum_v<I>)
+            return static_cast<long>(i);
+        else
+            return index_of(i);
+    }
+};
+
+/// A table's index list: one TableIndex per dimension.
+template <long>
+using TableIndexOf = TableIndex;
+
 /// A table declared with Dims elements per dimension (indices 0 .. Dims-1). An index outside
 /// its range raises error 9 instead of reaching memory it does not own.
 template <typename T, long... Dims>
@@ -25,14 +48,8 @@ class Table {
 public:
     static constexpr std::size_t kSize = (static_cast<std::size_t>(Dims) * ...);
 
-    template <typename... I>
-    T& operator()(I... idx) {
-        return data_[offset(idx...)];
-    }
-    template <typename... I>
-    const T& operator()(I... idx) const {
-        return data_[offset(idx...)];
-    }
+    T& operator()(TableIndexOf<Dims>... idx) { return data_[offset(idx...)]; }
+    const T& operator()(TableIndexOf<Dims>... idx) const { return data_[offset(idx...)]; }
     /// Whether the indices lie within the table.
     template <typename... I>
     static bool contains(I... idx) {
@@ -49,15 +66,13 @@ public:
     bool operator==(const Table&) const = default;
 
 private:
-    template <typename... I>
-    static std::size_t offset(I... idx) {
-        static_assert(sizeof...(I) == sizeof...(Dims), "wrong number of indices");
-        const long ix[] = {index_of(idx)...};
+    static std::size_t offset(TableIndexOf<Dims>... idx) {
+        const TableIndex ix[] = {idx...};
         const long dims[] = {Dims...};
         std::size_t off = 0;
         for (std::size_t k = 0; k < sizeof...(Dims); ++k) {
-            if (ix[k] < 0 || ix[k] >= dims[k]) raise_error(err::kSubscript);
-            off = off * static_cast<std::size_t>(dims[k]) + static_cast<std::size_t>(ix[k]);
+            if (ix[k].value < 0 || ix[k].value >= dims[k]) raise_error(err::kSubscript, ix[k].where);
+            off = off * static_cast<std::size_t>(dims[k]) + static_cast<std::size_t>(ix[k].value);
         }
         return off;
     }

@@ -151,8 +151,8 @@ std::string concat_strings(std::string_view a, std::string_view b) {
 
 std::string space_string(long n) { return n <= 0 ? std::string() : std::string(static_cast<std::size_t>(n), ' '); }
 
-std::string chr_string(long code) {
-    if (code < 0 || code > 255) raise_error(err::kIllegalCall);
+std::string chr_string(long code, SourceLocation where) {
+    if (code < 0 || code > 255) raise_error(err::kIllegalCall, where);
     return from_cp932(std::string(1, static_cast<char>(code)));
 }
 

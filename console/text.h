@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "console/source_location.h"
+
 namespace con {
 
 /// One character of a text: its code point (or a raw lone byte) and its CP932 width.
@@ -44,7 +46,7 @@ std::string concat_strings(std::string_view a, std::string_view b);
 std::string space_string(long n);
 /// The one-byte text of a code 0-255 (a code above 127 gives that lone CP932 byte, or the
 /// half-width katakana it stands for); any other code raises error 5.
-std::string chr_string(long code);
+std::string chr_string(long code, SourceLocation where = SourceLocation::current());
 /// The code of the first byte of a text (0 for "").
 int asc(std::string_view s);
 /// Exact byte comparison of two whole texts.

@@ -14,16 +14,16 @@ void IDO10(State& st) {
             for (int t = 0; t <= 2; ++t) {
                 con::real sum = 0;
                 for (int state = 0; state <= 5; ++state) sum += con::L(st.F(side, c, t, state));
-                st.F(side, c, t, 0) = con::store(sum);
+                st.F(side, c, t, F_NOT_READY) = con::store(sum);
                 for (int state = 1; state <= 5; ++state) st.F(side, c, t, state) = 0;
             }
-            if (st.A(side, ship, 0) <= 0) {
+            if (st.A(side, ship, A_DURABILITY) <= 0) {
                 // A sunk carrier's aircraft are gone; its flight deck stays as it is.
-                for (int t = 0; t <= 2; ++t) st.F(side, c, t, 0) = 0;
+                for (int t = 0; t <= 2; ++t) st.F(side, c, t, F_NOT_READY) = 0;
                 continue;
             }
-            const con::real deck = con::L(st.A(side, ship, 15)) + 2 + 4 * side;
-            st.A(side, ship, 15) = con::store(deck > 10 ? 10 : deck);
+            const con::real deck = con::L(st.A(side, ship, A_FLIGHT_DECK)) + 2 + 4 * side;
+            st.A(side, ship, A_FLIGHT_DECK) = con::store(deck > 10 ? 10 : deck);
         }
     }
 }

@@ -18,7 +18,7 @@ void print_using_at(int col, int row, const char* format, con::real v) {
     con::print_using_end(false);
 }
 
-bool has_carriers(const State& st, int f) { return st.E(f + 2) >= 2; }
+bool has_carriers(const State& st, int f) { return st.E(E_CARRIER_SLOTS + f) >= 2; }
 
 con::real half_of(con::real total) { return con::int_floor(total / 2); }
 
@@ -99,12 +99,14 @@ void load_aircraft_types(State& st, FleetTotals& totals) {
     // of each carrier's capacity, so those groups then need more than the reserve holds).
     const std::array<con::real, 2> fleets{has_carriers(st, 1) ? con::L(totals.total(1)) : 0,
                                           has_carriers(st, 2) ? con::L(totals.total(2)) : 0};
-    if (!loads_can_be_filled(fleets, {con::L(st.V(1, 0)), con::L(st.V(2, 0)), con::L(st.V(3, 0))})) return;
+    if (!loads_can_be_filled(fleets,
+                             {con::L(st.V(1, V_RESERVE)), con::L(st.V(2, V_RESERVE)), con::L(st.V(3, V_RESERVE))}))
+        return;
     WorkTable work;
     for (;;) {
         con::print_at(con::Col(37), con::Row(17), con::space_string(14));
         con::print_at(con::Col(37), con::Row(18), con::space_string(14));
-        for (int t = 1; t <= 3; ++t) work(t) = st.V(t, 0);
+        for (int t = 1; t <= 3; ++t) work(t) = st.V(t, V_RESERVE);
         con::color(6);
         bool done = true;
         for (int f = 1; f <= 2 && done; ++f)
@@ -114,26 +116,27 @@ void load_aircraft_types(State& st, FleetTotals& totals) {
 }
 
 void spread_aircraft(State& st, int fleet, int type, float n) {
-    const long m = con::round_half_away(con::L(st.E(fleet + 2))) - 1;
+    const long m = con::round_half_away(con::L(st.E(E_CARRIER_SLOTS + fleet))) - 1;
     con::real capacity_sum = 0;
-    for (long k = 1; k <= m; ++k) capacity_sum += con::L(st.A(0, st.C(0, fleet, k), 2));
+    for (long k = 1; k <= m; ++k) capacity_sum += con::L(st.A(0, st.C(0, fleet, k), A_CAPACITY));
     con::real left = con::L(n);
     for (long k = m; k >= 2; --k) {
         const float ship = st.C(0, fleet, k);
         con::real share = 0;
         if (type < 3)
-            share = con::int_floor(con::L(n) * con::L(st.A(0, ship, 2)) / capacity_sum + con::L(0.5f));
+            share = con::int_floor(con::L(n) * con::L(st.A(0, ship, A_CAPACITY)) / capacity_sum + con::L(0.5f));
         else
-            share = con::L(st.A(0, ship, 2)) - con::L(st.A(0, ship, 18)) - con::L(st.A(0, ship, 19));
+            share = con::L(st.A(0, ship, A_CAPACITY)) - con::L(st.A(0, ship, A_LOADED_FIGHTERS)) -
+                    con::L(st.A(0, ship, A_LOADED_DIVE_BOMBERS));
         // Made safe on purpose: no share below 0 and none above what is still unassigned, so
         // that slot 1's remainder cannot fall below 0 (shares the formula already keeps within
         // these bounds are unchanged).
         if (share < 0) share = 0;
         if (share > left) share = left;
-        st.A(0, ship, 17 + type) = con::store(share);
+        st.A(0, ship, A_LOADED_FIGHTERS + type - 1) = con::store(share);
         left -= share;
     }
-    st.A(0, st.C(0, fleet, 1), 17 + type) = con::store(left);
+    st.A(0, st.C(0, fleet, 1), A_LOADED_FIGHTERS + type - 1) = con::store(left);
 }
 
 bool loads_can_be_filled(const std::array<con::real, 2>& totals, const std::array<con::real, 3>& reserves) {

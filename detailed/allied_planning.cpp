@@ -12,15 +12,15 @@ namespace {
 
 con::real roll(int scale) { return con::L(con::rnd()) * scale; }
 
-con::real weight(const State& st, float base) { return con::L(st.P(base, 3)); }
+con::real weight(const State& st, float base) { return con::L(st.P(base, P_WEIGHT)); }
 
 // The United States carriers fit to be planned: at least (w + 1) / 2 and above 2 points of
 // durability, and serving this turn.
 con::real available_carriers(const State& st, con::real w) {
     con::real n = 0;
     for (int j = 1; j <= 13; ++j) {
-        const con::real d = con::L(st.A(1, j, 0));
-        if (d >= (w + 1) / 2 && st.A(1, j, 8) <= st.TURN_NO && d > 2) n += 1;
+        const con::real d = con::L(st.A(1, j, A_DURABILITY));
+        if (d >= (w + 1) / 2 && st.A(1, j, A_FIRST_TURN) <= st.TURN_NO && d > 2) n += 1;
     }
     return n;
 }
@@ -88,18 +88,18 @@ int assign_carriers(State& st, int f, float K) {
     int s = 1;
     for (int t = 7; t >= 1; --t)
         for (int j = 1; j <= 15; ++j) {
-            const float d = st.A(1, j, 0);
-            if (d < 1 || st.A(1, j, 8) > st.TURN_NO || d < t || st.A(1, j, 11) == 1 || s > 8 || s > st.OC(f) ||
-                (d < 3 && K < 21))
+            const float d = st.A(1, j, A_DURABILITY);
+            if (d < 1 || st.A(1, j, A_FIRST_TURN) > st.TURN_NO || d < t || st.A(1, j, A_COMMITTED) == 1 || s > 8 ||
+                s > st.OC(f) || (d < 3 && K < 21))
                 continue;
             if (early_british_target(st, K)) {
-                if (st.A(1, j, 9) != 5) continue;
-            } else if (con::L(st.P(K, 1)) != (con::L(st.A(1, j, 9)) - 1) / 2) {
+                if (st.A(1, j, A_CLASS) != 5) continue;
+            } else if (con::L(st.P(K, P_HOLDER)) != (con::L(st.A(1, j, A_CLASS)) - 1) / 2) {
                 continue;
             }
             st.C(1, f, s) = static_cast<float>(j);
-            st.A(1, j, 11) = 1;
-            st.A(1, j, 15) = 10;
+            st.A(1, j, A_COMMITTED) = 1;
+            st.A(1, j, A_FLIGHT_DECK) = 10;
             ++s;
         }
     return s - 1;
@@ -108,11 +108,11 @@ int assign_carriers(State& st, int f, float K) {
 // Whether battleship j, fit and uncommitted, sails against fleet f as the s-th battleship.
 bool battleship_sails(State& st, int f, int j, int s) {
     const float K = st.AT(f);
-    const con::real d = con::L(st.A(1, j, 0)), e = con::L(st.A(1, j, 1));
+    const con::real d = con::L(st.A(1, j, A_DURABILITY)), e = con::L(st.A(1, j, A_FULL_DURABILITY));
     if (early_british_target(st, K)) {
-        if (st.A(1, j, 9) != 6) return false;
+        if (st.A(1, j, A_CLASS) != 6) return false;
     } else {
-        if (con::L(st.P(K, 1)) != (con::L(st.A(1, j, 9)) - 2) / 2) return false;
+        if (con::L(st.P(K, P_HOLDER)) != (con::L(st.A(1, j, A_CLASS)) - 2) / 2) return false;
         if ((st.TURN_NO > 2 && K == 7) || (f == 1 && st.AT(2) == 0 && weight(st, st.AT(1)) < 6 && e == d))
             return true;
         if (s > con::L(st.CV(1, f)) * 2 + roll(3)) return false;
@@ -140,10 +140,11 @@ void assign(State& st, int f) {
     }
     int s = 1;
     for (int j = 16; j <= 42; ++j) {
-        if (st.A(1, j, 0) < 2 || st.A(1, j, 8) > st.TURN_NO || st.A(1, j, 11) == 1) continue;
+        if (st.A(1, j, A_DURABILITY) < 2 || st.A(1, j, A_FIRST_TURN) > st.TURN_NO || st.A(1, j, A_COMMITTED) == 1)
+            continue;
         if (!battleship_sails(st, f, j, s)) continue;
         st.G(1, f, s) = static_cast<float>(j);
-        st.A(1, j, 11) = 1;
+        st.A(1, j, A_COMMITTED) = 1;
         ++s;
     }
     st.BB(1, f) = static_cast<float>(s - 1);

@@ -118,7 +118,10 @@ Block NEXT_DAY(State& st);
 // continue at, or ends the program.
 Block DISK_ERROR_HANDLER(State& st, int error_number);
 
-/// The main routine: start-up, then block after block until the program ends.
+/// Runs one block and returns the next; a block it does not know is a logic error.
+Block run_block(State& st, Block block);
+/// The main routine: start-up, then block after block (the one running is in
+/// `st.current_block`) until the program ends.
 void main_routine(State& st);
 
 }  // namespace morva95f

@@ -96,12 +96,15 @@ inline constexpr int Q_INTERCEPTING = 5;  ///< fighters intercepting
 
 /// DF(DF_OWN_FLEET): the player's screening destroyers; DF(k), k = 1-3, task force k's.
 inline constexpr int DF_OWN_FLEET = 0;
-/// KS(KS_BATTLESHIPS + k): the battleships of Allied task force k = 1-3; KS(k) its carriers.
+/// KS(KS_CARRIERS + k): the carriers of Allied task force k = 1-3.
+inline constexpr int KS_CARRIERS = 0;
+/// KS(KS_BATTLESHIPS + k): the battleships of Allied task force k = 1-3.
 inline constexpr int KS_BATTLESHIPS = 3;
 /// TK(TK_POSTURE): the Allied posture.
 inline constexpr int TK_POSTURE = 1;
-/// E(E_CARRIER_SLOTS + f): the next free carrier slot of air fleet f; E(f) its next
-/// battleship slot.
+/// E(E_BATTLESHIP_SLOTS + f): the next free battleship slot of air fleet f = 1-2.
+inline constexpr int E_BATTLESHIP_SLOTS = 0;
+/// E(E_CARRIER_SLOTS + f): the next free carrier slot of air fleet f = 1-2.
 inline constexpr int E_CARRIER_SLOTS = 2;
 /// G(G_ENGAGED, f, k): the Allied battleships engaged in the current gun battle.
 inline constexpr int G_ENGAGED = 2;

@@ -11,16 +11,16 @@ namespace {
 int count_held_bases(const State& st) {
     int held = 0;
     for (int b = 1; b <= 21; ++b)
-        if (st.P(b, 1) == 0) ++held;
+        if (st.P(b, P_HOLDER) == 0) ++held;
     return held;
 }
 
 void show_player_losses(const State& st) {
     float carriers = 0, battleships = 0;
     for (int ship = 1; ship <= 21; ++ship)
-        if (st.A(0, ship, 0) < 1) carriers = carriers + 1;
+        if (st.A(0, ship, A_DURABILITY) < 1) carriers = carriers + 1;
     for (int ship = 22; ship <= 33; ++ship)
-        if (st.A(0, ship, 0) < 1) battleships = battleships + 1;
+        if (st.A(0, ship, A_DURABILITY) < 1) battleships = battleships + 1;
     con::locate(con::Col(0), con::Row(5));
     con::print_string_item("損害   空母 ");
     con::print_single_item(carriers);
@@ -29,7 +29,8 @@ void show_player_losses(const State& st) {
     con::print_end();
     con::locate(con::Col(7), con::Row(6));
     con::print_string_item("航空機");
-    con::print_number_item(con::L(st.VS(0, 0)) + con::L(st.VS(0, 1)) + con::L(st.VS(0, 2)));
+    con::print_number_item(con::L(st.VS(0, AIR_FIGHTERS)) + con::L(st.VS(0, AIR_DIVE_BOMBERS)) +
+                           con::L(st.VS(0, AIR_TORPEDO_BOMBERS)));
     con::print_end();
 }
 
@@ -82,7 +83,7 @@ void COUNT_ALLIED_LOSSES(State& st) {
     st.ALLIED_CV_SUNK = 0;
     st.ALLIED_BB_SUNK = 0;
     for (int ship = 1; ship <= 42; ++ship) {
-        if (!(st.A(1, ship, 0) < 1)) continue;
+        if (!(st.A(1, ship, A_DURABILITY) < 1)) continue;
         if (ship < 16)
             st.ALLIED_CV_SUNK = st.ALLIED_CV_SUNK + 1;
         else

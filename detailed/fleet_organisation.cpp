@@ -24,9 +24,9 @@ bool is_carrier(int ship) { return ship <= kLastCarrier; }
 // Whether ship i may sail this turn. In the historical scenarios' first eight turns only the
 // fast battleships 30-33 may join a fleet.
 bool offered(const State& st, int i, float turn, float scenario) {
-    if (st.A(0, i, 0) < 1) return false;
-    if (st.A(0, i, 8) > turn && scenario != 6) return false;
-    if (st.A(0, i, 8) > 12) return false;
+    if (st.A(0, i, A_DURABILITY) < 1) return false;
+    if (st.A(0, i, A_FIRST_TURN) > turn && scenario != 6) return false;
+    if (st.A(0, i, A_FIRST_TURN) > 12) return false;
     if (turn < 9 && st.TT(TT_SAVED_SCENARIO) < 4 && i > 21 && i < 30) return false;
     return true;
 }
@@ -44,17 +44,17 @@ std::vector<Listed> list_ships(State& st, float turn, float scenario) {
     std::vector<Listed> listed;
     int carrier_row = 2, battleship_row = 2;
     for (int i = 1; i <= kLastShip; ++i) {
-        st.A(0, i, 11) = 0;
+        st.A(0, i, A_COMMITTED) = 0;
         if (!offered(st, i, turn, scenario)) continue;
         const Listed l{i, is_carrier(i) ? 0 : 28, is_carrier(i) ? carrier_row++ : battleship_row++};
         con::print_at(con::Col(l.base), con::Row(l.row), st.MX(0, i));
         con::locate(con::Col(l.base + 6), con::Row(l.row));
-        con::print_single_item(st.A(0, i, 0));
+        con::print_single_item(st.A(0, i, A_DURABILITY));
         con::print_string_item("/");
-        con::print_single_item(st.A(0, i, 1));
-        con::print_single_item(st.A(0, i, 2));
+        con::print_single_item(st.A(0, i, A_FULL_DURABILITY));
+        con::print_single_item(st.A(0, i, is_carrier(i) ? A_CAPACITY : A_GUN_POWER));
         con::locate(con::Col(l.base + 18), con::Row(l.row));
-        con::print_single_item(st.A(0, i, 7));
+        con::print_single_item(st.A(0, i, A_SPEED));
         listed.push_back(l);
     }
     return listed;
@@ -97,21 +97,21 @@ int ask_placement(State& st, int i, float scenario) {
 }
 
 void place_battleship(State& st, int i, int f) {
-    st.G(0, f, st.E(f)) = static_cast<float>(i);
-    st.E(f) = con::store(con::L(st.E(f)) + 1);
-    st.A(0, i, 11) = 1;
+    st.G(0, f, st.E(E_BATTLESHIP_SLOTS + f)) = static_cast<float>(i);
+    st.E(E_BATTLESHIP_SLOTS + f) = con::store(con::L(st.E(E_BATTLESHIP_SLOTS + f)) + 1);
+    st.A(0, i, A_COMMITTED) = 1;
 }
 
 void place_carrier(State& st, FleetTotals& totals, int i, int f) {
-    st.C(0, f, st.E(f + 2)) = static_cast<float>(i);
-    st.A(0, i, 15) = 10;
-    st.E(f + 2) = con::store(con::L(st.E(f + 2)) + 1);
-    st.A(0, i, 11) = 1;
+    st.C(0, f, st.E(E_CARRIER_SLOTS + f)) = static_cast<float>(i);
+    st.A(0, i, A_FLIGHT_DECK) = 10;
+    st.E(E_CARRIER_SLOTS + f) = con::store(con::L(st.E(E_CARRIER_SLOTS + f)) + 1);
+    st.A(0, i, A_COMMITTED) = 1;
     con::color(6);
     for (int t = 1; t <= 3; ++t) {
-        const float group = st.A(0, i, t + 2);
+        const float group = st.A(0, i, A_FIGHTERS + t - 1);
         st.V(t, f) = con::store(con::L(st.V(t, f)) + con::L(group));
-        st.A(0, i, t + 17) = group;
+        st.A(0, i, A_LOADED_FIGHTERS + t - 1) = group;
         totals.total(f) = con::store(con::L(totals.total(f)) + con::L(group));
         if (st.TT(TT_CHOOSE_LOADS) == 0) print_using_at(32 + 5 * t, 16 + f, "###", con::L(st.V(t, f)));
     }
@@ -120,22 +120,23 @@ void place_carrier(State& st, FleetTotals& totals, int i, int f) {
 // The fleet (1, 2) or standby (3) that ship i goes to, placed there.
 int place_ship(State& st, FleetTotals& totals, const Listed& l, float scenario, bool preset) {
     const int i = l.ship;
-    const bool fleets_full = st.E(3) == 9 && (scenario == 6 || st.E(4) == 9);
-    if (st.A(0, i, 0) < con::L(st.A(0, i, 1)) / 2 || (is_carrier(i) && fleets_full)) return 3;
+    const bool fleets_full = st.E(E_CARRIER_SLOTS + 1) == 9 && (scenario == 6 || st.E(E_CARRIER_SLOTS + 2) == 9);
+    if (st.A(0, i, A_DURABILITY) < con::L(st.A(0, i, A_FULL_DURABILITY)) / 2 || (is_carrier(i) && fleets_full))
+        return 3;
     int choice = 0;
     for (;;) {
         choice = preset ? (in_preset_force(scenario, i) ? 1 : 3) : ask_placement(st, i, scenario);
         if (choice == 3) return 3;
-        if (is_carrier(i) && st.E(choice + 2) > 8) continue;  // that fleet holds 8 carriers: ask again
+        if (is_carrier(i) && st.E(E_CARRIER_SLOTS + choice) > 8) continue;  // that fleet holds 8 carriers: ask again
         break;
     }
     if (is_carrier(i))
         place_carrier(st, totals, i, choice);
     else
         place_battleship(st, i, choice);
-    st.V(choice, 3) = con::store(con::L(st.V(choice, 3)) + 4 * con::L(st.A(0, i, 6)));
+    st.V(choice, V_AA_SUM) = con::store(con::L(st.V(choice, V_AA_SUM)) + 4 * con::L(st.A(0, i, A_ANTI_AIRCRAFT)));
     con::color(6);
-    print_using_at(52, 16 + choice, "###", con::L(st.V(choice, 3)) + 20 + con::L(st.TT(TT_TURN)));
+    print_using_at(52, 16 + choice, "###", con::L(st.V(choice, V_AA_SUM)) + 20 + con::L(st.TT(TT_TURN)));
     return choice;
 }
 
@@ -163,7 +164,7 @@ void HENSEI(State& st) {
         con::color(6 - choice);
         print_using_at(l.base + 22, l.row, "#", choice);
     }
-    if (st.TT(TT_CHOOSE_LOADS) == 0 || (st.E(3) < 2 && st.E(4) < 2)) return;
+    if (st.TT(TT_CHOOSE_LOADS) == 0 || (st.E(E_CARRIER_SLOTS + 1) < 2 && st.E(E_CARRIER_SLOTS + 2) < 2)) return;
     load_aircraft_types(st, totals);
 }
 

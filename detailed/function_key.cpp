@@ -64,9 +64,9 @@ void STATUS_PANEL(State& st) {
     con::color(6);
     con::print_at(con::Col(74), con::Row(1), "勢力値");
     for (int b = 6; b <= 21; ++b) {
-        if (!(st.P(b, 1) > 0)) continue;  // Japanese-held bases are left as they are
+        if (!(st.P(b, P_HOLDER) > 0)) continue;  // Japanese-held bases are left as they are
         con::locate(con::Col(76), con::Row(b + 1));
-        con::print_single_item(st.P(b, 2));
+        con::print_single_item(st.P(b, P_STRENGTH));
     }
     con::print_at(con::Col(30), con::Row(0), con::space_string(48));
     con::print_at(con::Col(24), con::Row(23), "損害       ");

@@ -1,12 +1,10 @@
-// MORVA95F: the main routine as a state machine: a loop that runs the current block, which
-// returns the next, and the disk-error handler's continuation when a block raises an error.
-#include <stdexcept>
-
+// MORVA95F: the main routine as a state machine: the dispatch of its blocks, run by the shared
+// block loop, and the disk-error handler's continuation when a block raises an error.
+#include "console/block_loop.h"
 #include "console/console.h"
 #include "detailed/blocks.h"
 
 namespace morva95f {
-namespace {
 
 Block run_block(State& st, Block block) {
     switch (block) {
@@ -40,23 +38,17 @@ Block run_block(State& st, Block block) {
         case Block::FinalResult: return FINAL_RESULT(st);
         case Block::FinalResultMap: return FINAL_RESULT_MAP(st);
     }
-    throw std::logic_error("unknown block");
+    con::unknown_block(block);
 }
 
-}  // namespace
-
 void main_routine(State& st) {
-    Block block = Block::Startup;
-    for (;;) {
-        try {
-            block = run_block(st, block);
-        } catch (const con::RuntimeError& e) {
-            // An error before the handler is armed (the start-up's first step) reaches the
-            // console's report; an error inside the handler is not handled again.
-            if (!con::error_handler_armed()) throw;
-            block = DISK_ERROR_HANDLER(st, e.number());
-        }
-    }
+    st.current_block = Block::Startup;
+    con::run_blocks(st, run_block, [](State& s, const con::RuntimeError& e) {
+        // An error before the handler is armed (the start-up's first step) reaches the
+        // console's report; an error inside the handler is not handled again.
+        if (!con::error_handler_armed()) throw;
+        return DISK_ERROR_HANDLER(s, e.number());
+    });
 }
 
 }  // namespace morva95f

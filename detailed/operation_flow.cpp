@@ -14,17 +14,17 @@ void set_fleet_values(State& st, float f) {
     st.TT(TT_FLEET) = f;
     st.TT(TT_BASE_STRUCK) = 0;
     con::clear_screen(0);
-    st.TK(1) = 0;
+    st.TK(TK_POSTURE) = 0;
     st.ALLIED_CV_COUNT = st.CV(1, f);
     st.ALLIED_BB_COUNT = st.BB(1, f);
     st.ALLIED_CV_FIT = st.ALLIED_CV_COUNT;
     // For a fleet without objective this copies within row 0 of the base table.
-    st.P(st.AT(f), 5) = st.P(st.AT(f), 2);
-    st.BASE_DEFENCE_MAX = st.P(st.AT(f), 5);
+    st.P(st.AT(f), P_AIR_DEFENCE) = st.P(st.AT(f), P_STRENGTH);
+    st.BASE_DEFENCE_MAX = st.P(st.AT(f), P_AIR_DEFENCE);
     st.ALLIED_CV_AFLOAT = st.ALLIED_CV_COUNT;
     for (int k = 1; k <= 3; ++k) st.KM(k) = 0;
     const con::real turn = con::L(st.TURN_NO);
-    st.DF(0) = con::store(turn + 10);
+    st.DF(DF_OWN_FLEET) = con::store(turn + 10);
     st.DF(1) = con::store(turn + 10 * (2 + con::int_floor((turn - 1) / 4)));
     // The draw is made here, before the skip test, so a skipped fleet consumes one too.
     if (st.COMMANDER_CHARACTER == 0)
@@ -77,28 +77,30 @@ void load_aircraft(State& st, float f) {
     for (int s = 0; s <= 1; ++s)
         for (int j = 1; j <= 8; ++j) {
             const float ship = st.C(s, f, j);
-            st.A(s, ship, 17) = 0;
-            for (int t = 0; t <= 2; ++t) st.F(s, j, t, 0) = st.A(s, ship, (s == 0 ? 18 : 3) + t);
+            st.A(s, ship, A_AIRCRAFT_AWAY) = 0;
+            for (int t = 0; t <= 2; ++t)
+                st.F(s, j, t, F_NOT_READY) = st.A(s, ship, (s == 0 ? A_LOADED_FIGHTERS : A_FIGHTERS) + t);
         }
 }
 
 void stock_objective_base(State& st, float f) {
     const float b = st.AT(f);
-    const con::real strength = con::L(st.P(b, 2));
+    const con::real strength = con::L(st.P(b, P_STRENGTH));
     for (int k = 0; k <= 3; ++k)
         for (int state = 0; state <= 5; ++state) st.Q(k, state) = 0;
     for (int k = 0; k <= 2; ++k) {
         con::real n = con::int_floor(4 * strength + 10 + 20 * con::L(con::rnd()) - 20 * k);
         if (k == 1 && (b == 8 || b == 20)) {  // the British bases hold no dive bombers
-            st.Q(1, 0) = 0;
+            st.Q(AIR_DIVE_BOMBERS, Q_NOT_READY) = 0;
             continue;
         }
         if (st.PEARL_HARBOR_TURN > 0) n = con::int_floor(145 + 11 * con::L(con::rnd()));
         if (n > 250) n = 250;
         if (n < 10) n = 10;
-        st.Q(k, 0) = con::store(n);
+        st.Q(k, Q_NOT_READY) = con::store(n);
     }
-    st.Q(3, 0) = con::store(con::L(st.P(b, 4)) * (2 * strength + con::int_floor(11 * con::L(con::rnd()))));
+    st.Q(AIR_HEAVY_BOMBERS, Q_NOT_READY) =
+        con::store(con::L(st.P(b, P_BOMBER_FACTOR)) * (2 * strength + con::int_floor(11 * con::L(con::rnd()))));
 }
 
 // Steps 3-8 of OPERATION_END: the report, the fleet's return and the reserve's losses.
@@ -113,9 +115,9 @@ Block report_operation_end(State& st) {
     con::print_string_item(" 艦隊作戦終了");
     con::print_end();
     if (st.PEARL_HARBOR_TURN > 0) {
-        if (st.HW(5) > 230) {
-            st.HW(0) = con::store(con::int_floor((con::L(st.HW(5)) - 230) / 18));
-            if (st.HW(0) > 0) {
+        if (st.HW(HW_HITS) > 230) {
+            st.HW(HW_NO_REPAIR_TURNS) = con::store(con::int_floor((con::L(st.HW(HW_HITS)) - 230) / 18));
+            if (st.HW(HW_NO_REPAIR_TURNS) > 0) {
                 con::color(7);
                 con::print_at(con::Col(12), con::Row(11), "真珠湾軍港の工廠施設に多大の損害を与えたと思われる");
                 con::print_end();
@@ -126,7 +128,7 @@ Block report_operation_end(State& st) {
         MATU(st);
     } else {
         con::locate(con::Col(12), con::Row(11));
-        const bool failed = st.P(b, 1) > 0;
+        const bool failed = st.P(b, P_HOLDER) > 0;
         con::color(failed ? 3 : 5);
         con::print_string_item(st.TX(b));
         con::print_string_item(failed ? "侵攻作戦は失敗せり" : "を占領せり");
@@ -145,7 +147,8 @@ Block report_operation_end(State& st) {
     for (int t = 1; t <= 3; ++t)
         for (long k = 1; k <= carriers; ++k) {
             const float s = st.C(0, f, k);
-            st.V(t, 0) = con::store(con::L(st.V(t, 0)) + con::L(st.F(0, k, t - 1, 0)) - con::L(st.A(0, s, 17 + t)));
+            st.V(t, V_RESERVE) = con::store(con::L(st.V(t, V_RESERVE)) + con::L(st.F(0, k, t - 1, F_NOT_READY)) -
+                                            con::L(st.A(0, s, A_LOADED_FIGHTERS + t - 1)));
         }
     return Block::NextFleet;
 }
@@ -157,9 +160,9 @@ Block OPERATIONS_START(State& st) {
     for (int side = 0; side <= 1; ++side) {
         const int last = side == 0 ? 33 : 42;
         for (int ship = 1; ship <= last; ++ship) {
-            const float d = st.A(side, ship, 0);
-            if (d >= 1 && d != st.A(side, ship, 1) && st.A(side, ship, 11) != 1)
-                st.A(side, ship, 0) = con::store(con::L(d) + 1);
+            const float d = st.A(side, ship, A_DURABILITY);
+            if (d >= 1 && d != st.A(side, ship, A_FULL_DURABILITY) && st.A(side, ship, A_COMMITTED) != 1)
+                st.A(side, ship, A_DURABILITY) = con::store(con::L(d) + 1);
         }
     }
     return Block::OperationsReset;
@@ -169,7 +172,7 @@ Block OPERATIONS_RESET(State& st) {
     st.TT(TT_SCENARIO) = st.SCENARIO_NO;
     st.OPERATION_ACTIVE = 1;
     st.TT(TT_HARBOUR_STRIKE) = st.PEARL_HARBOR_TURN;
-    st.HW(6) = 0;
+    st.HW(HW_BASE_STRUCK) = 0;
     st.SURPRISE_ROLLED = 0;
     st.FLEET_NO = 1;
     return Block::FleetOperation;
@@ -182,7 +185,7 @@ Block FLEET_OPERATION(State& st) {
     announce_operation(st, f);
     load_aircraft(st, f);
     if (st.SCENARIO_NO != 6) stock_objective_base(st, f);
-    for (int k = 0; k <= 3; ++k) st.O(k) = st.Q(k, 0);
+    for (int k = 0; k <= 3; ++k) st.O(k) = st.Q(k, Q_NOT_READY);
     st.TT(TT_TURN) = st.TURN_NO;
     st.TT(TT_DAY) = st.DAY_NO;
     st.TT(TT_SUBTURN) = st.SUBTURN_NO;
@@ -197,7 +200,7 @@ Block FLEET_OPERATION(State& st) {
 Block END_OF_DAY(State& st) {
     IDO10(st);
     const float b = st.AT(current_fleet(st));
-    if (st.PEARL_HARBOR_TURN > 0 || st.P(b, 1) == 0) return Block::OperationEnd;
+    if (st.PEARL_HARBOR_TURN > 0 || st.P(b, P_HOLDER) == 0) return Block::OperationEnd;
     if (st.SCENARIO_NO != 6) return Block::NextDay;
     con::clear_screen(0);
     for (;;) {
@@ -214,14 +217,14 @@ Block OPERATION_END(State& st) {
     const float f = current_fleet(st);
     const long carriers = con::round_half_away(st.CV(0, f));
     for (long k = 1; k <= carriers; ++k)
-        if (st.A(0, st.C(0, f, k), 0) > 0) return report_operation_end(st);
+        if (st.A(0, st.C(0, f, k), A_DURABILITY) > 0) return report_operation_end(st);
     return Block::CarriersLost;
 }
 
 Block CARRIERS_LOST(State& st) {
     const float b = st.AT(current_fleet(st));
-    st.P(b, 1) = (b == 8 || b == 20) ? 2.0f : 1.0f;
-    if (st.P(b, 2) < 8) st.P(b, 2) = 8;
+    st.P(b, P_HOLDER) = (b == 8 || b == 20) ? 2.0f : 1.0f;
+    if (st.P(b, P_STRENGTH) < 8) st.P(b, P_STRENGTH) = 8;
     return report_operation_end(st);
 }
 

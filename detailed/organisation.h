@@ -16,8 +16,9 @@ struct FleetTotals {
 
 /// HENSEI: the fleet-organisation screen. Lists the Japanese ships that may sail, places each in
 /// air fleet 1, 2 or standby, and leaves the lists C(0,f,.) and G(0,f,.), the counters E, the
-/// standard sums V(t,f), the anti-aircraft sums V(f,3) and the carriers' loads (fields 18-20);
-/// with TT_CHOOSE_LOADS = 1 the aircraft-loading dialogue follows.
+/// standard sums V(t,f), the anti-aircraft sums V(f, V_AA_SUM) and the carriers' loaded groups
+/// (A_LOADED_FIGHTERS to A_LOADED_TORPEDO_BOMBERS); with TT_CHOOSE_LOADS = 1 the
+/// aircraft-loading dialogue follows.
 void HENSEI(State& st);
 
 /// The aircraft-loading dialogue at the end of HENSEI: the player sets each fleet's fighters and
@@ -28,7 +29,8 @@ void load_aircraft_types(State& st, FleetTotals& totals);
 
 /// Spreads n aircraft of type t (1-3) over the carriers of fleet f into their field
 /// A_LOADED_FIGHTERS + t - 1: fighters and dive bombers by capacity, torpedo bombers into the
-/// room left; slot 1 takes the remainder. No share falls below 0: slots m..2 get at most what is still unassigned.
+/// room left; slot 1 takes the remainder. No share falls below 0: slots m..2 get at most what
+/// is still unassigned.
 void spread_aircraft(State& st, int fleet, int type, float n);
 
 /// Whether both fleets' totals (0 for a fleet without carriers) can be made up from the reserves

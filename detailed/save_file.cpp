@@ -20,7 +20,7 @@ constexpr int kBasesAt = 258;
 constexpr int kRepairPenaltyAt = 342;
 constexpr int kLossesAt = 343;
 constexpr int kScenarioAt = 357;
-constexpr int kShipAttributes[3] = {0, 7, 8};
+constexpr int kShipAttributes[3] = {A_DURABILITY, A_SPEED, A_FIRST_TURN};
 
 int ship_value(int side, int ship, int which) { return kShipsAt + 3 * (42 * side + ship - 1) + which; }
 int base_value(int base, int column) { return kBasesAt + 21 * (column - 1) + (base - 1); }
@@ -63,13 +63,13 @@ SaveValues save_values(const State& st) {
     v[0] = st.TURN_NO;
     v[1] = st.ALLIED_CV_SUNK;
     v[2] = st.ALLIED_BB_SUNK;
-    for (int t = 1; t <= 3; ++t) v[kReserveAt + t - 1] = st.V(t, 0);
+    for (int t = 1; t <= 3; ++t) v[kReserveAt + t - 1] = st.V(t, V_RESERVE);
     for (int s = 0; s <= 1; ++s)
         for (int j = 1; j <= 42; ++j)
             for (int w = 0; w < 3; ++w) v[ship_value(s, j, w)] = st.A(s, j, kShipAttributes[w]);
-    for (int c = 1; c <= 4; ++c)
+    for (int c = P_HOLDER; c <= P_BOMBER_FACTOR; ++c)
         for (int b = 1; b <= 21; ++b) v[base_value(b, c)] = st.P(b, c);
-    v[kRepairPenaltyAt] = st.HW(0);
+    v[kRepairPenaltyAt] = st.HW(HW_NO_REPAIR_TURNS);
     for (int s = 0; s <= 1; ++s)
         for (int k = 0; k <= 6; ++k) v[loss_value(s, k)] = st.VS(s, k);
     v[kScenarioAt] = st.TT(TT_SAVED_SCENARIO);
@@ -88,9 +88,9 @@ bool save_values_valid(const SaveValues& v) {
             if (!whole_in(first_turn, empty_row ? 0 : 1, 13)) return false;
         }
     for (int b = 1; b <= 21; ++b) {
-        if (!whole_in(v[base_value(b, 1)], 0, 2)) return false;  // holder
-        if (!whole_in(v[base_value(b, 3)], 1, 7)) return false;  // planning weight
-        if (!whole_in(v[base_value(b, 4)], 0, 2)) return false;  // heavy-bomber factor
+        if (!whole_in(v[base_value(b, P_HOLDER)], 0, 2)) return false;         // holder
+        if (!whole_in(v[base_value(b, P_WEIGHT)], 1, 7)) return false;         // planning weight
+        if (!whole_in(v[base_value(b, P_BOMBER_FACTOR)], 0, 2)) return false;  // heavy-bomber factor
     }
     if (!whole_in(v[kRepairPenaltyAt], 0, 1e6f)) return false;
     for (int i = kLossesAt; i < kScenarioAt; ++i)
@@ -99,13 +99,13 @@ bool save_values_valid(const SaveValues& v) {
 }
 
 void restore_save_values(State& st, const SaveValues& v) {
-    for (int t = 1; t <= 3; ++t) st.V(t, 0) = v[kReserveAt + t - 1];
+    for (int t = 1; t <= 3; ++t) st.V(t, V_RESERVE) = v[kReserveAt + t - 1];
     for (int s = 0; s <= 1; ++s)
         for (int j = 1; j <= 42; ++j)
             for (int w = 0; w < 3; ++w) st.A(s, j, kShipAttributes[w]) = v[ship_value(s, j, w)];
-    for (int c = 1; c <= 4; ++c)
+    for (int c = P_HOLDER; c <= P_BOMBER_FACTOR; ++c)
         for (int b = 1; b <= 21; ++b) st.P(b, c) = v[base_value(b, c)];
-    st.HW(0) = v[kRepairPenaltyAt];
+    st.HW(HW_NO_REPAIR_TURNS) = v[kRepairPenaltyAt];
     for (int s = 0; s <= 1; ++s)
         for (int k = 0; k <= 6; ++k) st.VS(s, k) = v[loss_value(s, k)];
     st.TT(TT_SAVED_SCENARIO) = v[kScenarioAt];

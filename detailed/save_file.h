@@ -14,7 +14,8 @@ using SaveValues = std::array<float, kSaveValues>;
 inline constexpr const char* kSaveFileName = "MORDATAF.DAT";
 
 /// The values a save writes: the turn about to open, the Allied sinkings, the reserve, ship
-/// attributes 0, 7, 8 of both sides' rows 1-42, base columns 1-4, HW(0), VS and the scenario.
+/// fields A_DURABILITY, A_SPEED, A_FIRST_TURN of both sides' rows 1-42, base fields P_HOLDER to
+/// P_BOMBER_FACTOR, HW(HW_NO_REPAIR_TURNS), VS and the scenario.
 SaveValues save_values(const State& st);
 /// Whether loaded values make a campaign the program could have saved: every value finite,
 /// and each value that later selects or indexes something within the range the program writes.

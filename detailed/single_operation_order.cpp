@@ -32,16 +32,16 @@ void list_allied_ships(const State& st) {
         const Place p = place_of(i);
         con::print_at(con::Col(p.x), con::Row(p.y), st.MX(1, i));
         con::locate(con::Col(p.x + 15), con::Row(p.y));
-        con::print_single_item(st.A(1, i, 0));
+        con::print_single_item(st.A(1, i, A_DURABILITY));
         con::print_string_item("/");
-        con::print_single_item(st.A(1, i, 1));
+        con::print_single_item(st.A(1, i, A_FULL_DURABILITY));
         con::print_string_item(" ");
-        con::print_single_item(st.A(1, i, 2));
+        con::print_single_item(st.A(1, i, i <= kLastAlliedCarrier ? A_CAPACITY : A_GUN_POWER));
         con::locate(con::Col(p.x + 30), con::Row(p.y));
         con::print_using_start("##@#");
-        con::print_using_single(st.A(1, i, 7));
+        con::print_using_single(st.A(1, i, A_SPEED));
         con::print_using_string("   ");
-        con::print_using_single(st.A(1, i, 6));
+        con::print_using_single(st.A(1, i, A_ANTI_AIRCRAFT));
         con::print_using_end(false);  // no line end: ship 42 stands on row 23
     }
 }
@@ -109,12 +109,12 @@ void HENSEI2(State& st) {
         if (carrier) {
             count = ++carriers;
             st.C(1, 1, count) = static_cast<float>(i);
-            st.A(1, i, 15) = 10;
+            st.A(1, i, A_FLIGHT_DECK) = 10;
         } else {
             count = ++battleships;
             st.G(1, 1, count) = static_cast<float>(i);
         }
-        st.A(1, i, 11) = 1;
+        st.A(1, i, A_COMMITTED) = 1;
         con::print_using_start("##");
         con::print_using_double(count);
         con::print_using_end(false);
@@ -130,7 +130,7 @@ void HENSEI2(State& st) {
 Block SINGLE_OPERATION_ORDER(State& st) {
     st.TURN_NO = con::store(con::L(st.AT(1)) - 9);
     if (st.TURN_NO < 2) st.TURN_NO = 2;
-    for (int t = 1; t <= 3; ++t) st.V(t, 0) = st.V(t, 1);
+    for (int t = 1; t <= 3; ++t) st.V(t, V_RESERVE) = st.V(t, 1);
     HENSEI2(st);
     for (;;) {
         // Only the upper-case letters answer this question.
@@ -141,12 +141,12 @@ Block SINGLE_OPERATION_ORDER(State& st) {
         }
         if (key == "Y") break;
     }
-    st.P(st.AT(1), 2) = ask_value(blank_notes, "攻撃目標の勢力値は ?           ", 62, 1, 99, false);
+    st.P(st.AT(1), P_STRENGTH) = ask_value(blank_notes, "攻撃目標の勢力値は ?           ", 62, 1, 99, false);
     for (int k = 0; k <= 3; ++k) {
         // Made safe on purpose: a count of aircraft with a fraction is refused like one
         // outside 0-300.
         const std::string question = "目標の保有する" + st.NX(k + 4) + "の機数は ?   ";
-        st.Q(k, 0) = ask_value(blank_question, question, 73, 0, 300, true);
+        st.Q(k, Q_NOT_READY) = ask_value(blank_question, question, 73, 0, 300, true);
     }
     return Block::OperationsReset;
 }

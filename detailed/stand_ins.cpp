@@ -34,7 +34,7 @@ Block NEXT_DAY(State& st) {
 void FMAP(State& st) {
     // The target base at the map's origin; the land, the forces and the ranges come later.
     const float target = st.AT(st.TT(TT_FLEET));
-    const bool destroyed = st.P(target, 2) < 1;
+    const bool destroyed = st.P(target, P_STRENGTH) < 1;
     con::draw_line(396, 165, 402, 171, destroyed ? 9 : 5, con::Shape::FilledBox);
     con::color(destroyed ? 2 : 3);
     con::print_at(con::Col(43), con::Row(10), "敵基地");

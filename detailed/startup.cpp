@@ -87,7 +87,7 @@ Block STARTUP(State& st) {
     MENU(st);
     st.HT(0) = 1;
     st.HT(1) = 1;
-    st.P(0, 3) = 15;
+    st.P(0, P_WEIGHT) = 15;
     for (int k = 0; k <= 8; ++k) st.HW(k) = 0;
     for (int k = 0; k <= 6; ++k) st.VS(0, k) = st.VS(1, k) = 0;
     show_title_and_display_question();
@@ -115,7 +115,7 @@ Block SCENARIO_CHOICE(State& st) {
         st.ALLIED_CV_SUNK = st.TT(TT_ALLIED_CV_SUNK);
         st.ALLIED_BB_SUNK = st.TT(TT_ALLIED_BB_SUNK);
     } else if (st.SCENARIO_NO == 3) {
-        st.P(6, 1) = 0;
+        st.P(6, P_HOLDER) = 0;
         st.TURN_NO = 2;
     }
     morva::DRAW_STRATEGIC_MAP(st.DATA, st.P, st.TX);

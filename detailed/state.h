@@ -59,6 +59,9 @@ using CarrierLists = con::Table<float, 3, 3, 9>;
 /// Counts per side and fleet (CV, BB).
 using FleetCounts = con::Table<float, 3, 3>;
 
+/// The named blocks of the main routine (listed in blocks.h).
+enum class Block;
+
 /// Everything MORVA95F keeps for the whole run. Every number is a 4-byte float, 0 at start;
 /// every text empty.
 struct State {
@@ -66,6 +69,7 @@ struct State {
     State();
 
     con::RecordSet DATA;  ///< the stored data records (MapOutline, BuiltInTables) and read position
+    Block current_block{};  ///< the block the main routine runs
 
     ParamVector TT;  ///< the parameter vector, slots 0-30
 
@@ -74,11 +78,11 @@ struct State {
     ShipNames MX;    ///< the ship names
     BaseTable P;     ///< the base table
     BaseNames TX;    ///< the base names
-    con::Table<float, 11, 5> Z;          ///< aircraft types 1-10, columns 1-4
+    con::Table<float, 11, 5> Z;          ///< aircraft types 1-10 x the `Z_` columns
     con::Table<std::string, 11> NX;      ///< aircraft type names 1-10
-    con::Table<float, 4, 4> V;           ///< reserve V(t,0), fleet loads V(t,f), AA sums V(f,3)
-    con::Table<float, 2, 7> VS;          ///< aircraft lost per side and kind
-    con::Table<float, 9> HW;             ///< harbour-raid data
+    con::Table<float, 4, 4> V;           ///< reserve V(t, V_RESERVE), fleet loads V(t, f), V_AA_SUM
+    con::Table<float, 2, 7> VS;          ///< aircraft lost per side and kind (`AIR_`, `VS_RETURN_LOSSES`)
+    con::Table<float, 9> HW;             ///< harbour-raid data (the `HW_` cells)
     CarrierLists C;                      ///< carrier lists C(side, fleet, slot 1-8)
     FleetCounts CV;                      ///< carriers per side and fleet
     con::Table<float, 3, 3, 28> G;       ///< battleship lists G(side, fleet, slot 1-27)
@@ -87,18 +91,18 @@ struct State {
     con::Table<float, 2> HT;             ///< gun-battle fire concentration per side
 
     // Fleet organisation and Allied planning.
-    con::Table<float, 5> E;              ///< HENSEI's fill counters: E(1), E(2) next battleship
-                                         ///< slot of fleets 1-2, E(3), E(4) next carrier slot
+    con::Table<float, 5> E;              ///< HENSEI's fill counters: next battleship and carrier
+                                         ///< slot of fleets 1-2 (`E_BATTLESHIP_SLOTS`, `E_CARRIER_SLOTS`)
     con::Table<float, 3> OC;             ///< Allied carriers planned against fleets 1-2
 
     // Operation tables, set up at each operation start.
-    con::Table<float, 2, 9, 3, 6> F;     ///< aircraft aboard: side x slot 1-8 x type 0-2 x state 0-5
-    con::Table<float, 4, 6> Q;           ///< objective base's aircraft: type 0-3 x state 0-5
+    con::Table<float, 2, 9, 3, 6> F;     ///< aircraft aboard: side x slot 1-8 x `AIR_` kind x `F_` state
+    con::Table<float, 4, 6> Q;           ///< objective base's aircraft: `AIR_` kind x `Q_` state
     con::Table<float, 4> O;              ///< objective base's aircraft at the operation start
     con::Table<float, 4> DF;             ///< screening destroyers: 0 own fleet, 1-3 task forces
-    con::Table<float, 7> KS;             ///< carriers (1-3) and battleships (4-6) per task force
+    con::Table<float, 7> KS;             ///< carriers and battleships per task force (`KS_`)
     con::Table<float, 4> KM;             ///< circling sense of task forces 1-3
-    con::Table<float, 2> TK;             ///< TK(1): the Allied posture
+    con::Table<float, 2> TK;             ///< TK(TK_POSTURE): the Allied posture
 
     // Scalars of the main routine: campaign and options.
     float TURN_NO = 0;              ///< turn 1-12 (13 once the twelfth has ended)

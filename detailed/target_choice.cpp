@@ -40,7 +40,7 @@ float ask_target(State& st, int f, float scenario) {
         // purpose: the tests would read the nearest base while the fraction was stored).
         if (n < 6 || n > 21 || n != con::int_floor(con::L(n))) continue;
         if (scenario == 6) return n;
-        if (st.P(n, 1) == 0 || (f == 2 && n == st.AT(1))) continue;
+        if (st.P(n, P_HOLDER) == 0 || (f == 2 && n == st.AT(1))) continue;
         st.TT(TT_BASE_QUERY) = con::store(con::L(n) - 5);
         morva::SHOZOKU(st.TT, st.P);
         if (st.TT(TT_ATTACKABLE) == 0) {

@@ -37,7 +37,7 @@ void mark_members(State& st, const List& list, float fleet, long n, int first) {
     const con::real one = con::L(st.KS(first)), two = one + con::L(st.KS(first + 1));
     for (long i = 1; i <= n; ++i) {
         const float ship = list(1, fleet, i);
-        st.A(1, ship, 16) = i <= one ? 1.0f : (i <= two ? 2.0f : 3.0f);
+        st.A(1, ship, A_TASK_FORCE) = i <= one ? 1.0f : (i <= two ? 2.0f : 3.0f);
     }
 }
 
@@ -48,18 +48,18 @@ void HENSEI3(State& st) {
     const long carriers = con::round_half_away(st.CV(1, f));
     const long battleships = con::round_half_away(st.BB(1, f));
     const int forces = task_force_count(carriers);
-    deal(st, 1, forces, carriers);
-    mark_members(st, st.C, f, carriers, 1);
-    if (st.KS(2) > 0 && st.KS(3) == 0) {
+    deal(st, KS_CARRIERS + 1, forces, carriers);
+    mark_members(st, st.C, f, carriers, KS_CARRIERS + 1);
+    if (st.KS(KS_CARRIERS + 2) > 0 && st.KS(KS_CARRIERS + 3) == 0) {
         st.DF(1) = con::store(con::int_floor(con::L(st.DF(1)) * con::L(0.6f)));
         st.DF(2) = st.DF(1);
-    } else if (st.KS(3) > 0) {
+    } else if (st.KS(KS_CARRIERS + 3) > 0) {
         st.DF(1) = con::store(con::int_floor(con::L(st.DF(1)) * con::L(0.4f)));
         st.DF(2) = st.DF(1);
         st.DF(3) = st.DF(1);
     }
-    deal(st, 4, forces, battleships);
-    mark_members(st, st.G, f, battleships, 4);
+    deal(st, KS_BATTLESHIPS + 1, forces, battleships);
+    mark_members(st, st.G, f, battleships, KS_BATTLESHIPS + 1);
 }
 
 }  // namespace morva95f

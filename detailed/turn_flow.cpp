@@ -7,12 +7,12 @@
 namespace morva95f {
 namespace {
 
-void set_service_turn(State& st, int side, int ship, float turn) { st.A(side, ship, 8) = turn; }
+void set_service_turn(State& st, int side, int ship, float turn) { st.A(side, ship, A_FIRST_TURN) = turn; }
 
 void set_reserve(State& st, float fighters, float dive_bombers, float torpedo_bombers) {
-    st.V(1, 0) = fighters;
-    st.V(2, 0) = dive_bombers;
-    st.V(3, 0) = torpedo_bombers;
+    st.V(1, V_RESERVE) = fighters;
+    st.V(2, V_RESERVE) = dive_bombers;
+    st.V(3, V_RESERVE) = torpedo_bombers;
 }
 
 // The Allied force facing air fleet 1 in the harbour raid. The slot order of the battleships
@@ -21,8 +21,8 @@ void preset_allied_harbour_force(State& st) {
     st.C(1, 1, 1) = 1;
     st.C(1, 1, 2) = 3;
     st.CV(1, 1) = 2;
-    st.A(1, 1, 15) = 10;
-    st.A(1, 3, 15) = 10;
+    st.A(1, 1, A_FLIGHT_DECK) = 10;
+    st.A(1, 3, A_FLIGHT_DECK) = 10;
     const int battleships[] = {24, 26, 32, 33, 23, 25, 30, 31};
     for (int k = 1; k <= 8; ++k) st.G(1, 1, k) = static_cast<float>(battleships[k - 1]);
     st.BB(1, 1) = 8;
@@ -52,14 +52,14 @@ Block TURN_START(State& st) {
     }
     // Turn 1: the harbour raid's stocks of shallow-water torpedoes and 800 kg bombs.
     if (st.SCENARIO_NO == 2) {
-        st.HW(1) = 40;
-        st.HW(2) = 49;
+        st.HW(HW_TORPEDOES) = 40;
+        st.HW(HW_BOMBS) = 49;
     } else if (st.SCENARIO_NO == 5) {
-        st.HW(1) = 100;
-        st.HW(2) = 100;
+        st.HW(HW_TORPEDOES) = 100;
+        st.HW(HW_BOMBS) = 100;
     }
-    st.HW(7) = st.HW(1);
-    st.HW(8) = st.HW(2);
+    st.HW(HW_ARMING_TORPEDOES) = st.HW(HW_TORPEDOES);
+    st.HW(HW_ARMING_BOMBS) = st.HW(HW_BOMBS);
     if (st.SCENARIO_NO == 2) return Block::HarbourRaidOpening;
     if (st.SCENARIO_NO == 4 || st.SCENARIO_NO == 5) return Block::HypotheticalOpening;
     return Block::TurnOpening;
@@ -70,15 +70,15 @@ Block HYPOTHETICAL_OPENING(State& st) {
     for (int ship = 1; ship <= 6; ++ship) set_service_turn(st, 0, ship, 1);
     set_service_turn(st, 0, 22, 13);
     set_service_turn(st, 0, 23, 13);
-    st.A(0, 24, 7) = 27;
-    st.A(0, 25, 7) = 27;
+    st.A(0, 24, A_SPEED) = 27;
+    st.A(0, 25, A_SPEED) = 27;
     return st.SCENARIO_NO == 4 ? Block::TurnOpening : Block::HarbourRaidOpening;
 }
 
 Block HARBOUR_RAID_OPENING(State& st) {
     set_service_turn(st, 1, 36, 13);
     set_service_turn(st, 1, 37, 13);
-    st.P(6, 1) = 0;
+    st.P(6, P_HOLDER) = 0;
     st.PEARL_HARBOR_TURN = 1;
     preset_allied_harbour_force(st);
     // Japanese air fleet 1: scenario 5 sails carriers 1-8 with battleships 30-33, scenario 2
@@ -88,7 +88,7 @@ Block HARBOUR_RAID_OPENING(State& st) {
     const int first_carrier = hypothetical ? 1 : 7;
     for (int k = 1; k <= carriers; ++k) {
         st.C(0, 1, k) = static_cast<float>(first_carrier + k - 1);
-        st.A(0, first_carrier + k - 1, 15) = 10;
+        st.A(0, first_carrier + k - 1, A_FLIGHT_DECK) = 10;
     }
     st.CV(0, 1) = static_cast<float>(carriers);
     st.AT(1) = 18;
@@ -128,26 +128,28 @@ Block TURN_END(State& st) {
 
 void CLC(State& st) {
     for (int i = 1; i <= 42; ++i) {
-        st.A(0, i, 11) = 0;
-        st.A(1, i, 11) = 0;
-        // The Allied repair, withheld while HW(0) counts turns after the harbour raid; the new
-        // value is not capped (a damaged ship is below full, so one point never passes it).
-        if (st.A(1, i, 0) > 0 && st.A(1, i, 0) < st.A(1, i, 1) && st.HW(0) < 1)
-            st.A(1, i, 0) = con::store(con::L(st.A(1, i, 0)) + 1);
+        st.A(0, i, A_COMMITTED) = 0;
+        st.A(1, i, A_COMMITTED) = 0;
+        // The Allied repair, withheld while HW_NO_REPAIR_TURNS counts turns after the harbour
+        // raid; the new value is not capped (a damaged ship is below full, so one point never
+        // passes it).
+        if (st.A(1, i, A_DURABILITY) > 0 && st.A(1, i, A_DURABILITY) < st.A(1, i, A_FULL_DURABILITY) &&
+            st.HW(HW_NO_REPAIR_TURNS) < 1)
+            st.A(1, i, A_DURABILITY) = con::store(con::L(st.A(1, i, A_DURABILITY)) + 1);
     }
     const bool any_target = st.AT(1) != 0 || st.AT(2) != 0;
     if (st.TT(TT_TURN) != 1 && any_target) {
         bool every_target_allied = true;
         for (int f = 1; f <= 2; ++f)
-            if (st.AT(f) > 0 && !(st.P(st.AT(f), 1) > 0)) every_target_allied = false;
-        if (st.P(21, 1) == 0 || every_target_allied) st.TT(TT_GAME_OVER) = 1;
+            if (st.AT(f) > 0 && !(st.P(st.AT(f), P_HOLDER) > 0)) every_target_allied = false;
+        if (st.P(21, P_HOLDER) == 0 || every_target_allied) st.TT(TT_GAME_OVER) = 1;
     }
     for (int b = 6; b <= 21; ++b) {
         const bool fast_growth = b == 7 || b == 8 || b == 18 || b == 20 || b == 21;
         const con::real r = con::L(con::rnd());
-        st.P(b, 2) = con::store(con::L(st.P(b, 2)) + con::int_floor(r * (fast_growth ? 3 : 2)) + 1);
+        st.P(b, P_STRENGTH) = con::store(con::L(st.P(b, P_STRENGTH)) + con::int_floor(r * (fast_growth ? 3 : 2)) + 1);
     }
-    for (int t = 1; t <= 3; ++t) st.V(t, 0) = con::store(con::L(st.V(t, 0)) + 90);
+    for (int t = 1; t <= 3; ++t) st.V(t, V_RESERVE) = con::store(con::L(st.V(t, V_RESERVE)) + 90);
 }
 
 }  // namespace morva95f

@@ -44,7 +44,7 @@ int base_colour(State& st, int b) {
     if (b < 6) return 5;
     if (st.SCENARIO_NO == 6) return 6;
     st.INPUT_NUM = static_cast<float>(b);
-    if (st.P(b, 1) == 0) return 5;
+    if (st.P(b, P_HOLDER) == 0) return 5;
     CHECK_BASE_ATTACKABLE(st);
     return static_cast<int>(3 + 3 * con::round_half_away(con::L(st.TT(TT_ATTACKABLE))));
 }
@@ -62,7 +62,7 @@ void show_base_list(State& st) {
 void show_reserve(State& st) {
     con::locate(con::Col(25), con::Row(20));
     con::print_string_item("保有航空機 ");
-    for (int t = 1; t <= 3; ++t) con::print_single_item(st.V(t, 0));
+    for (int t = 1; t <= 3; ++t) con::print_single_item(st.V(t, V_RESERVE));
     con::print_at(con::Col(36), con::Row(16), "艦戦 艦爆 艦攻 対空");
 }
 
@@ -80,7 +80,7 @@ bool organisation_refused(State& st) {
         return true;
     }
     for (int t = 1; t <= 3; ++t)
-        if (con::L(st.V(t, 1)) + con::L(st.V(t, 2)) > con::L(st.V(t, 0))) {
+        if (con::L(st.V(t, 1)) + con::L(st.V(t, 2)) > con::L(st.V(t, V_RESERVE))) {
             con::print_string_item("航空機不足です");
             return true;
         }
@@ -91,7 +91,7 @@ bool organisation_refused(State& st) {
 
 Block TURN_OPENING(State& st) {
     ask_commander_character(st);
-    if (st.HW(0) > 0) st.HW(0) = con::store(con::L(st.HW(0)) - 1);
+    if (st.HW(HW_NO_REPAIR_TURNS) > 0) st.HW(HW_NO_REPAIR_TURNS) = con::store(con::L(st.HW(HW_NO_REPAIR_TURNS)) - 1);
     COUNT_ALLIED_LOSSES(st);
     return Block::FleetOrganisation;
 }
@@ -107,8 +107,8 @@ Block FLEET_ORGANISATION(State& st) {
     show_reserve(st);
     call_hensei(st);
     for (int f = 1; f <= 2; ++f) {
-        st.BB(0, f) = con::store(con::L(st.E(f)) - 1);
-        st.CV(0, f) = con::store(con::L(st.E(f + 2)) - 1);
+        st.BB(0, f) = con::store(con::L(st.E(E_BATTLESHIP_SLOTS + f)) - 1);
+        st.CV(0, f) = con::store(con::L(st.E(E_CARRIER_SLOTS + f)) - 1);
     }
     con::print_at(con::Col(23), con::Row(22), con::space_string(56));
     con::color(3);
@@ -117,7 +117,7 @@ Block FLEET_ORGANISATION(State& st) {
     if (organisation_refused(st)) {
         // The message stays while the commander's character is asked again over the screen.
         // Kept as the game has always played: the opening starts over, so each refused
-        // organisation lowers HW(0) once more.
+        // organisation lowers HW_NO_REPAIR_TURNS once more.
         PAUSE_MESSAGE(st);
         return Block::TurnOpening;
     }

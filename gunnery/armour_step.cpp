@@ -27,8 +27,8 @@ void show_penetration_table(Kelmat& s, Penetration penetration) {
         s.LOOP_J = static_cast<float>(j);
         s.TT(TT_GUN_TYPE) = j == 28 ? 23.0f : static_cast<float>(j);
         for (s.LOOP_I = 12; s.LOOP_I <= 40; s.LOOP_I = s.LOOP_I + 4) {
-            // The gun's range is read through the slot: CALC1 and CALC2 leave TT(0) alone.
-            if (s.LOOP_I > s.W(5, s.TT(TT_GUN_TYPE))) continue;
+            // The gun's range is read through the slot: CALC1 and CALC2 leave TT_GUN_TYPE alone.
+            if (s.LOOP_I > s.W(W_RANGE, s.TT(TT_GUN_TYPE))) continue;
             const int row = static_cast<int>(s.LOOP_I) / 4 + 12;
             con::locate(Col(8), Row(row));
             con::print_single_item(s.LOOP_I);

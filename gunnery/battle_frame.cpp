@@ -189,8 +189,8 @@ void BS(Kelmat& s) {
     Battle b;
     b.count[0] = s.TT(TT_BLUE_COUNT);
     b.count[1] = s.TT(TT_RED_COUNT);
-    b.navy[0] = s.TT(TT_COEF_B);
-    b.navy[1] = s.TT(TT_COEF_C);
+    b.navy[0] = s.TT(TT_BLUE_NAVY);
+    b.navy[1] = s.TT(TT_RED_NAVY);
     prepare_ships(s);
     battle_setup(s, b);
     start_battle(s, b);

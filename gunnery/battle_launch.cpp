@@ -50,8 +50,8 @@ Block BATTLE_LOAD(Kelmat& s) {
 Block BATTLE_FIGHT(Kelmat& s) {
     s.TT(TT_BLUE_COUNT) = s.BATTLE_BLUE_COUNT;
     s.TT(TT_RED_COUNT) = s.BATTLE_RED_COUNT;
-    s.TT(TT_COEF_B) = s.BLUE_NAVY;
-    s.TT(TT_COEF_C) = s.RED_NAVY;
+    s.TT(TT_BLUE_NAVY) = s.BLUE_NAVY;
+    s.TT(TT_RED_NAVY) = s.RED_NAVY;
     BS(s);
     s.BATTLE_FOUGHT = 1;
     return Block::BattleAskFight;

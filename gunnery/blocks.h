@@ -43,14 +43,12 @@ enum class Block {
     PenetrationViewer,     ///< PENETRATION_VIEWER (menu key 4)
 };
 
-/// Runs one block and returns the next.
+/// Runs one block and returns the next; a block it does not know is a logic error.
 Block run_block(Kelmat& s, Block b);
-/// The main routine from `start`: runs blocks one after another; a run-time error goes to
-/// DISK_ERROR_HANDLER, which names the block to continue at. Returns only by an exception
-/// (the program's end).
+/// The main routine from `start`: runs blocks one after another (the one running is in
+/// `s.current_block`); a run-time error goes to DISK_ERROR_HANDLER, which names the block to
+/// continue at. Returns only by an exception (the program's end).
 [[noreturn]] void run_main_routine(Kelmat& s, Block start);
-/// The block the main routine is running (for tests and diagnostics).
-Block current_block();
 
 // Start-up, title and menu.
 Block START_UP(Kelmat& s);
@@ -68,9 +66,9 @@ void ARMOUR_WEIGHT_PER_MM(Kelmat& s);
 void CLASS_ERA(Kelmat& s);
 
 // Penetration coefficients.
-/// Belt coefficients a, b, c of gun type TT(0) into TT(1..3).
+/// Belt coefficients a, b, c of gun type TT_GUN_TYPE into TT_COEF_A, TT_COEF_B, TT_COEF_C.
 void CALC1(Kelmat& s);
-/// Deck coefficients d1, d2 of gun type TT(0) into TT(1..2).
+/// Deck coefficients d1, d2 of gun type TT_GUN_TYPE into TT_COEF_A, TT_COEF_B.
 void CALC2(Kelmat& s);
 
 // Scenario set-up.
@@ -106,19 +104,20 @@ void read_scenario_file(Kelmat& s);
 Block DISK_ERROR_HANDLER(Kelmat& s, int error_number);
 
 // Designer: what every group passes through, and the real-class path.
-/// The group's displacement into field 0; a real class taken unchanged then takes all its
+/// The group's displacement into A_DISPLACEMENT; a real class taken unchanged then takes all its
 /// values and ends its group, any other group goes on to the main gun.
 Block STORE_DISPLACEMENT(Kelmat& s);
-/// DESIGN_DISPLACEMENT into field 0 of every ship of the group.
+/// DESIGN_DISPLACEMENT into A_DISPLACEMENT of every ship of the group.
 void store_group_displacement(Kelmat& s);
 /// `value` into field `field` of every ship of the group (SHIP_NO .. SHIP_NO + SISTER_COUNT,
 /// counted in SISTER_NO).
 void store_group_field(Kelmat& s, int field, float value);
-/// GUN_TEXT and GUN_SLASH_POS of GUN_TYPE, and the gun type into field 1 of the group.
+/// GUN_TEXT and GUN_SLASH_POS of GUN_TYPE, and the gun type into A_GUN_TYPE of the group.
 void store_group_gun(Kelmat& s);
 /// Gun type, layout, speed, belt and deck of a real class taken unchanged, stored for the group.
 void store_real_class_values(Kelmat& s);
-/// CALC3: main-battery weight of gun type TT(13) in layout TT(14) into Z(0).
+/// CALC3: main-battery weight of gun type TT_LAYOUT_GUN in layout TT_LAYOUT into
+/// Z(Z_BATTERY_WEIGHT).
 void CALC3(Kelmat& s);
 /// The displacement answer's value: the whole answer read as a number (0 when it is none).
 float displacement_answer_value(const std::string& answer);
@@ -143,9 +142,9 @@ void apply_machinery_factor(Kelmat& s);
 Block BELT_STEP(Kelmat& s);
 /// The deck beside the reference guns' penetration and the readouts, and STORE_DECK.
 Block DECK_STEP(Kelmat& s);
-/// Belt penetration in mm at `range` km of gun type TT(0), through CALC1 and PEN_COEF_A-C.
+/// Belt penetration in mm at `range` km of gun type TT_GUN_TYPE, through CALC1 and PEN_COEF_A-C.
 con::real belt_penetration(Kelmat& s, float range);
-/// Deck penetration in mm at `range` km of gun type TT(0), through CALC2 and PEN_COEF_A-B.
+/// Deck penetration in mm at `range` km of gun type TT_GUN_TYPE, through CALC2 and PEN_COEF_A-B.
 con::real deck_penetration(Kelmat& s, float range);
 /// Stores STORED_BELT (after the era factor) and SLOPED_ARMOUR for the group.
 void STORE_BELT(Kelmat& s);
@@ -189,7 +188,7 @@ Block WEIGHT_BALANCE(Kelmat& s);
 /// back to SHIP_VALUES_START, the second (the proper displacement cannot be taken) to
 /// DESIGN_CHOICE_MENU in colour 3.
 Block DISPLACEMENT_LIMIT_MESSAGE(Kelmat& s, bool first_entry);
-/// MAIN_GUN_COUNT of the layout in field 4 of the group's first ship.
+/// MAIN_GUN_COUNT of the layout in A_LAYOUT of the group's first ship.
 void count_main_guns(Kelmat& s);
 /// The weight shares of main battery, armour and machinery in the proper displacement.
 void weight_shares(Kelmat& s);
@@ -202,7 +201,7 @@ Block DESIGN_CHOICE_MENU(Kelmat& s);
 Block STORE_PROPER(Kelmat& s);
 /// The storing step with the planned displacement and its ratio to the proper one.
 Block STORE_PLANNED(Kelmat& s);
-/// SHUHOU: the plan view of the main battery of ship TT(15) (side x 100 + ship), its speed
+/// SHUHOU: the plan view of the main battery of ship TT_SHIP_REF (side x 100 + ship), its speed
 /// and the guns bearing ahead, astern and abeam.
 void SHUHOU(Kelmat& s);
 /// The guns bearing ahead, astern and abeam of a layout (0 and above 22 count as layout 1).

@@ -10,7 +10,7 @@ void LOAD_CLASS_RECORDS(Kelmat& s) {
     s.data.restore_data("ClassNames" + navy);
     for (int c = 1; c <= 22; ++c) s.data.read_data(s.NM(c));
     s.data.restore_data("AsBuiltGuns" + navy);
-    for (int c = 1; c <= 22; ++c) s.data.read_data(s.F(n, c, 7));
+    for (int c = 1; c <= 22; ++c) s.data.read_data(s.F(n, c, F_GUN_TYPE));
     s.data.restore_data("ReferenceLayout" + navy);
     for (int c = 1; c <= 22; ++c) {
         s.data.read_data(s.DS(c));
@@ -25,7 +25,7 @@ void LOAD_CLASS_VALUES(Kelmat& s) {
     const float n = s.BLUE_NAVY;
     s.data.restore_data("ClassValues" + std::to_string(record_navy(n)));
     std::string item;
-    for (int f = 1; f <= 6; ++f)
+    for (int f = F_BUILD_STATE; f <= F_DISPLACEMENT; ++f)
         for (int c = 1; c <= 22; ++c) {
             s.data.read_data(item);
             // "950?" is 950 marked as an estimate; "?" and the empty item are 0.

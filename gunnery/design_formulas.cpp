@@ -27,16 +27,16 @@ void ARMOUR_WEIGHT_PER_MM(Kelmat& s) {
     if (s.MACHINERY_TYPE == 3) s.SPEED_FACTOR = con::store(machinery_speed_term(L(s.SPEED_FACTOR), 0.7f));
     real d = L(s.DESIGN_DISPLACEMENT);
     real size = (d / 350) + con::sqr(d / 350);
-    real turrets = L(s.GG(s.L(s.LAYOUT_NO, 0)));
+    real turrets = L(s.GG(s.L(s.LAYOUT_NO, L_TURRETS)));
     s.BELT_WEIGHT_PER_MM = con::store(((((L(s.BELT_WEIGHT_CONST) * turrets) * L(s.SPEED_FACTOR)) / 100) * size) / 2);
     s.DECK_WEIGHT_PER_MM = con::store(((((L(s.DECK_WEIGHT_CONST) * turrets) * L(s.SPEED_FACTOR)) / 100) * size) / 2);
 }
 
 void CLASS_ERA(Kelmat& s) {
     const float n = s.CLASS_NAVY;
-    const float state = s.F(n, s.LOOP_I, 1);
+    const float state = s.F(n, s.LOOP_I, F_BUILD_STATE);
     // A design never completed counts from four years after its design year.
-    s.CLASS_YEAR = con::store((L(s.F(n, s.LOOP_I, 2)) + 4) - L(state) * 4);
+    s.CLASS_YEAR = con::store((L(s.F(n, s.LOOP_I, F_YEAR)) + 4) - L(state) * 4);
     const float y = s.CLASS_YEAR;
     s.CLASS_ERA_NO = 6;
     if (y < 1906)

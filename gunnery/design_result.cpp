@@ -34,13 +34,13 @@ void print_value_line(int col, int row, const char* head, float value, const cha
 void count_main_guns(Kelmat& s) {
     const float layout = s.A(s.SIDE_NO, s.SHIP_NO, A_LAYOUT);
     real guns = 0;
-    for (int n = 1; n <= 6; ++n) guns += con::int_floor(L(s.L(layout, n)) / 10);
+    for (int n = L_FIRST_TURRET; n <= L_LAST_TURRET; ++n) guns += con::int_floor(L(s.L(layout, n)) / 10);
     s.MAIN_GUN_COUNT = con::store(guns);
 }
 
 void weight_shares(Kelmat& s) {
     const real proper = L(s.PROPER_DISPLACEMENT);
-    s.MAIN_BATTERY_SHARE = con::store(con::int_floor(L(s.Z(0)) * 66 / proper));
+    s.MAIN_BATTERY_SHARE = con::store(con::int_floor(L(s.Z(Z_BATTERY_WEIGHT)) * 66 / proper));
     s.ARMOUR_SHARE = con::store(con::int_floor(L(s.ARMOUR_WEIGHT_BASE) * L(s.SIZE_FACTOR) * 66 / proper));
     s.MACHINERY_SHARE = con::store(con::int_floor(L(s.MACHINERY_WEIGHT_BASE) * L(s.SIZE_FACTOR) * 66 / proper));
 }

@@ -55,26 +55,26 @@ Block STORE_DISPLACEMENT(Kelmat& s) {
 }
 
 void store_real_class_values(Kelmat& s) {
-    const float row = con::store(L(s.SHIP_IS_AS_BUILT) * 5 + L(s.CLASS_NAVY));
-    s.GUN_TYPE = s.K(row, s.CLASS_NO, 2);
+    const float row = con::store(L(s.SHIP_IS_AS_BUILT) * K_AS_BUILT_ROWS + L(s.CLASS_NAVY));
+    s.GUN_TYPE = s.K(row, s.CLASS_NO, K_GUN_TYPE);
     store_group_gun(s);
 
-    s.LAYOUT_NO = s.K(row, s.CLASS_NO, 3);
+    s.LAYOUT_NO = s.K(row, s.CLASS_NO, K_LAYOUT);
     for_each_ship_of_group(s, [&](float k) { s.A(s.SIDE_NO, k, A_LAYOUT) = s.LAYOUT_NO; });
     s.TT(TT_LAYOUT_GUN) = s.GUN_TYPE;
     s.TT(TT_LAYOUT) = s.LAYOUT_NO;
     CALC3(s);
-    s.MAIN_BATTERY_WEIGHT = s.Z(0);
+    s.MAIN_BATTERY_WEIGHT = s.Z(Z_BATTERY_WEIGHT);
 
-    s.DESIGN_SPEED = s.K(row, s.CLASS_NO, 6);
+    s.DESIGN_SPEED = s.K(row, s.CLASS_NO, K_SPEED);
     con::color(6);
     for_each_ship_of_group(s, [&](float k) { s.A(s.SIDE_NO, k, A_SPEED) = s.DESIGN_SPEED; });
 
     // The as-built rows hold no belt: a class has the belt of its final state in both states.
-    s.STORED_BELT = con::store(L(s.K(s.CLASS_NAVY, s.CLASS_NO, 4)) * 100);
+    s.STORED_BELT = con::store(L(s.K(s.CLASS_NAVY, s.CLASS_NO, K_BELT)) * 100);
     s.SLOPED_ARMOUR = class_has_sloped_belt(s.CLASS_NAVY, s.CLASS_NO) ? 1.0f : 0.0f;
     STORE_BELT(s);
-    s.STORED_DECK = con::store(L(s.K(row, s.CLASS_NO, 5)) * 10);
+    s.STORED_DECK = con::store(L(s.K(row, s.CLASS_NO, K_DECK)) * 10);
     STORE_DECK(s);
 }
 

@@ -55,7 +55,7 @@ Block LAYOUT_STEP(Kelmat& s) {
     s.TT(TT_LAYOUT_GUN) = s.GUN_TYPE;
     s.TT(TT_LAYOUT) = s.LAYOUT_NO;
     CALC3(s);
-    s.MAIN_BATTERY_WEIGHT = s.Z(0);
+    s.MAIN_BATTERY_WEIGHT = s.Z(Z_BATTERY_WEIGHT);
     return Block::SpeedStep;
 }
 

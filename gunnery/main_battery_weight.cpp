@@ -25,7 +25,8 @@ void CALC3(Kelmat& s) {
     long n = con::round_half_away(L(s.TT(TT_LAYOUT)));
     if (n < 1 || n > 22) n = 1;  // no row: the weight of two twin turrets
     const TurretMakeUp& t = kMakeUp[n];
-    s.Z(0) = con::store(t.twins * L(s.W(1, g)) + t.triples * L(s.W(2, g)) + t.quads * L(s.W(3, g)));
+    s.Z(Z_BATTERY_WEIGHT) = con::store(t.twins * L(s.W(W_TWIN_WEIGHT, g)) + t.triples * L(s.W(W_TRIPLE_WEIGHT, g)) +
+                                       t.quads * L(s.W(W_QUAD_WEIGHT, g)));
 }
 
 }  // namespace kelmat

@@ -1,15 +1,9 @@
 // kelmat95: the main routine as a state machine over its named blocks, with the error handler
 // as the continuation of every run-time error, and the key helpers the blocks share.
+#include "console/block_loop.h"
 #include "gunnery/blocks.h"
 
 namespace kelmat {
-namespace {
-
-Block g_current_block = Block::StartUp;
-
-}  // namespace
-
-Block current_block() { return g_current_block; }
 
 Block run_block(Kelmat& s, Block b) {
     switch (b) {
@@ -46,19 +40,13 @@ Block run_block(Kelmat& s, Block b) {
         case Block::ShipDataViewer: return SHIP_DATA_VIEWER(s);
         case Block::PenetrationViewer: return PENETRATION_VIEWER(s);
     }
-    return Block::MainMenu;
+    con::unknown_block(b);
 }
 
 void run_main_routine(Kelmat& s, Block start) {
-    Block b = start;
-    for (;;) {
-        g_current_block = b;
-        try {
-            b = run_block(s, b);
-        } catch (const con::RuntimeError& e) {
-            b = DISK_ERROR_HANDLER(s, e.number());
-        }
-    }
+    s.current_block = start;
+    con::run_blocks(s, run_block,
+                    [](Kelmat& st, const con::RuntimeError& e) { return DISK_ERROR_HANDLER(st, e.number()); });
 }
 
 int key_value(const std::string& key) {

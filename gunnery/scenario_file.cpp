@@ -38,10 +38,15 @@ std::string ask_scenario_name(int column) {
     }
 }
 
+// Where the gun type and the layout stand among the kScenarioFields.
+constexpr int kGunTypeAt = 1;
+constexpr int kLayoutAt = 2;
+static_assert(kScenarioFields[kGunTypeAt] == A_GUN_TYPE && kScenarioFields[kLayoutAt] == A_LAYOUT);
+
 // The parts of a scenario file, read in full before anything of it is taken.
 struct StagedScenario {
     float head[4] = {};  // BLUE_COUNT, BLUE_NAVY, RED_COUNT, RED_NAVY
-    float fields[2][47][8] = {};
+    float fields[2][47][8] = {};  // side x ship x the kScenarioFields in file order
     std::string names[2][47];
 };
 
@@ -56,8 +61,8 @@ bool staged_is_valid(const StagedScenario& f) {
         const float count = f.head[side * 2];
         for (int ship = 1; ship <= 46; ++ship) {
             const int least = ship <= count ? 1 : 0;
-            long gun = con::round_half_away(con::L(f.fields[side][ship][1]));
-            long layout = con::round_half_away(con::L(f.fields[side][ship][2]));
+            long gun = con::round_half_away(con::L(f.fields[side][ship][kGunTypeAt]));
+            long layout = con::round_half_away(con::L(f.fields[side][ship][kLayoutAt]));
             if (gun < least || gun > 36 || layout < least || layout > 22) return false;
         }
     }

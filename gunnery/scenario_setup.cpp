@@ -103,7 +103,7 @@ Block SCENARIO_SIDE_LOOP(Kelmat& s) {
     s.SHIP_SOURCE = static_cast<float>(wait_key_in_range(s, 1, 3) - 1);
     if (s.SHIP_SOURCE == 2) {
         ERA_QUESTION(s);
-    } else if (!(s.K(1, 1, 1) > 0)) {
+    } else if (!(s.K(1, 1, K_DISPLACEMENT) > 0)) {
         // The real-class tables are read once per run, by the first side that needs them.
         con::locate(Col(30), Row(18));
         con::color(7);
@@ -123,20 +123,22 @@ Block SIDE_LOOP_NEXT(Kelmat& s) {
 
 void LOAD_REAL_CLASS_TABLES(Kelmat& s) {
     s.data.restore_data("DesignCounts");
-    for (int r = 1; r <= 10; ++r)
-        for (int c = 1; c <= 22; ++c) s.data.read_data(s.K(r, c, 0));
+    for (int n = 1; n <= 5; ++n)
+        for (int c = 1; c <= 22; ++c) s.data.read_data(s.K(n, c, K_SHIP_COUNT));
+    for (int n = 1; n <= 5; ++n)
+        for (int c = 1; c <= 22; ++c) s.data.read_data(s.K(n + K_AS_BUILT_ROWS, c, K_HAS_AS_BUILT));
     s.data.restore_data("DesignValues");
-    for (int f = 1; f <= 6; ++f)
+    for (int f = K_DISPLACEMENT; f <= K_SPEED; ++f)
         for (int n = 1; n <= 5; ++n)
             for (int c = 1; c <= 22; ++c) s.data.read_data(s.K(n, c, f));
-    // The as-built rows follow at once; they hold no belt (field 4).
-    for (int f : {1, 2, 3, 5, 6})
+    // The as-built rows follow at once; they hold no belt.
+    for (int f : {K_DISPLACEMENT, K_GUN_TYPE, K_LAYOUT, K_DECK, K_SPEED})
         for (int n = 1; n <= 5; ++n)
-            for (int c = 1; c <= 22; ++c) s.data.read_data(s.K(n + 5, c, f));
+            for (int c = 1; c <= 22; ++c) s.data.read_data(s.K(n + K_AS_BUILT_ROWS, c, f));
     s.data.restore_data("ShipNames");
     for (int n = 1; n <= 5; ++n)
         for (int c = 1; c <= 22; ++c) {
-            const float count = s.K(n, c, 0);
+            const float count = s.K(n, c, K_SHIP_COUNT);
             for (int m = 1; m <= count; ++m) s.data.read_data(s.N(n, c, m));
         }
 }

@@ -64,8 +64,8 @@ void ask_sisters(Kelmat& s) {
 
 // Source 0: the build state, asked only of a class with an as-built state of its own.
 void ask_build_state(Kelmat& s) {
-    const float built_row = con::store(L(s.CLASS_NAVY) + 5);
-    if (s.K(built_row, s.CLASS_NO, 0) != 1) {
+    const float built_row = con::store(L(s.CLASS_NAVY) + K_AS_BUILT_ROWS);
+    if (s.K(built_row, s.CLASS_NO, K_HAS_AS_BUILT) != 1) {
         s.STATE_ANSWER = "2";
     } else {
         print_ship_line(s, " 番艦は　");
@@ -78,10 +78,10 @@ void ask_build_state(Kelmat& s) {
     }
     if (s.STATE_ANSWER == "1") {
         s.SHIP_IS_AS_BUILT = 1;
-        s.DESIGN_DISPLACEMENT = s.K(built_row, s.CLASS_NO, 1);
+        s.DESIGN_DISPLACEMENT = s.K(built_row, s.CLASS_NO, K_DISPLACEMENT);
     } else {
         s.SHIP_IS_AS_BUILT = 0;
-        s.DESIGN_DISPLACEMENT = s.K(s.CLASS_NAVY, s.CLASS_NO, 1);
+        s.DESIGN_DISPLACEMENT = s.K(s.CLASS_NAVY, s.CLASS_NO, K_DISPLACEMENT);
     }
 }
 
@@ -98,7 +98,8 @@ Block SCENARIO_SHIP_LOOP(Kelmat& s) {
         s.LOOP_I = s.CLASS_NO;
         CLASS_ERA(s);
         s.DESIGN_ERA = s.CLASS_ERA_NO;
-        if (s.SISTER_LIMIT > s.K(s.CLASS_NAVY, s.CLASS_NO, 0)) s.SISTER_LIMIT = s.K(s.CLASS_NAVY, s.CLASS_NO, 0);
+        if (s.SISTER_LIMIT > s.K(s.CLASS_NAVY, s.CLASS_NO, K_SHIP_COUNT))
+            s.SISTER_LIMIT = s.K(s.CLASS_NAVY, s.CLASS_NO, K_SHIP_COUNT);
     }
     if (s.SISTER_LIMIT <= 1)
         s.SISTER_COUNT = 0;

@@ -24,14 +24,14 @@ void set_design_constants(Kelmat& s) {
 void read_layouts_and_guns(Kelmat& s) {
     s.data.restore_data("TurretLayouts");
     for (int i = 1; i <= 22; ++i)
-        for (int j = 0; j <= 6; ++j) {
+        for (int j = L_TURRETS; j <= L_LAST_TURRET; ++j) {
             s.data.read_data(s.BLUE_COUNT);
             s.L(i, j) = s.BLUE_COUNT;
         }
-    // Column 7 of every layout follows the 22 layout records.
+    // The armour-zone column of every layout follows the 22 layout records.
     for (int i = 1; i <= 22; ++i) {
         s.data.read_data(s.BLUE_COUNT);
-        s.L(i, 7) = s.BLUE_COUNT;
+        s.L(i, L_ARMOUR_ZONE) = s.BLUE_COUNT;
     }
     s.data.restore_data("GunData");
     for (int k = 1; k <= 6; ++k)

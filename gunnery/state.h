@@ -78,7 +78,8 @@ inline constexpr int W_RANGE = 5;          ///< the gun's range, km
 
 // Columns of the turret layouts L(layout, column).
 inline constexpr int L_TURRETS = 0;        ///< number of turrets
-inline constexpr int L_FIRST_TURRET = 1;   ///< first of the turret codes 1-6 (tens guns, units position)
+inline constexpr int L_FIRST_TURRET = 1;   ///< first turret code (tens: guns, units: position)
+inline constexpr int L_LAST_TURRET = 6;    ///< last turret code; 0 where the layout has fewer
 inline constexpr int L_ARMOUR_ZONE = 7;    ///< the layout's armour-zone value
 
 /// Z(Z_BATTERY_WEIGHT): the main-battery weight in t, the result of CALC3.
@@ -87,6 +88,9 @@ inline constexpr int Z_BATTERY_WEIGHT = 0;
 /// The navy whose stored records a navy number selects: 1-4 their own, any other value 5.
 int record_navy(float navy);
 
+/// The named blocks of the main routine (listed in blocks.h).
+enum class Block;
+
 /// The whole state of one run of the simulator. Every number is a 4-byte float; expressions
 /// are evaluated in con::real and stored with con::store.
 struct Kelmat : BattleTables {
@@ -94,6 +98,7 @@ struct Kelmat : BattleTables {
 
     // Stored records (built-in tables) with their read position.
     con::RecordSet data;
+    Block current_block{};  ///< the block the main routine runs
 
     // Fleet and class tables.
     con::Table<float, 2, 47, 20> A;        ///< fleet record: side x ship x field
@@ -148,7 +153,7 @@ struct Kelmat : BattleTables {
     float MACHINERY_WEIGHT = 0;            ///< t, for the chosen speed and machinery
     float BELT_MM = 0, DECK_MM = 0;        ///< thicknesses as answered, mm
     float BELT_TONS = 0;                   ///< weight of the answered belt, t
-    float PEN_COEF_A = 0, PEN_COEF_B = 0, PEN_COEF_C = 0;  ///< copies of TT(1..3)
+    float PEN_COEF_A = 0, PEN_COEF_B = 0, PEN_COEF_C = 0;  ///< copies of TT_COEF_A-C
     float BELT_WEIGHT_BASE = 0, DECK_WEIGHT_BASE = 0;      ///< mm x weight constants
     float ARMOUR_WEIGHT_BASE = 0, MACHINERY_WEIGHT_BASE = 0;  ///< t at 35,000 t
     float TRIAL_DISPLACEMENT = 0, ITERATED_DISPLACEMENT = 0;  ///< 100 t, the balance's iteration

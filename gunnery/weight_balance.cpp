@@ -42,7 +42,7 @@ void balance_weights(Kelmat& s) {
     s.DECK_WEIGHT_BASE = con::store(L(s.DECK_MM) * L(s.DECK_WEIGHT_CONST));
     s.SPEED_FACTOR = armour_speed_factor(s);
     // A layout number with a fraction selects the nearest layout, as every subscript does.
-    const real turrets = L(s.GG(s.L(s.LAYOUT_NO, 0)));
+    const real turrets = L(s.GG(s.L(s.LAYOUT_NO, L_TURRETS)));
     s.ARMOUR_WEIGHT_BASE =
         con::store((L(s.BELT_WEIGHT_BASE) + L(s.DECK_WEIGHT_BASE)) * turrets * L(s.SPEED_FACTOR) / 100);
     s.MACHINERY_WEIGHT_BASE = reference_machinery_weight(s);
@@ -53,7 +53,8 @@ BalanceEnd iterate_displacement(Kelmat& s, std::vector<float>* trail) {
     for (long n = 0; n < kMaxBalanceIterations; ++n) {
         const real t = L(s.TRIAL_DISPLACEMENT) / 350;
         s.SIZE_FACTOR = con::store((con::sqr(t) + t) / 2);
-        const real weight = L(s.Z(0)) + (L(s.ARMOUR_WEIGHT_BASE) + L(s.MACHINERY_WEIGHT_BASE)) * L(s.SIZE_FACTOR);
+        const real weight =
+            L(s.Z(Z_BATTERY_WEIGHT)) + (L(s.ARMOUR_WEIGHT_BASE) + L(s.MACHINERY_WEIGHT_BASE)) * L(s.SIZE_FACTOR);
         s.ITERATED_DISPLACEMENT = con::store(con::int_floor((weight + 50) / 100));
         if (trail) trail->push_back(s.ITERATED_DISPLACEMENT);
         if (s.ITERATED_DISPLACEMENT > 99999) return BalanceEnd::OverLimit;

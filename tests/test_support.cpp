@@ -38,20 +38,51 @@ std::string text_at(const con::Screen& screen, int col, int row, int cells) {
     return out;
 }
 
-std::string ProgramRun::text_at(int col, int row, int cells) const {
-    return testing_support::text_at(console->screen(), col, row, cells);
-}
-
-std::string ProgramRun::row(int r) const {
-    std::string line = console->screen().row_text(r);
+std::string row_of(const con::Screen& screen, int row) {
+    std::string line = screen.row_text(row);
     line.erase(line.find_last_not_of(' ') + 1);
     return line;
 }
 
-int ProgramRun::colour_at(int col, int row) const {
-    const con::TextCell& cell = console->screen().cell(col, row);
+int colour_of(const con::Screen& screen, int col, int row) {
+    const con::TextCell& cell = screen.cell(col, row);
     return cell.code == 0 ? -1 : cell.colour;
 }
+
+testing::AssertionResult shows(const con::Screen& screen, int col, int row, const std::string& text, int colour) {
+    const int cells = static_cast<int>(con::byte_length(text));
+    const std::string actual = text_at(screen, col, row, cells);
+    if (actual != text)
+        return testing::AssertionFailure() << "at (" << col << "," << row << "): \"" << actual << "\" instead of \""
+                                           << text << "\"";
+    if (colour < 0) return testing::AssertionSuccess();
+    for (int c = col; c < col + cells; ++c) {
+        const con::TextCell& cell = screen.cell(c, row);
+        if (cell.code != 0 && cell.code != U' ' && cell.colour != colour)
+            return testing::AssertionFailure() << "colour " << int(cell.colour) << " at (" << c << "," << row
+                                               << ") instead of " << colour;
+    }
+    return testing::AssertionSuccess();
+}
+
+testing::AssertionResult shows(const ProgramRun& run, int col, int row, const std::string& text, int colour) {
+    return shows(run.screen(), col, row, text, colour);
+}
+
+long column_of(const std::string& line, const std::string& text) {
+    const auto pos = line.find(text);
+    return pos == std::string::npos ? -1 : con::byte_length(line.substr(0, pos));
+}
+
+char colour_at(const std::string& colours, int column, int row) { return dump_line(colours, row).at(column); }
+
+std::string ProgramRun::text_at(int col, int row, int cells) const {
+    return testing_support::text_at(console->screen(), col, row, cells);
+}
+
+std::string ProgramRun::row(int r) const { return row_of(console->screen(), r); }
+
+int ProgramRun::colour_at(int col, int row) const { return colour_of(console->screen(), col, row); }
 
 ProgramRun run_program(const con::ProgramInfo& info, const std::string& keys, int clock_seconds) {
     ProgramRun run;

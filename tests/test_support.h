@@ -1,6 +1,8 @@
 // Helpers shared by the test suites: a headless console, program runs in-process and through
 // the built binaries, temporary directories, screen queries and reference files.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -26,6 +28,20 @@ private:
 
 /// The text of `cells` screen cells from (col, row) (a wide character once).
 std::string text_at(const con::Screen& screen, int col, int row, int cells);
+/// A row of a screen, trailing blanks dropped.
+std::string row_of(const con::Screen& screen, int row);
+/// Text colour of a cell (-1 when the cell is blank).
+int colour_of(const con::Screen& screen, int col, int row);
+/// Whether `text` stands at (col, row), in text colour `colour` (every non-blank cell of it)
+/// unless `colour` is -1.
+testing::AssertionResult shows(const con::Screen& screen, int col, int row, const std::string& text,
+                               int colour = -1);
+
+// Readers of the dumps a built binary writes (--screen, --colours).
+/// The screen column at which `text` begins in a dumped line, -1 when absent.
+long column_of(const std::string& line, const std::string& text);
+/// The colour digit of a cell in a colours dump.
+char colour_at(const std::string& colours, int column, int row);
 
 /// A program run in this process: how it ended and its console, readable afterwards.
 struct ProgramRun {
@@ -39,6 +55,8 @@ struct ProgramRun {
     /// Text colour of a cell (-1 when the cell is blank).
     int colour_at(int col, int row) const;
 };
+/// shows() on the run's final screen.
+testing::AssertionResult shows(const ProgramRun& run, int col, int row, const std::string& text, int colour = -1);
 
 /// Runs a program headless with a key script.
 ProgramRun run_program(const con::ProgramInfo& info, const std::string& keys, int clock_seconds = 0);

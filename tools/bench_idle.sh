@@ -37,8 +37,10 @@ die() {
 command -v Xvfb >/dev/null 2>&1 || die "Xvfb is not installed (Debian package xvfb)"
 command -v xdotool >/dev/null 2>&1 || die "xdotool is not installed (Debian package xdotool)"
 
+# shellcheck source=xvfb.sh
+. "$root/tools/xvfb.sh"
+
 work=$(mktemp -d)
-xvfb_pid=""
 prog_pid=""
 cleanup() {
     # SIGTERM ends a program like its window's close button.
@@ -51,41 +53,19 @@ cleanup() {
         kill -KILL "$prog_pid" 2>/dev/null
         wait "$prog_pid" 2>/dev/null
     fi
-    if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
-    fi
+    xvfb_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 2' INT TERM HUP
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for ((i = 0; i < 100; i++)); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || die "Xvfb did not start: $(cat "$work/xvfb.log")"
-    sleep 0.1
-done
-[ -s "$work/display" ] || die "Xvfb reported no display within 10 s"
-DISPLAY=":$(head -n1 "$work/display")"
-export DISPLAY
-unset WAYLAND_DISPLAY
+xvfb_start || die "$xvfb_error"
 
 program=$(realpath "$program")
 # In a directory of its own: whatever the program writes stays out of the way.
 (cd "$work" && exec "$program" >"$work/program.out" 2>"$work/program.err") &
 prog_pid=$!
-# Searched again and again rather than with --sync: a search dies of an X error when the
-# program destroys a window it is looking at (SDL makes short-lived windows at start).
-window=""
-for ((i = 0; i < 150; i++)); do
-    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1)
-    [ -n "$window" ] && break
-    kill -0 "$prog_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[ -n "$window" ] || die "no window named $title appeared within 15 s: $(cat "$work/program.err")"
+xvfb_find_window "$title" "$prog_pid" || die "$xvfb_error: $(cat "$work/program.err")"
 sleep 1  # the start-up drawing is not part of the wait
 
 cpu_ticks() { sed 's/.*) //' "/proc/$prog_pid/stat" | awk '{print $12 + $13}'; }

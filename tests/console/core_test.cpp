@@ -42,6 +42,60 @@ TEST(Runner, AnErrorNoHandlerTakesGetsTheConsolesReport) {
     EXPECT_EQ(run.row(7), "任意のキーを押してください");
 }
 
+// The line of a raised error, and whether it was raised in this file.
+struct Raised {
+    unsigned line = 0;
+    bool here = false;
+};
+template <typename F>
+Raised raised_by(F f) {
+    try {
+        f();
+    } catch (const con::RuntimeError& e) {
+        return {e.line(), std::string(e.file()).ends_with("core_test.cpp")};
+    }
+    return {};
+}
+
+TEST(Runner, AnErrorNamesTheProgramsLineNotTheConsoles) {
+    testing_support::ScopedConsole console;
+    testing_support::ScopedTempDir dir;
+    con::Table<float, 3> t;
+    con::RecordSet empty("empty.txt", "");
+    float v = 0;
+    struct Case {
+        const char* name;
+        Raised raised;
+        unsigned line;
+    };
+    // Each call stands on the line it is checked against.
+    const Case cases[] = {
+        {"locate", raised_by([] { con::locate(con::Col(80), con::Row(0)); }), __LINE__},
+        {"colour", raised_by([] { con::color(9); }), __LINE__},
+        {"missing file", raised_by([] { con::open_file(1, con::FileMode::Input, "NONE.DAT"); }), __LINE__},
+        {"table index", raised_by([&] { (void)t(3); }), __LINE__},
+        {"record past the end", raised_by([&] { empty.read_data(v); }), __LINE__},
+        {"division", raised_by([] { (void)con::divide(1, 0); }), __LINE__},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(c.raised.here) << c.name;
+        EXPECT_EQ(c.raised.line, c.line) << c.name;
+    }
+}
+
+TEST(Runner, AFunctionKeyHandlerNamesItsOwnLine) {
+    testing_support::ScopedConsole console("{F1}");
+    unsigned handler_line = 0;
+    con::on_key_gosub(1, [&handler_line] {
+        handler_line = __LINE__ + 1;
+        con::locate(con::Col(80), con::Row(0));
+    });
+    con::key_switch(1, con::TrapState::On);
+    const Raised r = raised_by([] { con::wait_key_string(); });
+    EXPECT_TRUE(r.here);
+    EXPECT_EQ(r.line, handler_line);
+}
+
 TEST(Runner, EndProgramAbandonsOpenOutputFiles) {
     testing_support::ScopedTempDir dir;
     con::ProgramInfo info{"TEST", "Testmod", [] {

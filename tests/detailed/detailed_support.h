@@ -47,31 +47,9 @@ inline std::string play_turns(int turns) {
     return keys;
 }
 
-/// A row of a screen, trailing blanks dropped.
-inline std::string row_of(const con::Screen& screen, int row) {
-    std::string line = screen.row_text(row);
-    line.erase(line.find_last_not_of(' ') + 1);
-    return line;
-}
-
+using testing_support::row_of;
+using testing_support::shows;
 using testing_support::text_at;
-
-/// Whether `text` stands at (col, row) in text colour `colour` (every cell of it).
-inline testing::AssertionResult shows(const con::Screen& screen, int col, int row, const std::string& text,
-                                      int colour) {
-    const int cells = static_cast<int>(con::byte_length(text));
-    const std::string actual = text_at(screen, col, row, cells);
-    if (actual != text)
-        return testing::AssertionFailure() << "at (" << col << "," << row << "): \"" << actual << "\" instead of \""
-                                           << text << "\"";
-    for (int c = col; c < col + cells; ++c) {
-        const con::TextCell& cell = screen.cell(c, row);
-        if (cell.code != 0 && cell.code != U' ' && cell.colour != colour)
-            return testing::AssertionFailure() << "colour " << int(cell.colour) << " at (" << c << "," << row
-                                               << ") instead of " << colour;
-    }
-    return testing::AssertionSuccess();
-}
 
 /// Runs MORVA95F headless on a console the test prepared (for example with an injected file
 /// failure), with the keys the console was made with.

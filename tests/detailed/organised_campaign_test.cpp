@@ -7,6 +7,8 @@
 #include "tests/detailed/detailed_support.h"
 
 using namespace detailed_test;
+using testing_support::colour_at;
+using testing_support::column_of;
 using testing_support::dump_line;
 using testing_support::run_binary;
 using testing_support::run_program;
@@ -30,13 +32,6 @@ std::string home_turn(int t, char commander) {
     return std::string(1, commander) + "1" + std::string(static_cast<std::size_t>(listed_ships(t) - 1), '3') + "y" +
            "99{ENTER}";
 }
-
-long column_of(const std::string& line, const std::string& text) {
-    const auto pos = line.find(text);
-    return pos == std::string::npos ? -1 : con::byte_length(line.substr(0, pos));
-}
-
-char colour_at(const std::string& colours, int column, int row) { return dump_line(colours, row).at(column); }
 
 }  // namespace
 

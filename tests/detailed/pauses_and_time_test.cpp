@@ -19,11 +19,7 @@ std::uint64_t ticks_of(Loaded& st, void (*pause)(State&)) {
     return st.console.console().log().ticks_waited - before;
 }
 
-std::string row_text(Loaded& st, int row) {
-    std::string line = st.console.screen().row_text(row);
-    line.erase(line.find_last_not_of(' ') + 1);
-    return line;
-}
+std::string row_text(Loaded& st, int row) { return testing_support::row_of(st.console.screen(), row); }
 
 }  // namespace
 

@@ -32,18 +32,6 @@ struct Opening : Loaded {
     const con::Screen& screen() { return console.screen(); }
 };
 
-Block run_block(State& st, Block b) {
-    switch (b) {
-        case Block::TurnOpening: return TURN_OPENING(st);
-        case Block::FleetOrganisation: return FLEET_ORGANISATION(st);
-        case Block::HarbourRaidLoading: return HARBOUR_RAID_LOADING(st);
-        case Block::TargetChoice: return TARGET_CHOICE(st);
-        case Block::AlliedPlanning: return ALLIED_PLANNING(st);
-        case Block::SingleOperationOrder: return SINGLE_OPERATION_ORDER(st);
-        default: return b;
-    }
-}
-
 // Runs the opening's blocks from `from` and returns the block it leaves to (the blocks it
 // passed through in `trail`).
 Block run_opening(State& st, Block from = Block::TurnOpening, std::vector<Block>* trail = nullptr) {

@@ -176,7 +176,7 @@ TEST(BattleRun, WholeBattleRestoresTheFleet) {
             EXPECT_EQ(h.s().B(side, kelmat::B_AMMUNITION, ship), 200);
             for (int row = 0; row <= 3; ++row) EXPECT_EQ(h.s().B(side, row, ship), 0);
         }
-    EXPECT_EQ(kelmat::current_block(), Block::BattleAskFight);
+    EXPECT_EQ(h.current_block(), Block::BattleAskFight);
 }
 
 TEST(BattleRun, HandDirectedTargetPrompt) {

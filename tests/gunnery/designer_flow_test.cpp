@@ -8,6 +8,7 @@
 using kelmat::Block;
 using kelmat_test::Harness;
 using testing_support::ProgramRun;
+using testing_support::shows;
 
 namespace {
 
@@ -21,18 +22,10 @@ const std::string kToSpeed = own_design('6') + "350{ENTER}" + "10{ENTER}" + "4{E
 // 30 knots, diesel; a sloped 410 mm belt; a 200 mm deck.
 const std::string kToResult = kToSpeed + "30{ENTER}2" + "410{ENTER}y" + "200{ENTER}";
 
-// Whether `text` stands at (col, row), measured in screen cells.
-::testing::AssertionResult shows(const ProgramRun& run, int col, int row, const std::string& text) {
-    const std::string got = run.text_at(col, row, static_cast<int>(con::byte_length(text)));
-    if (got == text) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << col << "," << row << ") shows \"" << got << "\", not \"" << text
-                                         << "\"";
-}
-
 TEST(DesignerFlow, DisplacementQuestion) {
     Harness h;
     auto run = h.run(own_design('6'));
-    EXPECT_EQ(kelmat::current_block(), Block::DesignStart);
+    EXPECT_EQ(h.current_block(), Block::DesignStart);
     EXPECT_TRUE(shows(run, 8, 2, "   1  番艦の 排水量は　?            "));
     EXPECT_TRUE(shows(run, 10, 5, "80 (8000ton) - 9000 (900000ton)"));
     EXPECT_TRUE(shows(run, 22, 7, "( 100 ton 単位 )"));
@@ -46,7 +39,7 @@ TEST(DesignerFlow, DisplacementAnswersOutOfRangeAreAskedAgain) {
     for (const char* refused : {"12345", "90000", "79.9", "", "abc", "9000.5"}) {
         Harness h;
         h.run(own_design('6') + refused + "{ENTER}");
-        EXPECT_EQ(kelmat::current_block(), Block::DesignStart) << refused;
+        EXPECT_EQ(h.current_block(), Block::DesignStart) << refused;
         EXPECT_EQ(h.s().A(0, 1, 0), 0) << refused;
     }
     struct Taken {
@@ -56,7 +49,7 @@ TEST(DesignerFlow, DisplacementAnswersOutOfRangeAreAskedAgain) {
     for (const auto& t : taken) {
         Harness h;
         h.run(own_design('6') + "12345{ENTER}" + t.typed + "{ENTER}");
-        EXPECT_EQ(kelmat::current_block(), Block::CalibreStep) << t.typed;
+        EXPECT_EQ(h.current_block(), Block::CalibreStep) << t.typed;
         EXPECT_EQ(h.s().DESIGN_DISPLACEMENT, t.value) << t.typed;
         EXPECT_EQ(h.s().A(0, 1, 0), t.value) << t.typed;
     }
@@ -102,7 +95,7 @@ TEST(DesignerFlow, GunAnswers) {
     for (const auto& c : cases) {
         Harness h;
         h.run(own_design('6') + "350{ENTER}" + c.typed + "{ENTER}");
-        EXPECT_EQ(kelmat::current_block(), Block::LayoutStep) << c.typed;
+        EXPECT_EQ(h.current_block(), Block::LayoutStep) << c.typed;
         EXPECT_EQ(h.s().GUN_TYPE, c.gun) << c.typed;
         EXPECT_EQ(h.s().A(0, 1, kelmat::A_GUN_TYPE), c.gun) << c.typed;
         EXPECT_EQ(h.s().GUN_TEXT, c.text) << c.typed;
@@ -123,9 +116,9 @@ TEST(DesignerFlow, LayoutListAndAnswers) {
     EXPECT_EQ(run.screen().pixel(255, 198), 0) << "the calibre step's line is erased";
     // 0, 0.9, 22.1, 23 and -1 are refused; 1.5 is taken as typed and weighed as layout 2.
     h.run(own_design('6') + "350{ENTER}10{ENTER}" + "0{ENTER}0.9{ENTER}22.1{ENTER}23{ENTER}-1{ENTER}");
-    EXPECT_EQ(kelmat::current_block(), Block::LayoutStep);
+    EXPECT_EQ(h.current_block(), Block::LayoutStep);
     h.run(own_design('6') + "350{ENTER}10{ENTER}" + "0{ENTER}23{ENTER}1.5{ENTER}");
-    EXPECT_EQ(kelmat::current_block(), Block::SpeedStep);
+    EXPECT_EQ(h.current_block(), Block::SpeedStep);
     EXPECT_EQ(h.s().A(0, 1, kelmat::A_LAYOUT), 1.5f);
     EXPECT_EQ(h.s().MAIN_BATTERY_WEIGHT, 3 * 1500) << "three twin 13-inch turrets";
     EXPECT_EQ(h.s().Z(0), h.s().MAIN_BATTERY_WEIGHT);
@@ -146,7 +139,7 @@ TEST(DesignerFlow, SpeedTableOfTheWorkedDesign) {
     h.run(kToSpeed + "14.9{ENTER}60.5{ENTER}27.5{ENTER}");
     EXPECT_EQ(h.s().DESIGN_SPEED, 27.5f);
     EXPECT_EQ(h.s().LOOP_K, 27.5f);
-    EXPECT_EQ(kelmat::current_block(), Block::SpeedStep);
+    EXPECT_EQ(h.current_block(), Block::SpeedStep);
 }
 
 TEST(DesignerFlow, SpeedTableAssumesTheMachineryOfThePreviousDesign) {
@@ -185,7 +178,7 @@ TEST(DesignerFlow, MachineryQuestionByEra) {
             EXPECT_EQ(run.row(17).find("ガスタービン") != std::string::npos, c.era == '7') << c.era;
         }
         h.run(own_design(c.era) + "350{ENTER}10{ENTER}4{ENTER}30{ENTER}" + c.keys);
-        EXPECT_EQ(kelmat::current_block(), Block::BeltStep) << c.era;
+        EXPECT_EQ(h.current_block(), Block::BeltStep) << c.era;
         EXPECT_EQ(h.s().MACHINERY_TYPE, c.machinery) << c.era;
         EXPECT_FLOAT_EQ(h.s().MACHINERY_WEIGHT, c.weight) << c.era;
         EXPECT_EQ(h.s().A(0, 1, kelmat::A_SPEED), 30) << c.era;
@@ -232,7 +225,7 @@ TEST(DesignerFlow, BeltAnswersAndTheSlopedQuestion) {
         Harness h;
         std::string machinery = c.era >= '5' ? "1" : "";
         auto run = h.run(own_design(c.era) + "350{ENTER}10{ENTER}4{ENTER}30{ENTER}" + machinery + c.keys);
-        EXPECT_EQ(kelmat::current_block(), Block::DeckStep) << c.keys;
+        EXPECT_EQ(h.current_block(), Block::DeckStep) << c.keys;
         EXPECT_EQ(h.s().A(0, 1, kelmat::A_SLOPED), c.sloped) << c.era << " " << c.keys;
         EXPECT_EQ(h.s().A(0, 1, kelmat::A_BELT), c.belt) << c.era << " " << c.keys;
     }
@@ -257,7 +250,7 @@ TEST(DesignerFlow, DeckStepScreenAndAnswers) {
     EXPECT_TRUE(shows(run, 10, 11, "1 mm につき  71  ton です "));
     EXPECT_TRUE(shows(run, 16, 12, "(適正値  200  mm)"));
     h.run(kToSpeed + "30{ENTER}2" + "410{ENTER}y" + "19{ENTER}801{ENTER}");
-    EXPECT_EQ(kelmat::current_block(), Block::DeckStep);
+    EXPECT_EQ(h.current_block(), Block::DeckStep);
     h.run(kToResult);
     EXPECT_EQ(h.s().DECK_MM, 200);
     EXPECT_EQ(h.s().A(0, 1, kelmat::A_DECK), 200);
@@ -267,7 +260,7 @@ TEST(DesignerFlow, ResultScreen) {
     Harness h;
     auto run = h.run(kToResult);
     auto& s = h.s();
-    ASSERT_EQ(kelmat::current_block(), Block::DesignChoiceMenu);
+    ASSERT_EQ(h.current_block(), Block::DesignChoiceMenu);
     EXPECT_EQ(s.MAIN_GUN_COUNT, 8);
     EXPECT_TRUE(shows(run, 8, 0, "   1  番艦"));
     EXPECT_TRUE(shows(run, 6, 3, "適正排水量は " + con::format_single(s.PROPER_DISPLACEMENT) + " ton となります"));
@@ -296,7 +289,7 @@ TEST(DesignerFlow, ResultScreen) {
 TEST(DesignerFlow, ChoiceAnswersOtherThanOneToThreeAskAgain) {
     Harness h;
     auto run = h.run(kToResult + "4{ENTER}１{ENTER}{ENTER}");
-    EXPECT_EQ(kelmat::current_block(), Block::DesignChoiceMenu);
+    EXPECT_EQ(h.current_block(), Block::DesignChoiceMenu);
     EXPECT_TRUE(shows(run, 10, 17, "  どれにしますか ?   "));
     EXPECT_EQ(run.row(10).substr(0, 45).find_first_not_of(' '), std::string::npos) << "the answers are not shown again";
     EXPECT_EQ(run.row(3).substr(0, 45).find_first_not_of(' '), std::string::npos) << "the prompt area is blank";
@@ -308,7 +301,7 @@ TEST(DesignerFlow, ProperOrPlannedDisplacementStored) {
     Harness proper;
     proper.run(kToResult + "1{ENTER}");
     auto& s = proper.s();
-    EXPECT_EQ(kelmat::current_block(), Block::ScenarioSideLoop) << "RED's source question";
+    EXPECT_EQ(proper.current_block(), Block::ScenarioSideLoop) << "RED's source question";
     EXPECT_EQ(s.SIDE_NO, 1);
     const float fields[] = {s.PROPER_DISPLACEMENT / 100, 10, 4, 1, 435, 200, 30, 100};
     for (int i = 0; i < 8; ++i) EXPECT_EQ(s.A(0, 1, kelmat::kScenarioFields[i]), fields[i]) << kelmat::kScenarioFields[i];
@@ -327,7 +320,7 @@ TEST(DesignerFlow, ProperOrPlannedDisplacementStored) {
 TEST(DesignerFlow, RedoFromTheResultScreen) {
     Harness h;
     auto run = h.run(kToResult + "3{ENTER}");
-    EXPECT_EQ(kelmat::current_block(), Block::DesignStart);
+    EXPECT_EQ(h.current_block(), Block::DesignStart);
     EXPECT_TRUE(shows(run, 10, 0, "BLUE NAVY          1 ")) << "the class list again";
     EXPECT_TRUE(shows(run, 45, 2, "改大和(2)"));
     EXPECT_TRUE(shows(run, 8, 2, "   1  番艦の 排水量は　?"));
@@ -342,7 +335,7 @@ TEST(DesignerFlow, RedoFromTheResultScreen) {
     h.run(kToResult + "3{ENTER}" + "400{ENTER}21{ENTER}8{ENTER}27{ENTER}1" + "300{ENTER}n" + "150{ENTER}" + "2{ENTER}");
     const float fields[] = {400, 21, 8, 0, 300, 150, 27};
     for (int i = 0; i < 7; ++i) EXPECT_EQ(h.s().A(0, 1, kelmat::kScenarioFields[i]), fields[i]) << kelmat::kScenarioFields[i];
-    EXPECT_EQ(kelmat::current_block(), Block::ScenarioSideLoop);
+    EXPECT_EQ(h.current_block(), Block::ScenarioSideLoop);
 }
 
 TEST(DesignerFlow, BalanceOverTheLimitStartsTheDesignAgain) {
@@ -350,21 +343,21 @@ TEST(DesignerFlow, BalanceOverTheLimitStartsTheDesignAgain) {
     const std::string heavy = own_design('1') + "9000{ENTER}36{ENTER}22{ENTER}60{ENTER}1000{ENTER}800{ENTER}";
     Harness h;
     auto run = h.run(heavy);
-    EXPECT_EQ(kelmat::current_block(), Block::WeightBalance);
+    EXPECT_EQ(h.current_block(), Block::WeightBalance);
     EXPECT_GT(h.s().ITERATED_DISPLACEMENT, 99999);
     EXPECT_TRUE(shows(run, 10, 9, "排水量は１０００万トンを越します"));
     EXPECT_EQ(run.colour_at(10, 9), 7);
     EXPECT_TRUE(shows(run, 10, 11, "    やり直してください    "));
     EXPECT_TRUE(shows(run, 18, 13, "Hit Any Key"));
     auto again = h.run(heavy + "k");
-    EXPECT_EQ(kelmat::current_block(), Block::DesignStart);
+    EXPECT_EQ(h.current_block(), Block::DesignStart);
     EXPECT_TRUE(shows(again, 8, 2, "   1  番艦の 排水量は　?"));
     EXPECT_EQ(again.row(9).substr(0, 45).find_first_not_of(' '), std::string::npos) << "the message is blanked";
     EXPECT_EQ(again.colour_at(14, 2), 6);
     EXPECT_EQ(h.s().A(0, 1, kelmat::A_RATIO), 0);
     // Designed again lighter, the ship is stored.
     h.run(heavy + "k" + "450{ENTER}21{ENTER}8{ENTER}21{ENTER}300{ENTER}100{ENTER}1{ENTER}");
-    EXPECT_EQ(kelmat::current_block(), Block::ScenarioSideLoop);
+    EXPECT_EQ(h.current_block(), Block::ScenarioSideLoop);
     EXPECT_EQ(h.s().A(0, 1, 16), 100);
 }
 
@@ -410,7 +403,7 @@ TEST(DesignerFlow, ResultScreenOfTheWorkedExample) {
         EXPECT_EQ(h.s().A(0, ship, 16), 128);
     }
     EXPECT_EQ(h.s().SHIP_NO, 4);
-    EXPECT_EQ(kelmat::current_block(), Block::ScenarioSideLoop) << "the group ended BLUE's ships";
+    EXPECT_EQ(h.current_block(), Block::ScenarioSideLoop) << "the group ended BLUE's ships";
 }
 
 TEST(DesignerFlow, ProperDisplacementOfAMillionTonsCannotBeTaken) {
@@ -430,7 +423,7 @@ TEST(DesignerFlow, ProperDisplacementOfAMillionTonsCannotBeTaken) {
     EXPECT_EQ(menu.row(9).substr(0, 45).find_first_not_of(' '), std::string::npos);
     // "1" draws the result screen and the message again; "2" takes the planned displacement.
     auto refused = h.run("k1{ENTER}", Block::WeightBalance);
-    EXPECT_EQ(kelmat::current_block(), Block::DesignResultScreen);
+    EXPECT_EQ(h.current_block(), Block::DesignResultScreen);
     EXPECT_TRUE(shows(refused, 10, 9, "排水量は１００万トンを越します"));
     EXPECT_EQ(h.s().A(0, 3, 16), 0) << "nothing stored";
     h.run("k1{ENTER}k2{ENTER}", Block::WeightBalance);
@@ -443,7 +436,7 @@ TEST(DesignerFlow, ModifiedRealClass) {
     const std::string keys = std::string("x2") + "3{ENTER}1" + "1{ENTER}1" + "2" + "8{ENTER}2{ENTER}";
     Harness h;
     auto run = h.run(keys);
-    EXPECT_EQ(kelmat::current_block(), Block::DesignStart) << "no build-state question";
+    EXPECT_EQ(h.current_block(), Block::DesignStart) << "no build-state question";
     EXPECT_EQ(h.s().DESIGN_ERA, 4) << "the class's era";
     EXPECT_TRUE(shows(run, 45, 9, "長門(2)"));
     EXPECT_TRUE(shows(run, 68, 9, "33800>39100"));
@@ -459,7 +452,7 @@ TEST(DesignerFlow, ModifiedRealClass) {
     EXPECT_EQ(s.M(0, 1), "長門");
     EXPECT_EQ(s.M(0, 2), "陸奥");
     EXPECT_EQ(s.SHIP_NO, 3);
-    EXPECT_EQ(kelmat::current_block(), Block::ScenarioShipLoop);
+    EXPECT_EQ(h.current_block(), Block::ScenarioShipLoop);
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ TEST(ReferenceColumn, NavyFiveTextsForEitherSide) {
     // RED of navy 5 designs its own ships after one real BLUE ship of navy 5.
     Harness h;
     auto run = h.run(std::string("x2") + "1{ENTER}5" + "1{ENTER}5" + "1" + "1{ENTER}" + "36");
-    EXPECT_EQ(kelmat::current_block(), Block::DesignStart);
+    EXPECT_EQ(h.current_block(), Block::DesignStart);
     EXPECT_EQ(h.s().WORK_NAVY, 5);
     expect_column(run, 68, group("ReferenceDisplacement5"), "RED, navy 5");
     Harness blue;
@@ -87,7 +87,7 @@ TEST(DesignedScenario, SavedAndReadBack) {
     ScopedTempDir dir;
     Harness made;
     made.run(kDesignedScenario);
-    ASSERT_EQ(kelmat::current_block(), Block::MainMenu);
+    ASSERT_EQ(made.current_block(), Block::MainMenu);
     auto& s = made.s();
     // The two sister ships share every value; the third has its own.
     for (int f : kelmat::kScenarioFields) EXPECT_EQ(s.A(0, 1, f), s.A(0, 2, f)) << f;
@@ -114,7 +114,7 @@ TEST(DesignedScenario, SavedAndReadBack) {
     // A new run reads the scenario back before its battle.
     Harness read;
     read.run("x1D{ENTER}");
-    ASSERT_EQ(kelmat::current_block(), Block::BattleFight);
+    ASSERT_EQ(read.current_block(), Block::BattleFight);
     for (int side = 0; side <= 1; ++side)
         for (int ship = 1; ship <= 46; ++ship) {
             for (int f : kelmat::kScenarioFields)
@@ -135,11 +135,11 @@ TEST(DesignedScenario, ShipsWithoutStoredNamesGetNoStaleName) {
                                  "350{ENTER}10{ENTER}4{ENTER}30{ENTER}1" + "410{ENTER}n" + "200{ENTER}" + "2{ENTER}";
     Harness h;
     h.run(real);
-    ASSERT_EQ(kelmat::current_block(), Block::MainMenu);
+    ASSERT_EQ(h.current_block(), Block::MainMenu);
     EXPECT_EQ(h.s().M(0, 1), "長門");
     EXPECT_EQ(h.s().M(0, 2), "陸奥");
     h.run(real + designed);
-    EXPECT_EQ(kelmat::current_block(), Block::ScenarioSideLoop) << "RED's source question";
+    EXPECT_EQ(h.current_block(), Block::ScenarioSideLoop) << "RED's source question";
     EXPECT_EQ(h.s().A(0, 2, kelmat::A_GUN_TYPE), 10);
     EXPECT_EQ(h.s().M(0, 1), "");
     EXPECT_EQ(h.s().M(0, 2), "");

@@ -27,6 +27,8 @@ struct Harness {
                                     kelmat::run_main_routine(*st, start);
                                 }};
     }
+    /// The block the last run was in when its keys ran out.
+    kelmat::Block current_block() const { return state->current_block; }
     /// Runs the main routine from `start` with a key script until the keys are used up.
     testing_support::ProgramRun run(const std::string& keys, kelmat::Block start = kelmat::Block::StartUp,
                                     int clock_seconds = 0) {

@@ -55,11 +55,11 @@ TEST(MainMenu, HiddenKeysOpenTheViewerModes) {
     for (int key = 6; key <= 8; ++key) {
         Harness h;
         h.run("x" + std::to_string(key));
-        EXPECT_EQ(kelmat::current_block(), Block::ShipDataViewer);
+        EXPECT_EQ(h.current_block(), Block::ShipDataViewer);
         EXPECT_EQ(h.s().VIEWER_MODE, key - 5);
         EXPECT_EQ(h.s().BLUE_NAVY, 6) << "the viewer's navy counter ends past navy 5";
         h.run("x" + std::to_string(key) + "k");
-        EXPECT_EQ(kelmat::current_block(), Block::MainMenu);
+        EXPECT_EQ(h.current_block(), Block::MainMenu);
         EXPECT_EQ(h.s().VIEWER_MODE, 0);
     }
     Harness h;
@@ -79,12 +79,12 @@ TEST(MainMenu, HitRateChartReturnsAfterAnyKey) {
 TEST(BattleLaunch, NoScenarioInMemoryLoadsFirst) {
     Harness h;
     auto run = h.run("x1");
-    EXPECT_EQ(kelmat::current_block(), Block::LoadScenario);
+    EXPECT_EQ(h.current_block(), Block::LoadScenario);
     EXPECT_EQ(run.text_at(22, 5, 34), "ディスクからシナリオを読み込みます");
     EXPECT_EQ(run.text_at(24, 11, 28), "アルファベットまたは数字１字");
     EXPECT_EQ(run.text_at(29, 8, 20), "FILE  NAME ?        ");
     h.run("x10{ENTER}");
-    EXPECT_EQ(kelmat::current_block(), Block::MainMenu);
+    EXPECT_EQ(h.current_block(), Block::MainMenu);
 }
 
 // A fleet in memory: RED ship 1 has a displacement.
@@ -121,7 +121,7 @@ TEST(BattleLaunch, FightTheScenarioInMemoryAndAskAgain) {
     EXPECT_EQ(run.text_at(27, 10, 14), "Hit Y or N Key");
     h = fleet_in_memory();
     h.run("x1y" + kFirstBattle);  // fight to the result screen and its key
-    EXPECT_EQ(kelmat::current_block(), Block::BattleAskFight);
+    EXPECT_EQ(h.current_block(), Block::BattleAskFight);
     EXPECT_EQ(h.s().BATTLE_FOUGHT, 1);
     EXPECT_EQ(h.s().TT(kelmat::TT_BLUE_COUNT), 1);
     EXPECT_EQ(h.s().HT(1), 20) << "BLUE's navy (Japan) gave the default hit value";
@@ -132,7 +132,7 @@ TEST(BattleLaunch, FightTheScenarioInMemoryAndAskAgain) {
     EXPECT_EQ(back.text_at(20, 8, 22), "ＭＥＮＵに戻りますか ?");
     EXPECT_EQ(back.text_at(24, 10, 14), "HiT Y or N Key");
     h.run("x1y" + kLaterBattle + "nY");
-    EXPECT_EQ(kelmat::current_block(), Block::MainMenu);
+    EXPECT_EQ(h.current_block(), Block::MainMenu);
 }
 
 TEST(FunctionKeys, OnFromTheFirstBattleForTheRestOfTheRun) {
@@ -146,13 +146,13 @@ TEST(FunctionKeys, OnFromTheFirstBattleForTheRestOfTheRun) {
     EXPECT_EQ(after.screen().cursor_column(), 45);
     EXPECT_EQ(after.screen().cursor_row(), 0);
     EXPECT_EQ(h.s().KEY_STRING, "z") << "the pause leaves its key";
-    EXPECT_EQ(kelmat::current_block(), Block::BattleAskFight) << "the question keeps waiting";
+    EXPECT_EQ(h.current_block(), Block::BattleAskFight) << "the question keeps waiting";
     // The editor leaves a cleared screen; the question still takes Y.
     auto editor = h.run("x1y" + kLaterBattle + "{F1}0");
     EXPECT_EQ(editor.screen().dump_text(), std::string(24, '\n'));
     h.run("x1y" + kLaterBattle + "{F1}0Y" + kLaterBattle);
     EXPECT_EQ(h.s().BATTLE_FOUGHT, 1);
-    EXPECT_EQ(kelmat::current_block(), Block::BattleAskFight);
+    EXPECT_EQ(h.current_block(), Block::BattleAskFight);
 }
 
 TEST(Binary, TitleAndMenuThroughTheBuiltProgram) {

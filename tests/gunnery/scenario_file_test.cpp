@@ -59,7 +59,7 @@ TEST(ScenarioFile, WrittenInTheExactLayout) {
     Harness h;
     small_fleet(h.s());
     auto run = h.run("a{ENTER}", Block::WriteScenario);
-    EXPECT_EQ(kelmat::current_block(), Block::MainMenu);
+    EXPECT_EQ(h.current_block(), Block::MainMenu);
     std::string bytes = read_file("A-DATA.DAT");
     EXPECT_EQ(bytes, expected_file(h.s()));
     EXPECT_EQ(bytes.substr(0, 20), " 2 \r\n 1 \r\n 1 \r\n 3 \r\n");
@@ -76,7 +76,7 @@ TEST(ScenarioFile, ReloadedIntoTheSameFleetRecord) {
     Harness reader;
     reader.run("a{ENTER}", Block::LoadScenario);
     // The load returns to the battle launch, which starts the battle.
-    EXPECT_EQ(kelmat::current_block(), Block::BattleFight);
+    EXPECT_EQ(reader.current_block(), Block::BattleFight);
     Kelmat& a = writer.s();
     Kelmat& b = reader.s();
     EXPECT_EQ(b.BLUE_COUNT, 2);
@@ -112,7 +112,7 @@ TEST(ScenarioFile, NameRules) {
         Harness h;
         small_fleet(h.s());
         h.run(c.keys, Block::WriteScenario);
-        EXPECT_EQ(kelmat::current_block(), c.ends_at) << c.name;
+        EXPECT_EQ(h.current_block(), c.ends_at) << c.name;
         if (*c.file) {
             EXPECT_EQ(read_file(c.file).size(), expected_file(h.s()).size()) << c.name;
         }
@@ -129,12 +129,12 @@ TEST(ScenarioFile, AnExistingNameIsRefusedAndTheFileKept) {
     Harness h;
     small_fleet(h.s());
     h.run("A{ENTER}", Block::WriteScenario);
-    EXPECT_EQ(kelmat::current_block(), Block::WriteScenario) << "the name screen again";
+    EXPECT_EQ(h.current_block(), Block::WriteScenario) << "the name screen again";
     EXPECT_EQ(read_file("A-DATA.DAT"), "kept");
     h.run("a{ENTER}B{ENTER}", Block::WriteScenario);
     EXPECT_EQ(read_file("A-DATA.DAT"), "kept");
     EXPECT_EQ(read_file("B-DATA.DAT"), expected_file(h.s()));
-    EXPECT_EQ(kelmat::current_block(), Block::MainMenu);
+    EXPECT_EQ(h.current_block(), Block::MainMenu);
 }
 
 struct FaultCase {
@@ -173,7 +173,7 @@ TEST(ScenarioFile, DiskErrorsWhileWritingAndReading) {
         h.before = [&c] { con::current().files().inject_failure(c.op, c.host_errno); };
         std::string keys = c.start == Block::LoadScenario ? "Z{ENTER}" : "A{ENTER}";
         h.run(keys, c.start);
-        EXPECT_EQ(kelmat::current_block(), c.ends_at) << c.name;
+        EXPECT_EQ(h.current_block(), c.ends_at) << c.name;
         EXPECT_EQ(read_file("A-DATA.DAT"), "") << c.name;
         EXPECT_EQ(read_file("~A-DATA.DAT.partial"), "") << c.name;
         EXPECT_EQ(h.s().BLUE_COUNT, 9) << c.name << ": a failed load takes nothing";
@@ -213,7 +213,7 @@ TEST(ScenarioFile, AShortOrMalformedFileIsReportedAsNoScenario) {
         EXPECT_EQ(h.s().A(1, 1, 0), 555) << c.name << ": nothing of the file is taken";
         EXPECT_EQ(h.s().BLUE_COUNT, 0) << c.name;
         h.run("A{ENTER}x", Block::LoadScenario);
-        EXPECT_EQ(kelmat::current_block(), Block::LoadScenario) << c.name << ": the name is asked again";
+        EXPECT_EQ(h.current_block(), Block::LoadScenario) << c.name << ": the name is asked again";
     }
 }
 
@@ -228,7 +228,7 @@ TEST(ScenarioFile, MissingFileAndTheWayBackToTheMenu) {
     EXPECT_EQ(run.colour_at(33, 18), 4);
     EXPECT_EQ(run.text_at(22, 5, 34), "ディスクからシナリオを読み込みます") << "on the loader's own screen";
     h.run("Q{ENTER}x0{ENTER}", Block::LoadScenario);
-    EXPECT_EQ(kelmat::current_block(), Block::MainMenu);
+    EXPECT_EQ(h.current_block(), Block::MainMenu);
 }
 
 }  // namespace

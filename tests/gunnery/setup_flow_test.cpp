@@ -61,7 +61,7 @@ TEST(ScenarioSetup, LargerCountBoundsBothShipLoops) {
         h.run(kSetup + std::to_string(static_cast<int>(c[0])) + "{ENTER}1" +
               std::to_string(static_cast<int>(c[1])) + "{ENTER}2");
         EXPECT_EQ(h.s().SIDE_COUNT, c[2]);
-        EXPECT_EQ(kelmat::current_block(), Block::ScenarioSideLoop);
+        EXPECT_EQ(h.current_block(), Block::ScenarioSideLoop);
     }
 }
 
@@ -74,7 +74,7 @@ TEST(ScenarioSetup, SideHeaderAndSourceQuestion) {
     EXPECT_EQ(run.text_at(24, 12, 22), "３　自分で艦を設計する");
     EXPECT_EQ(run.text_at(30, 15, 14), "Hit 1 - 3  Key");
     EXPECT_EQ(run.colour_at(24, 10), 6);
-    EXPECT_EQ(kelmat::current_block(), Block::ScenarioSideLoop) << "source keys 0, 4, 5, 9 are ignored";
+    EXPECT_EQ(h.current_block(), Block::ScenarioSideLoop) << "source keys 0, 4, 5, 9 are ignored";
 }
 
 TEST(ScenarioSetup, OwnDesignsAskTheEraAndLoadNoClassData) {
@@ -158,7 +158,7 @@ const std::string kScenario = kSetup + "3{ENTER}1" + "1{ENTER}3" + "1" + "8{ENTE
 TEST(ShipEntry, AWholeScenarioOfRealShips) {
     Harness h;
     auto run = h.run(kScenario);
-    EXPECT_EQ(kelmat::current_block(), Block::SaveScenario);
+    EXPECT_EQ(h.current_block(), Block::SaveScenario);
     EXPECT_EQ(run.text_at(20, 8, 23), "DATA を SAVE しますか ?");
     EXPECT_EQ(run.colour_at(20, 8), 6);
     EXPECT_EQ(run.text_at(23, 10, 13), "Hit Y - N Key");
@@ -186,7 +186,7 @@ TEST(ShipEntry, SavedOrFoughtWithoutSaving) {
     ScopedTempDir dir;
     Harness h;
     h.run(kScenario + "xY" + "s{ENTER}");
-    EXPECT_EQ(kelmat::current_block(), Block::MainMenu);
+    EXPECT_EQ(h.current_block(), Block::MainMenu);
     EXPECT_EQ(testing_support::read_file("S-DATA.DAT").substr(0, 20), " 3 \r\n 1 \r\n 1 \r\n 3 \r\n");
     // Declining: the return-to-menu question; any key but Y fights the fleet without loading.
     Harness n;
@@ -261,7 +261,7 @@ TEST(ShipEntry, ModifiedAndDesignedShipsReachTheDesigner) {
     Harness h;
     // BLUE: one own design of era 5; the designer starts at navy 1's displacement texts.
     auto run = h.run(kSetup + "1{ENTER}1" + "2{ENTER}3" + "3" + "5");
-    EXPECT_EQ(kelmat::current_block(), Block::DesignStart);
+    EXPECT_EQ(h.current_block(), Block::DesignStart);
     EXPECT_EQ(run.text_at(8, 2, 24), "   1  番艦の 排水量は　?");
     EXPECT_EQ(run.text_at(68, 2, 5), "67000");
     EXPECT_EQ(h.s().WORK_NAVY, 1);
@@ -279,7 +279,7 @@ TEST(ShipEntry, ModifiedAndDesignedShipsReachTheDesigner) {
     }
     h.run(kSetup + "1{ENTER}1" + "2{ENTER}3" + "3" + "5" + blue_design + red +
           "200{ENTER}7{ENTER}11{ENTER}21{ENTER}250{ENTER}100{ENTER}2{ENTER}");
-    EXPECT_EQ(kelmat::current_block(), Block::SaveScenario);
+    EXPECT_EQ(h.current_block(), Block::SaveScenario);
     EXPECT_EQ(h.s().A(1, 2, 0), 200) << "the planned displacement taken";
     EXPECT_EQ(h.s().M(1, 2), "BELLEROPHON");
     EXPECT_EQ(h.s().M(0, 1), "") << "an own design has no stored name";

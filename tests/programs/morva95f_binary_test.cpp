@@ -4,6 +4,8 @@
 #include "console/text.h"
 #include "tests/test_support.h"
 
+using testing_support::colour_at;
+using testing_support::column_of;
 using testing_support::dump_line;
 using testing_support::read_file;
 using testing_support::run_binary;
@@ -14,15 +16,6 @@ namespace {
 // A turn opening in which no fleet sails: the commander's key, standby for every listed ship,
 // the confirmation.
 const std::string kStayHome = "h" + std::string(33, '3') + "y";
-
-// The screen column at which `text` begins in a dumped line, -1 when absent.
-long column_of(const std::string& line, const std::string& text) {
-    const auto pos = line.find(text);
-    return pos == std::string::npos ? -1 : con::byte_length(line.substr(0, pos));
-}
-
-// The colour digit of a cell in the colours dump.
-char colour_at(const std::string& colours, int column, int row) { return dump_line(colours, row).at(column); }
 
 }  // namespace
 

@@ -12,10 +12,11 @@ set -u
 # process ends. The console code they drive is leak-checked by the headless suites.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
+# shellcheck source=../../tools/xvfb.sh
+. "$(dirname "$0")/../../tools/xvfb.sh"
+
 work=$(mktemp -d)
-xvfb_pid=""
 prog_pid=""
-window=""
 status=""
 
 cleanup() {
@@ -23,10 +24,7 @@ cleanup() {
         kill -KILL "$prog_pid" 2>/dev/null
         wait "$prog_pid" 2>/dev/null
     fi
-    if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
-    fi
+    xvfb_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -48,24 +46,11 @@ skip() {
     exit 77
 }
 
-# Starts Xvfb on a free display (it picks the number and reports it) and points DISPLAY at it.
-# -noreset: the server does not reset each time its last client leaves, which happens while
-# xdotool's searches come and go before the program has connected.
+# Starts the virtual X server (tools/xvfb.sh) and points DISPLAY at it.
 start_xvfb() {
     command -v Xvfb >/dev/null 2>&1 || skip "Xvfb is not installed (Debian package xvfb)"
     command -v xdotool >/dev/null 2>&1 || skip "xdotool is not installed (Debian package xdotool)"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-    xvfb_pid=$!
-    local i
-    for ((i = 0; i < 100; i++)); do
-        [ -s "$work/display" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-        sleep 0.1
-    done
-    [ -s "$work/display" ] || fail "Xvfb reported no display within 10 s"
-    DISPLAY=":$(head -n1 "$work/display")"
-    export DISPLAY
-    unset WAYLAND_DISPLAY
+    xvfb_start || fail "$xvfb_error"
 }
 
 # start_program PROGRAM TITLE: runs the program and waits until its window is on the screen;
@@ -76,26 +61,12 @@ start_program() {
     # In a directory of its own: whatever the program writes stays out of the source tree.
     (cd "$work" && exec "$program" >"$work/program.out" 2>"$work/program.err") &
     prog_pid=$!
-    # Searched again and again rather than with --sync: a search dies of an X error when the
-    # program destroys a window it is looking at (SDL makes short-lived windows at start).
-    local i
-    for ((i = 0; i < 150; i++)); do
-        window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1)
-        [ -n "$window" ] && break
-        running "$prog_pid" || break
-        sleep 0.1
-    done
-    if [ -z "$window" ]; then
-        running "$prog_pid" || fail "the program ended before its window appeared"
-        fail "no window named $title appeared within 15 s"
-    fi
+    xvfb_find_window "$title" "$prog_pid" || fail "$xvfb_error"
     # No window manager runs here: give the window the keyboard explicitly.
     xdotool windowfocus "$window" 2>/dev/null
 }
 
-running() {
-    [ -e "/proc/$1" ] && ! grep -q ') Z ' "/proc/$1/stat" 2>/dev/null
-}
+running() { xvfb_process_runs "$1"; }
 
 # wait_for_exit SECONDS: true when the program ended within that time; sets status.
 wait_for_exit() {

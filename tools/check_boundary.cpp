@@ -1,0 +1,40 @@
+// Runs with the build: refuses program code that crosses the platform boundary (see
+// boundary_rules.h). Prints each offending line as "file:line: error: ..." and fails; on
+// success touches the stamp file so that the check runs again only when a source changes.
+//
+// Usage: check_boundary STAMP SOURCE_DIR FOLDER...
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "tools/boundary_rules.h"
+
+namespace fs = std::filesystem;
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::cerr << "usage: check_boundary STAMP SOURCE_DIR FOLDER...\n";
+        return 2;
+    }
+    int offences = 0;
+    for (int a = 3; a < argc; ++a) {
+        const fs::path root = fs::path(argv[2]) / argv[a];
+        if (!fs::exists(root)) continue;
+        for (const auto& entry : fs::recursive_directory_iterator(root)) {
+            const std::string ext = entry.path().extension().string();
+            if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h")) continue;
+            std::ifstream in(entry.path());
+            std::string line;
+            for (int n = 1; std::getline(in, line); ++n) {
+                const std::string what = boundary::crossing(line);
+                if (what.empty()) continue;
+                std::cerr << entry.path().string() << ":" << n << ": error: program code " << what
+                          << "; it reaches the platform only through the console's public headers\n";
+                ++offences;
+            }
+        }
+    }
+    if (offences > 0) return 1;
+    std::ofstream(argv[1]) << "ok\n";
+    return 0;
+}
