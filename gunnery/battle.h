@@ -8,6 +8,10 @@
 
 namespace kelmat {
 
+/// The 4-byte value of 3.14159 with which the battle turns a course (9-degree steps) into an
+/// angle: course x kCoursePi / 20 radians.
+inline constexpr float kCoursePi = 3.14159f;
+
 /// The working values of one call of BS: all 0 (texts empty) when the battle is entered.
 /// Arrays are indexed by side, 0 BLUE and 1 RED.
 struct Battle {

@@ -14,8 +14,6 @@ using con::store;
 
 namespace {
 
-constexpr float kPi = 3.14159f;
-
 // The new course towards the enemy c of one automatically steered line.
 real steer_rule(bool with_map, real c, real limit, real leading, real disengage, real approach, real R,
                 real own_speed, real enemy_speed) {
@@ -178,8 +176,8 @@ void move_lines(Kelmat& s, Battle& b) {
                 f = -1;
                 c = c > 0 ? 20 - c : -20 - c;
             }
-            s.QM(side, ship, QM_X) = store(L(s.QM(side, ship, QM_X)) + v * 185 * std::sin(L(kPi) * c / 20) / 72);
-            s.QM(side, ship, QM_Y) = store(L(s.QM(side, ship, QM_Y)) + v * 185 * std::cos(L(kPi) * c / 20) / 72 * f);
+            s.QM(side, ship, QM_X) = store(L(s.QM(side, ship, QM_X)) + v * 185 * std::sin(L(kCoursePi) * c / 20) / 72);
+            s.QM(side, ship, QM_Y) = store(L(s.QM(side, ship, QM_Y)) + v * 185 * std::cos(L(kCoursePi) * c / 20) / 72 * f);
         }
 }
 

@@ -2,6 +2,7 @@
 // and the interval rules the phases share.
 #include "gunnery/battle.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kelmat {
@@ -11,9 +12,6 @@ using con::L;
 using con::Row;
 using con::real;
 using con::store;
-
-// The 4-byte value of 3.14159 that turns a course into an angle.
-constexpr float kPi = 3.14159f;
 
 bool moved_by_hand(float mode, int side) {
     if (side == 0) return mode >= 1 && mode <= 4;
@@ -73,8 +71,8 @@ void place_lines(Kelmat& s, Battle& b) {
         const real c = s.QM(side, 1, QM_COURSE);
         for (int ship = 2; ship <= b.count[side]; ++ship) {
             s.QM(side, ship, QM_COURSE) = s.QM(side, 1, QM_COURSE);
-            s.QM(side, ship, QM_X) = store(L(s.QM(side, ship - 1, QM_X)) - std::sin(L(kPi) * c / 20) * 800);
-            s.QM(side, ship, QM_Y) = store(L(s.QM(side, ship - 1, QM_Y)) - std::cos(L(kPi) * c / 20) * 800);
+            s.QM(side, ship, QM_X) = store(L(s.QM(side, ship - 1, QM_X)) - std::sin(L(kCoursePi) * c / 20) * 800);
+            s.QM(side, ship, QM_Y) = store(L(s.QM(side, ship - 1, QM_Y)) - std::cos(L(kCoursePi) * c / 20) * 800);
         }
     }
 }

@@ -14,8 +14,6 @@ using con::store;
 
 namespace {
 
-constexpr float kPi = 3.14159f;
-
 real afloat_ratio(const Battle& b, int side) { return L(b.afloat[side]) / L(b.afloat[1 - side]); }
 
 // Field 18 of ship i: the range to enemy ship j, the step's range without the map.
@@ -181,8 +179,8 @@ int bearing_sector(float course, real dx, real dy) {
     if (c == -15) return (dx <= 0 && dy <= 0) ? 1 : (dx >= 0 && dy >= 0) ? 3 : (dx < 0 ? 2 : 4);
     const real q = c + 15;
     const int h = (q > 0 && q < 10) ? 4 : (q > 10 && q < 20) ? 1 : (q > 20 && q < 30) ? 2 : 3;
-    const real a1 = dx * std::tan(L(kPi) * (5 - c) / 20);
-    const real a2 = dx * std::tan(L(kPi) * (15 - c) / 20);
+    const real a1 = dx * std::tan(L(kCoursePi) * (5 - c) / 20);
+    const real a2 = dx * std::tan(L(kCoursePi) * (15 - c) / 20);
     int v;
     if (a1 <= dy && a2 <= dy)
         v = 6 - h;
