@@ -1,6 +1,7 @@
 // MORVA95F: the aircraft-loading dialogue that ends HENSEI when the player decides the aircraft
 // types: each fleet's fighters and dive bombers asked within their limits, the torpedo bombers
 // filling the rest, and the numbers spread over the fleet's carriers.
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "detailed/organisation.h"
 
@@ -34,7 +35,7 @@ con::real limit_of(const FleetTotals& totals, const WorkTable& work, int f, int 
 // limit, and (made safe on purpose) a number below 0 or with a fraction, which would put
 // impossible aircraft into the carriers' air groups.
 con::real ask_number(State& st, int f, int t, con::real limit) {
-    for (;;) {
+    const auto ask = [&] {
         con::print_at(con::Col(23), con::Row(22), con::space_string(56));
         con::print_at(con::Col(24), con::Row(23), con::space_string(18));
         con::print_at(con::Col(24), con::Row(19), con::space_string(30));
@@ -46,10 +47,8 @@ con::real ask_number(State& st, int f, int t, con::real limit) {
         con::locate(con::Col(24), con::Row(23));
         con::print_double_item(limit);
         con::print_string_item("機までです");
-        con::locate(con::Col(68), con::Row(22));
-        const con::real n = con::val(con::input_line(""));
-        if (n <= limit && n >= 0 && n == con::int_floor(n)) return n;
-    }
+    };
+    return morva::ask_number(ask, {68, 22, ""}, 0, limit);
 }
 
 void take(State& st, FleetTotals& totals, WorkTable& work, int f, int t, con::real n) {

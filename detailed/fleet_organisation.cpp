@@ -3,6 +3,7 @@
 // aircraft and anti-aircraft sums; the preset harbour-raid force of turn 1.
 #include <vector>
 
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "detailed/organisation.h"
 
@@ -87,13 +88,13 @@ bool in_preset_force(float scenario, int i) {
 
 // The player's answer for ship i: 1 or 2 (fleet) or 3 (standby); 2 is refused in scenario 6.
 int ask_placement(State& st, int i, float scenario) {
-    for (;;) {
-        con::print_at(con::Col(24), con::Row(22), con::space_string(56));
-        con::color(5);
-        con::print_at(con::Col(24), con::Row(22), st.MX(0, i) + " は どこに配属しますか ?   Hit 1 - 3 Key");
-        const con::real v = con::val(con::wait_key_string());
-        if (v == 1 || v == 3 || (v == 2 && scenario != 6)) return static_cast<int>(v);
-    }
+    std::string key;  // kept nowhere
+    const std::string answer =
+        morva::ask_key(key,
+                       {{24, 22, morva::kColourInForce, con::space_string(56)},
+                        {24, 22, 5, st.MX(0, i) + " は どこに配属しますか ?   Hit 1 - 3 Key"}},
+                       scenario != 6 ? "123" : "13", morva::Shown::BeforeEachKey);
+    return static_cast<int>(con::val(answer));
 }
 
 void place_battleship(State& st, int i, int f) {

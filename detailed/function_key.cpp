@@ -1,5 +1,6 @@
 // MORVA95F: the F1 handler: a digit sets the display time; the hidden three-letter sequence
 // opens the Allied overview during a turn's operations and the status panel at other times.
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "campaign/display_time.h"
 #include "detailed/routines.h"
@@ -15,10 +16,7 @@ void allied_overview(State& st) {
     con::print_string_item("TYPE");
     con::print_single_item(st.OPERATION_CHARACTER);
     con::print_end();
-    con::locate(con::Col(29), con::Row(23));
-    con::color(4);
-    con::print_string_item("Hit Any Key");
-    WAIT_KEY(st);
+    morva::hit_any_key(st.WAIT_KEY_RESULT, {29, 23, 4, "Hit Any Key"});
     con::clear_screen(0);
     FMAP(st);
     HINITI(st);

@@ -1,6 +1,7 @@
 // MORVA95F: the turn's operations: the per-turn repair and resets, each air fleet's operation
 // start with its announcement and the Allied task-force split, and the end of each day and of
 // the operation (capture or failure, the harbour-yard damage, the reserve's losses).
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "detailed/blocks.h"
 #include "detailed/routines.h"
@@ -203,14 +204,12 @@ Block END_OF_DAY(State& st) {
     if (st.PEARL_HARBOR_TURN > 0 || st.P(b, P_HOLDER) == 0) return Block::OperationEnd;
     if (st.SCENARIO_NO != 6) return Block::NextDay;
     con::clear_screen(0);
-    for (;;) {
-        con::print_at(con::Col(29), con::Row(11), "作戦終了しますか ?");
-        con::print_at(con::Col(33), con::Row(14), "Hit Y or N Key");
-        // Only the upper-case letters answer this question.
-        const std::string key = WAIT_KEY(st);
-        if (key == "Y") return Block::OperationEnd;
-        if (key == "N") return Block::NextDay;
-    }
+    // Only the upper-case letters answer this question.
+    const bool end = morva::ask_yes_no(st.WAIT_KEY_RESULT,
+                                       {{29, 11, morva::kColourInForce, "作戦終了しますか ?"},
+                                        {33, 14, morva::kColourInForce, "Hit Y or N Key"}},
+                                       "Y", "N", morva::Shown::BeforeEachKey);
+    return end ? Block::OperationEnd : Block::NextDay;
 }
 
 Block OPERATION_END(State& st) {

@@ -1,6 +1,7 @@
 // MORVA95F: the message pauses, key waits and message-row blanking that every phase shares.
 // Key waits block on window events (never spin); timed pauses use wait_ticks, during which
 // typed keys wait in the buffer and an F1 press runs afterwards.
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "campaign/display_time.h"
 #include "detailed/routines.h"
@@ -8,19 +9,8 @@
 namespace morva95f {
 namespace {
 
-constexpr int kPromptColumn = 35;
-constexpr int kPromptRow = 20;
-
-void show_hit_any_key() {
-    con::locate(con::Col(kPromptColumn), con::Row(kPromptRow));
-    con::color(4);
-    con::print_string_item("Hit Any Key");
-}
-
-void blank_hit_any_key() {
-    con::locate(con::Col(kPromptColumn), con::Row(kPromptRow));
-    con::print_string_item(con::space_string(11));
-}
+// The pause's prompt, blanked again once a key has come.
+const morva::Text kHitAnyKey{35, 20, 4, "Hit Any Key"};
 
 bool key_mode(const State& st) { return st.TT(TT_COMMENT_KEY) != 0; }
 
@@ -31,9 +21,8 @@ void MATU(State& st) {
         con::wait_ticks(con::L(st.TT(TT_WAIT)));
         return;
     }
-    show_hit_any_key();
-    (void)con::wait_key_string();  // the key is consumed and kept nowhere
-    blank_hit_any_key();
+    std::string key;  // the key is consumed and kept nowhere
+    morva::hit_any_key(key, kHitAnyKey, true);
 }
 
 void MATU2(State& st) {
@@ -45,9 +34,7 @@ void PAUSE_MESSAGE(State& st) {
         con::wait_ticks(con::int_floor(con::L(st.TT(TT_WAIT)) / 50));
         return;
     }
-    show_hit_any_key();
-    st.DIALOGUE_KEY = con::wait_key_string();
-    blank_hit_any_key();
+    morva::hit_any_key(st.DIALOGUE_KEY, kHitAnyKey, true);
 }
 
 std::string WAIT_KEY(State& st) { return morva::WAIT_KEY(st.WAIT_KEY_RESULT); }

@@ -1,6 +1,7 @@
 // MORVA95F: the single operation's order of battle (scenario 6): the turn whose rules apply,
 // the reserve, the Allied ships the player picks (HENSEI2), and the target base's strength and
 // aircraft as the player types them.
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "detailed/blocks.h"
 #include "detailed/organisation.h"
@@ -46,30 +47,23 @@ void list_allied_ships(const State& st) {
     }
 }
 
-// "1" or "2" for ship i.
+// "1" or "2" for ship i (the key is kept nowhere).
 std::string ask_joins(const State& st, int i) {
-    for (;;) {
-        con::print_at(con::Col(37), con::Row(22), con::space_string(42));
-        con::color(7);
-        con::print_at(con::Col(39), con::Row(22), st.MX(1, i) + " を参戦させますか ?");
-        std::string key = con::wait_key_string();
-        if (key == "1" || key == "2") return key;
-    }
+    std::string key;
+    return morva::ask_key(key,
+                          {{37, 22, morva::kColourInForce, con::space_string(42)},
+                           {39, 22, 7, st.MX(1, i) + " を参戦させますか ?"}},
+                          "12", morva::Shown::BeforeEachKey);
 }
 
 // A number typed at (col, 22) after `blank` and the question; asked again, from the blanking,
 // while it lies outside lo-hi or, where `whole` is set, has a fraction.
-template <typename Blank>
-float ask_value(Blank blank, const std::string& question, int col, con::real lo, con::real hi, bool whole) {
-    for (;;) {
+float ask_value(void (*blank)(), const std::string& question, int col, con::real lo, con::real hi, bool whole) {
+    const auto ask = [&] {
         blank();
         con::print_at(con::Col(39), con::Row(22), question);
-        con::locate(con::Col(col), con::Row(22));
-        const con::real n = con::val(con::input_line(""));
-        if (n < lo || n > hi) continue;
-        if (whole && n != con::int_floor(n)) continue;
-        return con::store(n);
-    }
+    };
+    return con::store(morva::ask_number(ask, {col, 22, ""}, lo, hi, whole));
 }
 
 void blank_notes() {
@@ -132,14 +126,10 @@ Block SINGLE_OPERATION_ORDER(State& st) {
     if (st.TURN_NO < 2) st.TURN_NO = 2;
     for (int t = 1; t <= 3; ++t) st.V(t, V_RESERVE) = st.V(t, 1);
     HENSEI2(st);
-    for (;;) {
-        // Only the upper-case letters answer this question.
-        const std::string key = WAIT_KEY(st);
-        if (key == "N") {
-            con::print_at(con::Col(0), con::Row(23), con::space_string(60));
-            return Block::SingleOperationOrder;
-        }
-        if (key == "Y") break;
+    // Only the upper-case letters answer this question (shown by HENSEI2).
+    if (!morva::ask_yes_no(st.WAIT_KEY_RESULT, {}, "Y", "N")) {
+        con::print_at(con::Col(0), con::Row(23), con::space_string(60));
+        return Block::SingleOperationOrder;
     }
     st.P(st.AT(1), P_STRENGTH) = ask_value(blank_notes, "攻撃目標の勢力値は ?           ", 62, 1, 99, false);
     for (int k = 0; k <= 3; ++k) {

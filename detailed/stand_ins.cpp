@@ -1,6 +1,7 @@
 // MORVA95F: the least stand-ins for the blocks and routines of the operational day, each where
 // the real one will go. Each day of an operation ends at once; the F1 overview's map, contact
 // list and Allied overview show only what keeps the screen sane.
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "detailed/blocks.h"
 #include "detailed/routines.h"
@@ -49,9 +50,7 @@ void HYOJI6(State& st) {
     con::color(7);
     con::print_at(con::Col(0), con::Row(1), "WAIT");
     con::print_single_item(st.TT(TT_WAIT));
-    con::color(5);
-    con::print_at(con::Col(29), con::Row(23), "Hit Any Key");
-    WAIT_KEY(st);
+    morva::hit_any_key(st.WAIT_KEY_RESULT, {29, 23, 5, "Hit Any Key"});
     con::color(7);  // the air-group table that follows the key is printed in white
 }
 

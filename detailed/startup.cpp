@@ -1,5 +1,6 @@
 // MORVA95F: the start-up: random seed, the two handlers, the built-in tables, the title, the
 // display-time and aircraft-type questions, the scenario menu and the first strategic map.
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "detailed/blocks.h"
 #include "campaign/display_time.h"
@@ -17,20 +18,23 @@ const char* const kScenarioItems[7] = {
     "７    セーブしたシナリオの続きを行う",
 };
 
-void show_title_and_display_question() {
+void show_title() {
     con::clear_screen(0);
     con::color(2);
     con::print_at(con::Col(24), con::Row(1), "Morvane  for WINDOWS 95");
     con::color(4);
     con::print_at(con::Col(30), con::Row(3), "詳細モード       Ver. 3.0B");
-    con::color(7);
-    con::print_at(con::Col(26), con::Row(7), "結果の表示時間はどのくらい ?");
-    con::print_at(con::Col(30), con::Row(9), "( ０ 短  -  ９ 長 )");
-    con::color(6);
-    con::print_at(con::Col(32), con::Row(15), "Hit 0 - 9 Key ");
-    con::print_at(con::Col(34), con::Row(11), "9 では何かのキーを押すまで表示したまま停止");
-    con::color(5);
-    con::print_at(con::Col(10), con::Row(13), "(ゲーム中でも f.1 Key を押したあと 0 - 9 Key を押せば変更できます)");
+}
+
+/// The display-time question: every key answers.
+std::string ask_display_time(State& st) {
+    return morva::ask_key(st.WAIT_KEY_RESULT,
+                          {{26, 7, 7, "結果の表示時間はどのくらい ?"},
+                           {30, 9, morva::kColourInForce, "( ０ 短  -  ９ 長 )"},
+                           {32, 15, 6, "Hit 0 - 9 Key "},
+                           {34, 11, morva::kColourInForce, "9 では何かのキーを押すまで表示したまま停止"},
+                           {10, 13, 5, "(ゲーム中でも f.1 Key を押したあと 0 - 9 Key を押せば変更できます)"}},
+                          morva::kAnyKey);
 }
 
 // Every key answers: "0" one tick, "9" key mode, a digit 1-8 2 x 2^d ticks, any other key 2.
@@ -47,22 +51,10 @@ void take_display_time(State& st, const std::string& key) {
 }
 
 void ask_aircraft_types(State& st) {
-    con::color(7);
-    con::print_at(con::Col(26), con::Row(18), "搭載機の機種は自分で決める ?");
-    con::color(6);
-    con::print_at(con::Col(32), con::Row(20), "Hit Y - N Key");
-    con::print_at(con::Col(26), con::Row(22), "通常は N を選択してください");
-    for (;;) {
-        const std::string key = WAIT_KEY(st);
-        if (key == "Y" || key == "y") {
-            st.TT(TT_CHOOSE_LOADS) = 1;
-            return;
-        }
-        if (key == "N" || key == "n") {
-            st.TT(TT_CHOOSE_LOADS) = 0;
-            return;
-        }
-    }
+    const bool own = morva::ask_yes_no(st.WAIT_KEY_RESULT, {{26, 18, 7, "搭載機の機種は自分で決める ?"},
+                                                           {32, 20, 6, "Hit Y - N Key"},
+                                                           {26, 22, morva::kColourInForce, "通常は N を選択してください"}});
+    st.TT(TT_CHOOSE_LOADS) = own ? 1.0f : 0.0f;
 }
 
 void show_scenario_menu() {
@@ -90,18 +82,15 @@ Block STARTUP(State& st) {
     st.P(0, P_WEIGHT) = 15;
     for (int k = 0; k <= 8; ++k) st.HW(k) = 0;
     for (int k = 0; k <= 6; ++k) st.VS(0, k) = st.VS(1, k) = 0;
-    show_title_and_display_question();
-    take_display_time(st, WAIT_KEY(st));
+    show_title();
+    take_display_time(st, ask_display_time(st));
     ask_aircraft_types(st);
     show_scenario_menu();
     return Block::ScenarioChoice;
 }
 
 Block SCENARIO_CHOICE(State& st) {
-    for (;;) {
-        st.SCENARIO_NO = con::store(con::val(WAIT_KEY(st)));
-        if (st.SCENARIO_NO >= 1 && st.SCENARIO_NO <= 7) break;
-    }
+    st.SCENARIO_NO = con::store(con::val(morva::wait_for_key(st.WAIT_KEY_RESULT, "1234567")));
     if (st.SCENARIO_NO < 7) st.TT(TT_SAVED_SCENARIO) = st.SCENARIO_NO;
     st.TT(TT_SCENARIO) = st.SCENARIO_NO;
     con::locate(con::Col(57), con::Row(con::L(st.SCENARIO_NO) * 2 + 6));

@@ -1,5 +1,6 @@
 // MORVA95F: the turn loop's head and tail: the practice-mode question, the turn start with the
 // scenario openings, the air-fleet loop's tail, the end of turn and its campaign step CLC.
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "detailed/blocks.h"
 #include "detailed/routines.h"
@@ -32,14 +33,16 @@ void preset_allied_harbour_force(State& st) {
 
 Block PRACTICE_QUESTION(State& st) {
     if (st.SCENARIO_NO != 6) return Block::TurnStart;
-    con::print_at(con::Col(0), con::Row(2), con::space_string(39));
-    con::print_at(con::Col(0), con::Row(3), con::space_string(38));
-    con::print_at(con::Col(0), con::Row(4), con::space_string(39));
-    con::print_at(con::Col(6), con::Row(2), "練習モードにしますか ?");
-    con::print_at(con::Col(2), con::Row(3), "（敵艦隊の位置が表示されます）");
-    con::print_at(con::Col(10), con::Row(4), "Hit Y - N Key");
-    st.DIALOGUE_KEY = con::wait_key_string();
-    st.TT(TT_PRACTICE) = (st.DIALOGUE_KEY == "Y" || st.DIALOGUE_KEY == "y") ? 1.0f : 0.0f;
+    // Every key answers: any key but Y means no.
+    const bool practice = morva::ask_yes_no(st.DIALOGUE_KEY,
+                                            {{0, 2, morva::kColourInForce, con::space_string(39)},
+                                             {0, 3, morva::kColourInForce, con::space_string(38)},
+                                             {0, 4, morva::kColourInForce, con::space_string(39)},
+                                             {6, 2, morva::kColourInForce, "練習モードにしますか ?"},
+                                             {2, 3, morva::kColourInForce, "（敵艦隊の位置が表示されます）"},
+                                             {10, 4, morva::kColourInForce, "Hit Y - N Key"}},
+                                            morva::kYes, morva::kAnyKey);
+    st.TT(TT_PRACTICE) = practice ? 1.0f : 0.0f;
     return Block::TurnOpening;
 }
 

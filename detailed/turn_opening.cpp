@@ -1,6 +1,7 @@
 // MORVA95F: the turn opening: the Allied commander's character, the fleet-organisation phase
 // with its base list, reserve line, checks and confirmation, and the harbour-raid turn's loading
 // of the preset force.
+#include "campaign/dialogue.h"
 #include "console/console.h"
 #include "detailed/blocks.h"
 #include "detailed/organisation.h"
@@ -10,15 +11,14 @@ namespace morva95f {
 namespace {
 
 void ask_commander_character(State& st) {
-    con::print_at(con::Col(0), con::Row(2), con::space_string(39));
-    con::print_at(con::Col(0), con::Row(4), con::space_string(38));
-    con::color(7);
-    con::print_at(con::Col(6), con::Row(2), "連合軍指揮官の性格は ?");
-    con::print_at(con::Col(3), con::Row(3), "猛進(H) - 慎重(S) - 乱数(R)");
-    con::color(6);
-    con::print_at(con::Col(9), con::Row(4), "Hit H - S - R Key");
     // Every key answers: the offered R and any other key mean random.
-    const std::string key = WAIT_KEY(st);
+    const std::string key = morva::ask_key(st.WAIT_KEY_RESULT,
+                                           {{0, 2, morva::kColourInForce, con::space_string(39)},
+                                            {0, 4, morva::kColourInForce, con::space_string(38)},
+                                            {6, 2, 7, "連合軍指揮官の性格は ?"},
+                                            {3, 3, 7, "猛進(H) - 慎重(S) - 乱数(R)"},
+                                            {9, 4, 6, "Hit H - S - R Key"}},
+                                           morva::kAnyKey);
     if (key == "H" || key == "h")
         st.COMMANDER_CHARACTER = 1;
     else if (key == "S" || key == "s")
@@ -121,13 +121,8 @@ Block FLEET_ORGANISATION(State& st) {
         PAUSE_MESSAGE(st);
         return Block::TurnOpening;
     }
-    con::color(7);
-    con::print_at(con::Col(24), con::Row(23), "よろしいですか ? Hit Y - N Key");
-    for (;;) {
-        const std::string key = WAIT_KEY(st);
-        if (key == "N" || key == "n") return Block::FleetOrganisation;
-        if (key == "Y" || key == "y") return Block::TargetChoice;
-    }
+    const bool yes = morva::ask_yes_no(st.WAIT_KEY_RESULT, {{24, 23, 7, "よろしいですか ? Hit Y - N Key"}});
+    return yes ? Block::TargetChoice : Block::FleetOrganisation;
 }
 
 Block HARBOUR_RAID_LOADING(State& st) {
@@ -137,13 +132,8 @@ Block HARBOUR_RAID_LOADING(State& st) {
     call_hensei(st);
     con::print_at(con::Col(10), con::Row(22), con::space_string(69));
     con::print_at(con::Col(10), con::Row(23), con::space_string(69));
-    con::color(7);
-    con::print_at(con::Col(38), con::Row(22), "よろしいですか ?    Hit Y - N Key");
-    for (;;) {
-        const std::string key = WAIT_KEY(st);
-        if (key == "N" || key == "n") return Block::HarbourRaidLoading;
-        if (key == "Y" || key == "y") return Block::OperationsStart;
-    }
+    const bool yes = morva::ask_yes_no(st.WAIT_KEY_RESULT, {{38, 22, 7, "よろしいですか ?    Hit Y - N Key"}});
+    return yes ? Block::OperationsStart : Block::HarbourRaidLoading;
 }
 
 }  // namespace morva95f

@@ -2,6 +2,7 @@
 // the penetration of four reference guns, the tonnage left, the weight per millimetre and the
 // proper thickness, the answers, the sloped-belt question, and the stores of both.
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -64,19 +65,11 @@ void ask_sloped(Kelmat& s, float& slope_factor) {
     slope_factor = 10;
     s.SLOPED_ARMOUR = 0;
     if (s.DESIGN_ERA < 4) return;
-    con::color(7);
-    con::print_at(Col(18), Row(6), "装甲は傾斜装甲  ?");
-    con::print_at(Col(20), Row(7), "Hit Y or N Key");
-    for (;;) {
-        s.ANSWER_KEY = con::wait_key_string();
-        const std::string& k = s.ANSWER_KEY;
-        if (k == "Y" || k == "y" || k == std::string(1, con::key::kEnter)) {
-            s.SLOPED_ARMOUR = 1;
-            slope_factor = s.DESIGN_ERA == 4 ? 10.3f : 10.6f;
-            return;
-        }
-        if (k == "N" || k == "n") return;
-    }
+    if (!ask_yes_no(s.ANSWER_KEY, {{18, 6, 7, "装甲は傾斜装甲  ?"}, {20, 7, kColourInForce, "Hit Y or N Key"}},
+                    kYesOrEnter))
+        return;
+    s.SLOPED_ARMOUR = 1;
+    slope_factor = s.DESIGN_ERA == 4 ? 10.3f : 10.6f;
 }
 
 }  // namespace
@@ -109,10 +102,7 @@ Block BELT_STEP(Kelmat& s) {
     const real belt = L(s.BELT_WEIGHT_PER_MM), deck = L(s.DECK_WEIGHT_PER_MM);
     show_readouts(10, left, " 1 mm につき ", belt, 14, left / (belt + 0.5L * deck));
     con::print_end();
-    do {
-        con::locate(Col(35), Row(3));
-        s.STORED_BELT = con::input_number(" ");
-    } while (s.STORED_BELT < 50 || s.STORED_BELT > 1000);
+    ask_number(s.STORED_BELT, nullptr, {35, 3, " "}, 50, 1000, false);
     s.BELT_MM = s.STORED_BELT;
     s.BELT_TONS = con::store(L(s.STORED_BELT) * belt);
     float slope_factor = 10;
@@ -132,10 +122,7 @@ Block DECK_STEP(Kelmat& s) {
     const real left = tonnage_left(s) - L(s.BELT_TONS);
     const real deck = L(s.DECK_WEIGHT_PER_MM);
     show_readouts(10, left, "1 mm につき ", deck, 16, left / deck);
-    do {
-        con::locate(Col(35), Row(3));
-        s.STORED_DECK = con::input_number(" ");
-    } while (s.STORED_DECK < 20 || s.STORED_DECK > 800);
+    ask_number(s.STORED_DECK, nullptr, {35, 3, " "}, 20, 800, false);
     s.DECK_MM = s.STORED_DECK;
     con::print_at(Col(10), Row(14), con::space_string(35));
     STORE_DECK(s);

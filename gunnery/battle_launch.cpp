@@ -1,17 +1,12 @@
 // kelmat95: the battle launch (main-menu item 1) - fight the scenario in memory or load one,
 // hand the counts and navies to the battle, and ask again after each battle.
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
 using con::Col;
 using con::Row;
-
-namespace {
-
-bool is_yes(const std::string& key) { return key == "Y" || key == "y"; }
-
-}  // namespace
 
 Block BATTLE_LAUNCH(Kelmat& s) {
     s.BATTLE_FOUGHT = 0;
@@ -23,23 +18,20 @@ Block BATTLE_LAUNCH(Kelmat& s) {
 Block BATTLE_ASK_FIGHT(Kelmat& s) {
     s.FLEET_IS_NEW = 0;
     con::clear_screen(0);
-    con::locate(Col(20), Row(8));
-    con::color(6);
-    con::print_string_item("今のシナリオで戦闘をしますか ?");
-    con::print_at(Col(27), Row(10), "Hit Y or N Key");
-    s.KEY_STRING = con::wait_key_string();
-    if (is_yes(s.KEY_STRING)) return Block::BattleFight;
+    // Every key answers: any key but Y means no.
+    const bool fight = ask_yes_no(s.KEY_STRING,
+                                  {{20, 8, 6, "今のシナリオで戦闘をしますか ?"}, {27, 10, kColourInForce, "Hit Y or N Key"}},
+                                  kYes, kAnyKey);
+    if (fight) return Block::BattleFight;
     return s.BATTLE_FOUGHT == 0 ? Block::BattleLoad : Block::BattleReturnQuestion;
 }
 
 Block BATTLE_RETURN_QUESTION(Kelmat& s) {
     con::clear_screen(0);
-    con::locate(Col(20), Row(8));
-    con::color(6);
-    con::print_string_item("ＭＥＮＵに戻りますか ?");
-    con::print_at(Col(24), Row(10), "HiT Y or N Key");
-    s.KEY_STRING = con::wait_key_string();
-    return is_yes(s.KEY_STRING) ? Block::MainMenu : Block::BattleLoad;
+    const bool menu = ask_yes_no(s.KEY_STRING,
+                                 {{20, 8, 6, "ＭＥＮＵに戻りますか ?"}, {24, 10, kColourInForce, "HiT Y or N Key"}},
+                                 kYes, kAnyKey);
+    return menu ? Block::MainMenu : Block::BattleLoad;
 }
 
 Block BATTLE_LOAD(Kelmat& s) {

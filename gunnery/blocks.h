@@ -41,6 +41,15 @@ enum class Block {
     LoadScenario,          ///< LOAD_SCENARIO
     ShipDataViewer,        ///< SHIP_DATA_VIEWER (menu keys 3, 6, 7, 8)
     PenetrationViewer,     ///< PENETRATION_VIEWER (menu key 4)
+    RealBeltTable,         ///< REAL_BELT_TABLE
+    RealBeltGraph,         ///< REAL_BELT_GRAPH
+    RealDeckTable,         ///< REAL_DECK_TABLE
+    RealDeckGraph,         ///< REAL_DECK_GRAPH
+    PenetrationViewerExit, ///< PENETRATION_VIEWER_EXIT
+    PlannedBeltTable,      ///< PLANNED_BELT_TABLE
+    PlannedBeltGraph,      ///< PLANNED_BELT_GRAPH
+    PlannedDeckTable,      ///< PLANNED_DECK_TABLE
+    PlannedDeckGraph,      ///< PLANNED_DECK_GRAPH
 };
 
 /// Runs one block and returns the next; a block it does not know is a logic error.
@@ -88,6 +97,10 @@ Block SHIP_VALUES_START(Kelmat& s);
 // Class-data loaders (navy BLUE_NAVY).
 void LOAD_CLASS_RECORDS(Kelmat& s);
 void LOAD_CLASS_VALUES(Kelmat& s);
+/// LOAD_CLASS_RECORDS for navy `navy`, whatever BLUE_NAVY holds.
+void load_class_records(Kelmat& s, float navy);
+/// LOAD_CLASS_VALUES for navy `navy`, whatever BLUE_NAVY holds.
+void load_class_values(Kelmat& s, float navy);
 
 // Scenario files.
 Block SAVE_SCENARIO(Kelmat& s);
@@ -226,13 +239,5 @@ Block SHIP_DATA_VIEWER(Kelmat& s);
 Block PENETRATION_VIEWER(Kelmat& s);
 /// The first-salvo hit-rate chart; returns after any key.
 void MEITYU(Kelmat& s);
-
-// Small helpers shared by the blocks.
-/// The value of a single key: its digit, 0 for every other key.
-int key_value(const std::string& key);
-/// Waits for a key into KEY_STRING until its value lies within lo..hi; returns the value.
-int wait_key_in_range(Kelmat& s, int lo, int hi);
-/// Whether a typed number is whole and within lo..hi.
-bool whole_in_range(float v, int lo, int hi);
 
 }  // namespace kelmat

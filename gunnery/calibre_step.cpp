@@ -1,6 +1,7 @@
 // kelmat95: the designer's main-gun step for a modified real class or an own design - the
 // navy's calibres in the reference column, the list of the 36 gun types and the question.
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -48,12 +49,8 @@ Block CALIBRE_STEP(Kelmat& s) {
     for (s.LOOP_I = 0; s.LOOP_I <= 35; s.LOOP_I = s.LOOP_I + 1) show_gun_entry(s, static_cast<int>(s.LOOP_I));
     // Sets the planned guns (from 24) off from the real ones.
     con::draw_line(180, 198, 330, 198, 14);
-    do {
-        con::print_at(Col(20), Row(2), "主砲の口径は ?           ");
-        con::print_at(Col(23), Row(4), "Input 1 - 36");
-        con::locate(Col(36), Row(2));
-        s.GUN_TYPE = con::input_number(" ");
-    } while (s.GUN_TYPE < 1 || s.GUN_TYPE > 36);
+    const auto ask = [] { show({{20, 2, kColourInForce, "主砲の口径は ?           "}, {23, 4, kColourInForce, "Input 1 - 36"}}); };
+    ask_number(s.GUN_TYPE, ask, {36, 2, " "}, 1, 36, false);
     store_group_gun(s);
     return Block::LayoutStep;
 }

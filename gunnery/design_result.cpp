@@ -2,6 +2,7 @@
 // planned displacement, the main battery and armour, the arrangement drawing, the weight
 // shares - and the choice: the proper displacement, the planned one, or a new design.
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -78,17 +79,12 @@ Block DESIGN_CHOICE_MENU(Kelmat& s) {
     con::print_at(Col(15), Row(12), "２  予定排水量にする");
     con::print_at(Col(15), Row(14), "３  やりなおす");
     con::print_at(Col(15), Row(20), "Input  1 - 3");
-    for (;;) {
-        con::locate(Col(10), Row(17));
-        s.ANSWER_KEY = con::input_line("  どれにしますか ?   ");
-        CLEAR_PROMPT_AREA(s);
-        if (s.ANSWER_KEY == "1") return Block::StoreProper;
-        if (s.ANSWER_KEY == "2") return Block::StorePlanned;
-        if (s.ANSWER_KEY == "3") {
-            SHOW_CLASS_LIST(s);
-            return Block::ShipValuesStart;
-        }
-    }
+    const std::string answer = ask_line_choice(s.ANSWER_KEY, nullptr, {10, 17, "  どれにしますか ?   "},
+                                               con::PromptStyle::Plain, {"1", "2", "3"}, [&s] { CLEAR_PROMPT_AREA(s); });
+    if (answer == "1") return Block::StoreProper;
+    if (answer == "2") return Block::StorePlanned;
+    SHOW_CLASS_LIST(s);
+    return Block::ShipValuesStart;
 }
 
 }  // namespace kelmat

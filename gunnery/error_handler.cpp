@@ -1,6 +1,7 @@
 // kelmat95: the run-time error handler - the disk messages of the scenario dialogues and where
 // each dialogue continues, and the end of the program on any other error.
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -29,8 +30,8 @@ void disk_message(const char* text) {
     con::print_string_item("エラー");
     con::print_single_item(static_cast<float>(error_number));
     con::print_string_item("が発生したため終了します");
-    con::print_at(Col(33), Row(13), "Hit Any Key");
-    (void)con::wait_key_string();
+    std::string key;  // kept nowhere
+    hit_any_key(key, {33, 13, kColourInForce, "Hit Any Key"});
     con::end_program();
 }
 
@@ -60,13 +61,8 @@ Block DISK_ERROR_HANDLER(Kelmat& s, int error_number) {
             return again;
         case con::err::kFileNotFound:
             con::print_at(Col(24), Row(14), "その名のシナリオはありません");
-            con::locate(Col(33), Row(18));
-            con::color(4);
-            con::print_string_item("Hit Any Key");
-            con::locate(Col(23), Row(16));
-            con::color(7);
-            con::print_string_item("( ＭＥＮＵに戻るときは 0 を入力 )");
-            s.ANSWER_KEY = con::wait_key_string();
+            show({{33, 18, 4, "Hit Any Key"}, {23, 16, 7, "( ＭＥＮＵに戻るときは 0 を入力 )"}});
+            wait_for_key(s.ANSWER_KEY, kAnyKey);
             return Block::LoadScenario;
         case con::err::kFileExists:
             disk_message("その名のシナリオはすでに存在しています");

@@ -2,6 +2,7 @@
 // design - the navy's layouts in the reference column, the list of the 22 layouts, the
 // question, and the main-battery weight of the chosen layout.
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -46,11 +47,8 @@ Block LAYOUT_STEP(Kelmat& s) {
     con::color(6);
     for (int k = 1; k <= 22; ++k)
         con::print_at(Col(kLayoutTexts[k - 1].column), Row(k + 1), kLayoutTexts[k - 1].text);
-    do {
-        con::print_at(Col(20), Row(1), "主砲の門数は ?        ");
-        con::locate(Col(36), Row(1));
-        s.LAYOUT_NO = con::input_number(" ");
-    } while (s.LAYOUT_NO < 1 || s.LAYOUT_NO > 22);
+    const auto ask = [] { show({{20, 1, kColourInForce, "主砲の門数は ?        "}}); };
+    ask_number(s.LAYOUT_NO, ask, {36, 1, " "}, 1, 22, false);
     store_group_field(s, A_LAYOUT, s.LAYOUT_NO);
     s.TT(TT_LAYOUT_GUN) = s.GUN_TYPE;
     s.TT(TT_LAYOUT) = s.LAYOUT_NO;

@@ -1,6 +1,7 @@
 // kelmat95: the designer's speed step (the tonnage left after the main battery and the
 // proper armour by speed), its machinery step (from era 5 on) and the store of the speed.
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -32,11 +33,8 @@ void show_speed_row(Kelmat& s) {
 }
 
 void ask_speed(Kelmat& s) {
-    do {
-        con::print_at(Col(20), Row(2), "速力は  ?         ");
-        con::locate(Col(33), Row(2));
-        s.DESIGN_SPEED = con::input_number(" ");
-    } while (s.DESIGN_SPEED < 15 || s.DESIGN_SPEED > 60);
+    const auto ask = [] { show({{20, 2, kColourInForce, "速力は  ?         "}}); };
+    ask_number(s.DESIGN_SPEED, ask, {33, 2, " "}, 15, 60, false);
 }
 
 // Eras 5 and later: the machinery, by a key 1-3 (1-4 in era 7).
@@ -44,18 +42,13 @@ void ask_machinery(Kelmat& s) {
     for (int row = 2; row <= 23; ++row) con::print_at(Col(0), Row(row), con::space_string(44));
     con::color(7);
     con::print_at(Col(23), Row(6), "機関は ?");
-    con::print_at(Col(20), Row(8), s.DESIGN_ERA == 7 ? "Hit 1 - 4 Key" : "Hit 1 - 3 Key");
+    const bool gas_turbine = s.DESIGN_ERA == 7;
+    con::print_at(Col(20), Row(8), gas_turbine ? "Hit 1 - 4 Key" : "Hit 1 - 3 Key");
     con::print_at(Col(15), Row(11), "1  蒸気タービン");
     con::print_at(Col(15), Row(13), "2  ディーゼル");
     con::print_at(Col(15), Row(15), "3  蒸気タービン,ディーゼル");
-    if (s.DESIGN_ERA == 7) con::print_at(Col(15), Row(17), "4  ガスタービン");
-    for (;;) {
-        s.ANSWER_KEY = con::wait_key_string();
-        s.MACHINERY_TYPE = con::store(con::val(s.ANSWER_KEY) - 1);
-        if (s.MACHINERY_TYPE < 0 || s.MACHINERY_TYPE > 3) continue;
-        if (s.MACHINERY_TYPE == 3 && s.DESIGN_ERA < 7) continue;
-        break;
-    }
+    if (gas_turbine) con::print_at(Col(15), Row(17), "4  ガスタービン");
+    s.MACHINERY_TYPE = static_cast<float>(wait_for_digit(s.ANSWER_KEY, 1, gas_turbine ? 4 : 3) - 1);
     apply_machinery_factor(s);
 }
 

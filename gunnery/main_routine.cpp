@@ -2,6 +2,7 @@
 // as the continuation of every run-time error, and the key helpers the blocks share.
 #include "console/block_loop.h"
 #include "gunnery/blocks.h"
+#include "gunnery/penetration_viewer.h"
 
 namespace kelmat {
 
@@ -39,6 +40,15 @@ Block run_block(Kelmat& s, Block b) {
         case Block::LoadScenario: return LOAD_SCENARIO(s);
         case Block::ShipDataViewer: return SHIP_DATA_VIEWER(s);
         case Block::PenetrationViewer: return PENETRATION_VIEWER(s);
+        case Block::RealBeltTable: return REAL_BELT_TABLE(s);
+        case Block::RealBeltGraph: return REAL_BELT_GRAPH(s);
+        case Block::RealDeckTable: return REAL_DECK_TABLE(s);
+        case Block::RealDeckGraph: return REAL_DECK_GRAPH(s);
+        case Block::PenetrationViewerExit: return PENETRATION_VIEWER_EXIT(s);
+        case Block::PlannedBeltTable: return PLANNED_BELT_TABLE(s);
+        case Block::PlannedBeltGraph: return PLANNED_BELT_GRAPH(s);
+        case Block::PlannedDeckTable: return PLANNED_DECK_TABLE(s);
+        case Block::PlannedDeckGraph: return PLANNED_DECK_GRAPH(s);
     }
     con::unknown_block(b);
 }
@@ -47,22 +57,6 @@ void run_main_routine(Kelmat& s, Block start) {
     s.current_block = start;
     con::run_blocks(s, run_block,
                     [](Kelmat& st, const con::RuntimeError& e) { return DISK_ERROR_HANDLER(st, e.number()); });
-}
-
-int key_value(const std::string& key) {
-    return (key.size() == 1 && key[0] >= '0' && key[0] <= '9') ? key[0] - '0' : 0;
-}
-
-int wait_key_in_range(Kelmat& s, int lo, int hi) {
-    for (;;) {
-        s.KEY_STRING = con::wait_key_string();
-        int v = key_value(s.KEY_STRING);
-        if (v >= lo && v <= hi) return v;
-    }
-}
-
-bool whole_in_range(float v, int lo, int hi) {
-    return v >= lo && v <= hi && v == con::int_floor(con::L(v));
 }
 
 }  // namespace kelmat

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -82,20 +83,12 @@ void read_staged(StagedScenario& f) {
 
 Block SAVE_SCENARIO(Kelmat& s) {
     con::clear_screen(0);
-    con::locate(Col(20), Row(8));
-    con::color(6);
-    con::print_string_item("DATA を SAVE しますか ?");
-    con::print_at(Col(23), Row(10), "Hit Y - N Key");
     s.BATTLE_BLUE_COUNT = s.BLUE_COUNT;
     s.BATTLE_RED_COUNT = s.RED_COUNT;
-    for (;;) {
-        s.KEY_STRING = con::wait_key_string();
-        if (s.KEY_STRING == "Y" || s.KEY_STRING == "y") return Block::WriteScenario;
-        if (s.KEY_STRING == "N" || s.KEY_STRING == "n") {
-            s.FLEET_IS_NEW = 1;
-            return Block::BattleReturnQuestion;
-        }
-    }
+    if (ask_yes_no(s.KEY_STRING, {{20, 8, 6, "DATA を SAVE しますか ?"}, {23, 10, kColourInForce, "Hit Y - N Key"}}))
+        return Block::WriteScenario;
+    s.FLEET_IS_NEW = 1;
+    return Block::BattleReturnQuestion;
 }
 
 Block WRITE_SCENARIO(Kelmat& s) {

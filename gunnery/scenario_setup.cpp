@@ -1,6 +1,7 @@
 // kelmat95: scenario set-up - ship counts and navies, the side loop with each side's ship
 // source and era, the one-time loading of the real-class tables, and the class list.
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -20,14 +21,15 @@ void SHOW_NAVY_CHOICE() {
     con::print_at(Col(30), Row(20), "Hit 1 - 5 Key");
 }
 
-// One count question: the hint, the side's name in its colour, and the line input.
-float ask_count(const char* side, int side_colour) {
-    con::print_at(Col(28), Row(11), "Input 1 - 46");
-    con::locate(Col(24), Row(8));
-    con::color(side_colour);
-    con::print_string_item(side);
-    con::color(6);
-    return con::input_number(" NAVY の数は ?  ");
+// One count question, asked again until a whole 1-46: the hint, the side's name in its
+// colour, and the line input behind it (after `clear` before each try).
+void ask_count(float& count, bool clear, const char* side, int side_colour) {
+    const auto ask = [=] {
+        if (clear) con::clear_screen(0);
+        show({{28, 11, kColourInForce, "Input 1 - 46"}, {24, 8, side_colour, side}});
+        con::color(6);
+    };
+    ask_number(count, ask, {kAtCursor, 0, " NAVY の数は ?  "}, 1, 46, true);
 }
 
 void ERA_QUESTION(Kelmat& s) {
@@ -41,7 +43,7 @@ void ERA_QUESTION(Kelmat& s) {
     con::print_at(Col(16), Row(22), "７　　超技術　　    　　　　(仮想戦記型)");
     con::print_at(Col(22), Row(5), "年代はいつですか ?  Hit 1 - 6 Key");
     // Key 7, the super-technology era, is taken although the prompt names 1-6.
-    s.DESIGN_ERA = static_cast<float>(wait_key_in_range(s, 1, 7));
+    s.DESIGN_ERA = static_cast<float>(wait_for_digit(s.KEY_STRING, 1, 7));
 }
 
 // The line that sets a navy's real classes off from the fictional ones below them.
@@ -64,19 +66,14 @@ void SHOW_CLASS_COLUMN(Kelmat& s) {
 }  // namespace
 
 Block SCENARIO_SETUP(Kelmat& s) {
-    do {
-        con::clear_screen(0);
-        s.BLUE_COUNT = ask_count("BLUE ", 1);
-    } while (!whole_in_range(s.BLUE_COUNT, 1, 46));
+    ask_count(s.BLUE_COUNT, true, "BLUE ", 1);
     SHOW_NAVY_CHOICE();
-    s.BLUE_NAVY = static_cast<float>(wait_key_in_range(s, 1, 5));
+    s.BLUE_NAVY = static_cast<float>(wait_for_digit(s.KEY_STRING, 1, 5));
     con::clear_screen(0);
     // RED's count is asked again in place, without clearing the screen.
-    do {
-        s.RED_COUNT = ask_count("RED  ", 2);
-    } while (!whole_in_range(s.RED_COUNT, 1, 46));
+    ask_count(s.RED_COUNT, false, "RED  ", 2);
     SHOW_NAVY_CHOICE();
-    s.RED_NAVY = static_cast<float>(wait_key_in_range(s, 1, 5));
+    s.RED_NAVY = static_cast<float>(wait_for_digit(s.KEY_STRING, 1, 5));
     s.SIDE_COUNT = s.BLUE_COUNT > s.RED_COUNT ? s.BLUE_COUNT : s.RED_COUNT;
     s.SIDE_NO = 0;
     return Block::ScenarioSideLoop;
@@ -100,7 +97,7 @@ Block SCENARIO_SIDE_LOOP(Kelmat& s) {
     con::print_at(Col(24), Row(10), "２　実在艦のデータを変更する");
     con::print_at(Col(24), Row(12), "３　自分で艦を設計する");
     con::print_at(Col(30), Row(15), "Hit 1 - 3  Key");
-    s.SHIP_SOURCE = static_cast<float>(wait_key_in_range(s, 1, 3) - 1);
+    s.SHIP_SOURCE = static_cast<float>(wait_for_digit(s.KEY_STRING, 1, 3) - 1);
     if (s.SHIP_SOURCE == 2) {
         ERA_QUESTION(s);
     } else if (!(s.K(1, 1, K_DISPLACEMENT) > 0)) {

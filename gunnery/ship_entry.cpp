@@ -1,6 +1,7 @@
 // kelmat95: the per-ship entry - one group of identical ships: its class, its sister ships
 // and, for a real class taken unchanged, its build state; then the hand-over to the designer.
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -39,11 +40,7 @@ void ask_class(Kelmat& s) {
     }
     // Only whole class numbers are taken: a fraction would index one class and name another.
     float answer = 0;
-    do {
-        con::locate(Col(33), Row(2));
-        con::color(6);
-        answer = con::input_number(" ");
-    } while (!whole_in_range(answer, 1, 22));
+    ask_number(answer, [] { con::color(6); }, {33, 2, " "}, 1, 22, true);
     s.CLASS_NO = answer;
 }
 
@@ -52,13 +49,11 @@ void ask_sisters(Kelmat& s) {
     con::print_at(Col(16), Row(5), "Input  1 -");
     con::print_single_item(s.SISTER_LIMIT);
     float answer = 0;
-    for (;;) {
+    const auto ask = [&s] {
         print_ship_line(s, " 番艦の　");
         con::print_at(Col(20), Row(2), "同型艦は何隻  ?        ");
-        con::locate(Col(35), Row(2));
-        answer = con::input_number(" ");
-        if (answer >= 1 && answer <= s.SISTER_LIMIT && answer == con::int_floor(L(answer))) break;
-    }
+    };
+    ask_number(answer, ask, {35, 2, " "}, 1, L(s.SISTER_LIMIT), true);
     s.SISTER_COUNT = con::store(L(answer) - 1);
 }
 
@@ -71,10 +66,7 @@ void ask_build_state(Kelmat& s) {
         print_ship_line(s, " 番艦は　");
         con::print_at(Col(20), Row(2), "新造時それとも改造後 ?  ");
         con::print_at(Col(16), Row(5), "Input  1 - 2 ");
-        do {
-            con::locate(Col(40), Row(2));
-            s.STATE_ANSWER = con::input_line(" ", con::PromptStyle::Question);
-        } while (s.STATE_ANSWER != "1" && s.STATE_ANSWER != "2");
+        ask_line_choice(s.STATE_ANSWER, nullptr, {40, 2, " "}, con::PromptStyle::Question, {"1", "2"});
     }
     if (s.STATE_ANSWER == "1") {
         s.SHIP_IS_AS_BUILT = 1;

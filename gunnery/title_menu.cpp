@@ -1,5 +1,6 @@
 // kelmat95: the title screen, the main menu and the pause key (function key 2).
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -19,11 +20,9 @@ void TITLE(Kelmat&) {
     con::print_at(Col(20), Row(10), "このプログラムの目的は２０世紀前半における");
     con::print_at(Col(18), Row(12), "各国の戦艦の性能を比較検討するためのものです");
     con::print_at(Col(20), Row(15), "ゲーム性には乏しいことを御承知おきください");
-    con::locate(Col(32), Row(19));
-    con::color(7);
-    con::print_string_item("Hit Any Key");
     // Any key ends the title; which key it was does not matter.
-    (void)con::wait_key_string();
+    std::string key;
+    hit_any_key(key, {32, 19, 7, "Hit Any Key"});
 }
 
 Block MAIN_MENU(Kelmat& s) {
@@ -38,11 +37,9 @@ Block MAIN_MENU(Kelmat& s) {
     con::print_at(Col(23), Row(14), "4   砲の貫通力のデータを見る");
     con::print_at(Col(23), Row(16), "5   命中率のデータを見る");
     s.VIEWER_MODE = 0;
-    con::locate(Col(30), Row(20));
-    con::color(6);
-    con::print_string_item("Hit  1 - 5  Key");
+    show({{30, 20, 6, "Hit  1 - 5  Key"}});
     // Keys 6-8 open the ship data viewer's comparison modes without being shown.
-    s.LOOP_K = static_cast<float>(wait_key_in_range(s, 1, 8));
+    s.LOOP_K = static_cast<float>(wait_for_digit(s.KEY_STRING, 1, 8));
     switch (static_cast<int>(s.LOOP_K)) {
         case 1: return Block::BattleLaunch;
         case 2: return Block::ScenarioSetup;
@@ -54,11 +51,7 @@ Block MAIN_MENU(Kelmat& s) {
 }
 
 void PAUSE_KEY(Kelmat& s) {
-    con::locate(Col(34), Row(0));
-    con::color(7);
-    con::print_string_item("Hit Any Key");
-    s.KEY_STRING = con::wait_key_string();
-    con::print_at(Col(34), Row(0), con::space_string(11));
+    hit_any_key(s.KEY_STRING, {34, 0, 7, "Hit Any Key"}, true);
     // Colour and cursor are left as they are: the interrupted screen continues from here.
 }
 

@@ -2,6 +2,7 @@
 // return to the menu, and the ship data viewer loads every navy's class records as it will.
 // Their tables and charts are not built yet.
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -22,27 +23,9 @@ Block SHIP_DATA_VIEWER(Kelmat& s) {
     for (s.BLUE_NAVY = 1; s.BLUE_NAVY <= 5; s.BLUE_NAVY = con::store(con::L(s.BLUE_NAVY) + 1)) LOAD_CLASS_RECORDS(s);
     // The navy counter ends at 6, past the last navy, as the viewer leaves it.
     not_ready_notice(8);
-    con::print_at(Col(33), Row(12), "Hit Any Key");
-    s.KEY_STRING = con::wait_key_string();
+    hit_any_key(s.KEY_STRING, {33, 12, kColourInForce, "Hit Any Key"});
     con::clear_screen(0);
     return Block::MainMenu;
-}
-
-Block PENETRATION_VIEWER(Kelmat& s) {
-    con::clear_screen(0);
-    not_ready_notice(8);
-    con::print_at(Col(33), Row(12), "Hit Any Key");
-    s.KEY_STRING = con::wait_key_string();
-    return Block::MainMenu;
-}
-
-void MEITYU(Kelmat&) {
-    con::clear_screen(0);
-    not_ready_notice(8);
-    con::locate(Col(54), Row(15));
-    con::color(5);
-    con::print_string_item("Hit Any Key");
-    (void)con::wait_key_string();
 }
 
 }  // namespace kelmat

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "gunnery/blocks.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -86,8 +87,7 @@ Block DISPLACEMENT_LIMIT_MESSAGE(Kelmat& s, bool first_entry) {
         con::print_at(Col(10), Row(11), "予定排水量しか選べません");
     }
     con::print_at(Col(16), Row(12), con::space_string(24));
-    con::print_at(Col(18), Row(13), "Hit Any Key");
-    s.ANSWER_KEY = con::wait_key_string();
+    hit_any_key(s.ANSWER_KEY, {18, 13, kColourInForce, "Hit Any Key"});
     for (s.LOOP_I = 8; s.LOOP_I <= 23; s.LOOP_I = s.LOOP_I + 1)
         con::print_at(Col(10), Row(s.LOOP_I), con::space_string(35));
     if (first_entry) return Block::ShipValuesStart;

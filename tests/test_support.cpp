@@ -6,7 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -173,16 +175,99 @@ int error_number_of(const std::function<void()>& call) {
     return 0;
 }
 
-void expect_golden(const std::string& actual, const std::string& reference) {
-    std::string path = std::string(SOURCE_DIR) + "/tests/" + reference;
+bool updating_golden() {
     const char* update = std::getenv("UPDATE_GOLDEN");
-    if (update && std::string(update) == "1") {
+    return update && std::string(update) == "1";
+}
+
+namespace {
+
+std::vector<std::string> split_lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(pos, end - pos));
+        pos = end + 1;
+    }
+    return lines;
+}
+
+// A line as the failure shows it: control bytes and bytes above 127 of a binary file escaped.
+std::string shown(const std::string& line, bool bytes) {
+    std::string out;
+    for (unsigned char c : line) {
+        if (c == '\r') {
+            out += "\\r";
+        } else if (c < 32 || (bytes && c > 126)) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return "\"" + out + "\"";
+}
+
+// The 1-based column of byte `at` of a line: screen cells of UTF-8 text, or bytes.
+std::size_t column_of(const std::string& line, std::size_t at, bool bytes) {
+    if (bytes) return at + 1;
+    std::size_t cells = 0;
+    for (std::size_t i = 0; i < line.size();) {
+        const con::TextUnit u = con::next_unit(line, i);
+        if (i + u.length > at) break;
+        cells += u.width;
+        i += u.length;
+    }
+    return cells + 1;
+}
+
+}  // namespace
+
+std::string golden_difference(const std::string& expected, const std::string& actual, bool bytes) {
+    if (expected == actual) return "";
+    const auto want = split_lines(expected);
+    const auto got = split_lines(actual);
+    const std::size_t lines = std::max(want.size(), got.size());
+    std::size_t first = lines, differing = 0;
+    for (std::size_t i = 0; i < lines; ++i) {
+        const bool same = i < want.size() && i < got.size() && want[i] == got[i];
+        if (same) continue;
+        ++differing;
+        if (first == lines) first = i;
+    }
+    std::ostringstream out;
+    if (first == lines) {
+        out << "the same lines, but the line ends differ (" << expected.size() << " bytes expected, "
+            << actual.size() << " actual)";
+        return out.str();
+    }
+    const std::string w = first < want.size() ? want[first] : "";
+    const std::string g = first < got.size() ? got[first] : "";
+    std::size_t at = 0;
+    while (at < w.size() && at < g.size() && w[at] == g[at]) ++at;
+    const std::size_t column = column_of(first < want.size() ? w : g, at, bytes);
+    out << "line " << first + 1 << ", " << (bytes ? "byte " : "column ") << column;
+    if (!bytes) out << " (screen cell " << column - 1 << ", " << first << ")";
+    out << " (first of " << differing << " differing line" << (differing == 1 ? "" : "s") << ")\n"
+        << "  expected: " << (first < want.size() ? shown(w, bytes) : "(no line)") << "\n"
+        << "  actual:   " << (first < got.size() ? shown(g, bytes) : "(no line)");
+    return out.str();
+}
+
+void expect_golden(const std::string& actual, const std::string& reference, bool bytes) {
+    std::string path = std::string(SOURCE_DIR) + "/tests/" + reference;
+    if (updating_golden()) {
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         write_file(path, actual);
         return;
     }
-    std::string expected = read_file(path);
-    EXPECT_EQ(expected, actual) << "reference " << reference
-                                << " differs (run with UPDATE_GOLDEN=1 to regenerate, then review the diff)";
+    const std::string difference = golden_difference(read_file(path), actual, bytes);
+    if (!difference.empty())
+        ADD_FAILURE() << "reference tests/" << reference << " differs at " << difference
+                      << "\n(run with UPDATE_GOLDEN=1 to regenerate, then review the diff)";
 }
 
 }  // namespace testing_support

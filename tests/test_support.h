@@ -94,8 +94,16 @@ std::string dump_line(const std::string& dump, int n);
 /// The number of the run-time error that `call` raises (0 when it raises none).
 int error_number_of(const std::function<void()>& call);
 
-/// Compares `actual` with the reference file (path relative to the source tree's tests/).
-/// With UPDATE_GOLDEN=1 in the environment the reference is rewritten instead.
-void expect_golden(const std::string& actual, const std::string& reference);
+/// Whether UPDATE_GOLDEN=1 is set: reference files are rewritten instead of compared.
+bool updating_golden();
+
+/// Where two texts first differ, for a reader: "" when they are equal, else the 1-based line
+/// and column (screen cells of UTF-8 text, also given as the 0-based cell (column, row) of a
+/// screen dump; bytes when `bytes` is set), both lines, and how many lines differ.
+std::string golden_difference(const std::string& expected, const std::string& actual, bool bytes = false);
+
+/// Compares `actual` with the reference file (path relative to the source tree's tests/) and
+/// fails with golden_difference's account. With UPDATE_GOLDEN=1 the reference is rewritten.
+void expect_golden(const std::string& actual, const std::string& reference, bool bytes = false);
 
 }  // namespace testing_support

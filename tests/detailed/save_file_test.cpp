@@ -73,16 +73,12 @@ TEST(SaveFile, LayoutAndTextForm) {
         EXPECT_EQ(l.back(), ' ') << "line " << i + 1 << ": one trailing blank";
     }
     EXPECT_EQ(bytes.substr(0, 6), " 2 \r\n ") << "the turn about to open";
-    // The first 16 draws of the clock-0 sequence grew bases 6-21 at the end of turn 1.
-    con::Random r;
-    r.randomize(0);
-    const int stored[22] = {0, 30, 20, 4, 16, 12, 10, 18, 16, 8, 10, 4, 12, 14, 12, 10, 8, 2, 20, 4, 12, 30};
+    // Bases 6-21 grew at the end of turn 1 by 1 + INT(draw x 2), or x 3 for bases 7, 8, 18, 20
+    // and 21, with the first 16 draws of the clock-0 sequence (620765, 7771819, 747984, ...
+    // / 2^23): from 10 20 16 8 10 4 12 14 12 10 8 2 20 4 12 30 by 1 3 1 1 1 1 2 2 2 1 1 1 1 1 3 2.
+    const int grown[16] = {11, 21, 17, 9, 11, 5, 14, 16, 14, 11, 9, 3, 21, 5, 15, 32};
     std::vector<std::string> strengths;
-    for (int b = 6; b <= 21; ++b) {
-        const bool fast = b == 7 || b == 8 || b == 18 || b == 20 || b == 21;
-        const int grown = stored[b] + static_cast<int>(r.next() * (fast ? 3.0L : 2.0L)) + 1;
-        strengths.push_back(" " + std::to_string(grown) + " ");
-    }
+    for (int g : grown) strengths.push_back(" " + std::to_string(g) + " ");
     struct Line {
         int number;
         std::string text;
