@@ -1,6 +1,7 @@
 // kelmat95: the battle-parameter editor on F1 - either side's parameters and the display time,
 // changed at any moment from the first battle on.
 #include "gunnery/battle.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -22,14 +23,6 @@ int wait_key_up_to(int hi) {
     for (;;) {
         const real v = con::val(con::wait_key_string());
         if (v <= hi) return static_cast<int>(con::round_half_away(v));
-    }
-}
-
-// A key whose number lies in lo-hi.
-real wait_key_within(int lo, int hi) {
-    for (;;) {
-        const real v = con::val(con::wait_key_string());
-        if (v >= lo && v <= hi) return v;
     }
 }
 
@@ -89,6 +82,7 @@ real read_item_value(int hi, const std::string& range_text, bool blank_prompt) {
 }
 
 void edit_item(Kelmat& s, int k, int item) {
+    std::string key;
     con::locate(Col(0), Row(3));
     con::print_string_item(con::space_string(70));
     con::locate(Col(0), Row(6));
@@ -104,7 +98,7 @@ void edit_item(Kelmat& s, int k, int item) {
     }
     case 2:
         text_at(27, 6, "Hit 1 - 2 Key");
-        s.HC(HC_FIRE_MODE + k) = store(wait_key_within(1, 2));
+        s.HC(HC_FIRE_MODE + k) = store(wait_for_digit(key, 1, 2));
         break;
     case 3: s.MV(MV_LIMIT + k) = store(read_item_value(10, "Input 1 - 10", false) * (1 - 2 * k)); break;
     case 4: s.MV(MV_APPROACH + k) = store(read_item_value(40, "Input 1 - 40", false)); break;
@@ -115,7 +109,7 @@ void edit_item(Kelmat& s, int k, int item) {
     }
     case 6:
         text_at(27, 6, "Hit 1 - 5 Key");
-        s.HC(HC_EVASION + k) = store(wait_key_within(1, 5));
+        s.HC(HC_EVASION + k) = store(wait_for_digit(key, 1, 5));
         break;
     default: s.HT(HT_CONCENTRATION + k) = store(read_item_value(10, "Input 1 - 10", true)); break;
     }

@@ -1,6 +1,7 @@
 // kelmat95: the battle's set-up dialogue - control mode, map, the side parameters of both
 // navies with their re-asks, and the display time.
 #include "gunnery/battle.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -50,10 +51,6 @@ real ask_in_range(int column, int row, real lo, real hi, real fallback) {
 // A single key; the keys offered give their value, any other key `other`.
 std::string wait_key() { return con::wait_key_string(); }
 
-bool is_key(const std::string& key, char upper) {
-    return key.size() == 1 && (key[0] == upper || key[0] == upper - 'A' + 'a');
-}
-
 void ask_control_mode(Battle& b) {
     con::clear_screen(0);
     con::color(7);
@@ -72,17 +69,22 @@ void ask_control_mode(Battle& b) {
 
 void ask_map(Kelmat& s) {
     con::clear_screen(0);
-    text_at(20, 12, "ＭＡＰを表示しますか ?   Hit Y - N Key");
-    s.TT(TT_SHOW_MAP) = is_key(wait_key(), 'Y') ? 1.0f : 0.0f;
+    // Any key but Y answers no.
+    std::string key;
+    const bool map = ask_yes_no(key, {{20, 12, kColourInForce, "ＭＡＰを表示しますか ?   Hit Y - N Key"}}, kYes, "");
+    s.TT(TT_SHOW_MAP) = map ? 1.0f : 0.0f;
 }
 
 // Whether the side parameters of the last battle are taken over.
 bool take_over_last(Kelmat& s) {
     if (s.HT(HT_HIT_VALUE) == 0) return false;
     con::clear_screen(0);
-    text_at(20, 12, "両軍のデータは前回と同じでよいですか  ? ");
-    text_at(26, 14, "Hit Y - N  Key ");
-    return !is_key(wait_key(), 'N');
+    // Any key but N takes the last values over.
+    std::string key;
+    return !ask_yes_no(key,
+                       {{20, 12, kColourInForce, "両軍のデータは前回と同じでよいですか  ? "},
+                        {26, 14, kColourInForce, "Hit Y - N  Key "}},
+                       kNo, "");
 }
 
 // Questions 5.1 to 5.4: the hit model and its values (side index k = 0 BLUE, 1 RED).
