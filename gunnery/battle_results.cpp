@@ -1,6 +1,7 @@
 // kelmat95: the end of a battle step - turret and engine-room damage, the status table of
 // both fleets, the end test - and the result screen.
 #include "gunnery/battle.h"
+#include "gunnery/dialogue.h"
 
 namespace kelmat {
 
@@ -128,10 +129,8 @@ void show_results(Kelmat& s, const Battle& b) {
     }
     con::locate(Col(45), Row(0));
     con::print_string_item(con::space_string(33));
-    con::locate(Col(45), Row(0));
-    con::color(4);
-    con::print_string_item("Hit Any Key");
-    (void)con::wait_key_string();
+    std::string key;
+    hit_any_key(key, {45, 0, 4, "Hit Any Key"});
 }
 
 }  // namespace kelmat
