@@ -7,6 +7,7 @@
 
 #include "console/console.h"
 #include "console/embedded.h"
+#include "gunnery/battle_fields.h"
 
 /// The stored records compiled in from tables/gunnery/*.txt.
 con::EmbeddedSet gunnery_tables();
@@ -92,7 +93,7 @@ enum class Block;
 
 /// The whole state of one run of the simulator. Every number is a 4-byte float; expressions
 /// are evaluated in con::real and stored with con::store.
-struct Kelmat {
+struct Kelmat : BattleTables {
     Kelmat();
 
     // Stored records (built-in tables) with their read position.

@@ -54,6 +54,11 @@ inline Harness fleet_in_memory() {
     Harness h;
     h.s().A(1, 1, kelmat::A_DISPLACEMENT) = 186;
     h.s().A(0, 1, kelmat::A_DISPLACEMENT) = 338;
+    for (int side = 0; side <= 1; ++side) {  // armed, so that a battle can be fought
+        h.s().A(side, 1, kelmat::A_GUN_TYPE) = 1;
+        h.s().A(side, 1, kelmat::A_LAYOUT) = 1;
+        h.s().A(side, 1, kelmat::A_SPEED) = 20;
+    }
     h.s().BLUE_NAVY = 1;
     h.s().RED_NAVY = 3;
     h.s().BATTLE_BLUE_COUNT = 1;

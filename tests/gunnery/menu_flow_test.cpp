@@ -91,43 +91,53 @@ TEST(BattleLaunch, NoScenarioInMemoryLoadsFirst) {
     EXPECT_EQ(h.current_block(), Block::MainMenu);
 }
 
+// A first battle with every set-up question answered by Enter, then its result key.
+std::string first_battle() {
+    std::string k = "0n";
+    for (int i = 0; i < 23; ++i) k += "{ENTER}";
+    return k + "k";
+}
+const std::string kFirstBattle = first_battle();
+// A later battle taking over the last side parameters.
+const std::string kLaterBattle = "0ny{ENTER}k";
+
 TEST(BattleLaunch, FightTheScenarioInMemoryAndAskAgain) {
     Harness h = fleet_in_memory();
     auto run = h.run("x1");
     EXPECT_EQ(run.text_at(20, 8, 30), "今のシナリオで戦闘をしますか ?");
     EXPECT_EQ(run.text_at(27, 10, 14), "Hit Y or N Key");
     h = fleet_in_memory();
-    h.run("x1yk");  // fight, then the battle's key
+    h.run("x1y" + kFirstBattle);  // fight to the result screen and its key
     EXPECT_EQ(h.current_block(), Block::BattleAskFight);
     EXPECT_EQ(h.s().BATTLE_FOUGHT, 1);
     EXPECT_EQ(h.s().TT(kelmat::TT_BLUE_COUNT), 1);
-    EXPECT_EQ(h.s().TT(kelmat::TT_BLUE_NAVY), 1) << "BLUE's navy";
-    EXPECT_EQ(h.s().TT(kelmat::TT_RED_NAVY), 3) << "RED's navy";
+    EXPECT_EQ(h.s().HT(1), 20) << "BLUE's navy (Japan) gave the default hit value";
+    EXPECT_EQ(h.s().HT(2), 10) << "RED's navy gave the default hit value";
     EXPECT_EQ(h.s().A(1, 1, A_DISPLACEMENT), 186) << "the battle leaves the scenario as it was";
     // After a battle, declining asks whether to go back to the menu.
-    auto back = h.run("x1ykn");
+    auto back = h.run("x1y" + kLaterBattle + "n");
     EXPECT_EQ(back.text_at(20, 8, 22), "ＭＥＮＵに戻りますか ?");
     EXPECT_EQ(back.text_at(24, 10, 14), "HiT Y or N Key");
-    h.run("x1yknY");
+    h.run("x1y" + kLaterBattle + "nY");
     EXPECT_EQ(h.current_block(), Block::MainMenu);
 }
 
 TEST(FunctionKeys, OnFromTheFirstBattleForTheRestOfTheRun) {
     Harness h = fleet_in_memory();
-    auto run = h.run("x1yk{F2}");  // the pause at the fight question
+    auto run = h.run("x1y" + kFirstBattle + "{F2}");  // the pause at the fight question
     EXPECT_EQ(run.text_at(34, 0, 11), "Hit Any Key");
     EXPECT_EQ(run.colour_at(34, 0), 7);
-    auto after = h.run("x1yk{F2}z");
+    auto after = h.run("x1y" + kLaterBattle + "{F2}z");
     EXPECT_EQ(after.text_at(34, 0, 11), "           ");
     EXPECT_EQ(after.screen().colour(), 7);
     EXPECT_EQ(after.screen().cursor_column(), 45);
     EXPECT_EQ(after.screen().cursor_row(), 0);
     EXPECT_EQ(h.s().KEY_STRING, "z") << "the pause leaves its key";
     EXPECT_EQ(h.current_block(), Block::BattleAskFight) << "the question keeps waiting";
-    // The editor clears the screen when it opens and closes; the question still takes Y.
-    auto editor = h.run("x1yk{F1}");
+    // The editor leaves a cleared screen; the question still takes Y.
+    auto editor = h.run("x1y" + kLaterBattle + "{F1}0");
     EXPECT_EQ(editor.screen().dump_text(), std::string(24, '\n'));
-    h.run("x1yk{F1}Yk");
+    h.run("x1y" + kLaterBattle + "{F1}0Y" + kLaterBattle);
     EXPECT_EQ(h.s().BATTLE_FOUGHT, 1);
     EXPECT_EQ(h.current_block(), Block::BattleAskFight);
 }

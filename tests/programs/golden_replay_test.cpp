@@ -98,6 +98,15 @@ const std::string kKelmatDesignedScenario =
     "80.5{ENTER}1{ENTER}1{ENTER}15{ENTER}1" + "50{ENTER}n" + "20{ENTER}" + "2{ENTER}" + "2" +
     "22{ENTER}2{ENTER}" + "200{ENTER}7{ENTER}11{ENTER}21{ENTER}250{ENTER}100{ENTER}1{ENTER}" + "Y" +
     "D{ENTER}";
+// kelmat95: nine questions of one side's battle set-up, each taking its default.
+const std::string kEnters9 = [] {
+    std::string keys;
+    for (int i = 0; i < 9; ++i) keys += "{ENTER}";
+    return keys;
+}();
+// kelmat95: a battle of the designed scenario from its control-mode question: mode 0, no map,
+// every set-up question of both sides and the display questions by Enter, to the result screen.
+const std::string kKelmatBattle = "0n" + kEnters9 + kEnters9 + "{ENTER}{ENTER}{ENTER}{ENTER}{ENTER}";
 
 // The replay table. Add rows at the end of a program's group.
 const std::vector<Replay> kReplays = {
@@ -191,10 +200,10 @@ const std::vector<Replay> kReplays = {
     {"kelmat95_save_question", kelmat95_program, kKelmatDesignedScenario.substr(0, kKelmatDesignedScenario.size() - 9)},
     {"kelmat95_scenario_load", kelmat95_program, "x1"},
     {"kelmat95_fight_question", kelmat95_program, kKelmatDesignedScenario + "1"},
-    {"kelmat95_battle_stand_in", kelmat95_program, kKelmatDesignedScenario + "1y"},
-    {"kelmat95_menu_question", kelmat95_program, kKelmatDesignedScenario + "1ykz"},
-    {"kelmat95_pause_key", kelmat95_program, kKelmatDesignedScenario + "1yk{F2}"},
-    {"kelmat95_pause_key_released", kelmat95_program, kKelmatDesignedScenario + "1yk{F2}z"},
+    {"kelmat95_battle_control_mode", kelmat95_program, kKelmatDesignedScenario + "1y"},
+    {"kelmat95_menu_question", kelmat95_program, kKelmatDesignedScenario + "1y" + kKelmatBattle + "kz"},
+    {"kelmat95_pause_key", kelmat95_program, kKelmatDesignedScenario + "1y" + kKelmatBattle + "k{F2}"},
+    {"kelmat95_pause_key_released", kelmat95_program, kKelmatDesignedScenario + "1y" + kKelmatBattle + "k{F2}z"},
     {"kelmat95_hit_rate_chart", kelmat95_program, "x5"},
     {"kelmat95_pen_choice", kelmat95_program, "x4"},
     {"kelmat95_pen_real_belt_table", kelmat95_program, "x4R"},
@@ -219,6 +228,9 @@ const std::vector<Replay> kReplays = {
     {"kelmat95_ship_viewer_mode2_navy1", kelmat95_program, "x7"},
     {"kelmat95_ship_viewer_mode3_navy4", kelmat95_program, "x8kkk"},
     {"kelmat95_damaged_scenario", kelmat95_program, "x1D{ENTER}", 0, {{"D-DATA.DAT", " 3 \r\n 1 \r\n"}}},
+    {"kelmat95_battle_blue_questions", kelmat95_program, kKelmatDesignedScenario + "1y0n" + kEnters9},
+    {"kelmat95_battle_result", kelmat95_program, kKelmatDesignedScenario + "1y" + kKelmatBattle},
+    {"kelmat95_battle_editor", kelmat95_program, kKelmatDesignedScenario + "1y" + kKelmatBattle + "k{F1}2"},
 };
 
 /// The files a run left in the current directory, by name.
