@@ -103,3 +103,13 @@ void IDO2(State& st);
 void IDO3(State& st);
 
 }  // namespace morva95s
+
+namespace morva95s {
+
+/// END_OF_DAY's landing: every carrier unit of both sides back into its hangar (column 1,
+/// unarmed; fighter column 14 untouched), the base's units into column 1 (below 1 -> 0) and
+/// O(row) recorded; a sunk carrier (durability 0 or less) loses its hangar, an afloat one's
+/// flight deck recovers 2 (Japanese) or 6 (Allied), up to 10.
+void land_day_air_units(State& st);
+
+}  // namespace morva95s

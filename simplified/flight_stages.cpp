@@ -183,3 +183,41 @@ void IDO3(State& st) {
 }
 
 }  // namespace morva95s
+
+namespace morva95s {
+
+namespace {
+
+/// Adds columns 2 to last of a slot into column 1 and clears them, in column order.
+template <typename Units>
+void fold_into_hangar(Units& u, int side, long k, int last) {
+    for (int c = 2; c <= last; ++c) move_into(u, side, k, c, 1);
+}
+
+}  // namespace
+
+void land_day_air_units(State& st) {
+    for (int side : {JAPANESE, ALLIED})
+        each_slot(st, side, [&](long k) {
+            fold_into_hangar(st.F, side, k, F_CAP_SECOND);
+            fold_into_hangar(st.D, side, k, D_HOME_LAST);
+            fold_into_hangar(st.T, side, k, T_HOME_LAST);
+        });
+    for (int r = QR_FIGHTERS; r <= QR_HEAVY; ++r) {
+        for (int c = Q_READY; c <= Q_INTERCEPT_LAST; ++c) move_into(st, r, c, Q_LANDED);
+        if (L(st.Q(r, Q_LANDED)) < 1) st.Q(r, Q_LANDED) = 0;
+        st.O(r) = st.Q(r, Q_LANDED);
+    }
+    for (int side : {JAPANESE, ALLIED})
+        each_slot(st, side, [&](long k) {
+            const float ship = st.C(side, fleet(st), k);
+            if (L(st.A(side, ship, A_DURABILITY)) <= 0) {
+                st.F(side, k, 1) = st.D(side, k, 1) = st.T(side, k, 1) = 0;
+                return;
+            }
+            const con::real deck = L(st.A(side, ship, A_FLIGHT_DECK)) + 2 + 4 * side;
+            st.A(side, ship, A_FLIGHT_DECK) = deck > 10 ? 10.0f : con::store(deck);
+        });
+}
+
+}  // namespace morva95s

@@ -212,3 +212,36 @@ TEST(FlightStages, RaidHandBack) {
         EXPECT_EQ(st->W(1), c.w1_after);
     }
 }
+
+// The day's end: everything lands unarmed, sunk carriers lose their hangar, decks recover,
+// a base row below one unit becomes 0 and O records the base.
+TEST(FlightStages, DayEndLandsEverything) {
+    Fleet st;
+    st->D(0, 1, D_OVER_FLEET) = 2;
+    st->T(0, 1, T_BOMB) = 1;
+    st->T(0, 1, T_HOME_FAR) = 1;
+    st->F(0, 1, F_CAP_FOUGHT) = 4;  // left to the shelter step
+    st->A(0, 1, A_FLIGHT_DECK) = 9;
+    st->A(1, 2, A_DURABILITY) = 0;  // sunk: units folded, then lost
+    st->F(1, 2, AL_BACK) = 3;
+    st->A(1, 3, A_FLIGHT_DECK) = 4;
+    st->A(1, 1, A_FLIGHT_DECK) = 3;
+    st->Q(QR_TORPEDO, Q_LANDED) = 1;
+    st->Q(QR_TORPEDO, Q_INTERCEPT) = -0.5f;
+    st->Q(QR_HEAVY, Q_HOME) = 2;
+    st->F(0, 3, F_DECK) = 5;  // slot above CV: untouched
+    land_day_air_units(*st);
+    EXPECT_EQ(st->D(0, 1, D_HANGAR), 2);
+    EXPECT_EQ(st->T(0, 1, T_HANGAR), 2);
+    EXPECT_EQ(st->F(0, 1, F_CAP_FOUGHT), 4);
+    EXPECT_EQ(st->A(0, 1, A_FLIGHT_DECK), 10);
+    EXPECT_EQ(st->F(1, 2, AL_HANGAR), 0);
+    EXPECT_EQ(st->F(1, 2, AL_BACK), 0);
+    EXPECT_EQ(st->A(1, 2, A_FLIGHT_DECK), 10);  // a sunk carrier's deck is not raised
+    EXPECT_EQ(st->A(1, 3, A_FLIGHT_DECK), 10);
+    EXPECT_EQ(st->A(1, 1, A_FLIGHT_DECK), 9);
+    EXPECT_EQ(st->Q(QR_TORPEDO, Q_LANDED), 0);
+    EXPECT_EQ(st->O(QR_TORPEDO), 0);
+    EXPECT_EQ(st->O(QR_HEAVY), 2);
+    EXPECT_EQ(st->F(0, 3, F_DECK), 5);
+}
