@@ -113,3 +113,13 @@ namespace morva95s {
 void land_day_air_units(State& st);
 
 }  // namespace morva95s
+
+namespace morva95s {
+
+/// OPERATION_END's work: a called-off operation, or one with no carrier afloat, gives the
+/// target base back (strength at least 8); the report ("第 n 艦隊作戦終了", the base taken or
+/// not, or in the harbour strike HW(0) = INT((HW(1) - 28) / 2)), a pause, and the reserve
+/// charged with each carrier's air group less its hangar. The caller goes on to the next fleet.
+void OPERATION_END(State& st);
+
+}  // namespace morva95s
