@@ -1,5 +1,6 @@
 // MORVA95S: the stage columns of the air unit tables F, D, T (carriers of both sides) and Q
-// (the target base), and the three stage steps that move every airborne unit on by one stage.
+// (the target base), the stage steps that move every airborne unit on by one stage, and the
+// operation's routines that work on these tables (day's end, operation end, battle line).
 #pragma once
 #include "simplified/state.h"
 
@@ -102,9 +103,6 @@ void IDO2(State& st);
 /// afloat (column 5), at most six passes; what is left stays in W.
 void IDO3(State& st);
 
-}  // namespace morva95s
-
-namespace morva95s {
 
 /// END_OF_DAY's landing: every carrier unit of both sides back into its hangar (column 1,
 /// unarmed; fighter column 14 untouched), the base's units into column 1 (below 1 -> 0) and
@@ -112,14 +110,16 @@ namespace morva95s {
 /// flight deck recovers 2 (Japanese) or 6 (Allied), up to 10.
 void land_day_air_units(State& st);
 
-}  // namespace morva95s
-
-namespace morva95s {
 
 /// OPERATION_END's work: a called-off operation, or one with no carrier afloat, gives the
 /// target base back (strength at least 8); the report ("第 n 艦隊作戦終了", the base taken or
 /// not, or in the harbour strike HW(0) = INT((HW(1) - 28) / 2)), a pause, and the reserve
 /// charged with each carrier's air group less its hangar. The caller goes on to the next fleet.
 void OPERATION_END(State& st);
+
+
+/// SP: N(side) = battleships afloat (durability 1 or more) in each side's line of the fleet
+/// in TT_FLEET, S(side) = the lowest speed among them; with none afloat S = 8 - side.
+void SP(State& st);
 
 }  // namespace morva95s

@@ -117,6 +117,8 @@ struct State {
     DiveBomberUnits D;                    ///< dive-bomber units
     TorpedoBomberUnits T;                 ///< torpedo-bomber units
     con::Table<float, 6> KO;              ///< the player's strike: KO(1-5) per type (air_units.h)
+    con::Table<float, 2> N;               ///< battleships afloat per side (SP)
+    con::Table<float, 2> S;               ///< fleet speed per side (SP, the sub-turn head)
     con::Table<float, 2> PT;              ///< PT(0): the base distance handed to the stage steps
 
     // Scalars of the main routine: campaign and options.

@@ -245,3 +245,36 @@ TEST(FlightStages, DayEndLandsEverything) {
     EXPECT_EQ(st->O(QR_HEAVY), 2);
     EXPECT_EQ(st->F(0, 3, F_DECK), 5);
 }
+
+// SP: afloat battleships and the slowest speed of each line.
+TEST(BattleLine, CountAndSpeed) {
+    struct Case {
+        const char* name;
+        float speeds[3];
+        float durability[3];
+        int lines;  // battleships in the Japanese line
+        float n, s;
+    } cases[] = {
+        {"speeds 8, 9, 10", {8, 9, 10}, {5, 5, 5}, 3, 3, 8},
+        {"the 8 sunk: 9", {8, 9, 10}, {0.5f, 5, 5}, 3, 2, 9},
+        {"durability exactly 1 is afloat", {10, 9, 10}, {5, 1, 5}, 3, 3, 9},
+        {"all sunk: 8", {8, 9, 10}, {0, 0, 0}, 3, 0, 8},
+        {"no line: 8", {8, 9, 10}, {5, 5, 5}, 0, 0, 8},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fleet st;
+        st->BB(0, 1) = static_cast<float>(c.lines);
+        for (int k = 0; k < 3; ++k) {
+            st->G(0, 1, k + 1) = static_cast<float>(22 + k);
+            st->A(0, 22 + k, A_SPEED) = c.speeds[k];
+            st->A(0, 22 + k, A_DURABILITY) = c.durability[k];
+        }
+        st->S(1) = 3;  // the other side is overwritten too: no Allied line gives 7
+        SP(*st);
+        EXPECT_EQ(st->N(0), c.n);
+        EXPECT_EQ(st->S(0), c.s);
+        EXPECT_EQ(st->N(1), 0);
+        EXPECT_EQ(st->S(1), 7);
+    }
+}
