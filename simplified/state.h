@@ -26,6 +26,7 @@ inline constexpr int TT_DAY = 1;           ///< day of the operation 1-3
 inline constexpr int TT_SUBTURN = 2;       ///< sub-turn 1-20 of the day; 0 = no time shown
 inline constexpr int TT_GUN_SUBTURN = 3;   ///< gun-battle step 1-20 (1 outside a gun battle)
 inline constexpr int TT_SCENARIO = 4;      ///< scenario 1-8 (copy of SCENARIO_NO)
+inline constexpr int TT_AIR_DISTANCE = 7;  ///< the fleets' distance in air units, for the stage steps
 inline constexpr int TT_OWN_ORDERS = 9;    ///< 1 = the player gives the movement orders
 inline constexpr int TT_GAME_OVER = 11;    ///< 1 = the war ends with this turn (set by CLC)
 inline constexpr int TT_COMMENT_KEY = 19;  ///< 1 = every comment waits for a key
@@ -60,6 +61,11 @@ using ParamVector = con::Table<float, 31>;
 using ShipTable = con::Table<float, 2, 43, 19>;
 /// Ship names, side x ship.
 using ShipNames = con::Table<std::string, 2, 43>;
+/// Aircraft units of the carriers of both sides: side 0-1 x carrier slot 0-8 x stage column
+/// (air_units.h): fighters columns 1-14, dive bombers 1-11, torpedo bombers 1-16.
+using FighterUnits = con::Table<float, 2, 9, 15>;
+using DiveBomberUnits = con::Table<float, 2, 9, 12>;
+using TorpedoBomberUnits = con::Table<float, 2, 9, 17>;
 /// The base table: base 0-21 x column 0-5.
 using BaseTable = con::Table<float, 22, 6>;
 /// Base names 1-21.
@@ -101,11 +107,19 @@ struct State {
     con::Table<float, 2> HT;              ///< gun-battle fire concentration per side
 
     // Operation values (the operations fill them; the F1 overview shows them).
-    con::Table<float, 4, 2> Q;            ///< target's air units: row 0-3 x column (1 = typed in scenario 6)
+    con::Table<float, 4, 11> Q;           ///< target base's air units: row 0-3 x stage column 1-10
+                                          ///< (air_units.h); column 1 typed in scenario 6
     con::Table<float, 4> O;               ///< target's air units at the operation start
     con::Table<float, 2> TK;              ///< TK(1): the Allied posture
     con::Table<float, 2> H;               ///< H(0) Allied fleet found, H(1) own fleet found
-    con::Table<float, 8> W;               ///< the operations' raid values (cleared at start-up)
+    con::Table<float, 8> W;               ///< the Allied raid: W(0-3) per type, W(4-6) carriers' share
+    FighterUnits F;                       ///< fighter units, side x carrier slot x stage column
+    DiveBomberUnits D;                    ///< dive-bomber units
+    TorpedoBomberUnits T;                 ///< torpedo-bomber units
+    con::Table<float, 6> KO;              ///< the player's strike: KO(1-5) per type (air_units.h)
+    con::Table<float, 2> N;               ///< battleships afloat per side (SP)
+    con::Table<float, 2> S;               ///< fleet speed per side (SP, the sub-turn head)
+    con::Table<float, 2> PT;              ///< PT(0): the base distance handed to the stage steps
 
     // Scalars of the main routine: campaign and options.
     float TURN_NO = 0;              ///< turn 1-12 (13 once the twelfth has ended)
