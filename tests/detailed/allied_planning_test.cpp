@@ -33,7 +33,7 @@ std::vector<float> operator+(std::vector<float> a, const std::vector<float>& b) 
 
 // Allied ships from..to sunk.
 void sink(State& st, int from, int to) {
-    for (int j = from; j <= to; ++j) st.A(1, j, 0) = 0;
+    for (int j = from; j <= to; ++j) st.A(1, j, A_DURABILITY) = 0;
 }
 
 void expect_list(const State& st, bool carriers, int f, const std::vector<int>& ships, const char* name) {
@@ -42,9 +42,9 @@ void expect_list(const State& st, bool carriers, int f, const std::vector<int>& 
     for (std::size_t k = 0; k < ships.size(); ++k) {
         const float ship = carriers ? st.C(1, f, k + 1) : st.G(1, f, k + 1);
         EXPECT_EQ(ship, ships[k]) << name << ": fleet " << f << " slot " << k + 1;
-        EXPECT_EQ(st.A(1, ships[k], 11), 1) << name << ": committed " << ships[k];
+        EXPECT_EQ(st.A(1, ships[k], A_COMMITTED), 1) << name << ": committed " << ships[k];
         if (carriers) {
-            EXPECT_EQ(st.A(1, ships[k], 15), 10) << name << ": flight deck " << ships[k];
+            EXPECT_EQ(st.A(1, ships[k], A_FLIGHT_DECK), 10) << name << ": flight deck " << ships[k];
         }
     }
 }
@@ -65,9 +65,9 @@ TEST(AlliedPlanning, PlansAndAssignsWithScriptedDraws) {
         {"turn 5, Midway alone: undamaged battleships come at once, damaged ones through cap and roll",
          5, 14, 0, 2, 0,
          [](State& st) {
-             st.A(1, 25, 0) = 4;     // one point down: fails 10 x 0.3 > 4
-             st.A(1, 26, 0) = 3;     // two points down: passes 10 x 0.7 > 6
-             st.A(1, 27, 0) = 4.75f; // not a whole number of points down: never comes
+             st.A(1, 25, A_DURABILITY) = 4;      // one point down: fails 10 x 0.3 > 4
+             st.A(1, 26, A_DURABILITY) = 3;      // two points down: passes 10 x 0.7 > 6
+             st.A(1, 27, A_DURABILITY) = 4.75f;  // not a whole number of points down: never comes
          },
          std::vector<float>{0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.9f} + std::vector<float>{0.5f, 0.5f, 0.3f, 0.5f, 0.5f} +
              std::vector<float>{0.5f, 0.5f, 0.5f, 0.7f, 0.5f} + std::vector<float>{0.5f} + times(0.9f, 4),
@@ -78,9 +78,9 @@ TEST(AlliedPlanning, PlansAndAssignsWithScriptedDraws) {
          "Philippines take every fit battleship however damaged",
          5, 7, 16, 3, 3,
          [](State& st) {
-             st.A(1, 5, 0) = st.A(1, 6, 0) = 2;  // not counted: n = 4
-             st.A(1, 30, 0) = 2;
-             st.A(1, 31, 0) = 1.5f;
+             st.A(1, 5, A_DURABILITY) = st.A(1, 6, A_DURABILITY) = 2;  // not counted: n = 4
+             st.A(1, 30, A_DURABILITY) = 2;
+             st.A(1, 31, A_DURABILITY) = 1.5f;
          },
          {0.5f, 0.5f, 0.1f, 0.5f, 0.5f, 0.25f, 0.75f}, 7, 3, 0, {1, 2, 3}, {},
          {20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 32, 33, 34, 35}, {}},
@@ -88,15 +88,15 @@ TEST(AlliedPlanning, PlansAndAssignsWithScriptedDraws) {
          "carrier, one at 2.5 points too",
          6, 21, 18, 2, 1,
          [](State& st) {
-             st.A(1, 3, 0) = 2.5f;
+             st.A(1, 3, A_DURABILITY) = 2.5f;
              sink(st, 22, 35);
          },
          times(0.5f, 15), 15, 7, 0, {1, 2, 4, 5, 6, 7, 3}, {}, {20, 21}, {}},
         {"turn 3, Java: British carriers, and British battleships by the damage roll alone", 3, 10, 0, 2, 0,
          [](State& st) {
-             st.A(1, 38, 0) = 2;  // three points down: 10 x 0.85 > 8
-             st.A(1, 39, 0) = 4;  // one point down: 10 x 0.45 > 4
-             st.A(1, 40, 0) = 3;  // two points down: 10 x 0.55 is not above 6
+             st.A(1, 38, A_DURABILITY) = 2;  // three points down: 10 x 0.85 > 8
+             st.A(1, 39, A_DURABILITY) = 4;  // one point down: 10 x 0.45 > 4
+             st.A(1, 40, A_DURABILITY) = 3;  // two points down: 10 x 0.55 is not above 6
          },
          times(0.5f, 10) + std::vector<float>{0.1f, 0.1f, 0.1f, 0.85f, 0.1f, 0.45f, 0.1f, 0.1f, 0.1f, 0.1f, 0.55f, 0.1f} +
              times(0.5f, 8),
@@ -105,7 +105,7 @@ TEST(AlliedPlanning, PlansAndAssignsWithScriptedDraws) {
          times(0.5f, 2), 2, 2, 0, {}, {}, {}, {}},
         {"turn 5: eight carriers against two fit ones are left unopposed by the second roll", 5, 17, 0, 8, 0,
          [](State& st) {
-             for (int j = 3; j <= 6; ++j) st.A(1, j, 0) = 2;
+             for (int j = 3; j <= 6; ++j) st.A(1, j, A_DURABILITY) = 2;
          },
          {0.5f, 0.5f, 0.9f, 0.8f, 0.1f, 0.5f, 0.5f}, 7, 0, 0, {}, {}, {}, {}},
     };
@@ -129,7 +129,7 @@ TEST(AlliedPlanning, PlansAndAssignsWithScriptedDraws) {
         expect_list(*st, false, 1, c.battleships1, c.name);
         expect_list(*st, false, 2, c.battleships2, c.name);
         int committed = 0;
-        for (int j = 1; j <= 42; ++j) committed += st->A(1, j, 11) == 1;
+        for (int j = 1; j <= 42; ++j) committed += st->A(1, j, A_COMMITTED) == 1;
         EXPECT_EQ(committed, static_cast<int>(c.carriers1.size() + c.carriers2.size() + c.battleships1.size() +
                                               c.battleships2.size()))
             << "no other ship is committed";
@@ -146,7 +146,7 @@ TEST(AlliedPlanning, SingleCarrierPlansSailOnlyAgainstTheLastBases) {
     for (const auto& c : cases) {
         Loaded st;
         st->TURN_NO = 5;
-        for (int j = 2; j <= 13; ++j) st->A(1, j, 8) = 13;  // only LEXINGTON serves
+        for (int j = 2; j <= 13; ++j) st->A(1, j, A_FIRST_TURN) = 13;  // only LEXINGTON serves
         st->AT(1) = static_cast<float>(c.target);
         st->CV(0, 1) = 1;
         con::random_generator().script(times(0.5f, 20));
@@ -196,9 +196,9 @@ TEST(AlliedPlanning, FixedGeneratorStateWithTheTaskForceSplit) {
     for (int k = 1; k <= 6; ++k) EXPECT_EQ(st->KS(k), ks[k - 1]) << "KS(" << k << ")";
     EXPECT_EQ(st->DF(1), 21);
     EXPECT_EQ(st->DF(2), 21);
-    EXPECT_EQ(st->A(1, 1, 16), 1);
-    EXPECT_EQ(st->A(1, 2, 16), 1);
-    EXPECT_EQ(st->A(1, 3, 16), 2);
-    EXPECT_EQ(st->A(1, 20, 16), 1);
-    EXPECT_EQ(st->A(1, 21, 16), 2);
+    EXPECT_EQ(st->A(1, 1, A_TASK_FORCE), 1);
+    EXPECT_EQ(st->A(1, 2, A_TASK_FORCE), 1);
+    EXPECT_EQ(st->A(1, 3, A_TASK_FORCE), 2);
+    EXPECT_EQ(st->A(1, 20, A_TASK_FORCE), 1);
+    EXPECT_EQ(st->A(1, 21, A_TASK_FORCE), 2);
 }

@@ -13,7 +13,7 @@ using namespace morva95f;
 namespace {
 
 void hold(State& st, std::initializer_list<int> bases) {
-    for (int b : bases) st.P(b, 1) = 0;
+    for (int b : bases) st.P(b, P_HOLDER) = 0;
 }
 
 }  // namespace
@@ -46,7 +46,7 @@ TEST(Shozoku, AnswersByThePrerequisiteBases) {
     };
     for (const auto& c : cases) {
         Loaded st;
-        for (int b : c.japanese) st->P(b, 1) = 0;
+        for (int b : c.japanese) st->P(b, P_HOLDER) = 0;
         st->TT(TT_ATTACKABLE) = 7;
         st->TT(TT_BASE_QUERY) = c.query;
         morva::SHOZOKU(st->TT, st->P);
@@ -88,7 +88,7 @@ TEST(Clc, WarOverTest) {
         st->TT(TT_TURN) = c.turn;
         st->AT(1) = c.target1;
         st->AT(2) = c.target2;
-        for (int b : c.japanese) st->P(b, 1) = 0;
+        for (int b : c.japanese) st->P(b, P_HOLDER) = 0;
         st->TT(TT_GAME_OVER) = 0;
         CLC(*st);
         EXPECT_EQ(st->TT(TT_GAME_OVER), c.expected) << c.name;
@@ -97,13 +97,13 @@ TEST(Clc, WarOverTest) {
 
 TEST(Clc, RepairsFlagsReserveAndBaseGrowth) {
     Loaded st;
-    st->A(1, 5, 0) = 3;   // damaged Allied carrier, taking part
-    st->A(1, 5, 11) = 1;
-    st->A(1, 20, 0) = 0;  // sunk
-    st->A(0, 9, 0) = 2;   // Japanese ships are not repaired here
-    st->A(0, 9, 11) = 1;
-    st->A(0, 40, 11) = 1;  // an empty Japanese row is cleared all the same
-    st->P(6, 1) = 0;       // a Japanese-held base grows like any other
+    st->A(1, 5, A_DURABILITY) = 3;  // damaged Allied carrier, taking part
+    st->A(1, 5, A_COMMITTED) = 1;
+    st->A(1, 20, A_DURABILITY) = 0;  // sunk
+    st->A(0, 9, A_DURABILITY) = 2;   // Japanese ships are not repaired here
+    st->A(0, 9, A_COMMITTED) = 1;
+    st->A(0, 40, A_COMMITTED) = 1;  // an empty Japanese row is cleared all the same
+    st->P(6, P_HOLDER) = 0;         // a Japanese-held base grows like any other
     // One draw per base 6-21 in ascending order: the fast-growing bases 7, 8, 18, 20 and 21
     // take INT(r x 3) + 1, the others INT(r x 2) + 1.
     std::vector<float> draws(16, 0.99f);
@@ -113,28 +113,28 @@ TEST(Clc, RepairsFlagsReserveAndBaseGrowth) {
     const auto before = con::random_generator().draws();
     CLC(*st);
     EXPECT_EQ(con::random_generator().draws() - before, 16u);
-    EXPECT_EQ(st->A(1, 5, 0), 4);
-    EXPECT_EQ(st->A(1, 5, 11), 0);
-    EXPECT_EQ(st->A(1, 20, 0), 0);
-    EXPECT_EQ(st->A(0, 9, 0), 2);
-    EXPECT_EQ(st->A(0, 9, 11), 0);
-    EXPECT_EQ(st->A(0, 40, 11), 0);
-    EXPECT_EQ(st->A(1, 1, 0), 6) << "a ship at full durability is not changed";
-    EXPECT_EQ(st->P(6, 2), 11);
-    EXPECT_EQ(st->P(7, 2), 20);
-    EXPECT_EQ(st->P(8, 2), 19) << "0.99 x 3 -> + 3";
-    EXPECT_EQ(st->P(9, 2), 10) << "0.99 x 2 -> + 2";
-    EXPECT_EQ(st->P(5, 2), 12) << "bases 1-5 do not grow";
-    EXPECT_EQ(st->V(1, 0), 270);
-    EXPECT_EQ(st->V(3, 0), 315);
+    EXPECT_EQ(st->A(1, 5, A_DURABILITY), 4);
+    EXPECT_EQ(st->A(1, 5, A_COMMITTED), 0);
+    EXPECT_EQ(st->A(1, 20, A_DURABILITY), 0);
+    EXPECT_EQ(st->A(0, 9, A_DURABILITY), 2);
+    EXPECT_EQ(st->A(0, 9, A_COMMITTED), 0);
+    EXPECT_EQ(st->A(0, 40, A_COMMITTED), 0);
+    EXPECT_EQ(st->A(1, 1, A_DURABILITY), 6) << "a ship at full durability is not changed";
+    EXPECT_EQ(st->P(6, P_STRENGTH), 11);
+    EXPECT_EQ(st->P(7, P_STRENGTH), 20);
+    EXPECT_EQ(st->P(8, P_STRENGTH), 19) << "0.99 x 3 -> + 3";
+    EXPECT_EQ(st->P(9, P_STRENGTH), 10) << "0.99 x 2 -> + 2";
+    EXPECT_EQ(st->P(5, P_STRENGTH), 12) << "bases 1-5 do not grow";
+    EXPECT_EQ(st->V(1, V_RESERVE), 270);
+    EXPECT_EQ(st->V(3, V_RESERVE), 315);
 }
 
 TEST(Clc, HarbourPenaltyWithholdsTheAlliedRepair) {
     Loaded st;
-    st->HW(0) = 1;
-    st->A(1, 3, 0) = 2;
+    st->HW(HW_NO_REPAIR_TURNS) = 1;
+    st->A(1, 3, A_DURABILITY) = 2;
     CLC(*st);
-    EXPECT_EQ(st->A(1, 3, 0), 2);
+    EXPECT_EQ(st->A(1, 3, A_DURABILITY), 2);
 }
 
 TEST(VictoryLevel, ByJapaneseHeldBases) {

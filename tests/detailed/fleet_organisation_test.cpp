@@ -39,9 +39,9 @@ bool hensei_ends(Organising& o) {
 
 // The hypothetical scenarios release carriers 1-6 and withdraw battleships 22 and 23.
 void hypothetical_availability(State& st) {
-    for (int i = 1; i <= 6; ++i) st.A(0, i, 8) = 1;
-    st.A(0, 22, 8) = 13;
-    st.A(0, 23, 8) = 13;
+    for (int i = 1; i <= 6; ++i) st.A(0, i, A_FIRST_TURN) = 1;
+    st.A(0, 22, A_FIRST_TURN) = 13;
+    st.A(0, 23, A_FIRST_TURN) = 13;
 }
 
 std::vector<int> range(int first, int last) {
@@ -89,9 +89,9 @@ TEST(Hensei, OffersTheShipsThatMaySailThisTurn) {
 TEST(Hensei, PlacesShipsAndShowsTheFleetSums) {
     // Fleet 1: carriers 7-12 with battleships 31 and 33; fleet 2: carriers 13-15.
     Organising o("111111" "222" "3131", 1, 1);
-    o->A(0, 13, 15) = 4;  // an old flight-deck state, set to 10 by the placement
-    o->A(0, 30, 11) = 1;  // an old committed flag, cleared at the list
-    o->A(0, 14, 18) = 99;
+    o->A(0, 13, A_FLIGHT_DECK) = 4;  // an old flight-deck state, set to 10 by the placement
+    o->A(0, 30, A_COMMITTED) = 1;    // an old committed flag, cleared at the list
+    o->A(0, 14, A_LOADED_FIGHTERS) = 99;
     ASSERT_TRUE(hensei_ends(o));
     const auto& s = o.screen();
     for (int k = 1; k <= 6; ++k) EXPECT_EQ(o->C(0, 1, k), k + 6);
@@ -107,8 +107,8 @@ TEST(Hensei, PlacesShipsAndShowsTheFleetSums) {
     const float sums[3][2] = {{111, 27}, {135, 23}, {144, 36}};
     for (int t = 1; t <= 3; ++t)
         for (int f = 1; f <= 2; ++f) EXPECT_EQ(o->V(t, f), sums[t - 1][f - 1]) << t << "," << f;
-    EXPECT_EQ(o->V(1, 3), 40);
-    EXPECT_EQ(o->V(2, 3), 12);
+    EXPECT_EQ(o->V(1, V_AA_SUM), 40);
+    EXPECT_EQ(o->V(2, V_AA_SUM), 12);
     EXPECT_TRUE(shows(s, 36, 17, " 111  135  144   61", 6)) << "sums and 40 + 20 + turn 1";
     EXPECT_TRUE(shows(s, 36, 18, "  27   23   36   33", 6));
     // The marks: fleet 1 cyan, fleet 2 green, standby magenta.
@@ -117,13 +117,13 @@ TEST(Hensei, PlacesShipsAndShowsTheFleetSums) {
     EXPECT_TRUE(shows(s, 50, 2, "3", 3));
     EXPECT_TRUE(shows(s, 50, 3, "1", 5));
     // The ships' records: committed, flight deck ready, loads copied from the standard groups.
-    EXPECT_EQ(o->A(0, 13, 15), 10);
-    EXPECT_EQ(o->A(0, 9, 18), 21);
-    EXPECT_EQ(o->A(0, 9, 20), 27);
-    EXPECT_EQ(o->A(0, 14, 18), 9);
-    EXPECT_EQ(o->A(0, 31, 11), 1);
-    EXPECT_EQ(o->A(0, 30, 11), 0) << "standby";
-    EXPECT_EQ(o->A(0, 12, 11), 1);
+    EXPECT_EQ(o->A(0, 13, A_FLIGHT_DECK), 10);
+    EXPECT_EQ(o->A(0, 9, A_LOADED_FIGHTERS), 21);
+    EXPECT_EQ(o->A(0, 9, A_LOADED_TORPEDO_BOMBERS), 27);
+    EXPECT_EQ(o->A(0, 14, A_LOADED_FIGHTERS), 9);
+    EXPECT_EQ(o->A(0, 31, A_COMMITTED), 1);
+    EXPECT_EQ(o->A(0, 30, A_COMMITTED), 0) << "standby";
+    EXPECT_EQ(o->A(0, 12, A_COMMITTED), 1);
     // The list's numbers and legend.
     EXPECT_TRUE(shows(s, 0, 4, "赤城   6 / 6  66   31", 6));
     EXPECT_TRUE(shows(s, 28, 2, "金剛   4 / 4  14   30", 6));
@@ -156,15 +156,15 @@ TEST(Hensei, QuestionRefusalsAndFullFleets) {
     EXPECT_EQ(full->E(4), 9);
     EXPECT_EQ(full->C(0, 2, 1), 9);
     EXPECT_EQ(full->C(0, 2, 8), 16);
-    for (int i = 17; i <= 21; ++i) EXPECT_EQ(full->A(0, i, 11), 0) << "carrier " << i;
+    for (int i = 17; i <= 21; ++i) EXPECT_EQ(full->A(0, i, A_COMMITTED), 0) << "carrier " << i;
     EXPECT_TRUE(shows(full.screen(), 22, 18, "3", 3)) << "carrier 17 unasked";
     EXPECT_EQ(full->G(0, 1, 1), 24);
     EXPECT_EQ(full->G(0, 2, 1), 25);
 
     // A ship below half its durability goes to standby unasked; a sunk ship is not listed.
     Organising damaged("1" + repeat('3', 20), 1, 1);
-    damaged->A(0, 7, 0) = 2.9f;  // below 6 / 2
-    damaged->A(0, 8, 0) = 0;
+    damaged->A(0, 7, A_DURABILITY) = 2.9f;  // below 6 / 2
+    damaged->A(0, 8, A_DURABILITY) = 0;
     ASSERT_TRUE(hensei_ends(damaged));
     EXPECT_TRUE(shows(damaged.screen(), 0, 2, "翔鶴   2.9 / 6  72 34", 6));
     EXPECT_TRUE(shows(damaged.screen(), 22, 2, "3", 3));
@@ -182,9 +182,9 @@ TEST(Hensei, PresetHarbourRaidForce) {
         Organising o("", c.scenario, 1, 1);
         if (c.scenario == 5) {
             hypothetical_availability(*o);
-            o->V(1, 0) = 270;
-            o->V(2, 0) = 360;
-            o->V(3, 0) = 360;
+            o->V(1, V_RESERVE) = 270;
+            o->V(2, V_RESERVE) = 360;
+            o->V(3, V_RESERVE) = 360;
         }
         ASSERT_FALSE(hensei_ends(o)) << "the loading dialogue waits for the fighters";
         for (std::size_t k = 0; k < c.carriers.size(); ++k) EXPECT_EQ(o->C(0, 1, k + 1), c.carriers[k]);
@@ -203,14 +203,14 @@ TEST(AircraftLoading, WorkedExampleSpreadsByCapacity) {
     const float dive[] = {22, 22, 20, 22, 17, 17};
     const float torpedo[] = {30, 30, 28, 30, 22, 22};
     for (int k = 0; k < 6; ++k) {
-        EXPECT_EQ(o->A(0, 7 + k, 18), fighters[k]) << "slot " << k + 1;
-        EXPECT_EQ(o->A(0, 7 + k, 19), dive[k]) << "slot " << k + 1;
-        EXPECT_EQ(o->A(0, 7 + k, 20), torpedo[k]) << "slot " << k + 1;
+        EXPECT_EQ(o->A(0, 7 + k, A_LOADED_FIGHTERS), fighters[k]) << "slot " << k + 1;
+        EXPECT_EQ(o->A(0, 7 + k, A_LOADED_DIVE_BOMBERS), dive[k]) << "slot " << k + 1;
+        EXPECT_EQ(o->A(0, 7 + k, A_LOADED_TORPEDO_BOMBERS), torpedo[k]) << "slot " << k + 1;
     }
     // V keeps the standard sums; the reserve is not touched.
     EXPECT_EQ(o->V(1, 1), 111);
     EXPECT_EQ(o->V(3, 1), 144);
-    EXPECT_EQ(o->V(1, 0), 180);
+    EXPECT_EQ(o->V(1, V_RESERVE), 180);
     const auto& s = o.screen();
     EXPECT_TRUE(shows(s, 51, 16, "合計", 5));
     EXPECT_TRUE(shows(s, 36, 17, " 108  120  162  390", 6));
@@ -253,7 +253,7 @@ TEST(AircraftLoading, SecondFleetAndRestartByIt) {
     const std::string placement = "1122" + repeat('3', 9);
     // The second fleet's fighter limit is what the first left of a 100-fighter reserve.
     Organising left(placement + "72{ENTER}36{ENTER}", 1, 1, 1);
-    left->V(1, 0) = 100;
+    left->V(1, V_RESERVE) = 100;
     ASSERT_FALSE(hensei_ends(left));
     EXPECT_TRUE(shows(left.screen(), 23, 22, " 第 2 艦隊  零式艦戦 は何機搭載しますか ?", 6));
     EXPECT_TRUE(shows(left.screen(), 24, 23, " 28 機までです", 6));
@@ -269,20 +269,23 @@ TEST(AircraftLoading, SecondFleetAndRestartByIt) {
     Organising done(placement + "50{ENTER}50{ENTER}10{ENTER}10{ENTER}" "72{ENTER}36{ENTER}69{ENTER}50{ENTER}", 1, 1, 1);
     ASSERT_TRUE(hensei_ends(done));
     EXPECT_TRUE(shows(done.screen(), 36, 18, "  69   50   19  138", 6));
-    EXPECT_EQ(done->A(0, 9, 18) + done->A(0, 10, 18), 69);
-    EXPECT_EQ(done->A(0, 9, 20) + done->A(0, 10, 20), 19);
+    EXPECT_EQ(done->A(0, 9, A_LOADED_FIGHTERS) + done->A(0, 10, A_LOADED_FIGHTERS), 69);
+    EXPECT_EQ(done->A(0, 9, A_LOADED_TORPEDO_BOMBERS) + done->A(0, 10, A_LOADED_TORPEDO_BOMBERS), 19);
     // A one-carrier fleet would get exactly the numbers; here each carrier is full.
     for (int i = 7; i <= 10; ++i)
-        EXPECT_EQ(done->A(0, i, 18) + done->A(0, i, 19) + done->A(0, i, 20), done->A(0, i, 2)) << "carrier " << i;
+        EXPECT_EQ(done->A(0, i, A_LOADED_FIGHTERS) + done->A(0, i, A_LOADED_DIVE_BOMBERS) +
+                      done->A(0, i, A_LOADED_TORPEDO_BOMBERS),
+                  done->A(0, i, A_CAPACITY))
+            << "carrier " << i;
 }
 
 TEST(AircraftLoading, UnfillableFleetsAskNothing) {
     // Reserves of 40 of each type cannot fill 144 aircraft: no question, standard groups kept.
     Organising o("11" + repeat('3', 11), 1, 1, 1);
-    for (int t = 1; t <= 3; ++t) o->V(t, 0) = 40;
+    for (int t = 1; t <= 3; ++t) o->V(t, V_RESERVE) = 40;
     ASSERT_TRUE(hensei_ends(o));
-    EXPECT_EQ(o->A(0, 7, 18), 18);
-    EXPECT_EQ(o->A(0, 8, 20), 27);
+    EXPECT_EQ(o->A(0, 7, A_LOADED_FIGHTERS), 18);
+    EXPECT_EQ(o->A(0, 8, A_LOADED_TORPEDO_BOMBERS), 27);
     EXPECT_EQ(text_at(o.screen(), 37, 17, 13), std::string(13, ' ')) << "nothing taken";
     EXPECT_TRUE(shows(o.screen(), 52, 17, "144", 6)) << "the total only";
 }
@@ -307,8 +310,8 @@ TEST(AircraftLoading, SharesNeverFallBelowZero) {
         for (std::size_t k = 0; k < c.carriers.size(); ++k) st->C(0, 1, k + 1) = static_cast<float>(c.carriers[k]);
         st->E(3) = static_cast<float>(c.carriers.size() + 1);
         if (c.type == 3) {
-            st->A(0, 15, 18) = 15;  // 15 + 12 on a carrier of 23
-            st->A(0, 15, 19) = 12;
+            st->A(0, 15, A_LOADED_FIGHTERS) = 15;  // 15 + 12 on a carrier of 23
+            st->A(0, 15, A_LOADED_DIVE_BOMBERS) = 12;
         }
         spread_aircraft(*st, 1, c.type, c.n);
         float sum = 0;

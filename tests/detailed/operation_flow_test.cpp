@@ -37,26 +37,26 @@ TEST(OperationsStart, RepairsShipsThatSitTheTurnOut) {
         {"below 1 counts as sunk", 0, 11, 0.5f, 0, 0.5f},
         {"undamaged", 0, 12, 5, 0, 5},
     };
-    st->HW(0) = 3;
+    st->HW(HW_NO_REPAIR_TURNS) = 3;
     for (const auto& c : cases) {
-        st->A(c.side, c.ship, 0) = c.durability;
-        st->A(c.side, c.ship, 11) = c.committed;
+        st->A(c.side, c.ship, A_DURABILITY) = c.durability;
+        st->A(c.side, c.ship, A_COMMITTED) = c.committed;
     }
     EXPECT_EQ(OPERATIONS_START(*st), Block::OperationsReset);
-    for (const auto& c : cases) EXPECT_EQ(st->A(c.side, c.ship, 0), c.after) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(st->A(c.side, c.ship, A_DURABILITY), c.after) << c.name;
 }
 
 TEST(OperationsStart, PerTurnResetsAndSkippedFleets) {
     Loaded st;
     st->SCENARIO_NO = 4;
     st->PEARL_HARBOR_TURN = 0;
-    st->HW(6) = 1;
+    st->HW(HW_BASE_STRUCK) = 1;
     st->SURPRISE_ROLLED = 1;
     st->TURN_NO = 5;
     EXPECT_EQ(OPERATIONS_RESET(*st), Block::FleetOperation);
     EXPECT_EQ(st->TT(TT_SCENARIO), 4);
     EXPECT_EQ(st->OPERATION_ACTIVE, 1);
-    EXPECT_EQ(st->HW(6), 0);
+    EXPECT_EQ(st->HW(HW_BASE_STRUCK), 0);
     EXPECT_EQ(st->SURPRISE_ROLLED, 0);
     EXPECT_EQ(st->FLEET_NO, 1);
     // A random commander: each fleet draws its character, also one that is then skipped.
@@ -70,7 +70,7 @@ TEST(OperationsStart, PerTurnResetsAndSkippedFleets) {
     EXPECT_EQ(st->TT(TT_CHARACTER), -1);
     EXPECT_EQ(st->DF(0), 15);
     EXPECT_EQ(st->DF(1), 35);
-    EXPECT_EQ(st->P(10, 5), 10) << "the objective's air defence starts at its strength";
+    EXPECT_EQ(st->P(10, P_AIR_DEFENCE), 10) << "the objective's air defence starts at its strength";
     EXPECT_EQ(st->BASE_DEFENCE_MAX, 10);
     EXPECT_EQ(row_of(st.console.screen(), 2), "") << "nothing is announced";
     // The next fleet has carriers but no objective; an aggressive commander draws nothing.
@@ -102,8 +102,8 @@ TEST(OperationsStart, AnnouncementAndAircraftAboard) {
     st->COMMANDER_CHARACTER = -1;
     st->FLEET_NO = 2;
     form_fleet(*st, 2, {9, 10, 17}, {22, 23, 24, 25, 26, 27, 28, 29, 30, 31}, 13);
-    st->A(0, 17, 18) = 30;  // the player chose this carrier's loads
-    st->A(0, 9, 17) = 4;
+    st->A(0, 17, A_LOADED_FIGHTERS) = 30;  // the player chose this carrier's loads
+    st->A(0, 9, A_AIRCRAFT_AWAY) = 4;
     st->CV(1, 2) = 1;
     st->C(1, 2, 1) = 2;
     st->C(1, 2, 2) = 5;  // an earlier plan's slot beyond the count still loads
@@ -126,19 +126,19 @@ TEST(OperationsStart, AnnouncementAndAircraftAboard) {
     EXPECT_TRUE(shows(s, 51, 5, "金剛", 6));
     EXPECT_TRUE(shows(s, 51, 6, "比叡", 6));
     // Aircraft aboard: the Japanese loaded group, the Allied standard group, every slot.
-    EXPECT_EQ(st->F(0, 1, 0, 0), 21);
-    EXPECT_EQ(st->F(0, 3, 0, 0), 30);
-    EXPECT_EQ(st->F(0, 3, 2, 0), 18);
-    EXPECT_EQ(st->A(0, 9, 17), 0);
-    EXPECT_EQ(st->F(1, 1, 0, 0), 36);
-    EXPECT_EQ(st->F(1, 2, 1, 0), 36) << "slot 2 beyond the count loads ship 5";
-    EXPECT_EQ(st->F(1, 3, 0, 0), 0);
+    EXPECT_EQ(st->F(0, 1, 0, F_NOT_READY), 21);
+    EXPECT_EQ(st->F(0, 3, 0, F_NOT_READY), 30);
+    EXPECT_EQ(st->F(0, 3, 2, F_NOT_READY), 18);
+    EXPECT_EQ(st->A(0, 9, A_AIRCRAFT_AWAY), 0);
+    EXPECT_EQ(st->F(1, 1, 0, F_NOT_READY), 36);
+    EXPECT_EQ(st->F(1, 2, 1, F_NOT_READY), 36) << "slot 2 beyond the count loads ship 5";
+    EXPECT_EQ(st->F(1, 3, 0, F_NOT_READY), 0);
     // The objective (strength 14, heavy-bomber factor 2) with every draw 0.5.
-    EXPECT_EQ(st->Q(0, 0), 76) << "4 x 14 + 10 + 10";
-    EXPECT_EQ(st->Q(1, 0), 56);
-    EXPECT_EQ(st->Q(2, 0), 36);
-    EXPECT_EQ(st->Q(3, 0), 2 * (28 + 5));
-    for (int k = 0; k <= 3; ++k) EXPECT_EQ(st->O(k), st->Q(k, 0));
+    EXPECT_EQ(st->Q(AIR_FIGHTERS, Q_NOT_READY), 76) << "4 x 14 + 10 + 10";
+    EXPECT_EQ(st->Q(AIR_DIVE_BOMBERS, Q_NOT_READY), 56);
+    EXPECT_EQ(st->Q(AIR_TORPEDO_BOMBERS, Q_NOT_READY), 36);
+    EXPECT_EQ(st->Q(AIR_HEAVY_BOMBERS, Q_NOT_READY), 2 * (28 + 5));
+    for (int k = 0; k <= 3; ++k) EXPECT_EQ(st->O(k), st->Q(k, Q_NOT_READY));
     EXPECT_EQ(st->TT(TT_TURN), 6);
     EXPECT_EQ(st->KS(1), 1) << "one Allied carrier: one task force";
     EXPECT_EQ(st->KS(4), 2);
@@ -166,13 +166,13 @@ TEST(OperationsStart, AircraftAtTheObjective) {
         st->FLEET_NO = 1;
         st->PEARL_HARBOR_TURN = c.harbour;
         form_fleet(*st, 1, {9}, {}, c.base);
-        st->P(c.base, 2) = c.strength;
-        st->P(c.base, 4) = c.factor;
+        st->P(c.base, P_STRENGTH) = c.strength;
+        st->P(c.base, P_BOMBER_FACTOR) = c.factor;
         con::random_generator().script(c.rolls);
         const auto before = con::random_generator().draws();
         FLEET_OPERATION(*st);
         EXPECT_EQ(con::random_generator().draws() - before, c.rolls.size()) << c.name;
-        for (int k = 0; k <= 3; ++k) EXPECT_EQ(st->Q(k, 0), c.q[k]) << c.name << ": type " << k;
+        for (int k = 0; k <= 3; ++k) EXPECT_EQ(st->Q(k, Q_NOT_READY), c.q[k]) << c.name << ": type " << k;
     }
 }
 
@@ -214,7 +214,7 @@ TEST(EndOfDay, WhenTheOperationEnds) {
         st->FLEET_NO = 1;
         st->TT(TT_FLEET) = 1;
         st->AT(1) = 12;
-        st->P(12, 1) = c.holder;
+        st->P(12, P_HOLDER) = c.holder;
         EXPECT_EQ(END_OF_DAY(*st), c.next) << c.name;
         if (c.scenario == 6) {
             EXPECT_TRUE(shows(st.console.screen(), 29, 11, "作戦終了しますか ?", 7)) << c.name;
@@ -242,14 +242,14 @@ TEST(OperationEnd, CaptureFailureAndTheReserve) {
         Loaded st;
         st->FLEET_NO = 1;
         form_fleet(*st, 1, {9, 10}, {}, c.base);
-        st->P(c.base, 1) = c.holder;
-        st->P(c.base, 2) = c.strength;
-        st->A(0, 9, 0) = c.durability;
-        st->A(0, 10, 0) = 0;
+        st->P(c.base, P_HOLDER) = c.holder;
+        st->P(c.base, P_STRENGTH) = c.strength;
+        st->A(0, 9, A_DURABILITY) = c.durability;
+        st->A(0, 10, A_DURABILITY) = 0;
         // Carrier 9 comes back with 20 of its 21 fighters, sunk carrier 10 with nothing.
-        st->F(0, 1, 0, 0) = c.durability > 0 ? 20.0f : 0.0f;
-        st->F(0, 1, 1, 0) = c.durability > 0 ? 18.0f : 0.0f;
-        st->F(0, 1, 2, 0) = c.durability > 0 ? 27.0f : 0.0f;
+        st->F(0, 1, 0, F_NOT_READY) = c.durability > 0 ? 20.0f : 0.0f;
+        st->F(0, 1, 1, F_NOT_READY) = c.durability > 0 ? 18.0f : 0.0f;
+        st->F(0, 1, 2, F_NOT_READY) = c.durability > 0 ? 27.0f : 0.0f;
         Block next = OPERATION_END(*st);
         if (next == Block::CarriersLost) next = CARRIERS_LOST(*st);
         EXPECT_EQ(next, Block::NextFleet) << c.name;
@@ -257,11 +257,11 @@ TEST(OperationEnd, CaptureFailureAndTheReserve) {
         EXPECT_TRUE(shows(s, 10, 8, "第  1  艦隊作戦終了", 6)) << c.name;
         EXPECT_TRUE(shows(s, 12, 11, c.line, c.colour)) << c.name;
         EXPECT_TRUE(shows(s, 10, 15, "第  1  艦隊は帰投します", 6)) << c.name;
-        EXPECT_EQ(st->P(c.base, 1), c.holder_after) << c.name;
-        EXPECT_EQ(st->P(c.base, 2), c.strength_after) << c.name;
+        EXPECT_EQ(st->P(c.base, P_HOLDER), c.holder_after) << c.name;
+        EXPECT_EQ(st->P(c.base, P_STRENGTH), c.strength_after) << c.name;
         // The reserve loses what the carriers lost against the groups they sailed with.
         const float lost_fighters = c.durability > 0 ? 1 + 18 : 21 + 18;
-        EXPECT_EQ(st->V(1, 0), 180 - lost_fighters) << c.name;
+        EXPECT_EQ(st->V(1, V_RESERVE), 180 - lost_fighters) << c.name;
     }
 }
 
@@ -275,18 +275,18 @@ TEST(OperationEnd, HarbourYardDamage) {
         st->FLEET_NO = 1;
         st->PEARL_HARBOR_TURN = 1;
         form_fleet(*st, 1, {9}, {}, 18);
-        st->F(0, 1, 0, 0) = 21;
-        st->F(0, 1, 1, 0) = 18;
-        st->F(0, 1, 2, 0) = 27;
-        st->HW(5) = c.hits;
-        st->HW(0) = c.before;
+        st->F(0, 1, 0, F_NOT_READY) = 21;
+        st->F(0, 1, 1, F_NOT_READY) = 18;
+        st->F(0, 1, 2, F_NOT_READY) = 27;
+        st->HW(HW_HITS) = c.hits;
+        st->HW(HW_NO_REPAIR_TURNS) = c.before;
         EXPECT_EQ(OPERATION_END(*st), Block::NextFleet);
-        EXPECT_EQ(st->HW(0), c.after) << c.hits;
+        EXPECT_EQ(st->HW(HW_NO_REPAIR_TURNS), c.after) << c.hits;
         const auto& s = st.console.screen();
         EXPECT_EQ(bool(shows(s, 12, 11, "真珠湾軍港の工廠施設に多大の損害を与えたと思われる", 7)), c.report) << c.hits;
         EXPECT_EQ(bool(shows(s, 15, 12, "（しばらくの間アメリカ軍の艦船修理能力は半減します）", 7)), c.report) << c.hits;
         EXPECT_EQ(row_of(s, 11).find("せり"), std::string::npos) << "no capture or failure line";
-        EXPECT_EQ(st->V(1, 0), 180) << "a group that comes back complete changes nothing";
+        EXPECT_EQ(st->V(1, V_RESERVE), 180) << "a group that comes back complete changes nothing";
     }
 }
 
@@ -342,11 +342,11 @@ TEST(TurnFlow, ScenarioOpenings) {
         }
         const bool harbour = c.scenario == 2 || c.scenario == 5;
         EXPECT_EQ(st->PEARL_HARBOR_TURN, harbour ? 1 : 0) << c.scenario;
-        EXPECT_EQ(st->HW(1), c.scenario == 2 ? 40 : (c.scenario == 5 ? 100 : 0)) << c.scenario;
-        EXPECT_EQ(st->HW(8), c.scenario == 2 ? 49 : (c.scenario == 5 ? 100 : 0)) << c.scenario;
+        EXPECT_EQ(st->HW(HW_TORPEDOES), c.scenario == 2 ? 40 : (c.scenario == 5 ? 100 : 0)) << c.scenario;
+        EXPECT_EQ(st->HW(HW_ARMING_BOMBS), c.scenario == 2 ? 49 : (c.scenario == 5 ? 100 : 0)) << c.scenario;
         const float fighters[] = {0, 180, 180, 225, 270, 270};
-        EXPECT_EQ(st->V(1, 0), fighters[c.scenario]) << c.scenario;
-        EXPECT_EQ(st->P(6, 1), harbour ? 0 : 1) << c.scenario;
+        EXPECT_EQ(st->V(1, V_RESERVE), fighters[c.scenario]) << c.scenario;
+        EXPECT_EQ(st->P(6, P_HOLDER), harbour ? 0 : 1) << c.scenario;
     }
 }
 
@@ -359,17 +359,17 @@ TEST(TurnFlow, HarbourRaidForces) {
         EXPECT_EQ(st->CV(0, 1), hypothetical ? 8 : 6);
         EXPECT_EQ(st->C(0, 1, 1), hypothetical ? 1 : 7);
         EXPECT_EQ(st->C(0, 1, st->CV(0, 1)), hypothetical ? 8 : 12);
-        EXPECT_EQ(st->A(0, hypothetical ? 1 : 12, 15), 10);
+        EXPECT_EQ(st->A(0, hypothetical ? 1 : 12, A_FLIGHT_DECK), 10);
         EXPECT_EQ(st->BB(0, 1), hypothetical ? 4 : 2);
         EXPECT_EQ(st->G(0, 1, 1), hypothetical ? 30 : 32) << "the battleships 32 and 33 in scenario 2";
         EXPECT_EQ(st->AT(1), 18);
         EXPECT_EQ(st->CV(1, 1), 2);
         EXPECT_EQ(st->C(1, 1, 2), 3);
-        EXPECT_EQ(st->A(1, 3, 15), 10);
+        EXPECT_EQ(st->A(1, 3, A_FLIGHT_DECK), 10);
         const float battleships[] = {24, 26, 32, 33, 23, 25, 30, 31};
         for (int k = 1; k <= 8; ++k) EXPECT_EQ(st->G(1, 1, k), battleships[k - 1]) << "slot " << k;
-        EXPECT_EQ(st->A(1, 36, 8), 13);
-        EXPECT_EQ(st->A(0, 7, 11), 0) << "the preset ships are not marked as committed";
+        EXPECT_EQ(st->A(1, 36, A_FIRST_TURN), 13);
+        EXPECT_EQ(st->A(0, 7, A_COMMITTED), 0) << "the preset ships are not marked as committed";
         EXPECT_EQ(st->CV(0, 2), 0) << "fleet 2 stays empty";
     }
 }
@@ -379,15 +379,16 @@ TEST(TurnFlow, HistoricalAndHypotheticalAvailability) {
     HISTORICAL_OPENING(*historical);
     const std::pair<int, float> allied[] = {{22, 2}, {23, 3},  {24, 12}, {25, 13}, {26, 13}, {30, 3},
                                             {31, 13}, {32, 1}, {33, 13}, {36, 13}, {37, 13}};
-    for (const auto& [ship, turn] : allied) EXPECT_EQ(historical->A(1, ship, 8), turn) << "Allied ship " << ship;
-    EXPECT_EQ(historical->V(3, 0), 270);
+    for (const auto& [ship, turn] : allied)
+        EXPECT_EQ(historical->A(1, ship, A_FIRST_TURN), turn) << "Allied ship " << ship;
+    EXPECT_EQ(historical->V(3, V_RESERVE), 270);
     Loaded hypothetical;
     hypothetical->SCENARIO_NO = 4;
     HYPOTHETICAL_OPENING(*hypothetical);
-    for (int ship = 1; ship <= 6; ++ship) EXPECT_EQ(hypothetical->A(0, ship, 8), 1) << ship;
-    EXPECT_EQ(hypothetical->A(0, 22, 8), 13);
-    EXPECT_EQ(hypothetical->A(0, 23, 8), 13);
-    EXPECT_EQ(hypothetical->A(0, 24, 7), 27);
-    EXPECT_EQ(hypothetical->A(0, 25, 7), 27);
-    EXPECT_EQ(hypothetical->V(2, 0), 360);
+    for (int ship = 1; ship <= 6; ++ship) EXPECT_EQ(hypothetical->A(0, ship, A_FIRST_TURN), 1) << ship;
+    EXPECT_EQ(hypothetical->A(0, 22, A_FIRST_TURN), 13);
+    EXPECT_EQ(hypothetical->A(0, 23, A_FIRST_TURN), 13);
+    EXPECT_EQ(hypothetical->A(0, 24, A_SPEED), 27);
+    EXPECT_EQ(hypothetical->A(0, 25, A_SPEED), 27);
+    EXPECT_EQ(hypothetical->V(2, V_RESERVE), 360);
 }

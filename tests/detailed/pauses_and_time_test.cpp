@@ -181,15 +181,15 @@ TEST(DamageList, StateOfEachCarrier) {
         st->CV(0, 2) = 2;
         st->C(0, 2, 1) = 7;
         st->C(0, 2, 2) = 9;
-        st->A(0, 9, 0) = c.durability;
-        st->A(0, 9, 15) = c.deck;
-        st->A(0, 7, 15) = 10;
+        st->A(0, 9, A_DURABILITY) = c.durability;
+        st->A(0, 9, A_FLIGHT_DECK) = c.deck;
+        st->A(0, 7, A_FLIGHT_DECK) = 10;
         morva::HIGAI(st->TT, st->CV, st->C, st->MX, st->A);
         EXPECT_EQ(row_text(st, 11), "  1  翔鶴   損害なし") << c.name;
         EXPECT_EQ(row_text(st, 12), std::string("  2  赤城   ") + c.text) << c.name;
         EXPECT_EQ(st.console.screen().cell(12, 12).colour, c.colour) << c.name;
         EXPECT_EQ(st.console.screen().cell(2, 12).colour, 6) << c.name;
         EXPECT_EQ(st.console.screen().cell(5, 12).colour, 6) << c.name;
-        EXPECT_EQ(st->A(0, 9, 15), c.deck_after) << c.name;
+        EXPECT_EQ(st->A(0, 9, A_FLIGHT_DECK), c.deck_after) << c.name;
     }
 }

@@ -47,9 +47,9 @@ TEST(SingleOperationOrder, TurnFromTheTargetAndTheReserve) {
         SingleOperation o(repeat("2", 42) + "Y" + "1{ENTER}" + repeat("0{ENTER}", 4), target);
         EXPECT_EQ(SINGLE_OPERATION_ORDER(*o), Block::OperationsReset) << target;
         EXPECT_EQ(o->TURN_NO, target <= 11 ? 2 : target - 9) << target;
-        EXPECT_EQ(o->V(1, 0), 36);
-        EXPECT_EQ(o->V(2, 0), 54);
-        EXPECT_EQ(o->V(3, 0), 54);
+        EXPECT_EQ(o->V(1, V_RESERVE), 36);
+        EXPECT_EQ(o->V(2, V_RESERVE), 54);
+        EXPECT_EQ(o->V(3, V_RESERVE), 54);
         EXPECT_EQ(o->CV(1, 1), 0) << "no Allied ship";
         EXPECT_EQ(o->BB(1, 1), 0);
     }
@@ -59,7 +59,7 @@ TEST(SingleOperationOrder, ChosenShipsStrengthAndAircraft) {
     SingleOperation o(kShips + "yY" + "0{ENTER}100{ENTER}12{ENTER}" + "301{ENTER}10.5{ENTER}30{ENTER}" +
                           "{ENTER}20{ENTER}-1{ENTER}10{ENTER}",
                       14);
-    o->A(1, 3, 15) = 2;
+    o->A(1, 3, A_FLIGHT_DECK) = 2;
     EXPECT_EQ(SINGLE_OPERATION_ORDER(*o), Block::OperationsReset);
     EXPECT_EQ(o->TURN_NO, 5);
     EXPECT_EQ(o->CV(1, 1), 2);
@@ -67,13 +67,13 @@ TEST(SingleOperationOrder, ChosenShipsStrengthAndAircraft) {
     EXPECT_EQ(o->C(1, 1, 2), 3);
     EXPECT_EQ(o->BB(1, 1), 1);
     EXPECT_EQ(o->G(1, 1, 1), 16);
-    EXPECT_EQ(o->A(1, 3, 15), 10);
-    EXPECT_EQ(o->A(1, 3, 11), 1);
-    EXPECT_EQ(o->A(1, 16, 11), 1);
-    EXPECT_EQ(o->A(1, 2, 11), 0);
-    EXPECT_EQ(o->P(14, 2), 12) << "0 and 100 refused";
+    EXPECT_EQ(o->A(1, 3, A_FLIGHT_DECK), 10);
+    EXPECT_EQ(o->A(1, 3, A_COMMITTED), 1);
+    EXPECT_EQ(o->A(1, 16, A_COMMITTED), 1);
+    EXPECT_EQ(o->A(1, 2, A_COMMITTED), 0);
+    EXPECT_EQ(o->P(14, P_STRENGTH), 12) << "0 and 100 refused";
     const float aircraft[] = {30, 0, 20, 10};  // 301, 10.5 and -1 refused; an empty line is 0
-    for (int k = 0; k <= 3; ++k) EXPECT_EQ(o->Q(k, 0), aircraft[k]) << k;
+    for (int k = 0; k <= 3; ++k) EXPECT_EQ(o->Q(k, Q_NOT_READY), aircraft[k]) << k;
 }
 
 TEST(SingleOperationOrder, LimitsAndTheNewChoiceAfterN) {
@@ -85,8 +85,8 @@ TEST(SingleOperationOrder, LimitsAndTheNewChoiceAfterN) {
     EXPECT_EQ(full->C(1, 1, 8), 8);
     EXPECT_EQ(full->BB(1, 1), 20);
     EXPECT_EQ(full->G(1, 1, 20), 35);
-    EXPECT_EQ(full->A(1, 9, 11), 0);
-    EXPECT_EQ(full->A(1, 36, 11), 0);
+    EXPECT_EQ(full->A(1, 9, A_COMMITTED), 0);
+    EXPECT_EQ(full->A(1, 36, A_COMMITTED), 0);
     const auto& s = full.console.screen();
     EXPECT_TRUE(shows(s, 13, 8, " 8", 5));
     EXPECT_TRUE(shows(s, 13, 9, " X", 3)) << "INTREPID unasked";

@@ -118,7 +118,7 @@ TEST(Maps, RouteColoursByTheFarBase) {
     };
     for (const auto& c : cases) {
         Loaded st;
-        for (int b : c.japanese) st->P(b, 1) = 0;
+        for (int b : c.japanese) st->P(b, P_HOLDER) = 0;
         draw_both(*st);
         for (const auto& [route, colour] : c.routes) EXPECT_EQ(route_colour(route), colour) << c.name << ": route " << route;
     }

@@ -54,14 +54,14 @@ TEST(Mokuhyo, AnswersRefusedAndAccepted) {
         {"a number with a fraction is refused", 1, "7.5{ENTER}7{ENTER}8.5{ENTER}8{ENTER}", 7, 8, nullptr},
         {"a line that is no number is asked again", 1, "abc{ENTER}7{ENTER}99{ENTER}", 7, 0, nullptr},
         {"a Japanese-held base is refused", 1, "6{ENTER}7{ENTER}99{ENTER}", 7, 0,
-         [](State& st) { st.P(6, 1) = 0; }},
+         [](State& st) { st.P(6, P_HOLDER) = 0; }},
         {"fleet 2 cannot take fleet 1's target", 1, "7{ENTER}7{ENTER}8{ENTER}", 7, 8, nullptr},
         {"fleet 1 at home leaves every base to fleet 2", 1, "99{ENTER}7{ENTER}", 0, 7, nullptr},
         {"prerequisites not held: refused with a message", 1, "10{ENTER}7{ENTER}99{ENTER}", 7, 0, nullptr},
         {"prerequisites held", 1, "10{ENTER}99{ENTER}", 10, 0,
-         [](State& st) { st.P(7, 1) = st.P(8, 1) = 0; }},
+         [](State& st) { st.P(7, P_HOLDER) = st.P(8, P_HOLDER) = 0; }},
         {"single operation: 99 refused, no tests, fleet 2 not asked", 6, "99{ENTER}6{ENTER}", 6, 0,
-         [](State& st) { st.P(6, 1) = 0; }},
+         [](State& st) { st.P(6, P_HOLDER) = 0; }},
         {"single operation: base 21 at once", 6, "21{ENTER}", 21, 0, nullptr},
     };
     for (const auto& c : cases) {

@@ -51,11 +51,11 @@ TEST(Hensei3, SplitsByCarrierCountAndDraws) {
         // Task force 1 takes the first ships of each list, then 2, then 3.
         for (int i = 1; i <= c.carriers; ++i) {
             const float tf = i <= c.ks[0] ? 1.0f : (i <= c.ks[0] + c.ks[1] ? 2.0f : 3.0f);
-            EXPECT_EQ(st->A(1, i + 2, 16), tf) << c.name << ": carrier slot " << i;
+            EXPECT_EQ(st->A(1, i + 2, A_TASK_FORCE), tf) << c.name << ": carrier slot " << i;
         }
         for (int i = 1; i <= c.battleships; ++i) {
             const float tf = i <= c.ks[3] ? 1.0f : (i <= c.ks[3] + c.ks[4] ? 2.0f : 3.0f);
-            EXPECT_EQ(st->A(1, i + 20, 16), tf) << c.name << ": battleship slot " << i;
+            EXPECT_EQ(st->A(1, i + 20, A_TASK_FORCE), tf) << c.name << ": battleship slot " << i;
         }
     }
 }
@@ -70,13 +70,13 @@ TEST(Ido10, FoldsStatesSinksAndRepairsDecks) {
     st->CV(1, 1) = 2;
     st->C(1, 1, 1) = 1;  // Allied, deck 3
     st->C(1, 1, 2) = 3;  // Allied, deck 5
-    st->A(0, 9, 15) = 3;
-    st->A(0, 10, 0) = 0;
-    st->A(0, 10, 15) = 4;
-    st->A(0, 11, 0) = 1;
-    st->A(0, 11, 15) = 9;
-    st->A(1, 1, 15) = 3;
-    st->A(1, 3, 15) = 5;
+    st->A(0, 9, A_FLIGHT_DECK) = 3;
+    st->A(0, 10, A_DURABILITY) = 0;
+    st->A(0, 10, A_FLIGHT_DECK) = 4;
+    st->A(0, 11, A_DURABILITY) = 1;
+    st->A(0, 11, A_FLIGHT_DECK) = 9;
+    st->A(1, 1, A_FLIGHT_DECK) = 3;
+    st->A(1, 3, A_FLIGHT_DECK) = 5;
     for (int state = 0; state <= 5; ++state) {
         st->F(0, 1, 0, state) = static_cast<float>(state + 1);  // 1 + 2 + ... + 6 = 21
         st->F(0, 2, 2, state) = 4;
@@ -84,14 +84,14 @@ TEST(Ido10, FoldsStatesSinksAndRepairsDecks) {
         st->F(1, 2, 1, state) = 2;
     }
     IDO10(*st);
-    EXPECT_EQ(st->F(0, 1, 0, 0), 21);
+    EXPECT_EQ(st->F(0, 1, 0, F_NOT_READY), 21);
     for (int state = 1; state <= 5; ++state) EXPECT_EQ(st->F(0, 1, 0, state), 0);
-    EXPECT_EQ(st->F(0, 2, 2, 0), 0) << "a sunk carrier's aircraft are gone";
-    EXPECT_EQ(st->F(0, 3, 2, 0), 6) << "a carrier at durability 1 keeps its aircraft";
-    EXPECT_EQ(st->F(1, 2, 1, 0), 12);
-    EXPECT_EQ(st->A(0, 9, 15), 5) << "Japanese deck + 2";
-    EXPECT_EQ(st->A(0, 10, 15), 4) << "a sunk carrier's deck is unchanged";
-    EXPECT_EQ(st->A(0, 11, 15), 10) << "capped at 10";
-    EXPECT_EQ(st->A(1, 1, 15), 9) << "Allied deck + 6";
-    EXPECT_EQ(st->A(1, 3, 15), 10) << "5 + 6 capped at 10";
+    EXPECT_EQ(st->F(0, 2, 2, F_NOT_READY), 0) << "a sunk carrier's aircraft are gone";
+    EXPECT_EQ(st->F(0, 3, 2, F_NOT_READY), 6) << "a carrier at durability 1 keeps its aircraft";
+    EXPECT_EQ(st->F(1, 2, 1, F_NOT_READY), 12);
+    EXPECT_EQ(st->A(0, 9, A_FLIGHT_DECK), 5) << "Japanese deck + 2";
+    EXPECT_EQ(st->A(0, 10, A_FLIGHT_DECK), 4) << "a sunk carrier's deck is unchanged";
+    EXPECT_EQ(st->A(0, 11, A_FLIGHT_DECK), 10) << "capped at 10";
+    EXPECT_EQ(st->A(1, 1, A_FLIGHT_DECK), 9) << "Allied deck + 6";
+    EXPECT_EQ(st->A(1, 3, A_FLIGHT_DECK), 10) << "5 + 6 capped at 10";
 }

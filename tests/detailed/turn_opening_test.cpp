@@ -61,18 +61,18 @@ TEST(TurnOpening, CommanderCharacterPenaltyAndLosses) {
     for (const auto& c : cases) {
         Opening o(c.key, 1);
         o->COMMANDER_CHARACTER = 5;
-        o->HW(0) = 2;
-        o->A(1, 3, 0) = 0;   // a carrier sunk
-        o->A(1, 40, 0) = 0;  // a battleship sunk
+        o->HW(HW_NO_REPAIR_TURNS) = 2;
+        o->A(1, 3, A_DURABILITY) = 0;   // a carrier sunk
+        o->A(1, 40, A_DURABILITY) = 0;  // a battleship sunk
         EXPECT_EQ(TURN_OPENING(*o), Block::FleetOrganisation) << c.key;
         EXPECT_EQ(o->COMMANDER_CHARACTER, c.character) << c.key;
-        EXPECT_EQ(o->HW(0), 1) << c.key;
+        EXPECT_EQ(o->HW(HW_NO_REPAIR_TURNS), 1) << c.key;
         EXPECT_EQ(o->ALLIED_CV_SUNK, 1);
         EXPECT_EQ(o->ALLIED_BB_SUNK, 1);
     }
     Opening none("h", 1);
     TURN_OPENING(*none);
-    EXPECT_EQ(none->HW(0), 0) << "no penalty: nothing changes";
+    EXPECT_EQ(none->HW(HW_NO_REPAIR_TURNS), 0) << "no penalty: nothing changes";
     const auto& s = none.screen();
     EXPECT_TRUE(shows(s, 6, 2, "連合軍指揮官の性格は ?", 7));
     EXPECT_TRUE(shows(s, 3, 3, "猛進(H) - 慎重(S) - 乱数(R)", 7));
@@ -152,9 +152,9 @@ TEST(TurnOpening, ScenarioOneLeavesTheFleetsTargetsAndPlan) {
     EXPECT_EQ(o->C(0, 1, 2), 8);
     EXPECT_EQ(o->C(0, 1, 3), 0);
     EXPECT_EQ(o->G(0, 2, 1), 31);
-    EXPECT_EQ(o->A(0, 9, 11), 1);
-    EXPECT_EQ(o->A(0, 10, 11), 0);
-    EXPECT_EQ(o->A(0, 7, 18), 18) << "the standard air group";
+    EXPECT_EQ(o->A(0, 9, A_COMMITTED), 1);
+    EXPECT_EQ(o->A(0, 10, A_COMMITTED), 0);
+    EXPECT_EQ(o->A(0, 7, A_LOADED_FIGHTERS), 18) << "the standard air group";
     // Turn 1: the Allies leave the Philippines alone and have no British carrier for Singapore.
     EXPECT_EQ(o->OC(1), 0);
     EXPECT_EQ(o->OC(2), 2);
@@ -183,17 +183,17 @@ TEST(TurnOpening, FailedChecksStartTheOpeningOver) {
     Opening o("h" "1222" + repeat('3', 9) + "h" "1" "2" "2" + repeat('3', 10) + "h" "1" + repeat('3', 12) +
                   "n" "1" + repeat('3', 12) + "y",
               1);
-    o->HW(0) = 3;
+    o->HW(HW_NO_REPAIR_TURNS) = 3;
     EXPECT_EQ(TURN_OPENING(*o), Block::FleetOrganisation);
     EXPECT_EQ(FLEET_ORGANISATION(*o), Block::TurnOpening);
-    EXPECT_EQ(o->HW(0), 2);
+    EXPECT_EQ(o->HW(HW_NO_REPAIR_TURNS), 2);
     EXPECT_EQ(TURN_OPENING(*o), Block::FleetOrganisation);
     EXPECT_EQ(FLEET_ORGANISATION(*o), Block::TurnOpening);
     EXPECT_EQ(TURN_OPENING(*o), Block::FleetOrganisation);
-    EXPECT_EQ(o->HW(0), 0);
+    EXPECT_EQ(o->HW(HW_NO_REPAIR_TURNS), 0);
     EXPECT_EQ(FLEET_ORGANISATION(*o), Block::FleetOrganisation) << "N: the organisation again";
     EXPECT_EQ(FLEET_ORGANISATION(*o), Block::TargetChoice);
-    EXPECT_EQ(o->HW(0), 0);
+    EXPECT_EQ(o->HW(HW_NO_REPAIR_TURNS), 0);
     EXPECT_EQ(o->CV(0, 1), 1);
     EXPECT_EQ(o->CV(0, 2), 0);
 }
@@ -214,9 +214,9 @@ TEST(TurnOpening, CarrierAndReserveChecks) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Opening o(c.placement, 1);
-        o->V(1, 0) = c.fighters;
-        o->V(2, 0) = c.dive_bombers;
-        o->V(3, 0) = c.torpedo_bombers;
+        o->V(1, V_RESERVE) = c.fighters;
+        o->V(2, V_RESERVE) = c.dive_bombers;
+        o->V(3, V_RESERVE) = c.torpedo_bombers;
         const Block next = [&] {
             try {
                 return FLEET_ORGANISATION(*o);
@@ -246,7 +246,7 @@ TEST(TurnOpening, BaseListColoursByScenario) {
     for (const auto& c : cases) {
         SCOPED_TRACE("scenario " + std::to_string(c.scenario));
         Opening o("", c.scenario, c.turn);
-        if (c.scenario == 3) o->P(6, 1) = 0;
+        if (c.scenario == 3) o->P(6, P_HOLDER) = 0;
         EXPECT_THROW(FLEET_ORGANISATION(*o), con::ProgramEnd);
         for (int b = 6; b <= 21; ++b) EXPECT_TRUE(shows(o.screen(), 60, b, o->TX(b), c.colours[b - 6])) << b;
         for (int b = 1; b <= 5; ++b) EXPECT_TRUE(shows(o.screen(), 60, b, o->TX(b), 5)) << b;
@@ -289,8 +289,8 @@ TEST(HarbourRaid, PresetTurnWithAndWithoutLoads) {
     EXPECT_EQ(run_opening(*o), Block::OperationsStart);
     float fighters = 0, torpedo = 0;
     for (int i = 1; i <= 8; ++i) {
-        fighters += o->A(0, i, 18);
-        torpedo += o->A(0, i, 20);
+        fighters += o->A(0, i, A_LOADED_FIGHTERS);
+        torpedo += o->A(0, i, A_LOADED_TORPEDO_BOMBERS);
     }
     EXPECT_EQ(fighters, 100);
     EXPECT_EQ(torpedo, 276);

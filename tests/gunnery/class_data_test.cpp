@@ -12,7 +12,24 @@
 
 #include "tests/gunnery/gunnery_harness.h"
 
+using kelmat::F_BELT;
+using kelmat::F_BUILD_STATE;
+using kelmat::F_DECK;
+using kelmat::F_DISPLACEMENT;
+using kelmat::F_GUN_TYPE;
+using kelmat::F_SPEED;
+using kelmat::F_YEAR;
+using kelmat::K_AS_BUILT_ROWS;
+using kelmat::K_BELT;
+using kelmat::K_DECK;
+using kelmat::K_DISPLACEMENT;
+using kelmat::K_GUN_TYPE;
+using kelmat::K_HAS_AS_BUILT;
+using kelmat::K_LAYOUT;
+using kelmat::K_SHIP_COUNT;
+using kelmat::K_SPEED;
 using kelmat::Kelmat;
+using kelmat::Z_BATTERY_WEIGHT;
 
 namespace {
 
@@ -146,7 +163,7 @@ std::string layout_text(Kelmat& s, float layout) {
     return layout_groups(s, layout) + (n < 10 ? "  (" : " (") + std::to_string(n) + ")";
 }
 
-bool flagged(Kelmat& s, int n, int c) { return s.K(n + 5, c, 0) == 1; }
+bool flagged(Kelmat& s, int n, int c) { return s.K(n + K_AS_BUILT_ROWS, c, K_HAS_AS_BUILT) == 1; }
 
 TEST(ClassData, RecordsSplitAsTheNavyLists) {
     auto d = load();
@@ -185,7 +202,7 @@ TEST(ClassData, NumberRecordsHoldWholeNumbers) {
             EXPECT_GE(v, 0) << g.name << " item " << i;
         }
     }
-    EXPECT_GT(d->s().K(1, 1, 1), 0) << "the set-up loads the real-class tables while this is 0";
+    EXPECT_GT(d->s().K(1, 1, K_DISPLACEMENT), 0) << "the set-up loads the real-class tables while this is 0";
 }
 
 TEST(ClassData, TextsWithinTheirBytes) {
@@ -200,7 +217,8 @@ TEST(ClassData, TextsWithinTheirBytes) {
             // Class 22's texts stand on the last row, whose last column stays unwritten.
             for (int g = 0; g < 6; ++g)
                 EXPECT_LE(con::byte_length(r.refs[g][c]), c == 22 ? 11 : 12) << n << "," << c << " " << kGroups[g];
-            for (int m = 1; m <= s.K(n, c, 0); ++m) EXPECT_LE(con::byte_length(s.N(n, c, m)), 20) << s.N(n, c, m);
+            for (int m = 1; m <= s.K(n, c, K_SHIP_COUNT); ++m)
+                EXPECT_LE(con::byte_length(s.N(n, c, m)), 20) << s.N(n, c, m);
         }
     EXPECT_EQ(longest, 23) << "the longest class names fill the viewer's 23 columns";
 }
@@ -212,7 +230,7 @@ TEST(ClassData, ShipCountsAndNames) {
     for (int n = 1; n <= 5; ++n) {
         int names = 0;
         for (int c = 1; c <= 22; ++c) {
-            const int count = static_cast<int>(s.K(n, c, 0));
+            const int count = static_cast<int>(s.K(n, c, K_SHIP_COUNT));
             ASSERT_TRUE(count >= 1 && count <= 8) << n << "," << c;
             std::set<std::string> distinct;
             for (int m = 1; m <= count; ++m) {
@@ -252,10 +270,11 @@ TEST(ClassData, AsBuiltFlagExactlyWhereTheStatesDiffer) {
     for (int n = 1; n <= 5; ++n)
         for (int c = 1; c <= 22; ++c) {
             bool differ = false;
-            for (int f : {1, 2, 3, 5, 6}) differ = differ || s.K(n + 5, c, f) != s.K(n, c, f);
+            for (int f : {K_DISPLACEMENT, K_GUN_TYPE, K_LAYOUT, K_DECK, K_SPEED})
+                differ = differ || s.K(n + K_AS_BUILT_ROWS, c, f) != s.K(n, c, f);
             EXPECT_EQ(flagged(s, n, c), offered.count({n, c}) == 1) << n << "," << c;
             EXPECT_EQ(flagged(s, n, c), differ) << n << "," << c << ": the as-built row";
-            EXPECT_EQ(s.K(n + 5, c, 4), 0) << "no as-built belt";
+            EXPECT_EQ(s.K(n + K_AS_BUILT_ROWS, c, K_BELT), 0) << "no as-built belt";
         }
 }
 
@@ -265,14 +284,17 @@ TEST(ClassData, ArrowsInReferenceTextsExactlyWhereTheStatesDiffer) {
     for (int n = 1; n <= 5; ++n)
         for (int c = 1; c <= 22; ++c) {
             const std::string(&refs)[6][23] = d->navy[n].refs;
-            auto differs = [&](int f) { return flagged(s, n, c) && s.K(n + 5, c, f) != s.K(n, c, f); };
-            const bool calibre_differs =
-                flagged(s, n, c) && calibre(s.G(s.K(n + 5, c, 2))) != calibre(s.G(s.K(n, c, 2)));
+            auto differs = [&](int f) { return flagged(s, n, c) && s.K(n + K_AS_BUILT_ROWS, c, f) != s.K(n, c, f); };
+            const bool calibre_differs = flagged(s, n, c) && calibre(s.G(s.K(n + K_AS_BUILT_ROWS, c, K_GUN_TYPE))) !=
+                                                                 calibre(s.G(s.K(n, c, K_GUN_TYPE)));
             const struct {
                 RefGroup group;
                 bool differ;
-            } cases[] = {{kDisp, differs(1)}, {kCalibre, calibre_differs}, {kLayout, differs(3)},
-                         {kSpeed, differs(6)}, {kDeck, differs(5)}};
+            } cases[] = {{kDisp, differs(K_DISPLACEMENT)},
+                         {kCalibre, calibre_differs},
+                         {kLayout, differs(K_LAYOUT)},
+                         {kSpeed, differs(K_SPEED)},
+                         {kDeck, differs(K_DECK)}};
             for (const auto& k : cases)
                 EXPECT_EQ(refs[k.group][c].find('>') != std::string::npos, k.differ)
                     << n << "," << c << " " << kGroups[k.group] << " \"" << refs[k.group][c] << "\"";
@@ -295,15 +317,16 @@ TEST(ClassData, ReferenceTextsAgreeWithTheDesignNumbers) {
             // Navy 5's class 11 keeps 22700 t as built, as its value column does.
             auto [disp_built, disp_final] = states(r.refs[kDisp][c]);
             if (!(n == 5 && c == 11)) {
-                EXPECT_EQ(number(disp_built), s.K(n + 5, c, 1) * 100) << where;
+                EXPECT_EQ(number(disp_built), s.K(n + K_AS_BUILT_ROWS, c, K_DISPLACEMENT) * 100) << where;
             }
-            EXPECT_EQ(number(disp_final), s.K(n, c, 1) * 100) << where;
+            EXPECT_EQ(number(disp_final), s.K(n, c, K_DISPLACEMENT) * 100) << where;
             auto [speed_built, speed_final] = states(without_unit(r.refs[kSpeed][c]));
-            EXPECT_EQ(number(speed_built), s.K(n + 5, c, 6)) << where;
-            EXPECT_EQ(number(speed_final), s.K(n, c, 6)) << where;
+            EXPECT_EQ(number(speed_built), s.K(n + K_AS_BUILT_ROWS, c, K_SPEED)) << where;
+            EXPECT_EQ(number(speed_final), s.K(n, c, K_SPEED)) << where;
             // Calibres as the gun names, the model shortened to one character or left out.
             auto [gun_built, gun_final] = states(r.refs[kCalibre][c]);
-            for (auto [text, gun] : {std::pair{gun_built, s.K(n + 5, c, 2)}, std::pair{gun_final, s.K(n, c, 2)}})
+            for (auto [text, gun] : {std::pair{gun_built, s.K(n + K_AS_BUILT_ROWS, c, K_GUN_TYPE)},
+                                     std::pair{gun_final, s.K(n, c, K_GUN_TYPE)}})
                 EXPECT_EQ(without(without(without(text, "?"), "新"), "旧"), calibre(s.G(gun))) << where;
             // Belt and deck texts begin with the value columns' thicknesses.
             EXPECT_EQ(layers(states(without_unit(r.refs[kBelt][c])).first), std::stol(r.items[3][c])) << where;
@@ -321,7 +344,7 @@ TEST(ClassData, LayoutTextsNameTheirLayouts) {
     Kelmat& s = d->s();
     for (int n = 1; n <= 5; ++n)
         for (int c = 1; c <= 22; ++c) {
-            const float built = s.K(n + 5, c, 3), final_layout = s.K(n, c, 3);
+            const float built = s.K(n + K_AS_BUILT_ROWS, c, K_LAYOUT), final_layout = s.K(n, c, K_LAYOUT);
             const std::string number = std::to_string(static_cast<int>(final_layout));
             std::string expected = layout_text(s, final_layout);
             // Three texts leave the regular form: an estimate and two refits of the battery.
@@ -358,28 +381,28 @@ TEST(ClassData, ValueColumns) {
                 }
             }
             if (fictional(n, c)) {
-                EXPECT_EQ(s.F(n, c, 1), 2) << where;
+                EXPECT_EQ(s.F(n, c, F_BUILD_STATE), 2) << where;
                 EXPECT_EQ(r.items[2][c], n == 1 ? "" : "?") << where;
             } else {
                 if (n == 1 || n == 3) {
-                    EXPECT_EQ(s.F(n, c, 1), unbuilt.count({n, c}) ? 0 : 1) << where;
+                    EXPECT_EQ(s.F(n, c, F_BUILD_STATE), unbuilt.count({n, c}) ? 0 : 1) << where;
                 } else {
-                    EXPECT_TRUE(s.F(n, c, 1) == 0 || s.F(n, c, 1) == 1) << where;
+                    EXPECT_TRUE(s.F(n, c, F_BUILD_STATE) == 0 || s.F(n, c, F_BUILD_STATE) == 1) << where;
                 }
-                EXPECT_TRUE(s.F(n, c, 2) >= 1900 && s.F(n, c, 2) <= 1946) << where;
+                EXPECT_TRUE(s.F(n, c, F_YEAR) >= 1900 && s.F(n, c, F_YEAR) <= 1946) << where;
             }
             // The viewer's fields: armour up to 950 mm, 52 kt, 334000 t.
-            EXPECT_LE(s.F(n, c, 3), 950);
-            EXPECT_LE(s.F(n, c, 4), 950);
-            EXPECT_LE(s.F(n, c, 5), 52);
-            EXPECT_LE(s.F(n, c, 6), 334000);
+            EXPECT_LE(s.F(n, c, F_BELT), 950);
+            EXPECT_LE(s.F(n, c, F_DECK), 950);
+            EXPECT_LE(s.F(n, c, F_SPEED), 52);
+            EXPECT_LE(s.F(n, c, F_DISPLACEMENT), 334000);
             // The value columns hold the as-built state of the design numbers, except navy 5's
             // class 11 (22700 t) and navy 1's class 16 (30 kt, the viewer's worked example).
             if (!(n == 5 && c == 11)) {
-                EXPECT_EQ(s.F(n, c, 6), s.K(n + 5, c, 1) * 100) << where;
+                EXPECT_EQ(s.F(n, c, F_DISPLACEMENT), s.K(n + K_AS_BUILT_ROWS, c, K_DISPLACEMENT) * 100) << where;
             }
             if (!(n == 1 && c == 16)) {
-                EXPECT_EQ(s.F(n, c, 5), s.K(n + 5, c, 6)) << where;
+                EXPECT_EQ(s.F(n, c, F_SPEED), s.K(n + K_AS_BUILT_ROWS, c, K_SPEED)) << where;
             }
         }
 }
@@ -506,10 +529,10 @@ TEST(ClassData, MainBatteryWeightsOfTheViewerExamples) {
     Kelmat& s = d->s();
     for (const auto& c : cases) {
         // The as-built gun of the value columns in the as-built layout its text names first.
-        s.TT(kelmat::TT_LAYOUT_GUN) = s.F(c.navy, c.c, 7);
-        s.TT(kelmat::TT_LAYOUT) = s.K(c.navy + 5, c.c, 3);
+        s.TT(kelmat::TT_LAYOUT_GUN) = s.F(c.navy, c.c, F_GUN_TYPE);
+        s.TT(kelmat::TT_LAYOUT) = s.K(c.navy + K_AS_BUILT_ROWS, c.c, K_LAYOUT);
         kelmat::CALC3(s);
-        EXPECT_EQ(s.Z(0), c.weight) << c.name;
+        EXPECT_EQ(s.Z(Z_BATTERY_WEIGHT), c.weight) << c.name;
     }
 }
 
@@ -553,7 +576,7 @@ TEST(ClassData, RealShipsTakenUnchangedStoreArmourAndNames) {
                 s.BLUE_NAVY = static_cast<float>(n);
                 s.BLUE_COUNT = 8;
                 s.SHIP_NO = 1;
-                s.SISTER_COUNT = con::store(con::L(s.K(n, c, 0)) - 1);
+                s.SISTER_COUNT = con::store(con::L(s.K(n, c, K_SHIP_COUNT)) - 1);
                 s.SHIP_SOURCE = 0;
                 s.CLASS_NAVY = static_cast<float>(n);
                 s.CLASS_NO = static_cast<float>(c);
@@ -561,10 +584,10 @@ TEST(ClassData, RealShipsTakenUnchangedStoreArmourAndNames) {
                 kelmat::CLASS_ERA(s);
                 s.DESIGN_ERA = s.CLASS_ERA_NO;
                 s.SHIP_IS_AS_BUILT = static_cast<float>(built);
-                s.DESIGN_DISPLACEMENT = s.K(built * 5 + n, c, 1);
+                s.DESIGN_DISPLACEMENT = s.K(built * K_AS_BUILT_ROWS + n, c, K_DISPLACEMENT);
                 kelmat::STORE_DISPLACEMENT(s);
-                EXPECT_GT(s.Z(0), 0) << where;
-                for (int k = 1; k <= s.K(n, c, 0); ++k) {
+                EXPECT_GT(s.Z(Z_BATTERY_WEIGHT), 0) << where;
+                for (int k = 1; k <= s.K(n, c, K_SHIP_COUNT); ++k) {
                     EXPECT_GT(s.A(0, k, kelmat::A_BELT), 0) << where;
                     EXPECT_GT(s.A(0, k, kelmat::A_DECK), 0) << where;
                     EXPECT_GT(s.A(0, k, kelmat::A_SPEED), 0) << where;
@@ -582,12 +605,12 @@ TEST(ClassData, OverlayLinesAboveThePlaneOnlyWhereExpected) {
     std::set<std::pair<int, int>> belt2, deck2, deck1, belt1, kind0;
     for (int n = 1; n <= 5; ++n)
         for (int c = 1; c <= 22; ++c) {
-            if (s.F(n, c, 1) == 0) kind0.insert({n, c});
+            if (s.F(n, c, F_BUILD_STATE) == 0) kind0.insert({n, c});
             if (above(d->navy[n].overlay[c], 2, 0.27f)) belt2.insert({n, c});
             if (above(d->navy[n].overlay[c], 1, 0.27f)) belt1.insert({n, c});
             if (c == 22) continue;  // the deck overlay offers classes 1-21
-            if (above(s.F(n, c, 4), 2, 0.54f)) deck2.insert({n, c});
-            if (above(s.F(n, c, 4), 1, 0.54f)) deck1.insert({n, c});
+            if (above(s.F(n, c, F_DECK), 2, 0.54f)) deck2.insert({n, c});
+            if (above(s.F(n, c, F_DECK), 1, 0.54f)) deck1.insert({n, c});
         }
     using Set = std::set<std::pair<int, int>>;
     EXPECT_EQ(belt2, (Set{{1, 16}, {1, 17}, {1, 18}}));
@@ -598,10 +621,10 @@ TEST(ClassData, OverlayLinesAboveThePlaneOnlyWhereExpected) {
     for (int c : {1, 3, 4, 5, 6, 7}) EXPECT_EQ(kind0.count({1, c}), 1u) << c;
     for (int c = 8; c <= 22; ++c) EXPECT_EQ(kind0.count({1, c}), 0u) << c;
     // Class 17's deck over the planned-gun deck graph: y 10.2, the label on row 0.
-    const con::real y = 399 - con::L(s.F(1, 17, 4)) * 1 * con::L(0.54f);
+    const con::real y = 399 - con::L(s.F(1, 17, F_DECK)) * 1 * con::L(0.54f);
     EXPECT_NEAR(static_cast<double>(y), 10.2, 1e-3);
     // KINGGEORGE-V(5)'s deck over the real-gun deck graph: its label on row 11.
-    EXPECT_EQ(con::int_floor((399 - con::L(s.F(3, 3, 4)) * 2 * con::L(0.54f)) / 18), 11);
+    EXPECT_EQ(con::int_floor((399 - con::L(s.F(3, 3, F_DECK)) * 2 * con::L(0.54f)) / 18), 11);
 }
 
 TEST(ClassData, ViewerNamesOfTheirOwnFile) {

@@ -3,6 +3,8 @@
 
 #include "tests/gunnery/gunnery_harness.h"
 
+using kelmat::F_BUILD_STATE;
+using kelmat::F_YEAR;
 using kelmat::Kelmat;
 
 namespace {
@@ -83,8 +85,8 @@ TEST(ClassEra, YearAndBuildState) {
     for (const auto& c : cases) {
         s.CLASS_NAVY = c.navy;
         s.LOOP_I = 9;
-        s.F(c.navy, 9, 1) = c.state;
-        s.F(c.navy, 9, 2) = c.year;
+        s.F(c.navy, 9, F_BUILD_STATE) = c.state;
+        s.F(c.navy, 9, F_YEAR) = c.year;
         kelmat::CLASS_ERA(s);
         EXPECT_EQ(s.CLASS_ERA_NO, c.era) << c.name;
     }

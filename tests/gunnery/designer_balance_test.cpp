@@ -11,6 +11,7 @@
 
 using kelmat::BalanceEnd;
 using kelmat::Kelmat;
+using kelmat::Z_BATTERY_WEIGHT;
 
 namespace {
 
@@ -106,7 +107,7 @@ TEST(WeightBalance, IterationsOfTheWorkedExamples) {
     };
     auto s = started();
     for (const auto& c : cases) {
-        s->Z(0) = c.main_battery;
+        s->Z(Z_BATTERY_WEIGHT) = c.main_battery;
         s->BELT_MM = c.belt;
         s->DECK_MM = c.deck;
         s->LAYOUT_NO = c.layout;
@@ -154,7 +155,7 @@ TEST(WeightBalance, LimitAndNumberOfIterations) {
         {45000, 450.5f, BalanceEnd::Proper, 2},        // a fraction never repeats
     };
     for (const auto& c : cases) {
-        s->Z(0) = c.main_battery;
+        s->Z(Z_BATTERY_WEIGHT) = c.main_battery;
         s->DESIGN_DISPLACEMENT = c.planned;
         std::vector<float> trail;
         EXPECT_EQ(kelmat::iterate_displacement(*s, &trail), c.end) << c.main_battery;
@@ -173,14 +174,14 @@ TEST(WeightBalance, DefensiveBoundEndsABalanceThatNeverSettles) {
     kelmat::balance_weights(*s);
     // A long climb, from the smallest planned displacement with the heaviest main battery,
     // ends by the rule long before the bound.
-    s->Z(0) = 114400;
+    s->Z(Z_BATTERY_WEIGHT) = 114400;
     s->DESIGN_DISPLACEMENT = 80;
     std::vector<float> trail;
     EXPECT_EQ(kelmat::iterate_displacement(*s, &trail), BalanceEnd::Proper);
     EXPECT_GT(trail.size(), 10u);
     EXPECT_LT(static_cast<long>(trail.size()), kelmat::kMaxBalanceIterations);
     // A weight that is no number never repeats and never passes the limit.
-    s->Z(0) = std::numeric_limits<float>::quiet_NaN();
+    s->Z(Z_BATTERY_WEIGHT) = std::numeric_limits<float>::quiet_NaN();
     s->DESIGN_DISPLACEMENT = 450;
     trail.clear();
     EXPECT_EQ(kelmat::iterate_displacement(*s, &trail), BalanceEnd::Bound);
@@ -189,7 +190,7 @@ TEST(WeightBalance, DefensiveBoundEndsABalanceThatNeverSettles) {
 
 TEST(DesignResult, WeightSharesOfTheDownwardExample) {
     auto s = started();
-    s->Z(0) = 6000;
+    s->Z(Z_BATTERY_WEIGHT) = 6000;
     s->BELT_MM = 400;
     s->DECK_MM = 200;
     s->LAYOUT_NO = 8;

@@ -5,7 +5,12 @@
 
 #include "tests/gunnery/gunnery_harness.h"
 
+using kelmat::A_DISPLACEMENT;
+using kelmat::A_LAYOUT;
+using kelmat::A_RATIO;
+using kelmat::A_SPEED;
 using kelmat::Block;
+using kelmat::Z_BATTERY_WEIGHT;
 using kelmat_test::Harness;
 using testing_support::ProgramRun;
 using testing_support::shows;
@@ -40,7 +45,7 @@ TEST(DesignerFlow, DisplacementAnswersOutOfRangeAreAskedAgain) {
         Harness h;
         h.run(own_design('6') + refused + "{ENTER}");
         EXPECT_EQ(h.current_block(), Block::DesignStart) << refused;
-        EXPECT_EQ(h.s().A(0, 1, 0), 0) << refused;
+        EXPECT_EQ(h.s().A(0, 1, A_DISPLACEMENT), 0) << refused;
     }
     struct Taken {
         const char* typed;
@@ -51,7 +56,7 @@ TEST(DesignerFlow, DisplacementAnswersOutOfRangeAreAskedAgain) {
         h.run(own_design('6') + "12345{ENTER}" + t.typed + "{ENTER}");
         EXPECT_EQ(h.current_block(), Block::CalibreStep) << t.typed;
         EXPECT_EQ(h.s().DESIGN_DISPLACEMENT, t.value) << t.typed;
-        EXPECT_EQ(h.s().A(0, 1, 0), t.value) << t.typed;
+        EXPECT_EQ(h.s().A(0, 1, A_DISPLACEMENT), t.value) << t.typed;
     }
 }
 
@@ -121,7 +126,7 @@ TEST(DesignerFlow, LayoutListAndAnswers) {
     EXPECT_EQ(h.current_block(), Block::SpeedStep);
     EXPECT_EQ(h.s().A(0, 1, kelmat::A_LAYOUT), 1.5f);
     EXPECT_EQ(h.s().MAIN_BATTERY_WEIGHT, 3 * 1500) << "three twin 13-inch turrets";
-    EXPECT_EQ(h.s().Z(0), h.s().MAIN_BATTERY_WEIGHT);
+    EXPECT_EQ(h.s().Z(Z_BATTERY_WEIGHT), h.s().MAIN_BATTERY_WEIGHT);
 }
 
 TEST(DesignerFlow, SpeedTableOfTheWorkedDesign) {
@@ -313,8 +318,8 @@ TEST(DesignerFlow, ProperOrPlannedDisplacementStored) {
     planned.run(kToSpeed + "30{ENTER}2" + "410{ENTER}y" + "100{ENTER}" + "2{ENTER}");
     auto& p = planned.s();
     EXPECT_EQ(p.PROPER_DISPLACEMENT, 21000);
-    EXPECT_EQ(p.A(0, 1, 0), 350);
-    EXPECT_EQ(p.A(0, 1, 16), 166) << "35,000 / 21,000 t = 166.7 %";
+    EXPECT_EQ(p.A(0, 1, A_DISPLACEMENT), 350);
+    EXPECT_EQ(p.A(0, 1, A_RATIO), 166) << "35,000 / 21,000 t = 166.7 %";
 }
 
 TEST(DesignerFlow, RedoFromTheResultScreen) {
@@ -358,7 +363,7 @@ TEST(DesignerFlow, BalanceOverTheLimitStartsTheDesignAgain) {
     // Designed again lighter, the ship is stored.
     h.run(heavy + "k" + "450{ENTER}21{ENTER}8{ENTER}21{ENTER}300{ENTER}100{ENTER}1{ENTER}");
     EXPECT_EQ(h.current_block(), Block::ScenarioSideLoop);
-    EXPECT_EQ(h.s().A(0, 1, 16), 100);
+    EXPECT_EQ(h.s().A(0, 1, A_RATIO), 100);
 }
 
 // The weight balance's worked example handed to the result screen: ship 3 of BLUE, planned
@@ -371,10 +376,10 @@ void worked_example(kelmat::Kelmat& s) {
     s.SISTER_COUNT = 1;
     s.BLUE_COUNT = 4;
     s.SHIP_SOURCE = 2;
-    s.A(0, 3, 0) = s.A(0, 4, 0) = s.DESIGN_DISPLACEMENT = 450;
-    s.A(0, 3, 4) = s.LAYOUT_NO = 8;
-    s.A(0, 3, 8) = s.DESIGN_SPEED = 30;
-    s.Z(0) = 6000;
+    s.A(0, 3, A_DISPLACEMENT) = s.A(0, 4, A_DISPLACEMENT) = s.DESIGN_DISPLACEMENT = 450;
+    s.A(0, 3, A_LAYOUT) = s.LAYOUT_NO = 8;
+    s.A(0, 3, A_SPEED) = s.DESIGN_SPEED = 30;
+    s.Z(Z_BATTERY_WEIGHT) = 6000;
     s.BELT_MM = 400;
     s.DECK_MM = 200;
     s.MACHINERY_TYPE = 0;
@@ -399,8 +404,8 @@ TEST(DesignerFlow, ResultScreenOfTheWorkedExample) {
     // The planned displacement for both ships of the group: 45,000 / 35,100 t = 128 %.
     h.run("2{ENTER}", Block::DesignChoiceMenu);
     for (int ship : {3, 4}) {
-        EXPECT_EQ(h.s().A(0, ship, 0), 450);
-        EXPECT_EQ(h.s().A(0, ship, 16), 128);
+        EXPECT_EQ(h.s().A(0, ship, A_DISPLACEMENT), 450);
+        EXPECT_EQ(h.s().A(0, ship, A_RATIO), 128);
     }
     EXPECT_EQ(h.s().SHIP_NO, 4);
     EXPECT_EQ(h.current_block(), Block::ScenarioSideLoop) << "the group ended BLUE's ships";
@@ -409,7 +414,7 @@ TEST(DesignerFlow, ResultScreenOfTheWorkedExample) {
 TEST(DesignerFlow, ProperDisplacementOfAMillionTonsCannotBeTaken) {
     Harness h;
     worked_example(h.s());
-    h.s().Z(0) = 5000000;  // a balance that settles beyond 1,000,000 t
+    h.s().Z(Z_BATTERY_WEIGHT) = 5000000;  // a balance that settles beyond 1,000,000 t
     auto run = h.run("", Block::WeightBalance);
     EXPECT_EQ(h.s().PROPER_DISPLACEMENT, 8935800);
     EXPECT_TRUE(shows(run, 10, 9, "排水量は１００万トンを越します"));
@@ -425,10 +430,10 @@ TEST(DesignerFlow, ProperDisplacementOfAMillionTonsCannotBeTaken) {
     auto refused = h.run("k1{ENTER}", Block::WeightBalance);
     EXPECT_EQ(h.current_block(), Block::DesignResultScreen);
     EXPECT_TRUE(shows(refused, 10, 9, "排水量は１００万トンを越します"));
-    EXPECT_EQ(h.s().A(0, 3, 16), 0) << "nothing stored";
+    EXPECT_EQ(h.s().A(0, 3, A_RATIO), 0) << "nothing stored";
     h.run("k1{ENTER}k2{ENTER}", Block::WeightBalance);
-    EXPECT_EQ(h.s().A(0, 3, 0), 450);
-    EXPECT_EQ(h.s().A(0, 3, 16), 0) << "45,000 / 8,935,800 t = 0.5 %";
+    EXPECT_EQ(h.s().A(0, 3, A_DISPLACEMENT), 450);
+    EXPECT_EQ(h.s().A(0, 3, A_RATIO), 0) << "45,000 / 8,935,800 t = 0.5 %";
 }
 
 TEST(DesignerFlow, ModifiedRealClass) {
@@ -448,7 +453,7 @@ TEST(DesignerFlow, ModifiedRealClass) {
     for (int ship : {1, 2}) {
         const float fields[] = {400, 21, 4, 1, 401, 190, 26};
         for (int i = 0; i < 7; ++i) EXPECT_EQ(s.A(0, ship, kelmat::kScenarioFields[i]), fields[i]) << ship;
-        EXPECT_EQ(s.A(0, ship, 16), 73) << "40,000 / 54,500 t = 73.4 %";
+        EXPECT_EQ(s.A(0, ship, A_RATIO), 73) << "40,000 / 54,500 t = 73.4 %";
     }
     EXPECT_EQ(s.M(0, 1), "長門");
     EXPECT_EQ(s.M(0, 2), "陸奥");

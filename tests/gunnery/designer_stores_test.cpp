@@ -5,7 +5,12 @@
 
 #include "tests/gunnery/gunnery_harness.h"
 
+using kelmat::A_DISPLACEMENT;
+using kelmat::A_RATIO;
+using kelmat::K_AS_BUILT_ROWS;
+using kelmat::K_DISPLACEMENT;
 using kelmat::Kelmat;
+using kelmat::Z_BATTERY_WEIGHT;
 
 namespace {
 
@@ -17,7 +22,7 @@ TEST(MainBatteryWeight, LayoutsOfGunTypeOne) {
         s->TT(kelmat::TT_LAYOUT_GUN) = 1;
         s->TT(kelmat::TT_LAYOUT) = layout;
         kelmat::CALC3(*s);
-        return s->Z(0);
+        return s->Z(Z_BATTERY_WEIGHT);
     };
     const float expected[][2] = {{1, 800},  {3, 1100},  {6, 1500},  {12, 1900}, {13, 1900},
                                  {20, 2300}, {21, 2450}, {22, 3000}, {1.5f, 1200}, {22.4f, 3000},
@@ -106,20 +111,20 @@ TEST(RealClassPath, ValuesFromTheDesignNumbersWithTheEraFactors) {
         kelmat::CLASS_ERA(*s);
         s->DESIGN_ERA = s->CLASS_ERA_NO;
         s->SHIP_IS_AS_BUILT = c.as_built;
-        s->DESIGN_DISPLACEMENT = s->K(c.as_built * 5 + 1, c.class_no, 1);
+        s->DESIGN_DISPLACEMENT = s->K(c.as_built * K_AS_BUILT_ROWS + 1, c.class_no, K_DISPLACEMENT);
         EXPECT_EQ(kelmat::STORE_DISPLACEMENT(*s), kelmat::Block::ShipEntryEnd);
         for (int ship : {1, 2})
             for (int i = 0; i < 8; ++i)
                 EXPECT_EQ(s->A(0, ship, kelmat::kScenarioFields[i]), c.expected[i])
                     << c.name << ", ship " << ship << ", field " << kelmat::kScenarioFields[i];
         EXPECT_EQ(s->M(0, 1), c.first_name) << c.name;
-        EXPECT_EQ(s->MAIN_BATTERY_WEIGHT, s->Z(0));
+        EXPECT_EQ(s->MAIN_BATTERY_WEIGHT, s->Z(Z_BATTERY_WEIGHT));
     }
     // Yamato's three triple 18-inch turrets.
     s->TT(kelmat::TT_LAYOUT_GUN) = 23;
     s->TT(kelmat::TT_LAYOUT) = 8;
     kelmat::CALC3(*s);
-    EXPECT_EQ(s->Z(0), 3 * 5350);
+    EXPECT_EQ(s->Z(Z_BATTERY_WEIGHT), 3 * 5350);
 }
 
 TEST(RealClassPath, SlopedBeltClasses) {
@@ -138,25 +143,25 @@ TEST(StoringStep, DisplacementAndRatio) {
     s->PROPER_DISPLACEMENT = 60000;
     ASSERT_TRUE(kelmat::store_proper_displacement(*s));
     for (int ship = 3; ship <= 5; ++ship) {
-        EXPECT_EQ(s->A(1, ship, 0), 600);
-        EXPECT_EQ(s->A(1, ship, 16), 100);
+        EXPECT_EQ(s->A(1, ship, A_DISPLACEMENT), 600);
+        EXPECT_EQ(s->A(1, ship, A_RATIO), 100);
     }
     const float planned[][3] = {{450, 60000, 75}, {450, 41100, 109}};
     for (const auto& p : planned) {
-        s->A(1, 3, 0) = p[0];
+        s->A(1, 3, A_DISPLACEMENT) = p[0];
         s->PROPER_DISPLACEMENT = p[1];
         kelmat::store_planned_displacement(*s);
         for (int ship = 3; ship <= 5; ++ship) {
-            EXPECT_EQ(s->A(1, ship, 0), p[0]);
-            EXPECT_EQ(s->A(1, ship, 16), p[2]) << "proper " << p[1];
+            EXPECT_EQ(s->A(1, ship, A_DISPLACEMENT), p[0]);
+            EXPECT_EQ(s->A(1, ship, A_RATIO), p[2]) << "proper " << p[1];
         }
     }
     s->PROPER_DISPLACEMENT = 999900;
     ASSERT_TRUE(kelmat::store_proper_displacement(*s));
-    EXPECT_EQ(s->A(1, 5, 0), 9999);
+    EXPECT_EQ(s->A(1, 5, A_DISPLACEMENT), 9999);
     s->PROPER_DISPLACEMENT = 1000000;
     EXPECT_FALSE(kelmat::store_proper_displacement(*s));
-    EXPECT_EQ(s->A(1, 5, 0), 9999) << "nothing stored";
+    EXPECT_EQ(s->A(1, 5, A_DISPLACEMENT), 9999) << "nothing stored";
 }
 
 TEST(StoringStep, NamesOfRealClassesOnly) {

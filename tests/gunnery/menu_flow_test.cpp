@@ -3,6 +3,7 @@
 
 #include "tests/gunnery/gunnery_harness.h"
 
+using kelmat::A_DISPLACEMENT;
 using kelmat::Block;
 using kelmat_test::Harness;
 using testing_support::run_program;
@@ -90,8 +91,8 @@ TEST(BattleLaunch, NoScenarioInMemoryLoadsFirst) {
 // A fleet in memory: RED ship 1 has a displacement.
 Harness fleet_in_memory() {
     Harness h;
-    h.s().A(1, 1, 0) = 186;
-    h.s().A(0, 1, 0) = 338;
+    h.s().A(1, 1, A_DISPLACEMENT) = 186;
+    h.s().A(0, 1, A_DISPLACEMENT) = 338;
     h.s().BLUE_NAVY = 1;
     h.s().RED_NAVY = 3;
     h.s().BATTLE_BLUE_COUNT = 1;
@@ -111,7 +112,7 @@ TEST(BattleLaunch, FightTheScenarioInMemoryAndAskAgain) {
     EXPECT_EQ(h.s().TT(kelmat::TT_BLUE_COUNT), 1);
     EXPECT_EQ(h.s().TT(kelmat::TT_BLUE_NAVY), 1) << "BLUE's navy";
     EXPECT_EQ(h.s().TT(kelmat::TT_RED_NAVY), 3) << "RED's navy";
-    EXPECT_EQ(h.s().A(1, 1, 0), 186) << "the battle leaves the scenario as it was";
+    EXPECT_EQ(h.s().A(1, 1, A_DISPLACEMENT), 186) << "the battle leaves the scenario as it was";
     // After a battle, declining asks whether to go back to the menu.
     auto back = h.run("x1ykn");
     EXPECT_EQ(back.text_at(20, 8, 22), "ＭＥＮＵに戻りますか ?");

@@ -7,6 +7,10 @@
 #include "console/file_system.h"
 #include "tests/gunnery/gunnery_harness.h"
 
+using kelmat::A_DECK;
+using kelmat::A_DISPLACEMENT;
+using kelmat::A_RATIO;
+using kelmat::A_SPEED;
 using kelmat::Block;
 using kelmat::Kelmat;
 using kelmat_test::Harness;
@@ -30,7 +34,7 @@ void small_fleet(Kelmat& s) {
         s.A(0, 2, kelmat::kScenarioFields[i]) = nagato[i];
         s.A(1, 1, kelmat::kScenarioFields[i]) = dreadnought[i];
     }
-    s.A(0, 46, 0) = 670;
+    s.A(0, 46, A_DISPLACEMENT) = 670;
     s.M(0, 1) = "長門";
     s.M(0, 2) = "陸奥";
     s.M(1, 1) = "DREADNOUGHT";
@@ -206,11 +210,11 @@ TEST(ScenarioFile, AShortOrMalformedFileIsReportedAsNoScenario) {
         ScopedTempDir dir;
         write_file("A-DATA.DAT", c.bytes);
         Harness h;
-        h.s().A(1, 1, 0) = 555;
+        h.s().A(1, 1, A_DISPLACEMENT) = 555;
         auto run = h.run("A{ENTER}", Block::LoadScenario);
         EXPECT_EQ(run.text_at(24, 14, 28), "その名のシナリオはありません") << c.name;
         EXPECT_EQ(run.text_at(33, 18, 11), "Hit Any Key") << c.name;
-        EXPECT_EQ(h.s().A(1, 1, 0), 555) << c.name << ": nothing of the file is taken";
+        EXPECT_EQ(h.s().A(1, 1, A_DISPLACEMENT), 555) << c.name << ": nothing of the file is taken";
         EXPECT_EQ(h.s().BLUE_COUNT, 0) << c.name;
         h.run("A{ENTER}x", Block::LoadScenario);
         EXPECT_EQ(h.current_block(), Block::LoadScenario) << c.name << ": the name is asked again";
@@ -239,10 +243,10 @@ TEST(ScenarioFile, FractionsAndNegativesKeepTheirPrintedForm) {
     ScopedTempDir dir;
     Harness writer;
     small_fleet(writer.s());
-    writer.s().A(0, 1, 8) = 27.5f;
-    writer.s().A(0, 1, 16) = 0.75f;
-    writer.s().A(1, 46, 7) = -3;
-    writer.s().A(0, 2, 0) = 1234567;
+    writer.s().A(0, 1, A_SPEED) = 27.5f;
+    writer.s().A(0, 1, A_RATIO) = 0.75f;
+    writer.s().A(1, 46, A_DECK) = -3;
+    writer.s().A(0, 2, A_DISPLACEMENT) = 1234567;
     writer.run("F{ENTER}", Block::WriteScenario);
     std::string bytes = read_file("F-DATA.DAT");
     EXPECT_NE(bytes.find("\r\n 27.5 \r\n .75 \r\n"), std::string::npos);
@@ -250,10 +254,10 @@ TEST(ScenarioFile, FractionsAndNegativesKeepTheirPrintedForm) {
     EXPECT_NE(bytes.find("\r\n 1.23457E+06 \r\n"), std::string::npos);
     Harness reader;
     reader.run("F{ENTER}", Block::LoadScenario);
-    EXPECT_EQ(reader.s().A(0, 1, 8), 27.5f);
-    EXPECT_EQ(reader.s().A(0, 1, 16), 0.75f);
-    EXPECT_EQ(reader.s().A(1, 46, 7), -3);
-    EXPECT_EQ(reader.s().A(0, 2, 0), 1234570) << "six significant digits, as the file holds them";
+    EXPECT_EQ(reader.s().A(0, 1, A_SPEED), 27.5f);
+    EXPECT_EQ(reader.s().A(0, 1, A_RATIO), 0.75f);
+    EXPECT_EQ(reader.s().A(1, 46, A_DECK), -3);
+    EXPECT_EQ(reader.s().A(0, 2, A_DISPLACEMENT), 1234570) << "six significant digits, as the file holds them";
 }
 
 }  // namespace

@@ -4,7 +4,13 @@
 
 #include "tests/gunnery/gunnery_harness.h"
 
+using kelmat::A_DISPLACEMENT;
 using kelmat::Block;
+using kelmat::F_BUILD_STATE;
+using kelmat::F_DISPLACEMENT;
+using kelmat::F_YEAR;
+using kelmat::K_DISPLACEMENT;
+using kelmat::K_GUN_TYPE;
 using kelmat_test::Harness;
 using testing_support::ScopedTempDir;
 
@@ -87,8 +93,8 @@ TEST(ScenarioSetup, OwnDesignsAskTheEraAndLoadNoClassData) {
     EXPECT_EQ(h.s().DESIGN_ERA, 7) << "era 7 is taken although the prompt names 1-6";
     EXPECT_EQ(h.s().SHIP_SOURCE, 2);
     EXPECT_EQ(list.text_at(45, 2, 13), "VANGUARD     ") << "Britain's class list";
-    EXPECT_EQ(h.s().K(1, 1, 1), 0) << "no real-class tables";
-    EXPECT_EQ(h.s().F(3, 1, 6), 0) << "no class values";
+    EXPECT_EQ(h.s().K(1, 1, K_DISPLACEMENT), 0) << "no real-class tables";
+    EXPECT_EQ(h.s().F(3, 1, F_DISPLACEMENT), 0) << "no class values";
     // An own design asks no class, but the sister question while ships are left.
     EXPECT_EQ(list.text_at(20, 2, 15), "同型艦は何隻  ?");
     EXPECT_EQ(list.text_at(16, 5, 13), "Input  1 - 2 ");
@@ -100,11 +106,11 @@ TEST(ScenarioSetup, RealClassTablesAreLoadedOncePerRun) {
     s.BLUE_COUNT = 1;
     s.BLUE_NAVY = 1;
     s.SIDE_COUNT = 1;
-    s.K(1, 1, 1) = 1;   // as if loaded by an earlier scenario
-    s.K(1, 1, 2) = 99;  // a value the stored records do not hold
+    s.K(1, 1, K_DISPLACEMENT) = 1;  // as if loaded by an earlier scenario
+    s.K(1, 1, K_GUN_TYPE) = 99;     // a value the stored records do not hold
     EXPECT_EQ(kelmat::SCENARIO_SIDE_LOOP(s), Block::ScenarioShipLoop);
-    EXPECT_EQ(s.K(1, 1, 2), 99);
-    EXPECT_EQ(s.F(1, 2, 6), 64000) << "the side's class values are loaded all the same";
+    EXPECT_EQ(s.K(1, 1, K_GUN_TYPE), 99);
+    EXPECT_EQ(s.F(1, 2, F_DISPLACEMENT), 64000) << "the side's class values are loaded all the same";
 }
 
 TEST(ShipEntry, ClassQuestionAndClassList) {
@@ -118,7 +124,7 @@ TEST(ShipEntry, ClassQuestionAndClassList) {
     EXPECT_EQ(run.text_at(8, 2, 37), "   1  番艦のクラスは  ?              ");
     EXPECT_EQ(run.text_at(16, 5, 13), "Input  1 - 22");
     EXPECT_EQ(run.colour_at(70, 2), 5) << "the class numbers beside the names";
-    EXPECT_GT(h.s().K(1, 1, 1), 0) << "the first real-class side loaded the tables";
+    EXPECT_GT(h.s().K(1, 1, K_DISPLACEMENT), 0) << "the first real-class side loaded the tables";
     for (const char* bad : {"0", "23", "2.5"}) {
         h.run(kSetup + "2{ENTER}1" + "1{ENTER}3" + "1" + bad + "{ENTER}");
         EXPECT_EQ(h.s().CLASS_NO, 0) << bad;
@@ -143,7 +149,7 @@ TEST(ShipEntry, SisterLimitsAndTheStateQuestion) {
     EXPECT_EQ(h.s().SHIP_NO, 4);
     EXPECT_EQ(next.text_at(8, 2, 8), "   4  番");
     EXPECT_EQ(next.text_at(16, 5, 13), "Input  1 - 2 ");
-    EXPECT_EQ(h.s().A(0, 1, 0), 275) << "as built";
+    EXPECT_EQ(h.s().A(0, 1, A_DISPLACEMENT), 275) << "as built";
     EXPECT_EQ(h.s().M(0, 3), "榛名");
     // A class of one state asks no state question; a one-ship class no sister question.
     h.run(kSetup + "5{ENTER}1" + "1{ENTER}3" + "1" + "3{ENTER}");
@@ -247,7 +253,8 @@ TEST(ClassList, SeparatorLineUnderTheRealClasses) {
                 EXPECT_EQ(screen.pixel(635, line_y[navy]), 14) << "navy " << navy;
             }
             EXPECT_EQ(s.BLUE_NAVY, 4) << "BLUE's navy is put back";
-            EXPECT_EQ(s.F(navy, 1, 1) != 0 || s.F(navy, 1, 2) != 0, source == 0) << "class values for real sources only";
+            EXPECT_EQ(s.F(navy, 1, F_BUILD_STATE) != 0 || s.F(navy, 1, F_YEAR) != 0, source == 0)
+                << "class values for real sources only";
             EXPECT_EQ(con::current_colour(), 6);
             EXPECT_EQ(screen.cell(10, 0).colour, 3) << "RED's header";
         }
@@ -280,7 +287,7 @@ TEST(ShipEntry, ModifiedAndDesignedShipsReachTheDesigner) {
     h.run(kSetup + "1{ENTER}1" + "2{ENTER}3" + "3" + "5" + blue_design + red +
           "200{ENTER}7{ENTER}11{ENTER}21{ENTER}250{ENTER}100{ENTER}2{ENTER}");
     EXPECT_EQ(h.current_block(), Block::SaveScenario);
-    EXPECT_EQ(h.s().A(1, 2, 0), 200) << "the planned displacement taken";
+    EXPECT_EQ(h.s().A(1, 2, A_DISPLACEMENT), 200) << "the planned displacement taken";
     EXPECT_EQ(h.s().M(1, 2), "BELLEROPHON");
     EXPECT_EQ(h.s().M(0, 1), "") << "an own design has no stored name";
 }
