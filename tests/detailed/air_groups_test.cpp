@@ -354,3 +354,58 @@ TEST(FleetStrikeFlight, OwnTargetAndNothingNear) {
         EXPECT_EQ(st->J(1), 0);
     }
 }
+
+TEST(AirWar, TheAlliesFindTheFleetLaunchFlyOutAndReturn) {
+    Loaded st("{ENTER}{ENTER}{ENTER}{ENTER}");
+    operation(*st, 1);
+    st->TT(TT_CHARACTER) = 1;
+    st->A(1, 3, A_FIGHTERS) = 36, st->A(1, 3, A_DIVE_BOMBERS) = 36, st->A(1, 3, A_TORPEDO_BOMBERS) = 18;
+    st->A(1, 4, A_FIGHTERS) = 27, st->A(1, 4, A_DIVE_BOMBERS) = 36, st->A(1, 4, A_TORPEDO_BOMBERS) = 18;
+    for (int i = 1; i <= 2; ++i)
+        for (int t = 0; t <= 2; ++t) st->F(1, i, t, F_NOT_READY) = 20;
+    st->PZ(0, PZ_X) = 40, st->PZ(0, PZ_Y) = 0;  // the fleet 40 units east of task force 1
+    st->PZ(1, PZ_X) = 0, st->PZ(1, PZ_Y) = 0;
+    st->PK(1) = 40, st->PD(1) = 270, st->PK(0) = 200;
+    st->H(H_ON_FLEET) = -1;
+    con::random_generator().script({0.0f});  // every roll succeeds
+    float launched = 0;
+    for (int s = 1; s <= 6; ++s) {
+        SCOPED_TRACE(s);
+        st->TT(TT_SUBTURN) = static_cast<float>(s);
+        if (s == 2) st->H(H_ON_FLEET) = 3;  // a search plane of the task force finds the fleet
+        if (s >= 2 && st->H(H_ON_FLEET) >= 0) IDO5(*st);
+        if (s == 4) {
+            // The strike launched in step 3 reaches the fleet and makes the raid.
+            EXPECT_EQ(st->T(6, 3, T_STATUS), 2);
+            EXPECT_EQ(st->W(1), st->T(6, 3, T_DIVE_BOMBERS));
+            EXPECT_GT(st->W(1), 0);
+            st->W(1) = con::store(con::L(st->W(1)) - 4);  // the raid's losses
+        }
+        if (s >= 2) IDO3(*st), IDO7(*st), IDO2(*st);
+        if (st->H(H_ON_FLEET) >= 1) HASSIN(*st);
+        if (s == 3) {
+            launched = con::store(con::L(st->T(6, 3, T_FIGHTERS)) + con::L(st->T(6, 3, T_DIVE_BOMBERS)) +
+                                  con::L(st->T(6, 3, T_TORPEDO_BOMBERS)));
+            EXPECT_EQ(st->T(6, 3, T_STATUS), 1);
+            EXPECT_EQ(st->T(6, 3, T_HEADING), 90);
+            EXPECT_GT(launched, 0);
+        }
+        IDO(*st);
+        IDO11(*st);
+        IDO8(*st);
+    }
+    // The strike flew out in step 3, fought in step 4 and landed in step 5, less its losses.
+    EXPECT_EQ(st->T(6, 3, T_STATUS), 0);
+    float aboard = 0, away = 0;
+    for (int i = 1; i <= 2; ++i) {
+        for (int t = 0; t <= 2; ++t)
+            for (int state = 0; state <= 5; ++state) aboard += st->F(1, i, t, state);
+        away += st->A(1, 2 + i, A_AIRCRAFT_AWAY);
+    }
+    float flying = 0;  // later strikes still in the air
+    for (int h = 4; h <= 6; ++h)
+        for (int j = T_FIGHTERS; j <= T_TORPEDO_BOMBERS; ++j)
+            if (st->T(6, h, T_STATUS) != 0) flying += st->T(6, h, j);
+    EXPECT_EQ(aboard + away, 120);  // every aircraft is aboard or counted away
+    EXPECT_EQ(away, flying + 4);    // the four lost in the raid, and those flying
+}
