@@ -1,12 +1,10 @@
-// MORVA95F: the rounding of a ship's durability once an air attack has been resolved.
-#include "console/console.h"
+// MORVA95F: the rounding of a ship's durability once an air attack has been resolved (the
+// rule CLC2 applies, shared with the simplified game).
+#include "campaign/damage_rounding.h"
 #include "detailed/routines.h"
 
 namespace morva95f {
 
-float rounded_durability(float v) {
-    if (!(v > 0)) return 0;
-    return con::store(con::int_floor(con::L(v) - con::L(0.01f)) + 1);
-}
+float rounded_durability(float v) { return morva::rounded_durability(v); }
 
 }  // namespace morva95f

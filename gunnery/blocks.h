@@ -41,6 +41,15 @@ enum class Block {
     LoadScenario,          ///< LOAD_SCENARIO
     ShipDataViewer,        ///< SHIP_DATA_VIEWER (menu keys 3, 6, 7, 8)
     PenetrationViewer,     ///< PENETRATION_VIEWER (menu key 4)
+    RealBeltTable,         ///< REAL_BELT_TABLE
+    RealBeltGraph,         ///< REAL_BELT_GRAPH
+    RealDeckTable,         ///< REAL_DECK_TABLE
+    RealDeckGraph,         ///< REAL_DECK_GRAPH
+    PenetrationViewerExit, ///< PENETRATION_VIEWER_EXIT
+    PlannedBeltTable,      ///< PLANNED_BELT_TABLE
+    PlannedBeltGraph,      ///< PLANNED_BELT_GRAPH
+    PlannedDeckTable,      ///< PLANNED_DECK_TABLE
+    PlannedDeckGraph,      ///< PLANNED_DECK_GRAPH
 };
 
 /// Runs one block and returns the next; a block it does not know is a logic error.
@@ -88,6 +97,10 @@ Block SHIP_VALUES_START(Kelmat& s);
 // Class-data loaders (navy BLUE_NAVY).
 void LOAD_CLASS_RECORDS(Kelmat& s);
 void LOAD_CLASS_VALUES(Kelmat& s);
+/// LOAD_CLASS_RECORDS for navy `navy`, whatever BLUE_NAVY holds.
+void load_class_records(Kelmat& s, float navy);
+/// LOAD_CLASS_VALUES for navy `navy`, whatever BLUE_NAVY holds.
+void load_class_values(Kelmat& s, float navy);
 
 // Scenario files.
 Block SAVE_SCENARIO(Kelmat& s);

@@ -4,8 +4,11 @@
 
 namespace kelmat {
 
-void LOAD_CLASS_RECORDS(Kelmat& s) {
-    const float n = s.BLUE_NAVY;
+void LOAD_CLASS_RECORDS(Kelmat& s) { load_class_records(s, s.BLUE_NAVY); }
+
+void LOAD_CLASS_VALUES(Kelmat& s) { load_class_values(s, s.BLUE_NAVY); }
+
+void load_class_records(Kelmat& s, float n) {
     const std::string navy = std::to_string(record_navy(n));
     s.data.restore_data("ClassNames" + navy);
     for (int c = 1; c <= 22; ++c) s.data.read_data(s.NM(c));
@@ -18,11 +21,10 @@ void LOAD_CLASS_RECORDS(Kelmat& s) {
         // battery it was built with.
         if (n == 5 && c == 11) s.DS(11) = "3X3+2X2 ";
     }
-    LOAD_CLASS_VALUES(s);
+    load_class_values(s, n);
 }
 
-void LOAD_CLASS_VALUES(Kelmat& s) {
-    const float n = s.BLUE_NAVY;
+void load_class_values(Kelmat& s, float n) {
     s.data.restore_data("ClassValues" + std::to_string(record_navy(n)));
     std::string item;
     for (int f = F_BUILD_STATE; f <= F_DISPLACEMENT; ++f)

@@ -2,6 +2,7 @@
 // as the continuation of every run-time error, and the key helpers the blocks share.
 #include "console/block_loop.h"
 #include "gunnery/blocks.h"
+#include "gunnery/penetration_viewer.h"
 
 namespace kelmat {
 
@@ -39,6 +40,15 @@ Block run_block(Kelmat& s, Block b) {
         case Block::LoadScenario: return LOAD_SCENARIO(s);
         case Block::ShipDataViewer: return SHIP_DATA_VIEWER(s);
         case Block::PenetrationViewer: return PENETRATION_VIEWER(s);
+        case Block::RealBeltTable: return REAL_BELT_TABLE(s);
+        case Block::RealBeltGraph: return REAL_BELT_GRAPH(s);
+        case Block::RealDeckTable: return REAL_DECK_TABLE(s);
+        case Block::RealDeckGraph: return REAL_DECK_GRAPH(s);
+        case Block::PenetrationViewerExit: return PENETRATION_VIEWER_EXIT(s);
+        case Block::PlannedBeltTable: return PLANNED_BELT_TABLE(s);
+        case Block::PlannedBeltGraph: return PLANNED_BELT_GRAPH(s);
+        case Block::PlannedDeckTable: return PLANNED_DECK_TABLE(s);
+        case Block::PlannedDeckGraph: return PLANNED_DECK_GRAPH(s);
     }
     con::unknown_block(b);
 }

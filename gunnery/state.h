@@ -124,6 +124,13 @@ struct Kelmat {
     con::Table<float, 16> TT;
     con::Table<float, 2> Z;
 
+    // Penetration viewer: label places, penetration by range step, and the tables' scalars.
+    con::Table<float, 2, 37> D;            ///< graph label place of each gun type: row 0 belt, row 1 deck
+    con::Table<float, 37, 23> E;           ///< penetration in mm: gun type x range step (tables to graphs)
+    float PEN_RANGE_KM = 0, PEN_VALUE_MM = 0, PEN_PREV_CM = 0;  ///< the table cell being worked
+    float PEN_OVERLAY_SCALE = 0;           ///< vertical scale of the graph under an armour overlay
+    float OVERLAY_NAVY = 0;                ///< the navy an armour overlay shows (BLUE_NAVY stays)
+
     // Scenario scalars.
     float BLUE_COUNT = 0, RED_COUNT = 0, BLUE_NAVY = 0, RED_NAVY = 0, SIDE_COUNT = 0;
     float SIDE_NO = 0, SHIP_NO = 0, SHIP_SOURCE = 0, DESIGN_ERA = 0;

@@ -28,18 +28,4 @@ Block SHIP_DATA_VIEWER(Kelmat& s) {
     return Block::MainMenu;
 }
 
-Block PENETRATION_VIEWER(Kelmat& s) {
-    con::clear_screen(0);
-    not_ready_notice(8);
-    hit_any_key(s.KEY_STRING, {33, 12, kColourInForce, "Hit Any Key"});
-    return Block::MainMenu;
-}
-
-void MEITYU(Kelmat&) {
-    con::clear_screen(0);
-    not_ready_notice(8);
-    std::string key;  // kept nowhere
-    hit_any_key(key, {54, 15, 5, "Hit Any Key"});
-}
-
 }  // namespace kelmat

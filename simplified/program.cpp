@@ -1,20 +1,13 @@
-// MORVA95S: the main routine (for now a placeholder screen that waits for a key).
+// MORVA95S: the program as the runner starts it: a fresh state and the main routine.
 #include "simplified/program.h"
 
-#include "console/console.h"
+#include <memory>
 
-namespace {
+#include "simplified/blocks.h"
 
-void main_routine() {
-    con::clear_screen(0);
-    con::color(7);
-    con::print_at(con::Col(30), con::Row(10), "MORVA95S");
-    con::print_at(con::Col(30), con::Row(12), "空母戦 簡易版");
-    con::color(6);
-    con::print_at(con::Col(30), con::Row(20), "Hit Any Key");
-    con::wait_key_string();
+con::ProgramInfo morva95s_program() {
+    return con::ProgramInfo{"MORVA95S", "Morva95s", [] {
+                                auto st = std::make_unique<morva95s::State>();
+                                morva95s::main_routine(*st);
+                            }};
 }
-
-}  // namespace
-
-con::ProgramInfo morva95s_program() { return con::ProgramInfo{"MORVA95S", "Morva95s", main_routine}; }

@@ -75,6 +75,15 @@ const std::string kMorvaFirstDay = kMorvaSailed + "45{ENTER}" + morva_stay_day()
 const std::string kMorvaPractice = morva_opening('6') + "yh1" + std::string(26, '3') + "y14{ENTER}" +
                                    "12x1" + std::string(12, '2') + "1" + std::string(26, '2') +
                                    "Y12{ENTER}30{ENTER}0{ENTER}20{ENTER}10{ENTER}";
+// MORVA95S: the menu's "1", scenario `scenario`, then the options: own orders No, timed
+// comments, display digit 5, the aggressive commander.
+std::string simplified_opening(char scenario) { return std::string("1") + scenario + "Nn5h"; }
+// MORVA95S: an organisation in which no ship sails (standby for every listed ship, confirmed).
+const std::string kSimplifiedStayHome = std::string(33, '3') + "y";
+// MORVA95S: turns 1 and 2 of scenario 1 with targets (carriers 7 and 8 with battleship 24 in
+// fleet 1, carrier 9 with battleship 25 in fleet 2): the war ends after turn 2.
+const std::string kSimplifiedWarOverEarly = simplified_opening('1') + "112333333" "12" "33333333" + "y7{ENTER}6{ENTER}" +
+                                            "n{ENTER}" + "112333333" "312" "33333333" + "y7{ENTER}9{ENTER}";
 // kelmat95: scenario making with one BLUE and one RED ship of Japan; BLUE's own design of
 // era 6: 35,000 t, 13-inch guns in four twin turrets, 30 knots diesel, a sloped 410 mm belt
 // and a 200 mm deck, up to the result screen.
@@ -128,6 +137,18 @@ const std::vector<Replay> kReplays = {
     {"morva95f_practice_end_of_day", morva95f_program, kMorvaPractice + "0{ENTER}" + morva_stay_day()},
     // MORVA95S
     {"morva95s_title", morva95s_program, ""},
+    {"morva95s_scenario_list", morva95s_program, "1"},
+    {"morva95s_commander_question", morva95s_program, "11Nn5"},
+    {"morva95s_organisation", morva95s_program, simplified_opening('1')},
+    {"morva95s_organisation_scenario_3", morva95s_program, simplified_opening('3'), 37},
+    {"morva95s_fleet_2_too_large_key_mode", morva95s_program, "11NY5h2" + std::string(18, '3')},
+    {"morva95s_status_panel", morva95s_program, simplified_opening('1') + "{F1}Q"},
+    {"morva95s_turn2_save", morva95s_program, simplified_opening('1') + kSimplifiedStayHome + "y{ENTER}"},
+    {"morva95s_turn2_save_seconds_37", morva95s_program, simplified_opening('1') + kSimplifiedStayHome + "y{ENTER}", 37},
+    {"morva95s_no_save_file", morva95s_program, "18"},
+    {"morva95s_damaged_save_file", morva95s_program, "18", 0, {{"MORDATAS.DAT", " 2 \r\n 0 \r\n 0 \r\n"}}},
+    {"morva95s_war_over_early", morva95s_program, kSimplifiedWarOverEarly},
+    {"morva95s_allied_overview", morva95s_program, kSimplifiedWarOverEarly + "{F1}Q"},
     // kelmat95
     {"kelmat95_title", kelmat95_program, ""},
     {"kelmat95_menu", kelmat95_program, "x"},
@@ -164,7 +185,21 @@ const std::vector<Replay> kReplays = {
     {"kelmat95_pause_key", kelmat95_program, kKelmatDesignedScenario + "1yk{F2}"},
     {"kelmat95_pause_key_released", kelmat95_program, kKelmatDesignedScenario + "1yk{F2}z"},
     {"kelmat95_ship_viewer_stand_in", kelmat95_program, "x3"},
-    {"kelmat95_hit_rate_stand_in", kelmat95_program, "x5"},
+    {"kelmat95_hit_rate_chart", kelmat95_program, "x5"},
+    {"kelmat95_pen_choice", kelmat95_program, "x4"},
+    {"kelmat95_pen_real_belt_table", kelmat95_program, "x4R"},
+    {"kelmat95_pen_real_belt_graph", kelmat95_program, "x4Rk"},
+    {"kelmat95_pen_real_belt_overlay", kelmat95_program, "x4RkZVnVnVnVn"},
+    {"kelmat95_pen_real_deck_table", kelmat95_program, "x4RkZVnE"},
+    {"kelmat95_pen_real_deck_graph", kelmat95_program, "x4Rkkk"},
+    {"kelmat95_pen_real_deck_overlay", kelmat95_program, "x4RkkkZVnVn"},
+    {"kelmat95_pen_planned_belt_table", kelmat95_program, "x4p"},
+    {"kelmat95_pen_planned_belt_graph", kelmat95_program, "x4pk"},
+    {"kelmat95_pen_planned_belt_overlay", kelmat95_program, "x4pkzVnvnn"},
+    {"kelmat95_pen_planned_deck_table", kelmat95_program, "x4pkZe"},
+    {"kelmat95_pen_planned_deck_graph", kelmat95_program, "x4pkkk"},
+    {"kelmat95_pen_planned_deck_overlay", kelmat95_program, "x4pkkkZVnVnnn"},
+    {"kelmat95_pen_back_to_menu", kelmat95_program, "x4pkkkZE"},
     {"kelmat95_damaged_scenario", kelmat95_program, "x1D{ENTER}", 0, {{"D-DATA.DAT", " 3 \r\n 1 \r\n"}}},
 };
 

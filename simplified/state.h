@@ -1,0 +1,140 @@
+// MORVA95S: the program's state: the parameter vector `TT`, the main routine's scalars and the
+// global tables under their own names, every table checked on each access.
+#pragma once
+#include <string>
+
+#include "console/records.h"
+#include "campaign/shared_slots.h"
+#include "console/table.h"
+
+namespace morva95s {
+
+using morva::A_DURABILITY;
+using morva::A_FLIGHT_DECK;
+using morva::A_FULL_DURABILITY;
+using morva::P_HOLDER;
+using morva::TT_ATTACKABLE;
+using morva::TT_BASE_QUERY;
+using morva::TT_FLEET;
+using morva::TT_WAIT;
+
+// Slots of `TT`, the parameter vector through which the main routine hands values to the
+// routines and takes their results back. Slots 5, 10, 14 and 15 are the shared ones
+// (campaign/shared_slots.h).
+inline constexpr int TT_TURN = 0;          ///< turn 1-12 (copy of TURN_NO)
+inline constexpr int TT_DAY = 1;           ///< day of the operation 1-3
+inline constexpr int TT_SUBTURN = 2;       ///< sub-turn 1-20 of the day; 0 = no time shown
+inline constexpr int TT_GUN_SUBTURN = 3;   ///< gun-battle step 1-20 (1 outside a gun battle)
+inline constexpr int TT_SCENARIO = 4;      ///< scenario 1-8 (copy of SCENARIO_NO)
+inline constexpr int TT_OWN_ORDERS = 9;    ///< 1 = the player gives the movement orders
+inline constexpr int TT_GAME_OVER = 11;    ///< 1 = the war ends with this turn (set by CLC)
+inline constexpr int TT_COMMENT_KEY = 19;  ///< 1 = every comment waits for a key
+
+/// Ship numbers of the two sides' tables.
+inline constexpr int kJapaneseShips = 33;  ///< Japanese ships 1-33 (carriers 1-21)
+inline constexpr int kJapaneseCarriers = 21;
+inline constexpr int kAlliedShips = 42;    ///< Allied ships 1-42 (carriers 1-15)
+inline constexpr int kAlliedCarriers = 15;
+inline constexpr int kShipRows = 42;       ///< rows per side in the ship table
+
+// Fields of a ship's row A(side, ship, field) beyond the shared ones. Fields 3-5 are a
+// carrier's air group (fighters, dive bombers, torpedo bombers in units of 9) or a
+// battleship's range and armour.
+inline constexpr int A_CAPACITY = 2;       ///< carrier capacity in units / battleship attack value
+inline constexpr int A_AIR_GROUP = 3;      ///< first of a carrier's air-group fields (3 + type - 1)
+inline constexpr int A_ANTI_AIRCRAFT = 6;  ///< anti-aircraft value
+inline constexpr int A_SPEED = 7;          ///< speed
+inline constexpr int A_FIRST_TURN = 8;     ///< first turn available (13 = never)
+inline constexpr int A_CLASS = 9;          ///< class 1-6: nation and kind
+inline constexpr int A_COMMITTED = 11;     ///< 1 = committed this turn
+
+// Fields of a base's row P(base, field) beyond the holder.
+inline constexpr int P_STRENGTH = 2;       ///< strength
+inline constexpr int P_RESPONSE = 3;       ///< Allied response value 1-7 (lower = defended harder)
+inline constexpr int P_BOMBER_FACTOR = 4;  ///< heavy-bomber factor
+inline constexpr int P_AIR_DEFENCE = 5;    ///< anti-aircraft value during an operation
+
+/// The simplified game's parameter vector.
+using ParamVector = con::Table<float, 31>;
+/// The ship table: side 0-1 x ship 0-42 x column 0-18.
+using ShipTable = con::Table<float, 2, 43, 19>;
+/// Ship names, side x ship.
+using ShipNames = con::Table<std::string, 2, 43>;
+/// The base table: base 0-21 x column 0-5.
+using BaseTable = con::Table<float, 22, 6>;
+/// Base names 1-21.
+using BaseNames = con::Table<std::string, 22>;
+
+/// The named blocks of the main routine (listed in blocks.h).
+enum class Block;
+
+/// Everything MORVA95S keeps for the whole run. Every number is a 4-byte float, 0 at start;
+/// every text empty.
+struct State {
+    /// A state with every number 0 and every text empty, and the stored records at hand.
+    State();
+
+    con::RecordSet DATA;  ///< the stored data records (MapOutline, BuiltInTables) and read position
+    Block current_block{};  ///< the block the main routine runs
+
+    ParamVector TT;  ///< the parameter vector
+
+    // Campaign tables (loaded by MENU).
+    ShipTable A;                          ///< the ship table
+    ShipNames MM;                         ///< the ship names
+    con::Table<float, 2, 43, 6> CC;       ///< detailed-mode columns 2-5, for the manual
+    BaseTable P;                          ///< the base table (row 0: a fleet without target)
+    BaseNames TX;                         ///< the base names
+    con::Table<float, 11, 5> Z;           ///< aircraft types 1-10, columns 1-4
+    con::Table<std::string, 11> NN;       ///< aircraft type names 1-10
+    con::Table<float, 4, 4> V;            ///< reserve V(t,0), fleet groups V(t,f), AA sums V(f,3)
+
+    // Fleets.
+    con::Table<float, 2, 3, 9> C;         ///< carrier lists C(side, fleet, slot 1-8)
+    con::Table<float, 2, 3> CV;           ///< carriers per side and fleet
+    con::Table<float, 2, 3, 28> G;        ///< battleship lists G(side, fleet, slot 1-27)
+    con::Table<float, 2, 3> BB;           ///< battleships per side and fleet
+    con::Table<float, 3> AT;              ///< target base of air fleets 1-2 (0 = none)
+    con::Table<float, 3> OC;              ///< Allied carriers planned for the targets of fleets 1-2
+    con::Table<float, 5> E;               ///< HENSEI's fill pointers: E(f) battleships, E(f+2) carriers
+    con::Table<float, 2> HW;              ///< HW(0) harbour damage, HW(1) bomb hits on the harbour
+    con::Table<float, 2> HT;              ///< gun-battle fire concentration per side
+
+    // Operation values (the operations fill them; the F1 overview shows them).
+    con::Table<float, 4, 2> Q;            ///< target's air units: row 0-3 x column (1 = typed in scenario 6)
+    con::Table<float, 4> O;               ///< target's air units at the operation start
+    con::Table<float, 2> TK;              ///< TK(1): the Allied posture
+    con::Table<float, 2> H;               ///< H(0) Allied fleet found, H(1) own fleet found
+    con::Table<float, 8> W;               ///< the operations' raid values (cleared at start-up)
+
+    // Scalars of the main routine: campaign and options.
+    float TURN_NO = 0;              ///< turn 1-12 (13 once the twelfth has ended)
+    float SCENARIO_NO = 0;          ///< scenario 1-8
+    float ALLIED_CV_SUNK = 0;       ///< Allied carriers sunk, as last counted
+    float ALLIED_BB_SUNK = 0;       ///< Allied battleships sunk, as last counted
+    float COMMANDER_CHARACTER = 0;  ///< 1 aggressive, -1 cautious, 0 random
+    float PEARL_HARBOR_TURN = 0;    ///< 1 during the first-turn harbour strike
+    float OPERATION_ACTIVE = 0;     ///< 1 from the turn's first operation to the turn's end
+    float DISPLAY_TIME = 0;         ///< the display-time digit 0-9
+    float FILE_CONTEXT = 0;         ///< 2 start-up, 1 scenario chosen, 0 a save asked for
+    float OWN_MOVE_ORDERS = 0;      ///< 1 = the player gives the fleet's movement orders
+    float BASES_HELD = 0;           ///< Japanese-held bases, counted by the final screen
+    float RESERVE_SUPPLIED = 0;     ///< aircraft units the campaign was given: its starting
+                                    ///< reserve and every turn end's top-up (for the losses)
+    // Per fleet operation.
+    float FLEET_NO = 0;             ///< air fleet 1-2 in operation
+    float OPERATION_CHARACTER = 0;  ///< the Allied commander in this operation, +1 / -1
+    float BASE_DISTANCE = 0;        ///< the fleet's distance to its target base
+    float AIR_DISTANCE = 0;         ///< the distance between the two fleets, in air units
+    float FLEET_DISTANCE = 0;       ///< the distance between the two fleets
+    // Work values.
+    float INPUT_NUM = 0;            ///< the base CHECK_BASE_ATTACKABLE asks about
+    // Key strings.
+    std::string WAIT_KEY_RESULT;    ///< the last key WAIT_KEY read
+    std::string DIALOGUE_KEY;       ///< the key or line of the pauses and line prompts
+};
+
+/// The stored data records of the simplified game (MapOutline, then BuiltInTables).
+con::RecordSet simplified_records();
+
+}  // namespace morva95s

@@ -1,0 +1,272 @@
+// The campaign save file MORDATAS.DAT: its exact layout, reading it back for scenario 8,
+// damaged files, and the disk errors of saving and loading by fault injection.
+#include <gtest/gtest.h>
+#include <dirent.h>
+
+#include <cerrno>
+#include <vector>
+
+#include "simplified/save_file.h"
+#include "tests/simplified/simplified_support.h"
+
+using namespace simplified_test;
+using testing_support::read_file;
+using testing_support::run_program;
+using testing_support::ProgramRun;
+using testing_support::ScopedTempDir;
+using testing_support::write_file;
+
+namespace {
+
+// Keys that save at the start of turn 2 of a new game of scenario 1.
+std::string save_at_turn_two() { return start_keys(1) + stay_home() + "y{ENTER}"; }
+
+std::vector<std::string> lines_of(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const std::size_t end = bytes.find("\r\n", pos);
+        if (end == std::string::npos) {
+            lines.push_back(bytes.substr(pos) + "<no CR LF>");
+            break;
+        }
+        lines.push_back(bytes.substr(pos, end - pos));
+        pos = end + 2;
+    }
+    return lines;
+}
+
+std::string join_lines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& l : lines) out += l + "\r\n";
+    return out;
+}
+
+std::vector<std::string> files_here() {
+    std::vector<std::string> names;
+    DIR* d = opendir(".");
+    while (dirent* e = readdir(d))
+        if (e->d_name[0] != '.') names.emplace_back(e->d_name);
+    closedir(d);
+    return names;
+}
+
+// A valid save file of the start of turn 2 in scenario 1, made by the program itself.
+std::vector<std::string> saved_lines() {
+    run_program(morva95s_program(), save_at_turn_two());
+    return lines_of(read_file("MORDATAS.DAT"));
+}
+
+}  // namespace
+
+TEST(SaveFile, LayoutOfTheValuesWritten) {
+    Loaded st;
+    st->TURN_NO = 5;
+    st->ALLIED_CV_SUNK = 2;
+    st->ALLIED_BB_SUNK = 3;
+    st->V(1, 0) = 20;
+    st->V(2, 0) = 25;
+    st->V(3, 0) = 31;
+    st->A(0, 7, 0) = 0.75f;
+    st->A(1, 1, 0) = -1.5f;
+    st->A(1, 42, 8) = 13;
+    st->P(21, 1) = 0;
+    st->P(6, 4) = 2;
+    st->HW(0) = 4;
+    const morva95s::SaveValues v = morva95s::save_values(*st);
+    struct Case {
+        int line;  // 1-based, as in the file
+        float value;
+    } cases[] = {
+        {1, 5},   {2, 2},     {3, 3},  {4, 180}, {5, 225}, {6, 279},  // the reserve in aircraft
+        {7, 6},   {8, 11},    {9, 13},                             // Japanese ship 1
+        {3 * 7 + 4, 0.75f},   {3 * 7 + 5, 11}, {3 * 7 + 6, 1},     // Japanese ship 7
+        {3 * 34 + 4, 0},      {3 * 42 + 6, 0},                     // rows 34-42 hold no ship
+        {3 * 1 + 130, -1.5f}, {3 * 42 + 132, 13},                  // Allied ships 1 and 42
+        {259, 0}, {279, 0}, {280, 30}, {301, 1}, {322 + 5, 2}, {343, 4},
+    };
+    for (const auto& c : cases) EXPECT_EQ(v[c.line - 1], c.value) << "line " << c.line;
+    EXPECT_EQ(st->V(1, 0), 20) << "the reserve stays in units";
+}
+
+TEST(SaveFile, WrittenAtTheStartOfTurnTwo) {
+    ScopedTempDir dir;
+    const std::vector<std::string> lines = saved_lines();
+    ASSERT_EQ(lines.size(), 343u);
+    EXPECT_EQ(lines[0], " 2 ");
+    // The reserve of 20, 20, 25 units has had the turn end's 10 units each.
+    EXPECT_EQ(lines[3], " 270 ");
+    EXPECT_EQ(lines[4], " 270 ");
+    EXPECT_EQ(lines[5], " 315 ");
+    testing_support::expect_golden(read_file("MORDATAS.DAT"), "golden/simplified/MORDATAS_turn_2.DAT");
+    EXPECT_EQ(files_here(), std::vector<std::string>{"MORDATAS.DAT"});
+}
+
+TEST(SaveFile, ReadBackAsScenarioEight) {
+    ScopedTempDir dir;
+    std::vector<std::string> lines = saved_lines();
+    // The reserve goes back to units, to the nearest unit: 184 -> 20, 185 -> 21, 229 -> 25.
+    lines[3] = " 184 ";
+    lines[4] = " 185 ";
+    lines[5] = " 229 ";
+    lines[3 * 7 + 3] = " .75 ";  // Japanese ship 7's durability, without a 0 before the point
+    lines[258 + 5] = " 0 ";       // base 6 held by Japan
+    lines[0] = " 4 ";
+    write_file("MORDATAS.DAT", join_lines(lines));
+    Loaded st;
+    morva95s::LOAD_SAVE_FILE(*st);
+    EXPECT_EQ(st->TURN_NO, 4);
+    EXPECT_EQ(st->V(1, 0), 20);
+    EXPECT_EQ(st->V(2, 0), 21);
+    EXPECT_EQ(st->V(3, 0), 25);
+    EXPECT_EQ(st->A(0, 7, 0), 0.75f);
+    EXPECT_EQ(st->P(6, 1), 0);
+    // The continued campaign opens at the organisation of its turn, with its reserve.
+    ProgramRun run = run_program(morva95s_program(), start_keys(8));
+    EXPECT_TRUE(shows(run.screen(), 0, 0, "第 4 ターン　艦隊編成フェイズ", 6));
+    EXPECT_TRUE(shows(run.screen(), 26, 22, "保有航空機  20   21   25", 6));
+    EXPECT_TRUE(shows(run.screen(), 60, 7, "ラバウル", 5)) << "base 6 is Japanese-held";
+}
+
+TEST(SaveFile, DamagedFilesAreNoFilesAndLeaveTheStartingValues) {
+    struct Case {
+        const char* name;
+        std::function<void(std::vector<std::string>&)> damage;
+    } cases[] = {
+        {"short by one value", [](auto& l) { l.pop_back(); }},
+        {"empty", [](auto& l) { l.clear(); }},
+        {"a text for a number", [](auto& l) { l[10] = "six"; }},
+        {"a turn beyond the war", [](auto& l) { l[0] = " 13 "; }},
+        {"a fractional turn", [](auto& l) { l[0] = " 2.5 "; }},
+        {"an unknown holder", [](auto& l) { l[258] = " 3 "; }},
+        {"a first turn past 13", [](auto& l) { l[8] = " 14 "; }},
+        {"a negative reserve", [](auto& l) { l[3] = "-9 "; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedTempDir dir;
+        std::vector<std::string> lines = saved_lines();
+        c.damage(lines);
+        write_file("MORDATAS.DAT", join_lines(lines));
+        ProgramRun refused = run_program(morva95s_program(), "18");
+        EXPECT_TRUE(shows(refused.screen(), 57, 21, "No Files", 3));
+        EXPECT_TRUE(shows(refused.screen(), 20, 21, "８  セーブしたシナリオの続きを行う", 6)) << "the list stays";
+        // Another scenario then starts from the starting values and the built-in tables.
+        ProgramRun played = run_program(morva95s_program(), "181Nn5h");
+        EXPECT_TRUE(shows(played.screen(), 0, 0, "第 1 ターン　艦隊編成フェイズ", 6));
+        EXPECT_TRUE(shows(played.screen(), 26, 22, "保有航空機  20   20   25", 6));
+        EXPECT_TRUE(shows(played.screen(), 60, 7, "ラバウル", 6)) << "base 6 still Allied (attackable)";
+    }
+}
+
+TEST(SaveFile, DiskErrorsWhileSavingKeepTheOldFileAndTheReserve) {
+    struct Case {
+        const char* name;
+        con::FileOp op;
+        int host_errno;
+        const char* message;
+    } cases[] = {
+        {"disk full at the opening", con::FileOp::OpenOutput, ENOSPC, "ＤＩＳＫにスペースがないです"},
+        {"disk full while writing", con::FileOp::Write, ENOSPC, "ＤＩＳＫにスペースがないです"},
+        {"drive not ready at the close", con::FileOp::Close, EIO, "ＤＩＳＫがセットされてません"},
+        {"write-protected", con::FileOp::OpenOutput, EROFS, "ＤＩＳＫが書き込み禁止です　"},
+        {"device unavailable", con::FileOp::OpenOutput, ENXIO, "ＤＩＳＫがセットされてません"},
+    };
+    ScopedTempDir reference_dir;
+    const std::string first_attempt = (saved_lines(), read_file("MORDATAS.DAT"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedTempDir dir;
+        const std::string old_file = "the campaign saved before\r\n";
+        write_file("MORDATAS.DAT", old_file);
+        testing_support::ScopedConsole console(save_at_turn_two());
+        console.console().files().inject_failure(c.op, c.host_errno);
+        run_on(console);
+        EXPECT_EQ(read_file("MORDATAS.DAT"), old_file);
+        EXPECT_EQ(files_here(), std::vector<std::string>{"MORDATAS.DAT"}) << "no partial file";
+        // The question is asked again beside the message, over the same map.
+        EXPECT_TRUE(shows(console.screen(), 24, 23, c.message, 6));
+        EXPECT_TRUE(shows(console.screen(), 0, 1, "ここまでの結果を SAVE しますか ?", 7));
+        // A second Y saves the same numbers a first attempt would have written: the reserve
+        // was not multiplied in play.
+        testing_support::ScopedConsole retry(save_at_turn_two() + "y{ENTER}");
+        retry.console().files().inject_failure(c.op, c.host_errno);
+        run_on(retry);
+        EXPECT_EQ(read_file("MORDATAS.DAT"), first_attempt);
+        // N after the failure goes on with the turn, the reserve in units as before.
+        testing_support::ScopedConsole no(save_at_turn_two() + "n{ENTER}");
+        no.console().files().inject_failure(c.op, c.host_errno);
+        run_on(no);
+        EXPECT_TRUE(shows(no.screen(), 26, 22, "保有航空機  30   30   35", 6));
+    }
+}
+
+TEST(SaveFile, ExistingFileIsReplacedSilently) {
+    ScopedTempDir dir;
+    write_file("MORDATAS.DAT", "old\r\n");
+    testing_support::ScopedConsole console(save_at_turn_two());
+    console.console().files().inject_failure(con::FileOp::OpenOutput, EEXIST);
+    run_on(console);
+    EXPECT_EQ(lines_of(read_file("MORDATAS.DAT")).size(), 343u);
+    EXPECT_TRUE(shows(console.screen(), 0, 0, "第 2 ターン　艦隊編成フェイズ", 6)) << "no message, the turn goes on";
+}
+
+TEST(SaveFile, SaveQuestionAnswers) {
+    ScopedTempDir dir;
+    // "yes" and an empty line ask again; "N" goes on without a file.
+    ProgramRun asked = run_program(morva95s_program(), start_keys(1) + stay_home() + "yes{ENTER}{ENTER}");
+    EXPECT_TRUE(shows(asked.screen(), 0, 1, "ここまでの結果を SAVE しますか ?", 7));
+    EXPECT_EQ(read_file("MORDATAS.DAT"), "");
+    ProgramRun no = run_program(morva95s_program(), start_keys(1) + stay_home() + "N{ENTER}");
+    EXPECT_TRUE(shows(no.screen(), 0, 0, "第 2 ターン　艦隊編成フェイズ", 6));
+    EXPECT_EQ(read_file("MORDATAS.DAT"), "");
+    // No save question in scenario 3's first turn (turn 2); the next turn asks.
+    ProgramRun historical = run_program(morva95s_program(), start_keys(3) + stay_home());
+    EXPECT_TRUE(shows(historical.screen(), 0, 1, "ここまでの結果を SAVE しますか ?", 7));
+}
+
+TEST(SaveFile, DiskErrorsWhileLoadingReturnToTheScenarioList) {
+    struct Case {
+        const char* name;
+        con::FileOp op;
+        int host_errno;
+        const char* message;
+        int column, row, colour;
+    } cases[] = {
+        {"drive not ready at the opening", con::FileOp::OpenInput, EIO, "No Files", 57, 21, 3},
+        {"drive not ready while reading", con::FileOp::Read, EIO, "No Files", 57, 21, 3},
+        // Disk messages while loading go back to the scenario list, not to the save question
+        // of a campaign that was never set up.
+        {"device unavailable", con::FileOp::OpenInput, ENXIO, "ＤＩＳＫがセットされてません", 24, 23, 6},
+        {"write-protected", con::FileOp::OpenInput, EACCES, "ＤＩＳＫが書き込み禁止です　", 24, 23, 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedTempDir dir;
+        saved_lines();
+        testing_support::ScopedConsole console("18");
+        console.console().files().inject_failure(c.op, c.host_errno);
+        run_on(console);
+        EXPECT_TRUE(shows(console.screen(), c.column, c.row, c.message, c.colour));
+        EXPECT_TRUE(shows(console.screen(), 20, 21, "８  セーブしたシナリオの続きを行う", 6)) << "the list stays";
+        testing_support::ScopedConsole again("181Nn5h");
+        again.console().files().inject_failure(c.op, c.host_errno);
+        run_on(again);
+        EXPECT_TRUE(shows(again.screen(), 0, 0, "第 1 ターン　艦隊編成フェイズ", 6));
+    }
+}
+
+TEST(SaveFile, AnyOtherErrorEndsTheProgramQuietly) {
+    Loaded st;
+    con::print_at(con::Col(0), con::Row(5), "something on the screen");
+    bool ended = false;
+    try {
+        morva95s::DISK_ERROR_HANDLER(*st, con::err::kSubscript);
+    } catch (const con::ProgramEnd&) {
+        ended = true;
+    }
+    EXPECT_TRUE(ended);
+    for (int row = 0; row < 24; ++row) EXPECT_EQ(row_of(st.console.screen(), row), "") << row;
+    EXPECT_FALSE(con::error_handler_armed());
+    EXPECT_EQ(con::current_colour(), 6);
+}
