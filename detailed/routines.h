@@ -109,6 +109,18 @@ void SAKUTEKI(State& st);
 void SAKUTEKI2(State& st);
 /// HENKO: the air-defence split question of hour steps 6, 9 and 12.
 void HENKO(State& st);
+/// IDO4: advances the air group (TT_GROUP_SOURCE, TT_GROUP_HOUR) one hour along its heading.
+void IDO4(State& st);
+/// IDO6: turns the air group (TT_GROUP_SOURCE, TT_GROUP_HOUR) for home; marks the player's.
+void IDO6(State& st);
+/// The home point of air-group source s now: the player's fleet, the base or the task force.
+std::pair<con::real, con::real> home_point(const State& st, int s);
+/// IDO9: the player's aircraft on the decks of the carriers that can launch, into KO.
+void IDO9(State& st);
+/// IDO11: the player's aircraft on the decks of the carriers afloat enough to strike below.
+void IDO11(State& st);
+/// IDO: the Allied carriers' deck spotting and hangar servicing of the hour.
+void IDO(State& st);
 /// IDO2: the hourly roll of the aircraft states.
 void IDO2(State& st);
 /// IDO3: the raid's losses and the player's base strike's flight.

@@ -30,6 +30,38 @@ void set_group_speed(State& st, int k) {
     if (!found && st.S(k) == 0) st.S(k) = side == 0 ? 24.0f : 21.0f;
 }
 
+/// Until base strikes are fought, the aircraft that arrived (KO) go back into the earliest
+/// group at the base, and every group there turns home. Escorts that came without bombers are
+/// written back the same way, so they are never lost at the base.
+void return_base_strike(State& st) {
+    bool first = true;
+    for (long h = 1; h <= con::round_half_away(st.TT(TT_SUBTURN)); ++h) {
+        if (st.T(0, h, T_STATUS) != 2) continue;
+        if (first) {
+            st.T(0, h, T_FIGHTERS) = con::store(con::L(st.T(0, h, T_FIGHTERS)) + con::L(st.KO(1)));
+            st.T(0, h, T_DIVE_BOMBERS) = st.KO(2);
+            st.T(0, h, T_TORPEDO_BOMBERS) = st.KO(3);
+            for (int k = 1; k <= 5; ++k) st.KO(k) = 0;
+            first = false;
+        }
+        st.T(0, h, T_STATUS) = 3;
+    }
+}
+
+/// Until fleet strikes are fought, a group at task force k keeps its aircraft (its torpedo
+/// bombers all in field 7) and is given the way back, for the hourly roll to turn it home.
+void turn_fleet_strikes(State& st) {
+    for (long h = 1; h <= con::round_half_away(st.TT(TT_SUBTURN)); ++h)
+        for (long s = 1; s <= 3; ++s) {
+            const long k = con::round_half_away(st.T(s, h, T_HEADING)) - 1000;
+            if (st.T(s, h, T_STATUS) != 2 || k < 1 || k > 3) continue;
+            st.T(s, h, T_TORPEDO_BOMBERS) =
+                con::store(con::L(st.T(s, h, T_TORPEDO_BOMBERS)) + con::L(st.T(s, h, T_BOMB_ARMED)));
+            st.T(s, h, T_BOMB_ARMED) = 0;
+            st.T(s, h, T_HEADING) = con::store(con::mod(con::round_half_away(con::L(st.PD(k)) + 180), 360));
+        }
+}
+
 }  // namespace
 
 void SAKUTEKI3(State& st) {
@@ -42,23 +74,6 @@ void SAKUTEKI(State&) {}
 void SAKUTEKI2(State&) {}
 
 void HENKO(State&) {}
-
-void IDO2(State&) {}
-
-void IDO3(State& st) {
-    for (int k = 0; k <= 5; ++k) st.KO(k) = 0;
-    for (int t = 0; t <= 2; ++t) st.W(t) = 0;
-}
-
-void IDO5(State& st) {
-    for (int k = 0; k <= 6; ++k) st.W(k) = 0;
-}
-
-void IDO7(State&) {}
-
-void IDO8(State&) {}
-
-void HASSIN(State&) {}
 
 void SUMR(State& st) { st.TT(TT_MAP_SHOWN) = 0; }
 
@@ -77,15 +92,21 @@ Block ALLIED_RAID(State& st) {
 
 Block BASE_STRIKE_ARRIVAL(State& st) {
     IDO3(st);
+    return_base_strike(st);
     return Block::FleetStrikePhase;
 }
 
 Block FLEET_STRIKE_PHASE(State& st) {
     IDO7(st);
+    turn_fleet_strikes(st);
     return Block::HourlyAirPhase;
 }
 
-Block DECK_DIALOGUES(State&) { return Block::SurfacePhase; }
+Block DECK_DIALOGUES(State& st) {
+    IDO(st);
+    IDO11(st);
+    return Block::SurfacePhase;
+}
 
 Block SURFACE_PHASE(State& st) {
     IDO8(st);
