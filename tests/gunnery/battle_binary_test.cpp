@@ -27,11 +27,11 @@ void write_scenario(const std::string& name, int blue, int red, float speed = 0)
     const int counts[2] = {blue, red};
     for (int side = 0; side <= 1; ++side)
         for (int ship = 1; ship <= counts[side]; ++ship) {
-            const ShipSpec& spec = (side == 0 ? kBlueShips : kRedShips)[(ship - 1) % 2];
-            const float v[] = {spec.displacement, spec.gun, spec.layout, spec.sloped, spec.belt, spec.deck,
-                               speed > 0 ? speed : spec.speed, 100};
+            const ShipSpec& kind = (side == 0 ? kBlueShips : kRedShips)[(ship - 1) % 2];
+            const float v[] = {kind.displacement, kind.gun, kind.layout, kind.sloped, kind.belt, kind.deck,
+                               speed > 0 ? speed : kind.speed, 100};
             for (int f = 0; f < 8; ++f) s->A(side, ship, kelmat::kScenarioFields[f]) = v[f];
-            s->M(side, ship) = spec.name;
+            s->M(side, ship) = kind.name;
         }
     s->BLUE_COUNT = static_cast<float>(blue), s->RED_COUNT = static_cast<float>(red);
     s->BLUE_NAVY = 1, s->RED_NAVY = 2;

@@ -17,12 +17,12 @@ struct ShipSpec {
     const char* name;
 };
 
-// Puts `n` ships of `spec` on `side` of the fleet record.
-void put_ships(kelmat::Kelmat& s, int side, int n, const ShipSpec& spec) {
+// Puts `n` ships of the kind `ship` on `side` of the fleet record.
+void put_ships(kelmat::Kelmat& s, int side, int n, const ShipSpec& ship) {
     for (int i = 1; i <= n; ++i) {
-        const float v[] = {spec.displacement, spec.gun, spec.layout, spec.sloped, spec.belt, spec.deck, spec.speed, 100};
+        const float v[] = {ship.displacement, ship.gun, ship.layout, ship.sloped, ship.belt, ship.deck, ship.speed, 100};
         for (int f = 0; f < 8; ++f) s.A(side, i, kelmat::kScenarioFields[f]) = v[f];
-        s.M(side, i) = std::string(spec.name) + std::to_string(i);
+        s.M(side, i) = std::string(ship.name) + std::to_string(i);
     }
 }
 
