@@ -1,6 +1,7 @@
 // MORVA95F: the routines of the detailed game and the blocks of its main routine that are
 // entered like a call (they return to their caller). Each works on the program's state.
 #pragma once
+#include "campaign/calendar.h"
 #include <string>
 #include <utility>
 
@@ -35,8 +36,7 @@ void CLEAR_PROMPT_ROW(State& st);
 float rounded_durability(float v);
 
 // Header line.
-/// The year and month of turn t (1-12) on the header line.
-std::pair<int, int> calendar_of_turn(int turn);
+using morva::calendar_of_turn;  ///< the shared campaign calendar
 /// HINITI: the header line on row 0: turn and date, fleet, target area, day and hour.
 void HINITI(State& st);
 

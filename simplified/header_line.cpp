@@ -17,16 +17,6 @@ void field(int col, const char* before, con::real value, const char* unit) {
 
 }  // namespace
 
-std::pair<int, int> calendar_of_turn(int turn) {
-    // Each turn is a month and a half; eight turns make a year from December 1941.
-    const int year = turn == 1 ? 1941 : (turn > 9 ? 1943 : 1942);
-    const int place = (turn - 1) % 8 + 1;
-    int month = 12;
-    if (place != 1)
-        month = static_cast<int>(turn % 2 == 0 ? con::L(1.5f) * place - 1 : con::L(1.5f) * place - con::L(1.5f));
-    return {year, month};
-}
-
 void HINITI(State& st) {
     const float f = st.TT(TT_FLEET);
     con::locate(con::Col(0), con::Row(0));

@@ -1,6 +1,7 @@
 // MORVA95S: the routines of the simplified game and the blocks of its main routine that are
 // entered like a call (they return to their caller). Each works on the program's state.
 #pragma once
+#include "campaign/calendar.h"
 #include <string>
 #include <utility>
 
@@ -39,8 +40,7 @@ void SHOW_RESULTS_LINE(State& st);
 void STATUS_PANEL(State& st);
 
 // Header line (header_line.cpp).
-/// The year and month of turn t (1-12) on the header line.
-std::pair<int, int> calendar_of_turn(int turn);
+using morva::calendar_of_turn;  ///< the shared campaign calendar
 /// HINITI: the header line on row 0: turn and date, fleet, target area, day and time.
 void HINITI(State& st);
 
