@@ -126,6 +126,8 @@ struct State {
     con::Table<float, 5> S;              ///< speeds in knots: 0 the fleet, 1-3 task forces, 4 gun line
     con::Table<float, 6> KO;             ///< the player's strike counts
     con::Table<float, 4> BF;             ///< gun-battle range and engaged task forces
+    con::Table<float, 43> PE;            ///< damage summed per list slot during one air attack
+                                         ///< (0 a base strike); only its whole part is applied
 
     // Scalars of the main routine: campaign and options.
     float TURN_NO = 0;              ///< turn 1-12 (13 once the twelfth has ended)
