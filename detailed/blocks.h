@@ -145,11 +145,13 @@ Block BASE_STRIKE_ARRIVAL(State& st);
 Block FLEET_STRIKE_PHASE(State& st);
 /// The player's deck dialogues of hour steps 1-14.
 Block DECK_DIALOGUES(State& st);
-/// Landing, the groups' speeds and the fleets' moves (MOVE0, MOVE2).
+
+// The surface phase and the gun battle (surface_phase.cpp).
+/// Landing, the battleship-detachment question, the groups' speeds and the fleets' moves.
 Block SURFACE_PHASE(State& st);
-/// The daytime sighting of the battle lines after the moves.
+/// The daytime sighting of the task forces within 8 map units after the moves.
 Block GUN_BATTLE(State& st);
-/// The gun battle when battleship lines are within 8 map units.
+/// The gun battle when battleship lines are within 8 map units, and the closing after it.
 Block ENGAGEMENT_TEST(State& st);
 
 // Disk-error handler (error_handler.cpp): takes a run-time error and returns the block to

@@ -110,6 +110,25 @@ inline constexpr int E_CARRIER_SLOTS = 2;
 inline constexpr int G_ENGAGED = 2;
 /// BB(1, BB_FULL_COUNT): the Allied battleship count kept while a gun battle engages fewer.
 inline constexpr int BB_FULL_COUNT = 0;
+/// B(side, B_TARGET, ship): the slot of the enemy line that the ship aims at, 0 none; kept
+/// from one gun sub-turn and one battle to the next.
+inline constexpr int B_TARGET = 0;
+/// B(side, B_NEW_SHOOTERS, ship): the enemy ships that chose the ship as a new target in this
+/// gun sub-turn.
+inline constexpr int B_NEW_SHOOTERS = 2;
+/// SB(SB_ON_FLEET): the Allied submarine in contact with the player's fleet (SB_ALLIED_CONTACT),
+/// 0 none; SB(k), k = 1-3, a Japanese submarine in contact with task force k (SB_OWN_CONTACT).
+inline constexpr int SB_ON_FLEET = 0;
+inline constexpr float SB_ALLIED_CONTACT = 9;
+inline constexpr float SB_OWN_CONTACT = 14;
+/// S(S_ALLIED_LINE): the Allied battle line's speed in a gun battle (S(0) is the Japanese line's).
+inline constexpr int S_ALLIED_LINE = 4;
+/// MV(MV_OWN_LINE), MV(MV_ALLIED_LINE): the closing rates of the two battle lines, -10 to 10.
+inline constexpr int MV_OWN_LINE = 4;
+inline constexpr int MV_ALLIED_LINE = 5;
+/// BF(BF_RANGE): the gun range in twentieths of a map unit; BF(k), k = 1-3, 1 when task force k
+/// is engaged.
+inline constexpr int BF_RANGE = 0;
 
 // The operational day's tables.
 /// PZ(group, PZ_X), PZ(group, PZ_Y): the map position of group 0 (the player's fleet) or

@@ -133,9 +133,26 @@ void IDO7(State& st);
 void IDO8(State& st);
 /// HASSIN: the Allied strike launch.
 void HASSIN(State& st);
-/// SUMR: the submarine events of a daytime hour.
-void SUMR(State& st);
 /// HYOJI6: the hidden overview of the Allied side; waits for one key.
 void HYOJI6(State& st);
+
+// Operational day: the surface battle and the submarines.
+/// Enters task force k into the first free row of the contact list J, unless a row above
+/// already holds it.
+void enter_contact(State& st, int k);
+/// SP: before each gun sub-turn, the ships of each line able to fight (N) and the lines'
+/// speeds S(0) and S(4), each its slowest able ship's.
+void SP(State& st);
+/// SP2: lowers S(g) of group g = TT_GUN_GROUP to its slowest afloat battleship's speed.
+void SP2(State& st);
+/// MOVE3: after a gun battle, the player's fleet and the engaged task forces close on the map
+/// by half the range the battle closed each.
+void MOVE3(State& st);
+/// HYOJI2: the gun battle's opening words and two pauses.
+void HYOJI2(State& st);
+/// BS: one gun sub-turn of 3 minutes (TT_GUN_SUBTURN, counting down): fire, damage, orders.
+void BS(State& st);
+/// SUMR: the submarine events of a daytime hour; TT_MAP_SHOWN is 1 when it showed a message.
+void SUMR(State& st);
 
 }  // namespace morva95f

@@ -126,6 +126,9 @@ struct State {
     con::Table<float, 5> S;              ///< speeds in knots: 0 the fleet, 1-3 task forces, 4 gun line
     con::Table<float, 6> KO;             ///< the player's strike counts
     con::Table<float, 4> BF;             ///< gun-battle range and engaged task forces
+    con::Table<float, 2, 4, 43> B;       ///< gun targets: B(side, B_TARGET, ship) the enemy slot
+                                         ///< aimed at, B(side, B_NEW_SHOOTERS, ship) new shooters
+    con::Table<float, 2, 28> DM;         ///< gun damage per side and line slot in one gun sub-turn
     con::Table<float, 43> PE;            ///< damage summed per list slot during one air attack
                                          ///< (0 a base strike); only its whole part is applied
 

@@ -182,7 +182,7 @@ TEST(FunctionKey, StatusPanelOutsideOperations) {
 
 TEST(FunctionKey, OverviewDuringAnOperation) {
     // The harbour raid's pause of hour 2 waits for a key; F1 and the sequence open the overview.
-    const std::string to_pause = opening_keys(2, '9') + "s0{ENTER}" + stay_hour();
+    const std::string to_pause = opening_keys(2, '9') + "s0{ENTER}" + stay_hour("n");
     auto overview = run_program(morva95f_program(), to_pause + "{F1}ZXCa");
     const auto& o = overview.screen();
     EXPECT_TRUE(shows(o, 69, 19, "TYPE-1 ", 7)) << "a cautious commander";
@@ -196,7 +196,8 @@ TEST(FunctionKey, OverviewDuringAnOperation) {
     EXPECT_EQ(back.result.reason, con::ProgramEnd::Reason::ScriptEnded);
     // The next key ends the interrupted pause.
     auto on = run_program(morva95f_program(), to_pause + "{F1}ZXCabc");
-    EXPECT_TRUE(shows(on.screen(), 9, 20, "移動方向は ?", 6)) << "the hour goes on to the move";
+    EXPECT_TRUE(shows(on.screen(), 9, 20, "戦艦を分離しますか ?  Hit Y - N Key", 7))
+        << "the hour goes on to the battleships' question";
 }
 
 TEST(FunctionKey, KeysReadByTheHandlerNeverAnswerTheQuestion) {

@@ -47,26 +47,29 @@ inline std::string play_turns(int turns) {
     return keys;
 }
 
-/// Keys of a daytime hour in which the fleet stays: the default heading, then speed 0.
-inline std::string stay_hour() { return "{ENTER}0{ENTER}"; }
+/// Keys of a daytime hour in which the fleet stays: `answer` to the battleship-detachment
+/// question (asked only of a fleet with battleships: "n" there, "" without), the default
+/// heading, then speed 0.
+inline std::string stay_hour(const std::string& answer = "") { return answer + "{ENTER}0{ENTER}"; }
 
 /// Keys of a day's 15 daytime hours with the fleet staying; `pause` answers the pause that
 /// hours 2-15 make first (the harbour raid's, in key mode).
-inline std::string stay_day(const std::string& pause = "") {
-    std::string keys = stay_hour();
-    for (int h = 2; h <= 15; ++h) keys += pause + stay_hour();
+inline std::string stay_day(const std::string& pause = "", const std::string& answer = "") {
+    std::string keys = stay_hour(answer);
+    for (int h = 2; h <= 15; ++h) keys += pause + stay_hour(answer);
     return keys;
 }
 
 /// Keys of a whole three-day operation: the approach bearing, then each day's hours with the
 /// fleet staying, and night moves of no distance between the days.
-inline std::string stay_operation(const std::string& bearing) {
-    return bearing + "{ENTER}" + stay_day() + "{ENTER}{ENTER}" + stay_day() + "{ENTER}{ENTER}" + stay_day();
+inline std::string stay_operation(const std::string& bearing, const std::string& answer = "") {
+    return bearing + "{ENTER}" + stay_day("", answer) + "{ENTER}{ENTER}" + stay_day("", answer) + "{ENTER}{ENTER}" +
+           stay_day("", answer);
 }
 
 /// Keys of the harbour raid's day in key mode: the approach from the north, then the hours
-/// with their pauses answered.
-inline std::string harbour_raid_day() { return "0{ENTER}" + stay_day("a"); }
+/// with their pauses answered (the preset force has battleships).
+inline std::string harbour_raid_day() { return "0{ENTER}" + stay_day("a", "n"); }
 
 using testing_support::row_of;
 using testing_support::shows;

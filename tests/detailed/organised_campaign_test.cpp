@@ -40,8 +40,8 @@ TEST(OrganisedCampaign, TwelveTurnsToTheFinalScreen) {
     // Turn 1: both fleets sail, to the Philippines and Singapore. Later turns: fleet 1 is
     // organised and stays home (a turn with a target that is not taken would end the war);
     // on turn 5 a first organisation with a second fleet stronger than the first is refused.
-    std::string keys = opening_keys(1) + "h" + kPlacement + "y7{ENTER}8{ENTER}" + stay_operation("45") +
-                       stay_operation("45");
+    std::string keys = opening_keys(1) + "h" + kPlacement + "y7{ENTER}8{ENTER}" + stay_operation("45", "n") +
+                       stay_operation("45", "n");
     const char commanders[] = "hsr";
     for (int t = 2; t <= 12; ++t) {
         keys += "n{ENTER}";
@@ -79,7 +79,7 @@ TEST(OrganisationBinary, ScenarioOneOrganisationAndTargets) {
 
     // Both targets: the operations run their three days and turn 2 opens.
     auto next = run_binary("MORVA95F",
-                           "5n1h" + kPlacement + "y7{ENTER}8{ENTER}" + stay_operation("45") + stay_operation("45"));
+                           "5n1h" + kPlacement + "y7{ENTER}8{ENTER}" + stay_operation("45", "n") + stay_operation("45", "n"));
     ASSERT_EQ(next.exit_code, 0) << next.err;
     EXPECT_EQ(column_of(dump_line(next.screen, 0), "第  2  ターン"), 11);
     EXPECT_EQ(column_of(dump_line(next.screen, 3), "SAVE しますか ?"), 10);

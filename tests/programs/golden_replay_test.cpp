@@ -67,19 +67,21 @@ const std::string kSimplifiedStayHome = std::string(33, '3') + "y";
 const std::string kSimplifiedWarOverEarly = simplified_opening('1') + "112333333" "12" "33333333" + "y7{ENTER}6{ENTER}" +
                                             "n{ENTER}" + "112333333" "312" "33333333" + "y7{ENTER}9{ENTER}";
 // MORVA95F: a daytime hour in which the fleet stays (the default heading, speed 0), and a day
-// of them. In the harbour raid (scenario 2, turn 1, key mode) the approach from the north; its
+// of them; a fleet with battleships first answers the detachment question ("n": they keep
+// station). In the harbour raid (scenario 2, turn 1, key mode) the approach from the north; its
 // hours 2-15 open with a pause that waits for a key.
 const std::string kMorvaStayHour = "{ENTER}0{ENTER}";
-std::string morva_stay_day(const std::string& pause = "") {
-    std::string keys = kMorvaStayHour;
-    for (int h = 2; h <= 15; ++h) keys += pause + kMorvaStayHour;
+const std::string kMorvaStayHourBB = "n" + kMorvaStayHour;
+std::string morva_stay_day(const std::string& pause = "", const std::string& hour = kMorvaStayHour) {
+    std::string keys = hour;
+    for (int h = 2; h <= 15; ++h) keys += pause + hour;
     return keys;
 }
-const std::string kMorvaHarbourRaidHour2 = "9n2h0{ENTER}" + kMorvaStayHour;
+const std::string kMorvaHarbourRaidHour2 = "9n2h0{ENTER}" + kMorvaStayHourBB;
 // MORVA95F: scenario 1, turn 1, in key mode: fleet 1 (翔鶴, 瑞鶴) sails to the Philippines and
 // fleet 2 to Singapore; fleet 1 approaches from bearing 45.
 const std::string kMorvaSailed = "9n1h112333333" "1233" "y7{ENTER}8{ENTER}";
-const std::string kMorvaFirstDay = kMorvaSailed + "45{ENTER}" + morva_stay_day();
+const std::string kMorvaFirstDay = kMorvaSailed + "45{ENTER}" + morva_stay_day("", kMorvaStayHourBB);
 // MORVA95F: the single operation in practice mode, up to its deployment.
 const std::string kMorvaPractice = morva_opening('6') + "yh1" + std::string(26, '3') + "y14{ENTER}" +
                                    "12x1" + std::string(12, '2') + "1" + std::string(26, '2') +
@@ -122,8 +124,8 @@ const std::vector<Replay> kReplays = {
     {"morva95f_turn2_save_seconds_37", morva95f_program, morva_opening('1') + kMorvaStayHome + "y{ENTER}", 37},
     {"morva95f_practice_question", morva95f_program, morva_opening('6')},
     {"morva95f_pause_in_key_mode", morva95f_program, kMorvaHarbourRaidHour2},
-    {"morva95f_allied_overview", morva95f_program, "9n2s0{ENTER}" + kMorvaStayHour + "{F1}ZXCa"},
-    {"morva95f_allied_overview_left", morva95f_program, "9n2s0{ENTER}" + kMorvaStayHour + "{F1}ZXCab"},
+    {"morva95f_allied_overview", morva95f_program, "9n2s0{ENTER}" + kMorvaStayHourBB + "{F1}ZXCa"},
+    {"morva95f_allied_overview_left", morva95f_program, "9n2s0{ENTER}" + kMorvaStayHourBB + "{F1}ZXCab"},
     {"morva95f_allied_order_of_battle", morva95f_program, kMorvaSingleOperation + "12x"},
     {"morva95f_allied_confirmation", morva95f_program, kMorvaSingleOperation + kMorvaAlliedShips},
     {"morva95f_target_strength_asked_again", morva95f_program,
@@ -135,13 +137,16 @@ const std::vector<Replay> kReplays = {
      {{"MORDATAF.DAT", " 2 \r\n 0 \r\n 0 \r\n"}}},
     {"morva95f_deployment", morva95f_program, kMorvaSailed},
     {"morva95f_deployment_asked_again", morva95f_program, kMorvaSailed + "180{ENTER}"},
-    {"morva95f_hour_3", morva95f_program, kMorvaSailed + "45{ENTER}" + kMorvaStayHour + kMorvaStayHour},
-    {"morva95f_hour_speed", morva95f_program, kMorvaSailed + "45{ENTER}{ENTER}"},
+    {"morva95f_hour_3", morva95f_program, kMorvaSailed + "45{ENTER}" + kMorvaStayHourBB + kMorvaStayHourBB + "n"},
+    {"morva95f_hour_speed", morva95f_program, kMorvaSailed + "45{ENTER}n{ENTER}"},
+    {"morva95f_battleship_question", morva95f_program, kMorvaSailed + "45{ENTER}"},
+    {"morva95f_hour_speed_detached", morva95f_program, kMorvaSailed + "45{ENTER}xy{ENTER}"},
     {"morva95f_night_move", morva95f_program, kMorvaFirstDay},
     {"morva95f_night_move_distance", morva95f_program, kMorvaFirstDay + "270{ENTER}"},
-    {"morva95f_day_2", morva95f_program, kMorvaFirstDay + "270{ENTER}30{ENTER}"},
+    {"morva95f_day_2", morva95f_program, kMorvaFirstDay + "270{ENTER}30{ENTER}n"},
     {"morva95f_operation_end", morva95f_program,
-     kMorvaFirstDay + "{ENTER}{ENTER}" + morva_stay_day() + "{ENTER}{ENTER}" + morva_stay_day()},
+     kMorvaFirstDay + "{ENTER}{ENTER}" + morva_stay_day("", kMorvaStayHourBB) + "{ENTER}{ENTER}" +
+         morva_stay_day("", kMorvaStayHourBB)},
     {"morva95f_practice_hour_1", morva95f_program, kMorvaPractice + "0{ENTER}"},
     {"morva95f_practice_end_of_day", morva95f_program, kMorvaPractice + "0{ENTER}" + morva_stay_day()},
     // MORVA95S
