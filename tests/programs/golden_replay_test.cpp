@@ -86,6 +86,13 @@ const std::string kMorvaFirstDay = kMorvaSailed + "45{ENTER}" + morva_stay_day("
 const std::string kMorvaPractice = morva_opening('6') + "yh1" + std::string(26, '3') + "y14{ENTER}" +
                                    "12x1" + std::string(12, '2') + "1" + std::string(26, '2') +
                                    "Y12{ENTER}30{ENTER}0{ENTER}20{ENTER}10{ENTER}";
+// MORVA95F: the single operation in practice and key mode with 翔鶴 and 大和 against Midway
+// (base 14); the fleet detaches its battleships and steers at task force 1, which comes within
+// 8 map units after the moves of hour step 5: the gun battle opens with the engagement's pause.
+const std::string kMorvaGunBattle = std::string("9n6yh1") + std::string(14, '3') + "1" + std::string(11, '3') +
+                                    "y14{ENTER}" + kMorvaAlliedShips + kMorvaTargetValues +
+                                    "300{ENTER}y21{ENTER}34{ENTER}y300{ENTER}34{ENTER}y319{ENTER}34{ENTER}" +
+                                    "y320{ENTER}31{ENTER}y333{ENTER}0{ENTER}";
 // kelmat95: scenario making with one BLUE and one RED ship of Japan; BLUE's own design of
 // era 6: 35,000 t, 13-inch guns in four twin turrets, 30 knots diesel, a sloped 410 mm belt
 // and a 200 mm deck, up to the result screen.
@@ -149,6 +156,12 @@ const std::vector<Replay> kReplays = {
          morva_stay_day("", kMorvaStayHourBB)},
     {"morva95f_practice_hour_1", morva95f_program, kMorvaPractice + "0{ENTER}"},
     {"morva95f_practice_end_of_day", morva95f_program, kMorvaPractice + "0{ENTER}" + morva_stay_day()},
+    {"morva95f_gun_battle_sighted", morva95f_program, kMorvaGunBattle},
+    {"morva95f_gun_battle_opening", morva95f_program, kMorvaGunBattle + "a"},
+    {"morva95f_gun_battle_fire", morva95f_program, kMorvaGunBattle + "aaaa"},
+    {"morva95f_gun_battle_order", morva95f_program, kMorvaGunBattle + "aaaaa"},
+    {"morva95f_gun_battle_damage", morva95f_program, kMorvaGunBattle + "aaaaa+{ENTER}aa"},
+    {"morva95f_gun_battle_over", morva95f_program, kMorvaGunBattle + "aaaaa+{ENTER}aa+{ENTER}"},
     // MORVA95S
     {"morva95s_title", morva95s_program, ""},
     {"morva95s_scenario_list", morva95s_program, "1"},
