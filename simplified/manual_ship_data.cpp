@@ -38,10 +38,13 @@ float slot_value(const State& st, int side, int ship, bool carrier, int k) {
 void print_ship_row(const State& st, int side, int ship, bool carrier, int row, int name_column, int first_column,
                     int step) {
     con::print_at(con::Col(name_column), con::Row(row), st.MM(side, ship));
+    // Picked through a pointer: a subscripted conditional of two arrays was mis-indexed by the
+    // sanitizer build of GCC 12.
+    const bool* white = carrier ? kCarrierWhite : kBattleshipWhite;
     for (int k = 1; k <= 8; ++k) {
         con::locate(con::Col(first_column + step * (k - 1)), con::Row(row));
         con::color(6);
-        if ((carrier ? kCarrierWhite : kBattleshipWhite)[k]) con::color(7);
+        if (white[k]) con::color(7);
         con::print_single_item(slot_value(st, side, ship, carrier, k));
     }
 }
