@@ -93,6 +93,16 @@ const std::string kMorvaGunBattle = std::string("9n6yh1") + std::string(14, '3')
                                     "y14{ENTER}" + kMorvaAlliedShips + kMorvaTargetValues +
                                     "300{ENTER}y21{ENTER}34{ENTER}y300{ENTER}34{ENTER}y319{ENTER}34{ENTER}" +
                                     "y320{ENTER}31{ENTER}y333{ENTER}0{ENTER}";
+// MORVA95F: the single operation in practice and key mode with 翔鶴 alone against Midway,
+// approaching from bearing 300, then `hours` daytime hours in which the fleet stays: a Japanese
+// submarine finds a task force in the fifth hour and attacks it in the ninth and the twelfth
+// (the second time the destroyers sink it).
+std::string morva_submarine_hours(int hours) {
+    std::string keys = std::string("9n6yh1") + std::string(26, '3') + "y14{ENTER}" + kMorvaAlliedShips +
+                       kMorvaTargetValues + "300{ENTER}";
+    for (int h = 0; h < hours; ++h) keys += kMorvaStayHour;
+    return keys;
+}
 // kelmat95: scenario making with one BLUE and one RED ship of Japan; BLUE's own design of
 // era 6: 35,000 t, 13-inch guns in four twin turrets, 30 knots diesel, a sloped 410 mm belt
 // and a 200 mm deck, up to the result screen.
@@ -162,6 +172,12 @@ const std::vector<Replay> kReplays = {
     {"morva95f_gun_battle_order", morva95f_program, kMorvaGunBattle + "aaaaa"},
     {"morva95f_gun_battle_damage", morva95f_program, kMorvaGunBattle + "aaaaa+{ENTER}aa"},
     {"morva95f_gun_battle_over", morva95f_program, kMorvaGunBattle + "aaaaa+{ENTER}aa+{ENTER}"},
+    {"morva95f_submarine_found", morva95f_program, morva_submarine_hours(5)},
+    {"morva95f_submarine_attack", morva95f_program, morva_submarine_hours(5) + "aa" + kMorvaStayHour + kMorvaStayHour +
+                                                        kMorvaStayHour + kMorvaStayHour},
+    {"morva95f_submarine_sunk", morva95f_program, morva_submarine_hours(5) + "aa" + kMorvaStayHour + kMorvaStayHour +
+                                                      kMorvaStayHour + kMorvaStayHour + "aa" + kMorvaStayHour +
+                                                      kMorvaStayHour + kMorvaStayHour + "aa"},
     // MORVA95S
     {"morva95s_title", morva95s_program, ""},
     {"morva95s_scenario_list", morva95s_program, "1"},
