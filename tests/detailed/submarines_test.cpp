@@ -206,3 +206,36 @@ TEST(Submarines, JapaneseSubmarinesFindAndAttackTaskForces) {
         }
     }
 }
+
+TEST(Submarines, ChancesByActivityAndContact) {
+    // An event comes when the draw is at most activity x m x (contact + 1) / 100 (Allied) or
+    // / 200 (Japanese); m is 2 once the side already has contact.
+    struct Chance {
+        bool allied;
+        float activity, level, contact, chance;
+    };
+    const Chance cases[] = {
+        {true, 2, -1, 0, 0.02f},   {true, 2, 3, 0, 0.04f},    {true, 2, -1, 9, 0.2f},     {true, 4, 3, 9, 0.8f},
+        {false, 3, -1, 0, 0.015f}, {false, 3, 2, 0, 0.03f},   {false, 3, -1, 14, 0.225f}, {false, 1, 4, 14, 0.15f},
+    };
+    for (const Chance& c : cases)
+        for (const float factor : {0.98f, 1.02f}) {
+            Loaded st;
+            submarine_hour(*st);
+            const int k = c.allied ? 0 : 1;
+            st->P(14, P_ALLIED_SUBMARINES) = c.allied ? c.activity : 0;
+            st->P(14, P_JAPANESE_SUBMARINES) = c.allied ? 0 : c.activity;
+            if (c.allied) st->KS(1) = 0;
+            st->H(k) = c.level;
+            st->SB(k) = c.contact;
+            std::vector<float> draws(12, 0.5f);
+            draws[c.allied ? 0 : 1] = c.chance * factor;
+            con::random_generator().script(draws);
+            const auto before = con::random_generator().draws();
+            SUMR(*st);
+            const auto made = con::random_generator().draws() - before;
+            const bool event = st->SB(k) != c.contact || made > (c.allied ? 1u : 2u);
+            EXPECT_EQ(event, factor < 1) << (c.allied ? "Allied" : "Japanese") << " activity " << c.activity
+                                         << " level " << c.level << " contact " << c.contact << " x" << factor;
+        }
+}
