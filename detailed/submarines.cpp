@@ -96,7 +96,8 @@ bool allied_submarine(State& st, float f, float b) {
     return true;
 }
 
-/// Whether list `ships` (slots 1..n of side 1) holds a ship of task force k, sunk or afloat.
+/// Whether an Allied list (slots 1..n, `ship_of` giving the ship of a slot) holds a ship of
+/// task force k, sunk or afloat.
 template <class ShipOf>
 bool sails_with(const State& st, long n, ShipOf ship_of, int k) {
     for (long j = 1; j <= n; ++j)
