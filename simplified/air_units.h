@@ -111,13 +111,6 @@ void IDO3(State& st);
 void land_day_air_units(State& st);
 
 
-/// OPERATION_END's work: a called-off operation, or one with no carrier afloat, gives the
-/// target base back (strength at least 8); the report ("第 n 艦隊作戦終了", the base taken or
-/// not, or in the harbour strike HW(0) = INT((HW(1) - 28) / 2)), a pause, and the reserve
-/// charged with each carrier's air group less its hangar. The caller goes on to the next fleet.
-void OPERATION_END(State& st);
-
-
 /// SP: N(side) = battleships afloat (durability 1 or more) in each side's line of the fleet
 /// in TT_FLEET, S(side) = the lowest speed among them; with none afloat S = 8 - side.
 void SP(State& st);

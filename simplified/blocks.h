@@ -21,7 +21,30 @@ enum class Block {
     OrganisationPhase,  ///< ORGANISATION_PHASE
     AlliedReaction,     ///< ALLIED_REACTION
     OperationsStart,    ///< OPERATIONS_START: the repair of ships, then the operation loop
-    OperationLoop,      ///< the operation loop over the two air fleets
+    OperationLoop,      ///< the operation loop over the two air fleets: its once-a-turn head
+    OperationSetup,     ///< the loop test and one air fleet's operation set-up
+    NextFleet,          ///< the operation loop's closing step: the next air fleet
+    DayStart,           ///< DAY_START: the loop test and one day's set-up
+    NextDay,            ///< the day loop's closing step: the next day
+    HourStart,          ///< HOUR_START: the loop test and the head of one sub-turn
+    RaidBuildUp,        ///< RAID_BUILD_UP: the Allied raid gathered from the arrival stage
+    AlliedRaidPhase,    ///< ALLIED_RAID_PHASE: phase 1, the Allied raid on the player's fleet
+    AbortQuestion,      ///< ABORT_QUESTION: the end of phase 1
+    BaseStrikeArrival,  ///< BASE_STRIKE_ARRIVAL: the raid's close, the start of phase 2
+    OwnStrikeArrival,   ///< OWN_STRIKE_ARRIVAL: phase 2, the player's strike on the target base
+    FleetStrikePhase,   ///< FLEET_STRIKE_PHASE: phase 2, the player's strike on the Allied fleet
+    SearchResultPhase,  ///< SEARCH_RESULT_PHASE: phase 3
+    LaunchPhase,        ///< LAUNCH_PHASE: phase 4 with the Allied carriers' strike
+    AlliedBaseLaunch,   ///< ALLIED_BASE_LAUNCH: phase 4 from the target base's launch
+    PlayerStrikeLaunch, ///< PLAYER_STRIKE_LAUNCH: phase 4 from the player's launches
+    DeckStandbyPhase,   ///< DECK_STANDBY_PHASE: phase 5
+    MaintenancePhase,   ///< MAINTENANCE_PHASE: phase 6
+    ShelterPhase,       ///< SHELTER_PHASE: phase 7
+    SurfacePhase,       ///< SURFACE_PHASE: phase 8, movement and gun battle
+    GunBattle,          ///< GUN_BATTLE: the gun battle of phase 8
+    NextSubturn,        ///< the sub-turn loop's closing step: the next sub-turn
+    EndOfDay,           ///< END_OF_DAY
+    OperationEnd,       ///< OPERATION_END past the day loop: the operation's close
     TurnEnd,            ///< TURN_END
     FinalResult,        ///< FINAL_RESULT; never returns
 };
@@ -65,8 +88,70 @@ Block ORGANISATION_PHASE(State& st);
 Block ALLIED_REACTION(State& st);
 /// OPERATIONS_START: the turn-start repair, then the operation loop.
 Block OPERATIONS_START(State& st);
-/// The operation loop over the two air fleets (each operation ends at once for now).
+
+// The operation, day and sub-turn loops (operation_setup.cpp, day_start.cpp,
+// subturn_head.cpp, end_of_day.cpp).
+/// The operation loop's head, once a turn: TT_SCENARIO, OPERATION_ACTIVE, the first fleet.
 Block OPERATION_LOOP(State& st);
+/// The loop test (the turn's end after fleet 2) and the set-up of one fleet's operation.
+Block OPERATION_SETUP(State& st);
+/// The operation loop's closing step: FLEET_NO + 1.
+Block NEXT_FLEET(State& st);
+/// DAY_START: the loop test (the operation's end after day 3) and the day's set-up.
+Block DAY_START(State& st);
+/// The day loop's closing step: DAY_NO + 1.
+Block NEXT_DAY(State& st);
+/// HOUR_START: the loop test (the day's end after sub-turn 20) and the sub-turn's head.
+Block HOUR_START(State& st);
+/// RAID_BUILD_UP: the Allied raid W of the sub-turn and where phase 1 or 2 begins.
+Block RAID_BUILD_UP(State& st);
+/// The sub-turn loop's closing step: SUBTURN_NO + 1.
+Block NEXT_SUBTURN(State& st);
+/// END_OF_DAY: every unit home, the flight decks' overnight recovery, then the next day.
+Block END_OF_DAY(State& st);
+/// OPERATION_END past the day loop: a called-off operation, or one with no carrier afloat,
+/// gives the target base back (strength at least 8); the report ("第 n 艦隊作戦終了", the base
+/// taken or not, or in the harbour strike HW(0) = INT((HW(1) - 28) / 2)), a pause, and the
+/// reserve charged with each carrier's air group less its hangar; then the next fleet.
+Block OPERATION_END(State& st);
+
+// Phase 1, the Allied raid (raid_stand_ins.cpp).
+/// ALLIED_RAID_PHASE: the Allied raid on the player's fleet.
+Block ALLIED_RAID_PHASE(State& st);
+/// ABORT_QUESTION: the end of phase 1, the question whether to call the operation off.
+Block ABORT_QUESTION(State& st);
+/// BASE_STRIKE_ARRIVAL: the raid's close: the Allied units out turn for home.
+Block BASE_STRIKE_ARRIVAL(State& st);
+
+// Phase 2, the player's strikes (strike_stand_ins.cpp).
+/// OWN_STRIKE_ARRIVAL: the player's strike on the target base or the harbour.
+Block OWN_STRIKE_ARRIVAL(State& st);
+/// FLEET_STRIKE_PHASE: the player's strike on the Allied fleet.
+Block FLEET_STRIKE_PHASE(State& st);
+
+// Phase 3 (search_result.cpp).
+/// SEARCH_RESULT_PHASE: the stage step, the search, the distances and the Allied launch.
+Block SEARCH_RESULT_PHASE(State& st);
+
+// Phases 4-7, the carriers (carrier_stand_ins.cpp).
+/// LAUNCH_PHASE: the Allied carriers' strike, then on at ALLIED_BASE_LAUNCH.
+Block LAUNCH_PHASE(State& st);
+/// ALLIED_BASE_LAUNCH: the target base's launch, then on at PLAYER_STRIKE_LAUNCH.
+Block ALLIED_BASE_LAUNCH(State& st);
+/// PLAYER_STRIKE_LAUNCH: the player's strike launch and combat air patrol.
+Block PLAYER_STRIKE_LAUNCH(State& st);
+/// DECK_STANDBY_PHASE: units from the hangar to the deck.
+Block DECK_STANDBY_PHASE(State& st);
+/// MAINTENANCE_PHASE: arming, then the Allied deck loading.
+Block MAINTENANCE_PHASE(State& st);
+/// SHELTER_PHASE: the stage step IDO and units from the deck back to the hangar.
+Block SHELTER_PHASE(State& st);
+
+// Phase 8 (surface_phase.cpp, gun_battle.cpp).
+/// SURFACE_PHASE: the gun battle at close range, the movement, the fleet check.
+Block SURFACE_PHASE(State& st);
+/// GUN_BATTLE: twenty gun sub-turns of SP and BS.
+Block GUN_BATTLE(State& st);
 
 // End of the war (final_result.cpp).
 /// FINAL_RESULT: the final screen with the verdict; idles until the window closes.

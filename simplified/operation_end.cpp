@@ -4,6 +4,7 @@
 #include "console/console.h"
 #include "console/numbers.h"
 #include "simplified/air_units.h"
+#include "simplified/blocks.h"
 #include "simplified/routines.h"
 
 namespace morva95s {
@@ -42,7 +43,7 @@ void charge_reserve(State& st) {
 
 }  // namespace
 
-void OPERATION_END(State& st) {
+Block OPERATION_END(State& st) {
     const float b = st.AT(st.FLEET_NO);
     if (st.TK(0) == 1 || !carrier_afloat(st)) {
         // The invasion failed: a base taken during the operation goes back to its holder.
@@ -64,6 +65,7 @@ void OPERATION_END(State& st) {
     fleet_line(st, 14, " 艦隊は帰投します");
     PAUSE_MESSAGE(st);
     charge_reserve(st);
+    return Block::NextFleet;
 }
 
 }  // namespace morva95s

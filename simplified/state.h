@@ -100,7 +100,9 @@ struct State {
     con::Table<float, 2, 3> CV;           ///< carriers per side and fleet
     con::Table<float, 2, 3, 28> G;        ///< battleship lists G(side, fleet, slot 1-27)
     con::Table<float, 2, 3> BB;           ///< battleships per side and fleet
-    con::Table<float, 3> AT;              ///< target base of air fleets 1-2 (0 = none)
+    con::Table<float, 4> AT;              ///< target base of air fleets 1-2 (0 = none); AT(3)
+                                          ///< stays 0: the F1 overview reads AT(FLEET_NO)
+                                          ///< after the operation loop has left FLEET_NO at 3
     con::Table<float, 3> OC;              ///< Allied carriers planned for the targets of fleets 1-2
     con::Table<float, 5> E;               ///< HENSEI's fill pointers: E(f) battleships, E(f+2) carriers
     con::Table<float, 2> HW;              ///< HW(0) harbour damage, HW(1) bomb hits on the harbour
@@ -120,6 +122,10 @@ struct State {
     con::Table<float, 2> N;               ///< battleships afloat per side (SP)
     con::Table<float, 2> S;               ///< fleet speed per side (SP, the sub-turn head)
     con::Table<float, 2> PT;              ///< PT(0): the base distance handed to the stage steps
+    con::Table<float, 2> R;               ///< search modifiers R(0) own, R(1) Allied
+    con::Table<float, 2> DF;              ///< fleet anti-aircraft values DF(0) own, DF(1) Allied
+    con::Table<float, 6> MV;              ///< MV(4) own, MV(5) Allied closing rate (tenths of speed)
+    con::Table<float, 3> K;               ///< K(fleet): Allied carriers the player has seen
 
     // Scalars of the main routine: campaign and options.
     float TURN_NO = 0;              ///< turn 1-12 (13 once the twelfth has ended)
@@ -141,6 +147,18 @@ struct State {
     float BASE_DISTANCE = 0;        ///< the fleet's distance to its target base
     float AIR_DISTANCE = 0;         ///< the distance between the two fleets, in air units
     float FLEET_DISTANCE = 0;       ///< the distance between the two fleets
+    float DAY_NO = 0;               ///< day 1-3 of the operation
+    float SUBTURN_NO = 0;           ///< sub-turn 1-20 of the day (one hour each)
+    float GUN_SUBTURN_NO = 0;       ///< gun-battle step 1-20 (1 outside a gun battle)
+    float ALLIED_CV_COUNT = 0;      ///< Allied carriers of the facing force
+    float ALLIED_BB_COUNT = 0;      ///< Allied battleships of the facing force
+    float ALLIED_CV_FIT = 0;        ///< Allied carriers counted as fit (durability above 2)
+    float ALLIED_CV_AFLOAT = 0;     ///< Allied carriers counted as afloat
+    float TARGET_AA_START = 0;      ///< the target's anti-aircraft value at the operation start
+    float SEARCH_REINFORCED = 0;    ///< 1 = two torpedo-bomber units lent to today's search
+    float REARM_FLAG = 0;           ///< 1 = torpedo bombers being re-armed (maintenance phase)
+    float CLOSING_DISTANCE = 0;     ///< the fleets' closing worked out by the last movement
+    float PH_WITHDRAW = 0;          ///< 1 = the harbour strike broken off early
     // Work values.
     float INPUT_NUM = 0;            ///< the base CHECK_BASE_ATTACKABLE asks about
     // Key strings.

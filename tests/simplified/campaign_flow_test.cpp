@@ -88,7 +88,8 @@ TEST(SimplifiedGolden, SingleOperationScenarios) {
         {"scenario_6_allied_ships", six},
         {"scenario_6_allied_ships_chosen", six + allied},
         {"scenario_6_target_strength", six + allied + "y"},
-        {"scenario_6_final_screen", six + allied + "y" + "20{ENTER}5{ENTER}{ENTER}3{ENTER}2{ENTER}"},
+        // The operation's single day opens with the search question ("n"), then plays out.
+        {"scenario_6_final_screen", six + allied + "y" + "20{ENTER}5{ENTER}{ENTER}3{ENTER}2{ENTER}" + "n"},
         {"scenario_7_allied_ships", seven},
         // Battleships only: the first 20 join, the rest are marked out without a question.
         {"scenario_7_twenty_battleships", seven + std::string(20, '1')},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "simplified/air_units.h"
+#include "simplified/blocks.h"
 #include "tests/simplified/simplified_support.h"
 
 using namespace simplified_test;
