@@ -98,9 +98,12 @@ TextUnit next_unit(std::string_view s, std::size_t pos) {
         if ((b & 0xC0) != 0x80) return TextUnit{b0, true, 1, 1};
         code = code << 6 | (b & 0x3F);
     }
-    // Reject overlong forms and surrogates: such bytes are raw bytes.
+    // Reject overlong forms and surrogates: such bytes are raw bytes. So is a sequence whose
+    // character CP932 lacks: lone bytes of a damaged file decoded next to each other (an
+    // unassigned lead byte before two lone bytes 0x80-0xA0) would otherwise read as one
+    // character, and the text would no longer measure, cut and encode as its bytes.
     if ((len == 3 && code < 0x800) || (len == 4 && (code < 0x10000 || code > 0x10FFFF)) ||
-        (code >= 0xD800 && code <= 0xDFFF))
+        (code >= 0xD800 && code <= 0xDFFF) || !in_cp932(code))
         return TextUnit{b0, true, 1, 1};
     return TextUnit{code, false, cp932_width(code), static_cast<std::size_t>(len)};
 }
