@@ -56,6 +56,10 @@ private:
                 char32_t c = static_cast<unsigned char>(out[0]) | static_cast<unsigned char>(out[1]) << 8 |
                              static_cast<unsigned char>(out[2]) << 16 |
                              static_cast<char32_t>(static_cast<unsigned char>(out[3])) << 24;
+                // The user-defined rows (private-use characters) are no characters of the
+                // programs: their bytes stay lone bytes, which could not be told apart from
+                // the UTF-8 form of such a character.
+                if (c >= 0xE000 && c <= 0xF8FF) continue;
                 decode_[index(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail))] = c;
                 if (encode_.count(c)) continue;
                 // The converter's own choice among duplicate codes (NEC and IBM rows).

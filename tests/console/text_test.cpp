@@ -113,7 +113,10 @@ TEST(TextCut, LoneBytesOfADamagedFileStayBytes) {
     // Unassigned lead bytes before lone bytes 0x80-0xA0 look like UTF-8 characters that CP932
     // lacks (U+C00A, U+A080, U+F080): they stay three lone bytes, measured, cut and encoded as
     // the bytes they are.
-    const std::string files[] = {"\xEC\x80\x8A", "\xEA\x82\x80", "\xEF\x82\x80", "A\xEC\x80\x8A\xEC\x80\x8A"};
+    // The user-defined rows (F040-F9FC) are no characters either: "\x94\xEE" is a character
+    // whose trail 0xEE, cut off, must not pair with 0x80 0x80 into U+E000.
+    const std::string files[] = {"\xEC\x80\x8A", "\xEA\x82\x80", "\xEF\x82\x80", "A\xEC\x80\x8A\xEC\x80\x8A",
+                                 "\xF0\x40", "\x94\xEE\x80\x80\x80\x80"};
     for (const auto& bytes : files) {
         SCOPED_TRACE(hex(bytes));
         const std::string text = con::from_cp932(bytes);
