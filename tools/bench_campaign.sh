@@ -4,12 +4,13 @@
 # turn is organised and kept home), beside the time of the same program's start-up alone.
 # A campaign is compute only: it should take well under a second. Not a test.
 #   tools/bench_campaign.sh [runs]        (BUILD_DIR overrides ./build)
+#   tools/bench_campaign.sh --print-keys  prints the key script (clock second 7) and ends
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 runs=${1:-5}
 bin=$build/detailed/MORVA95F
-if [ ! -x "$bin" ]; then
+if [ "$runs" != "--print-keys" ] && [ ! -x "$bin" ]; then
     cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$build" -j3 --target MORVA95F >/dev/null
 fi
@@ -34,6 +35,11 @@ for ((t = 2; t <= 12; t++)); do
     ((t == 5)) && keys+="h2$(repeat 3 $((n - 1)))"
     keys+="${commanders:$((t % 3)):1}1$(repeat 3 $((n - 1)))y99{ENTER}"
 done
+
+if [ "$runs" = "--print-keys" ]; then
+    printf '%s' "$keys"
+    exit 0
+fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -5,6 +5,7 @@
 // games: it starts them as a player's shell would. tools/monkey.sh builds and runs it.
 //
 //   monkey --program PATH [--runs N] [--first-seed S] [--keys K] [--timeout SECONDS]
+//   monkey --print-script SEED [--keys K]     prints the script of a seed (to replay it)
 #include <dirent.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -32,6 +33,7 @@ struct Options {
     unsigned long first_seed = 1;
     int keys = 3000;
     int timeout_seconds = 60;
+    bool print_only = false;
 };
 
 // One key of the script language of the headless mode (a character or a {NAME}).
@@ -182,9 +184,10 @@ bool parse(int argc, char** argv, Options& o) {
         else if (a == "--first-seed") o.first_seed = std::stoul(v);
         else if (a == "--keys") o.keys = std::stoi(v);
         else if (a == "--timeout") o.timeout_seconds = std::stoi(v);
+        else if (a == "--print-script") o.print_only = true, o.first_seed = std::stoul(v);
         else return false;
     }
-    return !o.program.empty() && o.runs > 0 && o.keys > 0 && o.timeout_seconds > 0;
+    return (o.print_only || !o.program.empty()) && o.runs > 0 && o.keys > 0 && o.timeout_seconds > 0;
 }
 
 }  // namespace
@@ -192,8 +195,14 @@ bool parse(int argc, char** argv, Options& o) {
 int main(int argc, char** argv) {
     Options o;
     if (!parse(argc, argv, o)) {
-        std::cerr << "usage: monkey --program PATH [--runs N] [--first-seed S] [--keys K] [--timeout SECONDS]\n";
+        std::cerr << "usage: monkey --program PATH [--runs N] [--first-seed S] [--keys K] [--timeout SECONDS]\n"
+                     "       monkey --print-script SEED [--keys K]\n";
         return 2;
+    }
+    if (o.print_only) {
+        std::mt19937_64 rng(o.first_seed);
+        std::cout << text_of(random_script(rng, o.keys)) << "\n";
+        return 0;
     }
     long failures = 0;
     long long keys = 0;

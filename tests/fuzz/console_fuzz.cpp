@@ -69,10 +69,12 @@ int records(const std::uint8_t* data, std::size_t size) {
             std::size_t end = text.find('\n', pos);
             std::string_view line = text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
             pos = end == std::string_view::npos ? text.size() : end + 1;
+            // As the reader takes a line: one CR dropped at its end, then blanks and tabs.
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
             const std::size_t at = line.find_first_not_of(" \t");
             if (at == std::string_view::npos || line[at] != '@') continue;
             std::string name(line.substr(at + 1));
-            while (!name.empty() && (name.back() == ' ' || name.back() == '\t' || name.back() == '\r')) name.pop_back();
+            while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.pop_back();
             set.restore_data(name);
             read_every_item(set);
         }
