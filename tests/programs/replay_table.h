@@ -60,10 +60,14 @@ inline const std::string kMorvaTargetValues = "Y12{ENTER}30{ENTER}0{ENTER}20{ENT
 inline std::string simplified_opening(char scenario) { return std::string("1") + scenario + "Nn5h"; }
 // MORVA95S: an organisation in which no ship sails (standby for every listed ship, confirmed).
 inline const std::string kSimplifiedStayHome = std::string(33, '3') + "y";
+// MORVA95S: the 348 questions of the carrier phases in a turn of scenario 1 in which both air
+// fleets sail (two operations of three days), every one declined.
+inline const std::string kSimplifiedDeclinedCarriers = std::string(348, 'n');
 // MORVA95S: turns 1 and 2 of scenario 1 with targets (carriers 7 and 8 with battleship 24 in
 // fleet 1, carrier 9 with battleship 25 in fleet 2): the war ends after turn 2.
 inline const std::string kSimplifiedWarOverEarly = simplified_opening('1') + "112333333" "12" "33333333" + "y7{ENTER}6{ENTER}" +
-                                            "n{ENTER}" + "112333333" "312" "33333333" + "y7{ENTER}9{ENTER}";
+                                            kSimplifiedDeclinedCarriers + "n{ENTER}" + "112333333" "312" "33333333" +
+                                            "y7{ENTER}9{ENTER}" + kSimplifiedDeclinedCarriers;
 // MORVA95F: a daytime hour in which the fleet stays (the default heading, speed 0), and a day
 // of them; a fleet with battleships first answers the detachment question ("n": they keep
 // station). In the harbour raid (scenario 2, turn 1, key mode) the approach from the north; its
