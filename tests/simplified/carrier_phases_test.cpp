@@ -274,14 +274,21 @@ TEST(DeckStandbyPhase, FightersRaisedUnasked) {
 // Torpedo bombers 2 torpedo-armed and 3 bomb-armed, 4 requested: shares 0 (a rest of 4) and 3
 // (above 2) are refused, as are shares outside 0 to the request; 1 is taken.
 TEST(DeckStandbyPhase, TorpedoShare) {
-    Carriers st("y4{ENTER}0{ENTER}3{ENTER}-1{ENTER}5{ENTER}1.5{ENTER}1{ENTER}");
-    set_column(st->T, JAPANESE, T_TORPEDO, {1, 1, 0});
-    set_column(st->T, JAPANESE, T_BOMB, {1, 1, 1});
-    EXPECT_EQ(run_block(*st, Block::DeckStandbyPhase), Block::MaintenancePhase);
-    EXPECT_EQ(column_of(st->T, JAPANESE, T_DECK_TORPEDO), (V{1, 0, 0}));
-    EXPECT_EQ(column_of(st->T, JAPANESE, T_DECK_BOMB), (V{1, 1, 1})) << "from slot 2 on, then slot 1";
-    EXPECT_EQ(st->WORK_N + st->BOMB_ARMED_UNITS, 0);
-    EXPECT_EQ(st->DECK_ROOM, 8);
+    for (float share : {1.0f, 2.0f}) {
+        SCOPED_TRACE(share);
+        Carriers st("y4{ENTER}0{ENTER}3{ENTER}-1{ENTER}5{ENTER}1.5{ENTER}" + std::to_string(int(share)) + "{ENTER}");
+        set_column(st->T, JAPANESE, T_TORPEDO, {1, 1, 0});
+        set_column(st->T, JAPANESE, T_BOMB, {1, 1, 1});
+        EXPECT_EQ(run_block(*st, Block::DeckStandbyPhase), Block::MaintenancePhase);
+        EXPECT_EQ(total(st->T, T_DECK_TORPEDO), share);
+        EXPECT_EQ(total(st->T, T_DECK_BOMB), 4 - share);
+        EXPECT_EQ(st->WORK_N + st->BOMB_ARMED_UNITS, 0);
+        EXPECT_EQ(st->DECK_ROOM, 8);
+        if (share == 1) {
+            EXPECT_EQ(column_of(st->T, JAPANESE, T_DECK_TORPEDO), (V{1, 0, 0}));
+            EXPECT_EQ(column_of(st->T, JAPANESE, T_DECK_BOMB), (V{1, 1, 1})) << "from slot 2 on, then slot 1";
+        }
+    }
     Carriers shown("y4{ENTER}");
     set_column(shown->T, JAPANESE, T_TORPEDO, {2, 0, 0});
     set_column(shown->T, JAPANESE, T_BOMB, {3, 0, 0});
@@ -365,9 +372,10 @@ TEST(MaintenancePhase, NoArming) {
 }
 
 // The shelter phase: the stage step, the deck rows, and the return of each type, the torpedo
-// share asked even when every unit carries one load; an empty count is read again.
+// share asked even when every unit carries one load; an empty count is read again, negative
+// and fractional counts and shares outside 0 to the request are refused.
 TEST(ShelterPhase, ReturnDialogue) {
-    Carriers st("y{ENTER}1{ENTER}" "4{ENTER}2{ENTER}" "3{ENTER}-1{ENTER}1{ENTER}");
+    Carriers st("y{ENTER}-1{ENTER}0.5{ENTER}1{ENTER}" "4{ENTER}2{ENTER}" "3{ENTER}-1{ENTER}1{ENTER}");
     st->AIR_DISTANCE = 4;
     st->BASE_DISTANCE = 6;
     set_column(st->F, JAPANESE, F_DECK, {2, 0, 1});
