@@ -39,10 +39,10 @@ float low_share(float n, float split);
 
 /// What the allocation of the patrol works from.
 struct AllocationInput {
-    PartCounts W{};        ///< the raid by part
-    float earlier = 0;     ///< the fighters on patrol before the raid
-    float scrambled = 0;   ///< the deck fighters sent up against it
-    float split = 4;       ///< TT_FIGHTER_SPLIT, 1-7
+    PartCounts W{};       ///< the raid by part
+    float earlier = 0;    ///< the fighters on patrol before the raid
+    float scrambled = 0;  ///< the deck fighters sent up against it
+    float split = 4;      ///< TT_FIGHTER_SPLIT, 1-7
 };
 
 /// The patrol's allocation: `DE`(k) the fighters set against part k, `CB`(k) of those the
@@ -95,11 +95,11 @@ float bomber_combat(con::real strength, float resistance, con::real q, const Dra
 
 /// What the fleet's anti-aircraft fire works from.
 struct FireInput {
-    float points = 0;          ///< AA_POINTS
-    PartCounts W{};            ///< the raid's bombers left
-    float split = 4;           ///< TT_AA_SPLIT, 1-7
-    float high_resistance = 0; ///< the dive bombers' air-combat value
-    float low_resistance = 0;  ///< the torpedo bombers' air-combat value
+    float points = 0;           ///< AA_POINTS
+    PartCounts W{};             ///< the raid's bombers left
+    float split = 4;            ///< TT_AA_SPLIT, 1-7
+    float high_resistance = 0;  ///< the dive bombers' air-combat value
+    float low_resistance = 0;   ///< the torpedo bombers' air-combat value
 };
 
 /// The anti-aircraft hits `X` per part (X(3) stays 0: heavy bombers are never hit), with the
@@ -135,10 +135,10 @@ struct AttackHit {
 
 /// The attacks' outcome.
 struct AttackResult {
-    std::vector<float> PE;          ///< the damage summed per slot (entry 0 unused)
-    std::vector<float> deck_hits;   ///< flight-deck points lost per slot
-    std::vector<AttackHit> hits;    ///< the hits that show, in order
-    float destroyers = 0;           ///< the screening destroyers left
+    std::vector<float> PE;         ///< the damage summed per slot (entry 0 unused)
+    std::vector<float> deck_hits;  ///< flight-deck points lost per slot
+    std::vector<AttackHit> hits;   ///< the hits that show, in order
+    float destroyers = 0;          ///< the screening destroyers left
 };
 
 /// Every bomber left makes one attack, heavy bombers first, then torpedo and dive bombers,

@@ -89,8 +89,12 @@ void fire_step(State& st) {
     std::vector<CarrierAboard> cs(n + 1);
     for (long j = 1; j <= n; ++j) {
         const float c = st.C(0, f, j);
-        cs[j] = {st.A(0, c, A_DURABILITY), st.A(0, c, A_FIRE), st.A(0, c, A_FLIGHT_DECK), st.A(0, c, A_AIRCRAFT_AWAY),
-                 st.F(0, j, AIR_DIVE_BOMBERS, F_DECK), st.F(0, j, AIR_TORPEDO_BOMBERS, F_TORPEDO_DECK),
+        cs[j] = {st.A(0, c, A_DURABILITY),
+                 st.A(0, c, A_FIRE),
+                 st.A(0, c, A_FLIGHT_DECK),
+                 st.A(0, c, A_AIRCRAFT_AWAY),
+                 st.F(0, j, AIR_DIVE_BOMBERS, F_DECK),
+                 st.F(0, j, AIR_TORPEDO_BOMBERS, F_TORPEDO_DECK),
                  st.F(0, j, AIR_TORPEDO_BOMBERS, F_BOMB_DECK)};
     }
     const FireOutcome out = burn_fires(cs, st.REARM_FLAG, con::rnd);

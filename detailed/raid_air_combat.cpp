@@ -58,8 +58,8 @@ void fight_bombers(State& st, int k) {
     if (st.W(k) < 1 || st.DE(k) < 1) return;
     const float type = RaidTypes{st.ENEMY_TYPE_OFFSET, st.RAID_FIGHTER_TYPE}.type_of(k);
     show_encounter(st, 4 * k + 8, type);
-    float down = bomber_combat(patrol_strength(st.DE(k), st.CB(k)), st.Z(type, Z_RESISTANCE), crew_term_now(st),
-                               con::rnd);
+    float down =
+        bomber_combat(patrol_strength(st.DE(k), st.CB(k)), st.Z(type, Z_RESISTANCE), crew_term_now(st), con::rnd);
     if (down > st.W(k)) down = st.W(k);
     st.W(k) = con::store(L(st.W(k)) - L(down));
     st.VS(1, k) = con::store(L(st.VS(1, k)) + L(down));
@@ -150,7 +150,6 @@ void report_shot_down(const std::string& name, float down, float left, std::stri
     }
     con::print_using_single(left);
 }
-
 
 Block ALLIED_RAID(State& st) {
     if (st.OWN_FLEET_AFLOAT < 5) show_battleship_list(st);

@@ -103,9 +103,9 @@ AttackInput attack_list(State& st) {
         const float s = in.carriers ? st.C(0, f, j) : st.G(0, f, j);
         in.targets[j].durability = st.A(0, s, A_DURABILITY);
         if (in.carriers)
-            in.targets[j].armed_on_deck =
-                con::store(L(st.F(0, j, AIR_DIVE_BOMBERS, F_DECK)) + L(st.F(0, j, AIR_TORPEDO_BOMBERS, F_TORPEDO_DECK)) +
-                           L(st.F(0, j, AIR_TORPEDO_BOMBERS, F_BOMB_DECK)));
+            in.targets[j].armed_on_deck = con::store(L(st.F(0, j, AIR_DIVE_BOMBERS, F_DECK)) +
+                                                     L(st.F(0, j, AIR_TORPEDO_BOMBERS, F_TORPEDO_DECK)) +
+                                                     L(st.F(0, j, AIR_TORPEDO_BOMBERS, F_BOMB_DECK)));
     }
     in.W = {st.W(0), st.W(1), st.W(2), st.W(3)};
     in.offset = st.ENEMY_TYPE_OFFSET;
