@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "campaign/dialogue.h"
+#include "campaign/gun_battle_order.h"
 #include "console/console.h"
 #include "detailed/routines.h"
 
@@ -287,33 +288,6 @@ void show_line_values(const State& st, float f) {
     }
 }
 
-/// The player's order: close ("+"), open ("-") or hold (Return); anything else is asked again.
-void ask_order(State& st) {
-    con::print_at(con::Col(10), con::Row(22), con::space_string(68));
-    con::locate(con::Col(8), con::Row(22));
-    con::color(6);
-    con::print_string_item("速度 ");
-    con::print_number_item(con::L(st.MV(MV_OWN_LINE)) * 10);
-    con::print_string_item(" % (");
-    con::print_number_item(own_closing_speed(st));
-    con::print_string_item(")");
-    float& rate = st.MV(MV_OWN_LINE);
-    // Ends only on an answer the player types.
-    for (;;) {
-        con::locate(con::Col(28), con::Row(22));
-        const std::string order = con::input_line("移動は ?  接近(+) or 離脱(-) or 維持(Return) ");
-        if (order.empty()) return;
-        if (order == "+") {
-            if (rate < 10) rate = con::store(con::L(rate) + 2);
-            return;
-        }
-        if (order == "-") {
-            if (rate > -10) rate = con::store(con::L(rate) - 2);
-            return;
-        }
-    }
-}
-
 /// The range after the sub-turn: both lines' closing; a range through 0 comes out beyond it.
 void change_range(State& st) {
     const con::real closing = (con::L(st.S(0)) * con::L(st.MV(MV_OWN_LINE)) +
@@ -345,7 +319,7 @@ void fought_sub_turn(State& st, float f) {
     battle_pause(st);
     apply_damage(st, f);
     show_line_values(st, f);
-    ask_order(st);
+    morva::ask_line_order(st.MV(MV_OWN_LINE), st.S(0));
 }
 
 }  // namespace
