@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "campaign/battle_board.h"
 #include "campaign/dialogue.h"
 #include "campaign/gun_battle_order.h"
 #include "console/console.h"
@@ -19,32 +20,20 @@ using con::L;
 /// The last ship number of either side's ship table.
 constexpr int kLastShip = 42;
 
-/// Where a located hit strikes.
-enum class Zone { Unarmoured, Deck, Belt };
-
-/// One ship's shot of a gun sub-turn, in firing order.
-struct Shot {
-    int side = 0;     ///< the side that fired
-    long target = 0;  ///< the slot hit in the other line
-    bool hit = false;  ///< false: a miss, nothing else is set
-    Zone zone = Zone::Unarmoured;
-    bool penetrated = false;
-};
+using morva::HitZone;
+using morva::Shot;
 
 long line_count(const State& st, int s, float f) { return con::round_half_away(L(st.BB(s, f))); }
 
 float ship_in_slot(const State& st, int s, float f, long k) { return st.G(s, f, k); }
 
-bool afloat(const State& st, int s, float ship) { return L(st.A(s, ship, A_DURABILITY)) > 0; }
-
-/// The column where side s's half of the screen begins.
-int half(int s) { return 40 * s; }
-
-/// The ship's state colour: sunk (2), damaged (6), whole (5).
-int state_colour(const State& st, int s, float ship) {
-    if (L(st.A(s, ship, A_DURABILITY)) < 1) return 2;
-    return L(st.A(s, ship, A_DURABILITY)) < L(st.A(s, ship, A_FULL_DURABILITY)) ? 6 : 5;
+/// The two lines of the fleet in operation, for the battle board.
+auto battle_lines(State& st, float f) {
+    return morva::BattleLines{st.A, st.MM, [&st, f](int s) { return line_count(st, s, f); },
+                              [&st, f](int s, long k) { return ship_in_slot(st, s, f, k); }};
 }
+
+bool afloat(const State& st, int s, float ship) { return L(st.A(s, ship, A_DURABILITY)) > 0; }
 
 /// The closing of a line in this gun sub-turn, in fleet-distance units.
 con::real line_closing(const State& st, int s, int rate) {
@@ -127,10 +116,10 @@ Shot fire_one(State& st, int s, float ship, long t, con::real r) {
     const con::real attack = L(st.A(s, ship, A_ATTACK));
     con::real damage = light_damage(attack, roll);
     if (location >= 6 && location <= r) {
-        shot.zone = Zone::Deck;
+        shot.zone = HitZone::Deck;
         shot.penetrated = attack + r - 16 >= L(st.A(o, target, A_DECK));
     } else if (location >= 6) {
-        shot.zone = Zone::Belt;
+        shot.zone = HitZone::Belt;
         shot.penetrated = attack - r >= L(st.A(o, target, A_BELT));
         if (!shot.penetrated) {
             const con::real glancing = L(con::rnd()) * 10;
@@ -159,38 +148,8 @@ std::vector<Shot> fire_lines(State& st, float f, con::real r) {
     return shots;
 }
 
-/// The hit markers on the targets' rows, in firing order.
-void show_shots(const std::vector<Shot>& shots) {
-    for (const Shot& shot : shots) {
-        if (!shot.hit) continue;
-        const con::Col column(half(1 - shot.side) + 22);
-        const con::Row row(shot.target + 1);
-        con::color(3);
-        con::print_at(column, row, "被弾");
-        if (shot.zone == Zone::Deck) con::print_string_item(" (甲板)");
-        if (shot.zone == Zone::Belt) con::print_string_item(" (舷側)");
-        if (!shot.penetrated) continue;
-        con::color(2);
-        con::print_at(column, row, "貫通");
-    }
-}
-
-/// Step 14: the damage of the gun sub-turn counts at once; durability stops at 0.
-void apply_damage(State& st, float f) {
-    for (int s : {JAPANESE, ALLIED}) {
-        for (long k = 1; k <= line_count(st, s, f); ++k) {
-            float& durability = st.A(s, ship_in_slot(st, s, f, k), A_DURABILITY);
-            if (L(durability) > 0) {
-                const con::real left = L(durability) - L(st.DM(s, k));
-                durability = left < 0 ? 0.0f : con::store(left);
-            }
-            st.DM(s, k) = 0;
-        }
-    }
-}
-
-/// Step 4 and 7: the range and both lines' closing on row 1.
-void show_range_and_closing(const State& st, con::real r) {
+/// Step 4: the range on row 1, in yellow.
+void show_range(con::real r) {
     con::color(6);
     con::locate(con::Col(44), con::Row(1));
     con::print_string_item("距離は ");
@@ -199,69 +158,8 @@ void show_range_and_closing(const State& st, con::real r) {
     con::print_end();
 }
 
-/// Step 8: the slot numbers and names of both lines.
-void show_lines(const State& st, float f) {
-    for (int s : {JAPANESE, ALLIED}) {
-        for (long k = 1; k <= line_count(st, s, f); ++k) {
-            const float ship = ship_in_slot(st, s, f, k);
-            con::locate(con::Col(half(s)), con::Row(k + 1));
-            con::color(5);
-            con::print_single_item(static_cast<float>(k));
-            con::print_end();
-            con::color(state_colour(st, s, ship));
-            con::print_at(con::Col(half(s) + 4), con::Row(k + 1), st.MM(s, ship));
-            con::print_end();
-        }
-    }
-}
-
-/// Step 11: every ship's target slot under "砲撃目標".
-void show_targets(const State& st, float f) {
-    con::color(6);
-    con::print_at(con::Col(15), con::Row(1), "砲撃目標");
-    con::print_end();
-    for (int s : {JAPANESE, ALLIED}) {
-        for (long k = 1; k <= line_count(st, s, f); ++k) {
-            con::locate(con::Col(half(s) + 18), con::Row(k + 1));
-            con::print_single_item(st.B(s, B_TARGET, ship_in_slot(st, s, f, k)));
-            con::print_end();
-        }
-    }
-}
-
-/// Step 15: the status board: names, durability, full durability, gun range and speed.
-void show_status_board(const State& st, float f) {
-    con::print_at(con::Col(15), con::Row(1), con::space_string(10));
-    con::color(6);
-    con::print_at(con::Col(22), con::Row(1), "耐久力　射程 速力");
-    con::print_end();
-    for (int s : {JAPANESE, ALLIED}) {
-        for (long k = 1; k <= line_count(st, s, f); ++k) {
-            const float ship = ship_in_slot(st, s, f, k);
-            con::color(state_colour(st, s, ship));
-            con::print_at(con::Col(half(s) + 4), con::Row(k + 1), st.MM(s, ship));
-            con::print_end();
-            con::locate(con::Col(half(s) + 22), con::Row(k + 1));
-            con::print_single_item(st.A(s, ship, A_DURABILITY));
-            con::print_end();
-            con::print_at(con::Col(half(s) + 25), con::Row(k + 1), "/");
-            con::print_single_item(st.A(s, ship, A_FULL_DURABILITY));
-            con::print_string_item(" ");
-            con::print_single_item(st.A(s, ship, A_GUN_RANGE));
-            con::print_single_item(st.A(s, ship, A_SPEED));
-            con::print_end();
-        }
-    }
-}
-
-/// Steps 3-16 of a gun sub-turn in which both lines have a battleship afloat.
-void fought_sub_turn(State& st, float f) {
-    const con::real r = con::int_floor(L(st.TT(TT_FLEET_DISTANCE)) / 10);
-    con::clear_screen(0);
-    HINITI(st);
-    show_range_and_closing(st, r);
-    steer(st.MV(MV_ALLIED), r, 10);
-    if (!(st.TT(TT_OWN_ORDERS) > 0)) steer(st.MV(MV_OWN), r, 11);
+/// Step 7: how far each line closes in this gun sub-turn, at the ends of row 1.
+void show_closing(const State& st) {
     con::locate(con::Col(1), con::Row(1));
     con::print_string_item("速度 ");
     con::print_number_item(line_closing(st, JAPANESE, MV_OWN));
@@ -269,15 +167,27 @@ void fought_sub_turn(State& st, float f) {
     con::locate(con::Col(72), con::Row(1));
     con::print_number_item(line_closing(st, ALLIED, MV_ALLIED));
     con::print_end();
-    show_lines(st, f);
+}
+
+/// Steps 3-16 of a gun sub-turn in which both lines have a battleship afloat.
+void fought_sub_turn(State& st, float f) {
+    const con::real r = con::int_floor(L(st.TT(TT_FLEET_DISTANCE)) / 10);
+    con::clear_screen(0);
+    HINITI(st);
+    show_range(r);
+    steer(st.MV(MV_ALLIED), r, 10);
+    if (!(st.TT(TT_OWN_ORDERS) > 0)) steer(st.MV(MV_OWN), r, 11);
+    show_closing(st);
+    auto lines = battle_lines(st, f);
+    morva::show_battle_lines(lines);
     con::wait_ticks(con::int_floor(L(st.TT(TT_WAIT)) / 3));
     choose_targets(st, f, r);
-    show_targets(st, f);
-    show_shots(fire_lines(st, f, r));
+    morva::show_battle_targets(lines, [&st](int s, float ship) { return st.B(s, B_TARGET, ship); });
+    morva::show_shots(fire_lines(st, f, r));
     if (st.TT(TT_COMMENT_KEY) == 0) con::wait_ticks(L(st.TT(TT_WAIT)));
     else battle_key(st);
-    apply_damage(st, f);
-    show_status_board(st, f);
+    morva::apply_battle_damage(lines, st.DM);
+    morva::show_battle_status(lines, A_GUN_RANGE, A_SPEED);
     if (st.TT(TT_OWN_ORDERS) == 0 && st.TT(TT_COMMENT_KEY) == 0) {
         con::wait_ticks(L(st.TT(TT_WAIT)));
         return;
@@ -301,7 +211,7 @@ void move_lines(State& st) {
 void BS(State& st) {
     const float f = st.TT(TT_FLEET);
     const bool line_gone = L(st.N(0)) < 1 || L(st.N(1)) < 1;
-    if (line_gone && st.TT(TT_SCENARIO) == 7) show_status_board(st, f);
+    if (line_gone && st.TT(TT_SCENARIO) == 7) morva::show_battle_status(battle_lines(st, f), A_GUN_RANGE, A_SPEED);
     if (!line_gone) fought_sub_turn(st, f);
     move_lines(st);
 }
