@@ -36,9 +36,7 @@ auto battle_lines(State& st, float f) {
 bool afloat(const State& st, int s, float ship) { return L(st.A(s, ship, A_DURABILITY)) > 0; }
 
 /// The closing of a line in this gun sub-turn, in fleet-distance units.
-con::real line_closing(const State& st, int s, int rate) {
-    return con::int_floor(L(st.S(s)) * L(st.MV(rate)) / 10);
-}
+con::real line_closing(const State& st, int s, int rate) { return con::int_floor(L(st.S(s)) * L(st.MV(rate)) / 10); }
 
 /// The pause of a gun sub-turn: timed, or "Hit Any Key" on row 23.
 void battle_key(State& st) { morva::hit_any_key(st.DIALOGUE_KEY, {35, 23, 4, "Hit Any Key"}, true); }
@@ -184,8 +182,10 @@ void fought_sub_turn(State& st, float f) {
     choose_targets(st, f, r);
     morva::show_battle_targets(lines, [&st](int s, float ship) { return st.B(s, B_TARGET, ship); });
     morva::show_shots(fire_lines(st, f, r));
-    if (st.TT(TT_COMMENT_KEY) == 0) con::wait_ticks(L(st.TT(TT_WAIT)));
-    else battle_key(st);
+    if (st.TT(TT_COMMENT_KEY) == 0)
+        con::wait_ticks(L(st.TT(TT_WAIT)));
+    else
+        battle_key(st);
     morva::apply_battle_damage(lines, st.DM);
     morva::show_battle_status(lines, A_GUN_RANGE, A_SPEED);
     if (st.TT(TT_OWN_ORDERS) == 0 && st.TT(TT_COMMENT_KEY) == 0) {
@@ -199,8 +199,7 @@ void fought_sub_turn(State& st, float f) {
 
 /// Step 19: the lines move; a closing beyond the range carries them past each other.
 void move_lines(State& st) {
-    const con::real c =
-        con::int_floor((L(st.S(0)) * L(st.MV(MV_OWN)) + L(st.S(1)) * L(st.MV(MV_ALLIED))) / 10);
+    const con::real c = con::int_floor((L(st.S(0)) * L(st.MV(MV_OWN)) + L(st.S(1)) * L(st.MV(MV_ALLIED))) / 10);
     st.TT(TT_FLEET_DISTANCE) = con::store(std::fabs(L(st.TT(TT_FLEET_DISTANCE)) - c));
     for (int s : {JAPANESE, ALLIED})
         for (int ship = 1; ship <= kLastShip; ++ship) st.B(s, B_NEW_SHOOTERS, ship) = 0;

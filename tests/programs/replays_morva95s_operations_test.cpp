@@ -15,7 +15,11 @@ std::string times(int n, const std::string& keys) {
 
 // Turn 1 of scenario 1 with two targets (fleet 1 to the Philippines, fleet 2 to Rabaul), each
 // comment waiting for a key.
-const std::string kCampaignKeyMode = std::string("11NY5h") + "112333333" "12" "33333333" + "y7{ENTER}6{ENTER}";
+const std::string kCampaignKeyMode = std::string("11NY5h") +
+                                     "112333333"
+                                     "12"
+                                     "33333333" +
+                                     "y7{ENTER}6{ENTER}";
 // The single operation (scenario 6): 翔鶴 alone against Rabaul, LEXINGTON and SARATOGA facing
 // it, the target's values; `options` are the four play options.
 std::string single_operation(const std::string& options) {
@@ -37,15 +41,18 @@ const ReplayRows kRows{{
     // report stands over the screen of sub-turn 9.
     {"morva95s_sighting_report", morva95s_program, single_operation("NY5h") + " n" + times(10, " ")},
     // Orders 1-15 once the enemy fleet is found.
-    {"morva95s_movement_menu_after_contact", morva95s_program,
-     single_operation("Yn5h") + "n" + times(10, "1{ENTER}")},
+    {"morva95s_movement_menu_after_contact", morva95s_program, single_operation("Yn5h") + "n" + times(10, "1{ENTER}")},
     // The single operation's only day ends; the operation fails.
     {"morva95s_single_operation_end", morva95s_program, single_operation("NY5h") + " n" + times(16, " ")},
     // A campaign turn: fleet 1's three days end in its operation's close.
     {"morva95s_campaign_operation_end", morva95s_program, kCampaignKeyMode + times(46, " ")},
     // Both operations of the turn end, the turn ends, and turn 2 opens with the save question.
     {"morva95s_campaign_turn_end", morva95s_program,
-     simplified_opening('1') + "112333333" "12" "33333333" + "y7{ENTER}6{ENTER}"},
+     simplified_opening('1') +
+         "112333333"
+         "12"
+         "33333333" +
+         "y7{ENTER}6{ENTER}"},
     // The battleship-only battle with the player's orders: the first question.
     {"morva95s_gun_battle_order", morva95s_program, battleship_battle("Yn5") + "x"},
     // The same in key mode, closing each gun sub-turn: the hits of the fifth, before the damage.

@@ -101,7 +101,8 @@ TEST(SearchResult, DriftClosingAndContactAtCloseRange) {
         st->FLEET_DISTANCE = c.distance;
         st->CLOSING_DISTANCE = c.closing;
         // Both searches fail on three sixes (skip test, three dice, per side); then the drift.
-        if (c.found == 0) con::random_generator().script({0.5f, 0.99f, 0.99f, 0.99f, 0.5f, 0.99f, 0.99f, 0.99f, c.drift});
+        if (c.found == 0)
+            con::random_generator().script({0.5f, 0.99f, 0.99f, 0.99f, 0.5f, 0.99f, 0.99f, 0.99f, c.drift});
         SEARCH_RESULT_PHASE(*st);
         EXPECT_EQ(st->FLEET_DISTANCE, c.after);
         EXPECT_EQ(st->AIR_DISTANCE, static_cast<float>(static_cast<int>(c.after) / 200));
@@ -163,9 +164,8 @@ TEST(SearchResult, EscortCount) {
     struct Case {
         float character, fighters, on_deck, escorts;
     } cases[] = {
-        {1, 4, 20, 0},  {1, 5, 20, 1},  {1, 7, 20, 3},  {1, 8, 20, 4},   {1, 12, 20, 6},
-        {-1, 6, 20, 0}, {-1, 7, 20, 1}, {-1, 9, 20, 3}, {-1, 10, 20, 3}, {-1, 12, 20, 4},
-        {1, 12, 2, 2},
+        {1, 4, 20, 0},  {1, 5, 20, 1},  {1, 7, 20, 3},   {1, 8, 20, 4},   {1, 12, 20, 6}, {-1, 6, 20, 0},
+        {-1, 7, 20, 1}, {-1, 9, 20, 3}, {-1, 10, 20, 3}, {-1, 12, 20, 4}, {1, 12, 2, 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.character << " with " << c.fighters);
