@@ -15,7 +15,8 @@ const std::string kArmedAndSheltered = kFleetOne + "y4{ENTER}" + "y2{ENTER}";
 // Sub-turn 2: a patrol of one fighter; two dive bombers and three torpedo bombers raised, one
 // of them torpedo-armed; the arming and the shelter declined.
 const std::string kRaised = kArmedAndSheltered + "y1{ENTER}" + "y0{ENTER}2{ENTER}3{ENTER}";
-// Sub-turn 3: the strike launched (on the base, the only target): its dive-bomber question.
+// Sub-turn 3, the target base 9 away: the strike launched (on the base, the only target while
+// the enemy fleet is unfound): its first count question, the fighters'.
 const std::string kStrikeAsked = kRaised + "1{ENTER}" + "nn" + "y";
 
 const ReplayRows kRows{{
@@ -27,9 +28,9 @@ const ReplayRows kRows{{
     {"morva95s_carriers_torpedo_share", morva95s_program, kRaised},
     {"morva95s_carriers_strike_count", morva95s_program, kStrikeAsked},
     {"morva95s_carriers_refused_counts", morva95s_program, kStrikeAsked + "3{ENTER}-1{ENTER}1.5{ENTER}"},
-    // Two dive bombers and the two bomb-armed torpedo bombers go; a patrol of the last deck
-    // fighter; the deck standby and arming declined; the shelter's torpedo-bomber question.
-    {"morva95s_carriers_day_shelter", morva95s_program, kStrikeAsked + "2{ENTER}2{ENTER}" + "y1{ENTER}" + "nny"},
+    // The last deck fighter, two dive bombers and the two bomb-armed torpedo bombers go; the
+    // deck standby and arming declined; the shelter's torpedo-bomber question.
+    {"morva95s_carriers_day_shelter", morva95s_program, kStrikeAsked + "1{ENTER}2{ENTER}2{ENTER}" + "nny"},
 }};
 
 }  // namespace
