@@ -1,5 +1,5 @@
-// MORVA95S: what the carrier phases' screens share: a status row of texts and numbers, the
-// deck rows that the launch and shelter phases show, and the combat air patrol's launch.
+// MORVA95S: what the carrier phases' screens share: a status row of texts and numbers, and
+// the deck rows that the launch and shelter phases show.
 #pragma once
 #include <string_view>
 
@@ -22,9 +22,5 @@ void print_row(int column, int row, const Items&... items) {
 /// The deck rows of the launch and shelter phases in colour 6: "現在甲板に" NN(t) KO(t)
 /// "ユニット待機中" at (16, 20 + t), and the torpedo bombers' loads at (54, 23).
 void show_deck_rows(State& st);
-
-/// PATROL_LAUNCH: the fighters left waiting on the fit decks offered as the combat air
-/// patrol; a count above them, negative or not whole asks again from the waiting line.
-void PATROL_LAUNCH(State& st);
 
 }  // namespace morva95s

@@ -194,8 +194,8 @@ void sum_hangar_torpedo_bombers(State& st) {
 
 void unload_torpedo_bombers(State& st) {
     each_slot(st, [&](long k) {
-        st.T(JAPANESE, k, T_HANGAR) = con::store(L(st.T(JAPANESE, k, T_HANGAR)) + L(st.T(JAPANESE, k, T_TORPEDO)) +
-                                                 L(st.T(JAPANESE, k, T_BOMB)));
+        st.T(JAPANESE, k, T_HANGAR) =
+            con::store(L(st.T(JAPANESE, k, T_HANGAR)) + L(st.T(JAPANESE, k, T_TORPEDO)) + L(st.T(JAPANESE, k, T_BOMB)));
         st.T(JAPANESE, k, T_TORPEDO) = 0;
         st.T(JAPANESE, k, T_BOMB) = 0;
     });

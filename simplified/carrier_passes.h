@@ -19,7 +19,7 @@ using SlotMove = std::function<void(long slot)>;
 
 /// Where a run of passes begins, and where it ended.
 struct PassPlace {
-    long first_slot = 1;       ///< the slot the first pass begins at (later passes begin at 1)
+    long first_slot = 1;        ///< the slot the first pass begins at (later passes begin at 1)
     long* last_slot = nullptr;  ///< when given: the slot that gave the last unit (0 when none gave)
 };
 

@@ -17,11 +17,11 @@ inline constexpr int TARGET_BASE = 1;
 inline constexpr int TARGET_FLEET = 2;
 
 // The hangar stock SE(index) of the fit carriers.
-inline constexpr int SE_FIGHTERS = 1;        ///< fighters
-inline constexpr int SE_DIVE = 2;            ///< bomb-armed dive bombers
-inline constexpr int SE_TORPEDO = 3;         ///< armed torpedo bombers, SE(4) + SE(5)
-inline constexpr int SE_TORPEDO_ARMED = 4;   ///< torpedo-armed torpedo bombers
-inline constexpr int SE_BOMB_ARMED = 5;      ///< bomb-armed torpedo bombers
+inline constexpr int SE_FIGHTERS = 1;       ///< fighters
+inline constexpr int SE_DIVE = 2;           ///< bomb-armed dive bombers
+inline constexpr int SE_TORPEDO = 3;        ///< armed torpedo bombers, SE(4) + SE(5)
+inline constexpr int SE_TORPEDO_ARMED = 4;  ///< torpedo-armed torpedo bombers
+inline constexpr int SE_BOMB_ARMED = 5;     ///< bomb-armed torpedo bombers
 
 /// The launch stage: a unit launched at a target more than 5 air-distance units away enters
 /// its first stage, else its second.

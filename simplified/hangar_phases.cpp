@@ -155,7 +155,8 @@ Block SHELTER_PHASE(State& st) {
     CLEAR_MESSAGE_ROWS(st);
     show_deck_rows(st);
     if (L(st.KO(KO_FIGHTERS)) + L(st.KO(KO_DIVE)) + L(st.KO(KO_TORPEDO)) < 1) return Block::SurfacePhase;
-    if (!morva::ask_yes_no(st.DIALOGUE_KEY, {{10, 20, kShelterColour, "待機中の機を格納庫に戻しますか ?  Hit Y - N Key"}}))
+    if (!morva::ask_yes_no(st.DIALOGUE_KEY,
+                           {{10, 20, kShelterColour, "待機中の機を格納庫に戻しますか ?  Hit Y - N Key"}}))
         return Block::SurfacePhase;
     for (int type = TYPE_FIGHTER; type <= TYPE_TORPEDO; ++type) shelter_type(st, type);
     return Block::SurfacePhase;

@@ -85,8 +85,7 @@ void launch_type(State& st, int type) {
     st.INPUT_NUM = con::store(morva::ask_count(ask, {58, 20, ""}, 0, strike_limit(st, type)));
     if (st.INPUT_NUM == 0) return;
     st.KK(type) = st.INPUT_NUM;
-    if (type == TYPE_FIGHTER)
-        st.WAITING_FIGHTER_UNITS = con::store(L(st.WAITING_FIGHTER_UNITS) - L(st.INPUT_NUM));
+    if (type == TYPE_FIGHTER) st.WAITING_FIGHTER_UNITS = con::store(L(st.WAITING_FIGHTER_UNITS) - L(st.INPUT_NUM));
     STRIKE_DEPARTURE(st, type);
 }
 
@@ -119,6 +118,14 @@ bool ask_patrol(State& st) {
     }
 }
 
+/// PATROL_LAUNCH: the fighters left waiting on the fit decks offered as the combat air
+/// patrol; a count above them, negative or not whole asks again from the waiting line.
+void PATROL_LAUNCH(State& st) {
+    if (L(st.WAITING_FIGHTER_UNITS) < 1) return;
+    if (!ask_patrol(st) || st.INPUT_NUM == 0) return;
+    launch_patrol(st);
+}
+
 }  // namespace
 
 void show_deck_rows(State& st) {
@@ -126,12 +133,6 @@ void show_deck_rows(State& st) {
     for (int type = TYPE_FIGHTER; type <= TYPE_TORPEDO; ++type)
         print_row(16, 20 + type, "現在甲板に", st.NN(type), st.KO(type), "ユニット待機中");
     print_row(54, 23, "(雷装", st.KO(KO_TORPEDO_ARMED), "爆装", st.KO(KO_BOMB_ARMED), ")");
-}
-
-void PATROL_LAUNCH(State& st) {
-    if (L(st.WAITING_FIGHTER_UNITS) < 1) return;
-    if (!ask_patrol(st) || st.INPUT_NUM == 0) return;
-    launch_patrol(st);
 }
 
 Block LAUNCH_PHASE(State& st) {

@@ -37,7 +37,7 @@ const ReplayRows kRows{{
     {"morva95s_operation_announcement", morva95s_program, "12nY1h"},
     // With the player's own orders, the movement menu of sub-turn 1, before contact (the deck
     // standby question declined).
-    {"morva95s_movement_menu", morva95s_program, "12Yn1h" "n"},
+    {"morva95s_movement_menu", morva95s_program, "12Yn1hn"},
     // The single operation: the player's search finds the Allied carriers in sub-turn 9; the
     // report stands over the screen of sub-turn 8. "n" answers each pause and declines each
     // carrier question.

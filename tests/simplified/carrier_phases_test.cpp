@@ -165,7 +165,8 @@ TEST(LaunchPhase, FighterEscortRange) {
         st->AIR_DISTANCE = c.air;
         st->BASE_DISTANCE = c.base;
         EXPECT_TRUE(run_out(st, Block::PlayerStrikeLaunch));
-        EXPECT_TRUE(shows(st.console.screen(), 10, 20, std::string("何ユニットの") + c.first + "を出撃させますか ?", 5));
+        EXPECT_TRUE(
+            shows(st.console.screen(), 10, 20, std::string("何ユニットの") + c.first + "を出撃させますか ?", 5));
     }
 }
 
@@ -375,7 +376,10 @@ TEST(MaintenancePhase, NoArming) {
 // share asked even when every unit carries one load; an empty count is read again, negative
 // and fractional counts and shares outside 0 to the request are refused.
 TEST(ShelterPhase, ReturnDialogue) {
-    Carriers st("y{ENTER}-1{ENTER}0.5{ENTER}1{ENTER}" "4{ENTER}2{ENTER}" "3{ENTER}-1{ENTER}1{ENTER}");
+    Carriers st(
+        "y{ENTER}-1{ENTER}0.5{ENTER}1{ENTER}"
+        "4{ENTER}2{ENTER}"
+        "3{ENTER}-1{ENTER}1{ENTER}");
     st->AIR_DISTANCE = 4;
     st->BASE_DISTANCE = 6;
     set_column(st->F, JAPANESE, F_DECK, {2, 0, 1});

@@ -39,7 +39,8 @@ struct Carriers : Loaded {
     }
     /// Sets the flight-deck values of the side's slots 1, 2, 3.
     void flight_decks(int side, std::vector<float> values) {
-        for (size_t k = 0; k < values.size(); ++k) st->A(side, static_cast<long>(k + 1), morva95s::A_FLIGHT_DECK) = values[k];
+        for (size_t k = 0; k < values.size(); ++k)
+            st->A(side, static_cast<long>(k + 1), morva95s::A_FLIGHT_DECK) = values[k];
     }
 };
 
