@@ -8,6 +8,9 @@
 
 namespace morva95s {
 
+/// The colour of the carrier phases' status rows and of the counts typed.
+inline constexpr int kRowColour = 6;
+
 /// One item of a status row: a text, or a number as the platform prints a variable.
 inline void print_item(std::string_view text) { con::print_string_item(text); }
 inline void print_item(float number) { con::print_single_item(number); }

@@ -18,10 +18,8 @@ using con::L;
 
 namespace {
 
-constexpr int kStandbyColour = 6;
 constexpr int kMaintenanceColour = 4;
 constexpr int kShelterColour = 3;
-constexpr int kCountColour = 6;
 
 /// The torpedo share of a request INPUT_NUM, asked with `prompt` at (10, 20): a whole number
 /// from 0 to the request whose torpedo-armed part and bomb-armed rest the stocks hold; the
@@ -40,7 +38,7 @@ void ask_torpedo_share(State& st, std::string_view prompt, float torpedo_stock, 
 /// units too, their brackets only the armed ones.
 void show_hangar_rows(State& st, const UnarmedUnits& unarmed) {
     CLEAR_MESSAGE_ROWS(st);
-    con::color(kStandbyColour);
+    con::color(kRowColour);
     const float shown[] = {st.SE(SE_FIGHTERS), con::store(L(st.SE(SE_DIVE)) + L(unarmed.dive)),
                            con::store(L(st.SE(SE_TORPEDO)) + L(unarmed.torpedo))};
     for (int type = TYPE_FIGHTER; type <= TYPE_TORPEDO; ++type)
@@ -101,7 +99,7 @@ void shelter_type(State& st, int type) {
         con::color(kShelterColour);
         print_row(10, 20, "何ユニットの", st.NN(type), "を戻しますか ?");
         con::print_end();
-        con::color(kCountColour);
+        con::color(kRowColour);
     };
     st.INPUT_NUM = con::store(morva::ask_count(ask, {58, 20, ""}, 0, L(st.KO(type))));
     if (st.INPUT_NUM == 0) return;

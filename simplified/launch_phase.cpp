@@ -20,7 +20,6 @@ namespace {
 
 constexpr int kQuestionColour = 5;
 constexpr int kPatrolColour = 7;
-constexpr int kCountColour = 6;
 
 /// The fixed ranges of the launch tests: a fighter escort flies 9 air-distance units, a
 /// strike on the enemy fleet 10.
@@ -80,7 +79,7 @@ void launch_type(State& st, int type) {
         CLEAR_PROMPT_ROW(st);
         con::color(kQuestionColour);
         print_row(10, 20, "何ユニットの", st.NN(type), "を出撃させますか ?");
-        con::color(kCountColour);
+        con::color(kRowColour);
     };
     st.INPUT_NUM = con::store(morva::ask_count(ask, {58, 20, ""}, 0, strike_limit(st, type)));
     if (st.INPUT_NUM == 0) return;
@@ -104,14 +103,14 @@ bool ask_patrol(State& st) {
     // Ends only on the player's answer: No, or a count the patrol can take.
     for (;;) {
         CLEAR_MESSAGE_ROWS(st);
-        con::color(kCountColour);
+        con::color(kRowColour);
         print_row(16, 22, st.NN(TYPE_FIGHTER), st.WAITING_FIGHTER_UNITS, "ユニット待機中");
         if (!morva::ask_yes_no(st.DIALOGUE_KEY, {{10, 20, kPatrolColour, "直衛機を出しますか ?   Hit Y - N Key"}}))
             return false;
         CLEAR_PROMPT_ROW(st);
         print_row(10, 20, "何ユニットの", st.NN(TYPE_FIGHTER), "を出しますか ?");
         con::locate(con::Col(52), con::Row(20));
-        con::color(kCountColour);
+        con::color(kRowColour);
         st.INPUT_NUM = con::input_number("");
         const con::real n = L(st.INPUT_NUM);
         if (n >= 0 && n <= L(st.WAITING_FIGHTER_UNITS) && n == con::int_floor(n)) return true;
@@ -129,7 +128,7 @@ void PATROL_LAUNCH(State& st) {
 }  // namespace
 
 void show_deck_rows(State& st) {
-    con::color(kCountColour);
+    con::color(kRowColour);
     for (int type = TYPE_FIGHTER; type <= TYPE_TORPEDO; ++type)
         print_row(16, 20 + type, "現在甲板に", st.NN(type), st.KO(type), "ユニット待機中");
     print_row(54, 23, "(雷装", st.KO(KO_TORPEDO_ARMED), "爆装", st.KO(KO_BOMB_ARMED), ")");
