@@ -16,6 +16,9 @@ struct Page {
     morva::Text prompt;
 };
 
+/// The "Hit Any Key" prompt that ends a page, in green at its place (printed without a line end).
+inline morva::Text page_prompt(int column, int row) { return {column, row, 4, "Hit Any Key"}; }
+
 /// The manual's menu screen: heading, the six items and the key prompt (row 23, no line end).
 const Page& menu_page();
 
@@ -46,7 +49,7 @@ struct AircraftRow {
     int type;
     int row;
 };
-inline constexpr AircraftRow kAircraftRows[10] = {{1, 1}, {2, 6},  {3, 8},  {4, 2}, {5, 7},
+inline constexpr AircraftRow kAircraftRows[10] = {{1, 1},  {2, 6},  {3, 8}, {4, 2}, {5, 7},
                                                   {6, 10}, {7, 12}, {8, 3}, {9, 4}, {10, 11}};
 
 /// The fifth chapter's pages 1-3 (page 3: the texts around the building-schedule chart).

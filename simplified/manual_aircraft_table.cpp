@@ -31,8 +31,9 @@ const morva::Text kExplosionLead[] = {
 Page simplified_page() {
     std::vector<morva::Text> texts{{0, 0, 7, "簡略モード"}, kFighterHeads, kBomberHeads};
     // The hit values of the bombers in the simplified mode: the faces of the die that hit.
-    texts.insert(texts.end(), {{23, 6, 6, "5"}, {23, 7, 6, "4"}, {23, 8, 6, "3"}, {23, 10, 6, "1"}, {23, 11, 6, "2"},
-                               {23, 12, 6, "1"}});
+    texts.insert(
+        texts.end(),
+        {{23, 6, 6, "5"}, {23, 7, 6, "4"}, {23, 8, 6, "3"}, {23, 10, 6, "1"}, {23, 11, 6, "2"}, {23, 12, 6, "1"}});
     texts.insert(texts.end(), {
                                   {46, 6, 6, "0.25        0.2         0.2"},
                                   {46, 7, 6, "0.34        0.25"},
@@ -53,7 +54,7 @@ Page simplified_page() {
                                   {10, 21, 6, "２倍以下（連合軍空母は２倍未満）なら誘爆です。"},
                                   {11, 22, 6, "艦攻の兵装転換を行った直後は、サイの目から１を引きます。"},
                               });
-    return {texts, {34, 23, 4, "Hit Any Key"}};
+    return {texts, page_prompt(34, 23)};
 }
 
 Page detailed_page() {
@@ -63,7 +64,7 @@ Page detailed_page() {
     texts.insert(texts.end(), std::begin(kPatrolNote), std::end(kPatrolNote));
     // Against bases the hit value in brackets applies.
     texts.insert(texts.end(), {{69, 11, 4, "対地命中値"}, {68, 12, 4, "( )内を使用"}});
-    return {texts, {34, 23, 4, "Hit Any Key"}};
+    return {texts, page_prompt(34, 23)};
 }
 
 }  // namespace

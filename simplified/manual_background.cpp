@@ -8,8 +8,6 @@
 namespace morva95s::manual {
 namespace {
 
-const morva::Text kPrompt{34, 23, 4, "Hit Any Key"};
-
 // Texts that follow one another on a row from `column`, each in its own colour.
 void append_run(std::vector<morva::Text>& texts, int column, int row,
                 std::initializer_list<std::pair<int, const char*>> pieces) {
@@ -40,7 +38,7 @@ Page organisation_page() {
     append_run(texts, 15, 19, {{6, "第三航空戦隊　　"}, {7, "翔鷹　瑞鷹"}, {6, "　　 第七航空戦隊　　鳳翔　瑞鳳"}});
     texts.push_back({15, 20, 6, "第四航空戦隊　　翔鶴　瑞鶴　　 第八航空戦隊　　龍驤　大鷹"});
     texts.push_back({19, 22, 6, "鳳翔はこのゲームには登場しません。"});
-    return {texts, kPrompt};
+    return {texts, page_prompt(34, 23)};
 }
 
 // Page 2: the budget.
@@ -61,7 +59,7 @@ Page budget_page() {
                 {11, 18, 6, "まかないきれず、多くの機体と人員を陸上航空隊から回すことに"},
                 {11, 19, 6, "なったと考えられます。"},
             },
-            kPrompt};
+            page_prompt(34, 23)};
 }
 
 // Page 3: the texts around the building-schedule chart.
@@ -85,7 +83,7 @@ Page schedule_page() {
                 {9, 21, 6, "当時の造船能力では、空母のような大型艦を建造できるのは横須賀・呉・"},
                 {9, 22, 6, "長崎・神戸の４か所で各１隻ずつ、同時に最大４隻までです。"},
             },
-            kPrompt};
+            page_prompt(34, 23)};
 }
 
 }  // namespace
@@ -109,10 +107,10 @@ const std::vector<BuildingBar>& building_bars() {
 
 namespace {
 
-constexpr int kAxisColour = 15;    // the time axis, its ticks and the launch marks
-constexpr int kKeelColour = 11;    // keel laying
-constexpr int kCompleteColour = 5; // completion
-constexpr int kBarColour = 7;      // building time
+constexpr int kAxisColour = 15;     // the time axis, its ticks and the launch marks
+constexpr int kKeelColour = 11;     // keel laying
+constexpr int kCompleteColour = 5;  // completion
+constexpr int kBarColour = 7;       // building time
 
 void mark(int x, int y_top, int y_bottom, int colour) { con::draw_line(x, y_top, x, y_bottom, colour); }
 

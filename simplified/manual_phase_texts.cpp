@@ -7,9 +7,6 @@
 namespace morva95s::manual {
 namespace {
 
-const morva::Text kPrompt23{34, 23, 4, "Hit Any Key"};
-const morva::Text kPrompt22{34, 22, 4, "Hit Any Key"};
-
 // Page 9: search in both modes.
 Page search_page() {
     return {{
@@ -26,7 +23,7 @@ Page search_page() {
                 {12, 20, 6, "水上偵察機の索敵範囲は３００浬（往復５時間）、"},
                 {12, 21, 6, "九七艦攻は最大４５０浬（往復７時間）です。"},
             },
-            kPrompt23};
+            page_prompt(34, 23)};
 }
 
 // Page 10: the launch of strikes and of the combat air patrol.
@@ -47,7 +44,7 @@ Page launch_page() {
                 {12, 19, 6, "このフェイズでは、甲板上の零戦を何ユニットでも直衛機として"},
                 {11, 20, 6, "発進させることができます。"},
             },
-            kPrompt22};
+            page_prompt(34, 22)};
 }
 
 // Page 11: deck standby, maintenance and shelter.
@@ -67,7 +64,7 @@ Page deck_page() {
                 {12, 20, 6, "甲板に待機している航空機を、何ユニットでも格納庫に下ろせます。"},
                 {11, 21, 6, "甲板に艦爆・艦攻を残すと、空襲を受けたとき誘爆の危険があります。"},
             },
-            kPrompt23};
+            page_prompt(34, 23)};
 }
 
 // Page 12: fleet movement in the simplified mode.
@@ -90,7 +87,7 @@ Page simplified_movement_page() {
                 {13, 20, 6, "艦隊の空母がすべて沈むと、中止しなくても占領済みの拠点は"},
                 {12, 21, 6, "奪回されたものとみなされます。"},
             },
-            kPrompt23};
+            page_prompt(34, 23)};
 }
 
 // Page 13: fleet movement in the detailed mode, and the movement during a gun battle.
@@ -109,7 +106,7 @@ Page detailed_movement_page() {
                 {12, 18, 6, "速度は最高速度の２０％ずつ変えられます。"},
                 {13, 19, 6, "自動移動を選んだ場合は、砲戦中の移動もコンピュータが行います。"},
             },
-            kPrompt22};
+            page_prompt(34, 22)};
 }
 
 // Page 14: when a gun battle takes place and how a ship fires.
@@ -129,7 +126,7 @@ Page gun_battle_page() {
                 {12, 19, 6, "合計には日本軍は２、連合軍は１を加えます。"},
                 {13, 21, 6, "耐久力が最大値の半分未満の艦は、合計から１を引きます。"},
             },
-            kPrompt23};
+            page_prompt(34, 23)};
 }
 
 // Page 15: hit location, penetration and the damage table; the prompt shares row 23 with the
@@ -156,7 +153,7 @@ Page damage_page() {
                 {15, 22, 6, indent + "１６     サイの目の合計が８以上で１"},
                 {15, 23, 6, indent + "１４     サイの目の合計が１０以上で１"},
             },
-            {10, 23, 4, "Hit Any Key"}};
+            page_prompt(10, 23)};
 }
 
 // Page 16: the special rules of the detailed mode; the key returns to the manual's menu.
@@ -176,20 +173,15 @@ Page detailed_rules_page() {
                 {23, 19, 6, "空母より遅い戦艦の対空値は"},
                 {23, 20, 6, "艦隊の対空値に加算されません。"},
             },
-            kPrompt22};
+            page_prompt(34, 22)};
 }
 
 }  // namespace
 
 const std::vector<Page>& phase_rules_pages() {
-    static const std::vector<Page> pages{search_page(),
-                                        launch_page(),
-                                        deck_page(),
-                                        simplified_movement_page(),
-                                        detailed_movement_page(),
-                                        gun_battle_page(),
-                                        damage_page(),
-                                        detailed_rules_page()};
+    static const std::vector<Page> pages{
+        search_page(),     launch_page(), deck_page(),          simplified_movement_page(), detailed_movement_page(),
+        gun_battle_page(), damage_page(), detailed_rules_page()};
     return pages;
 }
 

@@ -7,9 +7,6 @@
 namespace morva95s::manual {
 namespace {
 
-const morva::Text kPrompt36{36, 23, 4, "Hit Any Key"};
-const morva::Text kPrompt34{34, 23, 4, "Hit Any Key"};
-
 // Page 1: the goal, at the right of the base table (columns 30-79).
 Page goal_page() {
     return {{
@@ -29,7 +26,7 @@ Page goal_page() {
                 {32, 20, 6, "どの拠点も攻撃しなかったターンでは終了しません。"},
                 {32, 22, 6, "カリフォルニアを占領したターンでも終了します。"},
             },
-            kPrompt36};
+            page_prompt(36, 23)};
 }
 
 // Page 2: the campaign period, then one condition line on the row of each base 10-21 of the
@@ -57,7 +54,7 @@ Page period_page() {
                 {28, 21, 6, "攻撃にはジャワおよびポートダーウィンの保有が必要"},
                 {28, 22, 6, "攻撃にはパナマおよびセイロンの保有が必要            "},
             },
-            kPrompt36};
+            page_prompt(36, 23)};
 }
 
 // Page 3: the scenarios and the course of a turn.
@@ -82,7 +79,7 @@ Page scenario_page() {
                 {12, 21, 6, "１艦隊の空母は最大８隻です（戦艦の数に制限はありません）。"},
                 {12, 22, 6, "第２艦隊の空母を第１艦隊より多くすることはできません。"},
             },
-            kPrompt36};
+            page_prompt(36, 23)};
 }
 
 // Page 4: the day and the eight phases of a sub-turn.
@@ -105,7 +102,7 @@ Page day_page() {
                 {51, 15, 6, "詳細モードでは夜間の着艦で"},
                 {51, 16, 6, "損失が出ることがあります。"},
             },
-            kPrompt34};
+            page_prompt(34, 23)};
 }
 
 // Page 5: the order of combat in an attack phase, air combat and anti-aircraft fire.
@@ -129,7 +126,7 @@ Page attack_phase_page() {
                 {9, 20, 6, "日本軍５・連合軍１０で、艦への命中で減ることがあります。"},
                 {10, 21, 6, "基地は勢力値に応じた対空射撃を行い、勢力値に応じた航空機を持ちます。"},
             },
-            kPrompt34};
+            page_prompt(34, 23)};
 }
 
 // Page 6: the dice of air combat, anti-aircraft fire and attacks on ships and bases.
@@ -151,14 +148,14 @@ Page dice_page() {
                 {10, 21, 6, "九九艦爆の攻撃が命中すると基地の対空値が下がることがあります。"},
                 {9, 22, 6, "対空値は翌日、一部回復します（１日３～７、作戦開始時の値まで）。"},
             },
-            kPrompt34};
+            page_prompt(34, 23)};
 }
 
 }  // namespace
 
 const std::vector<Page>& opening_rules_pages() {
-    static const std::vector<Page> pages{goal_page(),       period_page(),       scenario_page(),
-                                        day_page(),        attack_phase_page(), dice_page()};
+    static const std::vector<Page> pages{goal_page(), period_page(),       scenario_page(),
+                                         day_page(),  attack_phase_page(), dice_page()};
     return pages;
 }
 

@@ -20,16 +20,16 @@ std::string manual_page(char item, int page) { return std::string("2") + item + 
 
 std::vector<Replay> manual_rows() {
     std::vector<Replay> rows{
-    {"morva95s_manual_menu", morva95s_program, "2"},
-    {"morva95s_manual_ignored_keys", morva95s_program, "2079a{ENTER}{ESC}{UP}{LEFT}"},
-    {"morva95s_manual_system_page", morva95s_program, "21"},
-    {"morva95s_manual_system_page_turned", morva95s_program, "21{ESC}"},
-    {"morva95s_manual_back_to_main_menu", morva95s_program, "2166"},
-    {"morva95s_manual_japanese_ships", morva95s_program, "22"},
-    {"morva95s_manual_allied_ships", morva95s_program, "22x"},
-    {"morva95s_manual_after_ship_data", morva95s_program, "22xx"},
-    {"morva95s_manual_battles_1", morva95s_program, "24"},
-    {"morva95s_manual_battles_2", morva95s_program, "246"},
+        {"morva95s_manual_menu", morva95s_program, "2"},
+        {"morva95s_manual_ignored_keys", morva95s_program, "2079a{ENTER}{ESC}{UP}{LEFT}"},
+        {"morva95s_manual_system_page", morva95s_program, "21"},
+        {"morva95s_manual_system_page_turned", morva95s_program, "21{ESC}"},
+        {"morva95s_manual_back_to_main_menu", morva95s_program, "2166"},
+        {"morva95s_manual_japanese_ships", morva95s_program, "22"},
+        {"morva95s_manual_allied_ships", morva95s_program, "22x"},
+        {"morva95s_manual_after_ship_data", morva95s_program, "22xx"},
+        {"morva95s_manual_battles_1", morva95s_program, "24"},
+        {"morva95s_manual_battles_2", morva95s_program, "246"},
     };
     for (int page = 1; page <= 16; ++page) {
         const std::string number = (page < 10 ? "0" : "") + std::to_string(page);
@@ -37,7 +37,8 @@ std::vector<Replay> manual_rows() {
     }
     rows.push_back({"morva95s_manual_rules_back_to_menu", morva95s_program, manual_page('3', 17)});
     for (int page = 1; page <= 3; ++page)
-        rows.push_back({"morva95s_manual_background_" + std::to_string(page), morva95s_program, manual_page('5', page)});
+        rows.push_back(
+            {"morva95s_manual_background_" + std::to_string(page), morva95s_program, manual_page('5', page)});
     rows.push_back({"morva95s_manual_background_back_to_menu", morva95s_program, manual_page('5', 4)});
     return rows;
 }

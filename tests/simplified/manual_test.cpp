@@ -32,8 +32,7 @@ TEST(Manual, EveryFixedPageStaysWithinTheGrid) {
     expect_within_grid(m::system_page(), "system");
     for (int p = 1; p <= 16; ++p) expect_within_grid(m::rules_page(p), ("rules " + std::to_string(p)).c_str());
     expect_within_grid({m::detailed_table_lines(), m::rules_page(8).prompt}, "rules 8 lines");
-    for (int p = 1; p <= 3; ++p)
-        expect_within_grid(m::background_page(p), ("background " + std::to_string(p)).c_str());
+    for (int p = 1; p <= 3; ++p) expect_within_grid(m::background_page(p), ("background " + std::to_string(p)).c_str());
 }
 
 TEST(Manual, MenuIgnoresOtherKeysAndItemSixReturnsWithTheMenuShown) {
@@ -110,7 +109,8 @@ TEST(ManualRules, BaseTableShowsTheBaseTables) {
     Loaded built_in;
     EXPECT_THROW(morva95s::manual::show_rules_chapter(*built_in), con::ProgramEnd);
     expect_base_table_matches(built_in);
-    EXPECT_EQ(simplified_test::row_of(built_in.console.screen(), 10), "     アリューシャン    8        その拠点を占領できます。");
+    EXPECT_EQ(simplified_test::row_of(built_in.console.screen(), 10),
+              "     アリューシャン    8        その拠点を占領できます。");
 
     Loaded changed;
     changed->P(8, morva95s::P_HOLDER) = 0;
