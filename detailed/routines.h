@@ -99,6 +99,11 @@ float allied_posture(State& st, float f);
 /// Reads one line at (column, row) with no prompt text, as typed.
 std::string read_line_at(int column, int row);
 
+// The Allied raid on the player's fleet.
+/// GEIGEKI: the raid's warning and composition, the patrol and the scramble question, and the
+/// patrol's allocation DE, CB with the allocated fighters put into air combat.
+void GEIGEKI(State& st);
+
 // Operational day: the search and the air-defence splits.
 /// SAKUTEKI3: the day's search reinforcement and the patrol's and anti-aircraft splits.
 void SAKUTEKI3(State& st);

@@ -1,7 +1,7 @@
 // MORVA95F: the least stand-ins for the blocks of the operational day that later parts build
-// (the raids on the fleet, the deck dialogues and the strikes), each where the real one will
-// go. With them an operation runs its days and hour steps: no raid on the fleet is fought and
-// no strike attacks.
+// (the deck dialogues and the strikes), each where the real one will go. With them an
+// operation runs its days and hour steps: no air group of the player is launched, and no
+// strike of the player arrives.
 #include "console/console.h"
 #include "detailed/blocks.h"
 #include "detailed/routines.h"
@@ -42,11 +42,6 @@ void turn_fleet_strikes(State& st) {
 }
 
 }  // namespace
-
-Block ALLIED_RAID(State& st) {
-    PAUSE_MESSAGE(st);
-    return Block::BaseStrikeArrival;
-}
 
 Block BASE_STRIKE_ARRIVAL(State& st) {
     IDO3(st);
