@@ -110,14 +110,17 @@ inline const std::string kMorvaPractice = morva_opening('6') + "yh1" + std::stri
                                    "12x1" + std::string(12, '2') + "1" + std::string(26, '2') +
                                    "Y12{ENTER}30{ENTER}0{ENTER}20{ENTER}10{ENTER}";
 // MORVA95F: the single operation in practice mode with 翔鶴 and 大和 against Midway (base 14),
-// approaching from bearing 332; the fleet detaches its battleships and steers at task force 1 at
-// full speed, passing it to the east in hour step 5 in key mode: the gun battle opens with the
+// up to the fleet's approach from bearing 332 (task force 1 some 100 nautical miles away on
+// bearing 337).
+inline const std::string kMorvaPracticeWithBattleship = std::string("5n6yh1") + std::string(14, '3') + "1" +
+                                                        std::string(11, '3') + "y14{ENTER}" + kMorvaAlliedShips +
+                                                        kMorvaTargetValues + kMorvaDayQuestions + "332{ENTER}";
+// MORVA95F: from there the fleet detaches its battleships and steers at task force 1 at full
+// speed, passing it to the east in hour step 5 in key mode: the gun battle opens with the
 // engagement's pause.
-inline const std::string kMorvaGunBattle = std::string("5n6yh1") + std::string(14, '3') + "1" + std::string(11, '3') +
-                                           "y14{ENTER}" + kMorvaAlliedShips + kMorvaTargetValues + kMorvaDayQuestions +
-                                           "332{ENTER}" + "ny337{ENTER}{ENTER}" + "ny3{ENTER}{ENTER}" +
-                                           "ny3{ENTER}{ENTER}" + "ny3{ENTER}{ENTER}" + kMorvaKeyMode +
-                                           "ny25{ENTER}{ENTER}";
+inline const std::string kMorvaGunBattle = kMorvaPracticeWithBattleship + "ny337{ENTER}{ENTER}" +
+                                           "ny3{ENTER}{ENTER}" + "ny3{ENTER}{ENTER}" + "ny3{ENTER}{ENTER}" +
+                                           kMorvaKeyMode + "ny25{ENTER}{ENTER}";
 // MORVA95F: a gun sub-turn's pauses and its order to close: the first sub-turn's order waits
 // after kMorvaGunBattle + "aaaaa"; each of these ends at the next one's order.
 inline std::string morva_closing_sub_turns(int n) {

@@ -46,13 +46,11 @@ const ReplayRows kRows{{
      kMorvaPractice + kMorvaDayQuestions + "0{ENTER}" + morva_stay_day()},
     {"morva95f_gun_battle_sighted", morva95f_program, kMorvaGunBattle},
     {"morva95f_gun_battle_opening", morva95f_program, kMorvaGunBattle + "a"},
-    {"morva95f_gun_battle_fire", morva95f_program, kMorvaGunBattle + "aaaaa" + morva_closing_sub_turns(2) + "+{ENTER}a"},
+    {"morva95f_gun_battle_fire", morva95f_program, kMorvaGunBattle + "aaaa"},
     {"morva95f_gun_battle_order", morva95f_program, kMorvaGunBattle + "aaaaa"},
-    {"morva95f_gun_battle_damage", morva95f_program, kMorvaGunBattle + "aaaaa" + morva_closing_sub_turns(3)},
-    // The Allied line sunk, the silent sub-turns and the next hour: an Allied raid's pause, the
-    // splits kept, the search flight's pause, then the launch question over the map.
-    {"morva95f_gun_battle_over", morva95f_program,
-     kMorvaGunBattle + "aaaaa" + morva_closing_sub_turns(4) + "+{ENTER}" + "a" + "nn" + "a"},
+    {"morva95f_gun_battle_damage", morva95f_program, kMorvaGunBattle + "aaaaa" + morva_closing_sub_turns(5)},
+    // The Allied line sunk at the order of the sixth sub-turn.
+    {"morva95f_gun_battle_over", morva95f_program, kMorvaGunBattle + "aaaaa" + morva_closing_sub_turns(6)},
     {"morva95f_submarine_found", morva95f_program, kMorvaSubmarineFound, kMorvaSubmarineSeconds},
     {"morva95f_submarine_attack", morva95f_program, kMorvaSubmarineAttack, kMorvaSubmarineSeconds},
     {"morva95f_submarine_sunk", morva95f_program, kMorvaSubmarineAttack + "aa", kMorvaSubmarineSeconds},
