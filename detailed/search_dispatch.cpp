@@ -39,6 +39,12 @@ bool carrier_can_fly(const State& st, float f) {
     return false;
 }
 
+/// Whether one more 450-nautical-mile flight may go out: fewer are out than the day's extra
+/// planes allow.
+bool long_flight_free(const State& st) {
+    return st.ST(ST_BASE, ST_COUNTERS, ST_STATUS) < st.ST(ST_OWN, ST_COUNTERS, ST_STATUS);
+}
+
 long ready_planes(const State& st) {
     long ready = 0;
     for (int n = 1; n <= kSearchPlanes; ++n)
@@ -65,8 +71,8 @@ void shadow_report(State& st) {
         con::locate(con::Col(0), con::Row(line + 1));
         // The warning comes an hour before the shadower reports itself short of fuel.
         const real warning = con::L(shadow_limit(st.PK(k))) - 50;
-        print_shadow_news(line, p, st.ST(ST_OWN, p, ST_DISTANCE) < warning ? ShadowNews::OnStation
-                                                                            : ShadowNews::ShortOfFuel);
+        print_shadow_news(line, p,
+                          st.ST(ST_OWN, p, ST_DISTANCE) < warning ? ShadowNews::OnStation : ShadowNews::ShortOfFuel);
     }
 }
 
@@ -115,18 +121,16 @@ float ask_heading(int n) {
 /// The first task force on heading h whose watch a plane could take over: in sight or
 /// shadowed, and near enough for a short flight unless a long one is free. 0 when none.
 int relief_candidate(const State& st, float h) {
-    const bool long_flight_free = st.ST(ST_BASE, ST_COUNTERS, ST_STATUS) < st.ST(ST_OWN, ST_COUNTERS, ST_STATUS);
     for (int k = 1; k <= 3; ++k)
-        if (st.PD(k) == h && st.H(k) > 3 && (st.PK(k) < 101 || long_flight_free)) return k;
+        if (st.PD(k) == h && st.H(k) > 3 && (st.PK(k) < 101 || long_flight_free(st))) return k;
     return 0;
 }
 
 /// The relief question for the task force on the plane's heading; true for a relief flight.
 bool ask_relief(State& st) {
-    const std::string key =
-        morva::ask_key(st.DIALOGUE_KEY,
-                       {{10, 20, morva::kColourInForce, "1. 敵艦隊上空監視機の交代  OR  2. 別の艦隊を策敵  Hit 1 - 2 Key"}},
-                       "12");
+    const std::string key = morva::ask_key(
+        st.DIALOGUE_KEY,
+        {{10, 20, morva::kColourInForce, "1. 敵艦隊上空監視機の交代  OR  2. 別の艦隊を策敵  Hit 1 - 2 Key"}}, "12");
     return key == "1";
 }
 
@@ -143,7 +147,7 @@ int ask_range(State& st) {
 /// The range of a flight: short while no long flight is free; a relief flight's by the
 /// distance of its task force k where that decides; otherwise asked.
 int flight_range(State& st, int relief_of) {
-    if (!(st.ST(ST_BASE, ST_COUNTERS, ST_STATUS) < st.ST(ST_OWN, ST_COUNTERS, ST_STATUS))) return kShortFlight;
+    if (!long_flight_free(st)) return kShortFlight;
     if (relief_of != 0 && st.PK(relief_of) > 100) return kLongFlight;
     if (relief_of != 0 && st.PK(relief_of) < 81) return kShortFlight;
     return ask_range(st);

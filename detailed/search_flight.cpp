@@ -27,6 +27,9 @@ constexpr int kCrossLegSubSteps = 4;
 
 float& plane(State& st, int s, int n, int field) { return st.ST(s, n, field); }
 
+/// The status of a plane shadowing task force k.
+float shadowing(int k) { return con::store(L(ST_SHADOWING) + k); }
+
 bool homebound(float status) { return status == ST_HOMEBOUND || status == ST_RELIEVED; }
 bool out(float status) { return status == ST_OUTBOUND || status == ST_CROSS_LEG; }
 
@@ -60,24 +63,27 @@ void leave_watch(State& st, int n, int k) {
 
 // --- C. A shadower's hour ---
 
+/// The shadower's hour over its task force: 50 more flown, the line about its fuel, and home
+/// once the fuel for the task force's distance is spent.
 void keep_watch(State& st, int n) {
-    const long k = con::round_half_away(st.ST(ST_OWN, n, ST_STATUS)) - static_cast<long>(ST_SHADOWING);
+    const int k = static_cast<int>(con::round_half_away(L(st.ST(ST_OWN, n, ST_STATUS)) - L(ST_SHADOWING)));
     if (st.H(k) < 3) st.H(k) = 2;
-    const int line = contact_line(st, static_cast<int>(k));
+    const int line = contact_line(st, k);
     con::locate(con::Col(0), con::Row(line + 1));
     float& flown = plane(st, ST_OWN, n, ST_DISTANCE);
     flown = con::store(L(flown) + 50);
-    place_over(st, n, static_cast<int>(k));
+    place_over(st, n, k);
     const real limit = shadow_limit(st.PK(k));
+    const float p = static_cast<float>(n);
     con::color(6);
     if (flown < limit) {
-        print_shadow_news(line, static_cast<float>(n), ShadowNews::OnStation);
+        print_shadow_news(line, p, ShadowNews::OnStation);
     } else if (flown < limit + 50) {
-        print_shadow_news(line, static_cast<float>(n), ShadowNews::ShortOfFuel);
+        print_shadow_news(line, p, ShadowNews::ShortOfFuel);
     } else {
-        print_shadow_news(line, static_cast<float>(n), ShadowNews::Returning);
+        print_shadow_news(line, p, ShadowNews::Returning);
         st.SK(k) = 0;
-        leave_watch(st, n, static_cast<int>(k));
+        leave_watch(st, n, k);
         st.H(k) = 2;
     }
 }
@@ -144,7 +150,7 @@ bool relieves(State& st, int n, int k, real d) {
     if (!(st.ST(ST_OWN, n, ST_DISTANCE) < st.ST(ST_OWN, watcher, ST_DISTANCE) &&
           st.ST(ST_OWN, n, ST_RANGE) > kReliefMark))
         return false;
-    plane(st, ST_OWN, n, ST_STATUS) = ST_SHADOWING + static_cast<float>(k);
+    plane(st, ST_OWN, n, ST_STATUS) = shadowing(k);
     plane(st, ST_OWN, n, ST_DISTANCE) = con::store(L(st.ST(ST_OWN, n, ST_DISTANCE)) + d);
     place_over(st, n, k);
     leave_watch(st, static_cast<int>(watcher), k);
@@ -161,7 +167,7 @@ bool task_force_seen(State& st, int n, int k, real d) {
     if (!(out(status) && st.H(k) < 4)) return false;
     st.SK(k) = static_cast<float>(n);
     st.H(k) = 4;
-    plane(st, ST_OWN, n, ST_STATUS) = ST_SHADOWING + static_cast<float>(k);
+    plane(st, ST_OWN, n, ST_STATUS) = shadowing(k);
     place_over(st, n, k);
     return true;
 }

@@ -30,8 +30,7 @@ float lendable(const State& st, float f) {
     float count = 0;
     const long carriers = con::round_half_away(st.CV(0, f));
     for (long s = 1; s <= carriers; ++s)
-        if (can_lend(st, st.C(0, f, s)))
-            count = con::store(L(count) + L(st.F(0, s, AIR_TORPEDO_BOMBERS, F_UNARMED)));
+        if (can_lend(st, st.C(0, f, s))) count = con::store(L(count) + L(st.F(0, s, AIR_TORPEDO_BOMBERS, F_UNARMED)));
     return count;
 }
 
@@ -99,17 +98,20 @@ float ask_split(State& st, bool prompt_again) {
 
 /// HENKO's question whether to change a split; N or n keeps it, Y or y changes it.
 bool ask_change(State& st, int column, const char* question) {
-    return morva::ask_yes_no(st.DIALOGUE_KEY, {{column, 14, morva::kColourInForce, question}}, morva::kYes,
-                             morva::kNo, morva::Shown::BeforeEachKey);
+    return morva::ask_yes_no(st.DIALOGUE_KEY, {{column, 14, morva::kColourInForce, question}}, morva::kYes, morva::kNo,
+                             morva::Shown::BeforeEachKey);
 }
 
 }  // namespace
 
 void HYOJI3(State&) {
-    static const char* const kChoices[] = {
-        "１　高空のみを警戒　（艦爆のみを攻撃）", "２　主として高空を警戒", "３　高空をやや重視して警戒",
-        "４　高空低空を均等に警戒",              "５　低空をやや重視して警戒", "６　主として低空を警戒",
-        "７　低空のみを警戒　（艦攻のみを攻撃）"};
+    static const char* const kChoices[] = {"１　高空のみを警戒　（艦爆のみを攻撃）",
+                                           "２　主として高空を警戒",
+                                           "３　高空をやや重視して警戒",
+                                           "４　高空低空を均等に警戒",
+                                           "５　低空をやや重視して警戒",
+                                           "６　主として低空を警戒",
+                                           "７　低空のみを警戒　（艦攻のみを攻撃）"};
     for (int i = 0; i < 7; ++i) {
         con::print_at(con::Col(20), con::Row(16 + i), kChoices[i]);
         if (i < 6) con::print_end();
@@ -151,9 +153,10 @@ void HENKO(State& st) {
     // The second question clears the screen each time it is shown.
     for (;;) {
         con::clear_screen(0);
-        const std::string key = morva::ask_key(
-            st.DIALOGUE_KEY, {{14, 14, morva::kColourInForce, "艦隊の対空火力の任務分担を変更しますか ?  Hit Y - N Key"}},
-            morva::kAnyKey);
+        const std::string key =
+            morva::ask_key(st.DIALOGUE_KEY,
+                           {{14, 14, morva::kColourInForce, "艦隊の対空火力の任務分担を変更しますか ?  Hit Y - N Key"}},
+                           morva::kAnyKey);
         if (key == "N" || key == "n") return;
         if (key == "Y" || key == "y") break;
     }

@@ -40,9 +40,7 @@ void overview(State& st) {
     st.PK(0) = 40, st.PD(0) = 200, st.PK(1) = 12, st.PD(1) = 37;
 }
 
-std::string name_and(const State& st, float ship, const char* number) {
-    return st.MX(1, ship) + number;
-}
+std::string name_and(const State& st, float ship, const char* number) { return st.MX(1, ship) + number; }
 
 }  // namespace
 

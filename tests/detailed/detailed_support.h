@@ -86,8 +86,8 @@ inline std::string stay_day(const std::string& answer = "", const std::string& p
 /// the report of the operation's end waits for a key.
 inline std::string stay_operation(const std::string& bearing, const std::string& answer = "",
                                   bool report_waits = false) {
-    const std::string last_day = report_waits ? stay_hours(1, 14, answer) + key_mode_from_here() + stay_hour(15, answer)
-                                              : stay_day(answer);
+    const std::string last_day =
+        report_waits ? stay_hours(1, 14, answer) + key_mode_from_here() + stay_hour(15, answer) : stay_day(answer);
     return day_questions() + bearing + "{ENTER}" + stay_day(answer) + day_questions() + "{ENTER}{ENTER}" +
            stay_day(answer) + day_questions() + "{ENTER}{ENTER}" + last_day;
 }

@@ -12,7 +12,10 @@ using testing_support::ScopedTempDir;
 namespace {
 
 // Scenario 1, turn 1: fleet 1 (翔鶴, 瑞鶴) to the Philippines, fleet 2 to Singapore.
-const std::string kSailed = opening_keys(1) + "h112333333" "1233" "y7{ENTER}8{ENTER}";
+const std::string kSailed = opening_keys(1) +
+                            "h112333333"
+                            "1233"
+                            "y7{ENTER}8{ENTER}";
 
 }  // namespace
 

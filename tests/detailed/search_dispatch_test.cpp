@@ -32,9 +32,7 @@ void search_hour(State& st, float s) {
 }
 
 /// Base b as the target, with a strength and heavy bombers; task force 1 has no carrier afloat.
-void target(State& st, float b) {
-    st.AT(1) = b, st.P(b, P_STRENGTH) = 10, st.P(b, P_BOMBER_FACTOR) = 1, st.SS(1) = 0;
-}
+void target(State& st, float b) { st.AT(1) = b, st.P(b, P_STRENGTH) = 10, st.P(b, P_BOMBER_FACTOR) = 1, st.SS(1) = 0; }
 
 /// Headings of the planes 1-12 of source s that took off (0 for a plane still ready).
 std::vector<float> launched(const State& st, int s) {
@@ -64,53 +62,96 @@ struct PlanCase {
 TEST(AlliedSearchPlan, HeadingsRangesAndDraws) {
     const std::vector<float> none(12, 0.0f);
     const PlanCase cases[] = {
-        {"not found: the compass in 30-degree steps; a task force skips one hour in five", [](State& st) {},
-         {0.5f, 0.5f, 0.9f, 0.5f, 0.5f}, odd_planes({15, 75, 135, 195, 255, 315}), 150, none},
-        {"not found: the task force searches the compass too, with its own offset", [](State& st) {},
-         {0.5f, 0.5f, 0.5f, 0.1f, 0.5f, 0.5f}, odd_planes({15, 75, 135, 195, 255, 315}), 150,
+        {"not found: the compass in 30-degree steps; a task force skips one hour in five",
+         [](State& st) {},
+         {0.5f, 0.5f, 0.9f, 0.5f, 0.5f},
+         odd_planes({15, 75, 135, 195, 255, 315}),
+         150,
+         none},
+        {"not found: the task force searches the compass too, with its own offset",
+         [](State& st) {},
+         {0.5f, 0.5f, 0.5f, 0.1f, 0.5f, 0.5f},
+         odd_planes({15, 75, 135, 195, 255, 315}),
+         150,
          odd_planes({0, 60, 120, 180, 240, 300})},
-        {"located: planes 2, 6, 10 in step 6, fans on the bearings, no offset drawn", [](State& st) {
-             st.TT(TT_SUBTURN) = 6, st.H(H_ON_FLEET) = 2, st.HX(0) = 10;
-         },
-         {0.9f, 0.9f, 0.9f, 0.9f}, {0, 20, 0, 0, 0, 35, 0, 0, 0, 5, 0, 0}, 100, {0, 270, 0, 0, 0, 285, 0, 0, 0, 255, 0, 0}},
-        {"located far from the base: the long range", [](State& st) {
-             st.TT(TT_SUBTURN) = 6, st.H(H_ON_FLEET) = 2, st.HX(0) = 10, st.PK(0) = 86, st.SS(1) = 0;
-         },
-         {0.9f, 0.9f, 0.9f, 0.9f}, {0, 20, 0, 0, 0, 35, 0, 0, 0, 5, 0, 0}, 150, none},
-        {"lost: a fan on the last bearing, planes 11 and 12 to either side", [](State& st) {
-             st.H(H_ON_FLEET) = 0, st.HX(1) = 100, st.SS(1) = 0;
-         },
-         {0.5f, 0.99f, 0.7f, 0.5f, 0.5f, 0.5f}, odd_planes({283, 298, 268, 313, 253, 238}), 150, none},
-        {"base 21 before contact: its fixed fan", [](State& st) { target(st, 21); }, {0.5f, 0.1f, 0.5f, 0.5f, 0.5f},
-         odd_planes({155, 187, 219, 251, 283, 315}), 150, none},
-        {"base 12: its fixed fan across north", [](State& st) { target(st, 12); }, {0.5f, 0.99f, 0.5f, 0.5f, 0.5f},
-         odd_planes({235, 275, 315, 355, 35, 75}), 150, none},
-        {"base 20: the headings above 310 fly 300 nautical miles", [](State& st) { target(st, 20); },
-         {0.5f, 0.5f, 0.5f, 0.5f, 0.5f}, odd_planes({15, 75, 135, 195, 255, 315}), 150, none},
-        {"base 13: the planes between 300 and 330 stay", [](State& st) { target(st, 13); },
-         {0.5f, 0.5f, 0.5f, 0.5f, 0.5f}, odd_planes({15, 75, 135, 195, 255, 0}), 150, none},
-        {"no heavy bombers: every base plane flies 300 nautical miles", [](State& st) {
-             st.P(14, P_BOMBER_FACTOR) = 0, st.SS(1) = 0;
-         },
-         {0.5f, 0.5f, 0.5f, 0.5f, 0.5f}, odd_planes({15, 75, 135, 195, 255, 315}), 100, none},
-        {"found by a base plane: nobody searches, the bearings are kept", [](State& st) {
-             st.H(H_ON_FLEET) = 4;
-         },
-         {}, none, 0, none},
-        {"the harbour strike before the raid: a draw per source, nobody searches", [](State& st) {
-             st.TT(TT_HARBOUR_STRIKE) = 1;
-         },
-         {0.5f, 0.5f, 0.5f, 0.5f}, none, 0, none},
-        {"turn 1 against base 9 before the strike: nobody searches", [](State& st) {
-             st.TT(TT_TURN) = 1, st.AT(1) = 9, st.P(9, P_STRENGTH) = 5;
-         },
-         {0.5f, 0.5f, 0.5f, 0.5f}, none, 0, none},
-        {"a destroyed base sends none", [](State& st) { st.P(14, P_STRENGTH) = 0.5f, st.SS(1) = 0; },
-         {0.5f, 0.5f, 0.5f, 0.5f}, none, 0, none},
-        {"base 19: a task force south of -95 keeps its planes", [](State& st) {
-             st.AT(1) = 19, st.P(19, P_STRENGTH) = 0, st.PZ(1, PZ_Y) = -96;
-         },
-         {0.5f, 0.5f, 0.5f, 0.5f, 0.5f}, none, 0, none},
+        {"located: planes 2, 6, 10 in step 6, fans on the bearings, no offset drawn",
+         [](State& st) { st.TT(TT_SUBTURN) = 6, st.H(H_ON_FLEET) = 2, st.HX(0) = 10; },
+         {0.9f, 0.9f, 0.9f, 0.9f},
+         {0, 20, 0, 0, 0, 35, 0, 0, 0, 5, 0, 0},
+         100,
+         {0, 270, 0, 0, 0, 285, 0, 0, 0, 255, 0, 0}},
+        {"located far from the base: the long range",
+         [](State& st) { st.TT(TT_SUBTURN) = 6, st.H(H_ON_FLEET) = 2, st.HX(0) = 10, st.PK(0) = 86, st.SS(1) = 0; },
+         {0.9f, 0.9f, 0.9f, 0.9f},
+         {0, 20, 0, 0, 0, 35, 0, 0, 0, 5, 0, 0},
+         150,
+         none},
+        {"lost: a fan on the last bearing, planes 11 and 12 to either side",
+         [](State& st) { st.H(H_ON_FLEET) = 0, st.HX(1) = 100, st.SS(1) = 0; },
+         {0.5f, 0.99f, 0.7f, 0.5f, 0.5f, 0.5f},
+         odd_planes({283, 298, 268, 313, 253, 238}),
+         150,
+         none},
+        {"base 21 before contact: its fixed fan",
+         [](State& st) { target(st, 21); },
+         {0.5f, 0.1f, 0.5f, 0.5f, 0.5f},
+         odd_planes({155, 187, 219, 251, 283, 315}),
+         150,
+         none},
+        {"base 12: its fixed fan across north",
+         [](State& st) { target(st, 12); },
+         {0.5f, 0.99f, 0.5f, 0.5f, 0.5f},
+         odd_planes({235, 275, 315, 355, 35, 75}),
+         150,
+         none},
+        {"base 20: the headings above 310 fly 300 nautical miles",
+         [](State& st) { target(st, 20); },
+         {0.5f, 0.5f, 0.5f, 0.5f, 0.5f},
+         odd_planes({15, 75, 135, 195, 255, 315}),
+         150,
+         none},
+        {"base 13: the planes between 300 and 330 stay",
+         [](State& st) { target(st, 13); },
+         {0.5f, 0.5f, 0.5f, 0.5f, 0.5f},
+         odd_planes({15, 75, 135, 195, 255, 0}),
+         150,
+         none},
+        {"no heavy bombers: every base plane flies 300 nautical miles",
+         [](State& st) { st.P(14, P_BOMBER_FACTOR) = 0, st.SS(1) = 0; },
+         {0.5f, 0.5f, 0.5f, 0.5f, 0.5f},
+         odd_planes({15, 75, 135, 195, 255, 315}),
+         100,
+         none},
+        {"found by a base plane: nobody searches, the bearings are kept",
+         [](State& st) { st.H(H_ON_FLEET) = 4; },
+         {},
+         none,
+         0,
+         none},
+        {"the harbour strike before the raid: a draw per source, nobody searches",
+         [](State& st) { st.TT(TT_HARBOUR_STRIKE) = 1; },
+         {0.5f, 0.5f, 0.5f, 0.5f},
+         none,
+         0,
+         none},
+        {"turn 1 against base 9 before the strike: nobody searches",
+         [](State& st) { st.TT(TT_TURN) = 1, st.AT(1) = 9, st.P(9, P_STRENGTH) = 5; },
+         {0.5f, 0.5f, 0.5f, 0.5f},
+         none,
+         0,
+         none},
+        {"a destroyed base sends none",
+         [](State& st) { st.P(14, P_STRENGTH) = 0.5f, st.SS(1) = 0; },
+         {0.5f, 0.5f, 0.5f, 0.5f},
+         none,
+         0,
+         none},
+        {"base 19: a task force south of -95 keeps its planes",
+         [](State& st) { st.AT(1) = 19, st.P(19, P_STRENGTH) = 0, st.PZ(1, PZ_Y) = -96; },
+         {0.5f, 0.5f, 0.5f, 0.5f, 0.5f},
+         none,
+         0,
+         none},
     };
     for (const PlanCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -127,7 +168,8 @@ TEST(AlliedSearchPlan, HeadingsRangesAndDraws) {
         EXPECT_EQ(launched(*st, ST_TASK_FORCE + 1), c.task_force);
         for (int n = 1; n <= 12; ++n) {
             if (st->ST(ST_BASE, n, ST_STATUS) != 2) continue;
-            EXPECT_EQ(st->ST(ST_BASE, n, ST_RANGE), c.base_range == 150 && st->AT(1) == 20 && n == 11 ? 100 : c.base_range)
+            EXPECT_EQ(st->ST(ST_BASE, n, ST_RANGE),
+                      c.base_range == 150 && st->AT(1) == 20 && n == 11 ? 100 : c.base_range)
                 << n;
             EXPECT_EQ(st->ST(ST_BASE, n, ST_DISTANCE), 0);
             EXPECT_EQ(st->ST(ST_BASE, n, ST_X), 0);
@@ -290,7 +332,10 @@ TEST(SearchLaunchDialogue, RangeReliefAndShadowReport) {
     EXPECT_TRUE(shows(con::screen(), 14, 21, "３００浬 (560Km) 飛行時間 往復５時間"));
     EXPECT_TRUE(shows(con::screen(), 14, 22, "４５０浬 (840Km) 飛行時間 往復７時間"));
     EXPECT_TRUE(shows(con::screen(), 10, 20, "進出距離は ?  1. ３００浬  OR  2. ４５０浬  Hit 1 - 2 Key"));
-    Dialogue far("y2{ENTER}45{ENTER}x2" "0{ENTER}", allowance);
+    Dialogue far(
+        "y2{ENTER}45{ENTER}x2"
+        "0{ENTER}",
+        allowance);
     EXPECT_FALSE(far.ended);
     EXPECT_EQ(far.st->ST(ST_OWN, 1, ST_RANGE), 150);
     EXPECT_EQ(far.st->ST(ST_OWN, 2, ST_RANGE), 100) << "the last long flight is taken: no question";

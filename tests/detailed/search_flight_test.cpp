@@ -66,7 +66,7 @@ TEST(SearchFlight, LegsOutAcrossAndHomeToTheLanding) {
     // Hour by hour: out 3 hours, the turn of 95 degrees, 20 units across, then home, re-aimed
     // each hour at the fleet, which stays at the origin.
     const Plane hours[] = {
-        {2, 50, 0, 90, 50},     {2, 100, 0, 90, 100},     {3, 150, 0, 185, 150},
+        {2, 50, 0, 90, 50},      {2, 100, 0, 90, 100},   {3, 150, 0, 185, 150},
         {4, 148, -20, 278, 150}, {4, 98, -14, 279, 200}, {4, 48, -7, 279, 250},
     };
     for (const Plane& want : hours) {
@@ -154,8 +154,15 @@ TEST(SearchFlight, ReportCountPostureAndShadowing) {
     } cases[] = {
         {"first report: never the full count; withdrawal", 1, 0, 0, 1, {0.99f, 0.4f, 0.5f, 0.5f, 0.1f}, 1, 2, true},
         {"a later report never lower; defence", 1, 0, 2, 1, {0.1f, 0.9f, 0.1f, 0.9f, 0.1f, 0.1f}, 2, 1, false},
-        {"no posture roll in the single operation; battleships by the second draw", 6, 0, 0, 0,
-         {0.99f, 0.1f, 0.1f, 0.95f}, 1, 0, true},
+        {"no posture roll in the single operation; battleships by the second draw",
+         6,
+         0,
+         0,
+         0,
+         {0.99f, 0.1f, 0.1f, 0.95f},
+         1,
+         0,
+         true},
         {"no battleship remark in the harbour strike", 1, 1, 0, 1, {0.5f, 0.5f, 0.1f, 0.1f, 0.9f, 0.9f}, 1, 0, false},
     };
     for (const Case& c : cases) {
@@ -178,7 +185,8 @@ TEST(SearchFlight, ReportCountPostureAndShadowing) {
         EXPECT_EQ(st->SK(1), 4);
         expect_plane(*st, ST_OWN, 4, {11, 25, 0, 90, 0});
         EXPECT_EQ(con::point_colour(399 + 25, 168), 5) << "marked on the map";
-        EXPECT_TRUE(shows(con::screen(), 10, 1, "敵空母 " + std::to_string(static_cast<int>(c.count)) + " 隻発見 !", 6));
+        EXPECT_TRUE(
+            shows(con::screen(), 10, 1, "敵空母 " + std::to_string(static_cast<int>(c.count)) + " 隻発見 !", 6));
         EXPECT_TRUE(shows(con::screen(), 32, 1, "距離は  75 浬です", 6));
         EXPECT_EQ(shows(con::screen(), 60, 1, "敵は戦艦を含む"), c.battleships);
     }
@@ -246,10 +254,10 @@ TEST(SearchFlight, ShadowersFuelByTheTaskForcesDistance) {
         float status;
         const char* words;
     } cases[] = {
-        {50, 199, 13, "敵艦隊 2 上空を索敵機 6 は飛行中"},     {50, 200, 13, "敵艦隊 2 上の索敵機 6 は燃料不足です"},
-        {50, 250, 5, "敵艦隊 2 上の索敵機 6 は帰還します"},    {51, 149, 13, "敵艦隊 2 上空を索敵機 6 は飛行中"},
+        {50, 199, 13, "敵艦隊 2 上空を索敵機 6 は飛行中"},      {50, 200, 13, "敵艦隊 2 上の索敵機 6 は燃料不足です"},
+        {50, 250, 5, "敵艦隊 2 上の索敵機 6 は帰還します"},     {51, 149, 13, "敵艦隊 2 上空を索敵機 6 は飛行中"},
         {100, 150, 13, "敵艦隊 2 上の索敵機 6 は燃料不足です"}, {100, 200, 5, "敵艦隊 2 上の索敵機 6 は帰還します"},
-        {101, 99, 13, "敵艦隊 2 上空を索敵機 6 は飛行中"},     {101, 149, 13, "敵艦隊 2 上の索敵機 6 は燃料不足です"},
+        {101, 99, 13, "敵艦隊 2 上空を索敵機 6 は飛行中"},      {101, 149, 13, "敵艦隊 2 上の索敵機 6 は燃料不足です"},
         {101, 150, 5, "敵艦隊 2 上の索敵機 6 は帰還します"},
     };
     for (const Case& c : cases) {

@@ -127,7 +127,8 @@ TEST(SearchReinforcement, SplitsWithTheirDefaultAndColours) {
     EXPECT_TRUE(shows(con::screen(), 20, 16, "１　高空のみを警戒　（艦爆のみを攻撃）", 6));
     EXPECT_TRUE(shows(con::screen(), 20, 22, "７　低空のみを警戒　（艦攻のみを攻撃）", 6));
     EXPECT_TRUE(shows(con::screen(), 20, 23, "Hit  1 - 7  Key       RETURN は ４", 7));
-    EXPECT_EQ(row_of(con::screen(), 18), "                    ３　高空をやや重視して警戒") << "rows 13-22 cleared first";
+    EXPECT_EQ(row_of(con::screen(), 18), "                    ３　高空をやや重視して警戒")
+        << "rows 13-22 cleared first";
     Loaded second("n3");
     EXPECT_FALSE(run_day_start(second));
     EXPECT_TRUE(shows(con::screen(), 18, 14, "艦隊の対空火力の任務分担はどうしますか ?", 4));

@@ -102,7 +102,10 @@ inline const std::string kMorvaHarbourRaidHour2 = "9n2h" + kMorvaDayQuestions + 
 // MORVA95F: scenario 1, turn 1: fleet 1 (翔鶴, 瑞鶴) sails to the Philippines and fleet 2 to
 // Singapore; the opening questions of fleet 1's first day; then its first day approaching from
 // bearing 45.
-inline const std::string kMorvaSailed = "5n1h112333333" "1233" "y7{ENTER}8{ENTER}";
+inline const std::string kMorvaSailed =
+    "5n1h112333333"
+    "1233"
+    "y7{ENTER}8{ENTER}";
 inline const std::string kMorvaDeployment = kMorvaSailed + kMorvaDayQuestions;
 inline const std::string kMorvaFirstDay = kMorvaDeployment + "45{ENTER}" + morva_stay_day("n");
 // MORVA95F: the single operation in practice mode, up to its deployment.
@@ -118,9 +121,9 @@ inline const std::string kMorvaPracticeWithBattleship = std::string("5n6yh1") + 
 // MORVA95F: from there the fleet detaches its battleships and steers at task force 1 at full
 // speed, passing it to the east in hour step 5 in key mode: the gun battle opens with the
 // engagement's pause.
-inline const std::string kMorvaGunBattle = kMorvaPracticeWithBattleship + "ny337{ENTER}{ENTER}" +
-                                           "ny3{ENTER}{ENTER}" + "ny3{ENTER}{ENTER}" + "ny3{ENTER}{ENTER}" +
-                                           kMorvaKeyMode + "ny25{ENTER}{ENTER}";
+inline const std::string kMorvaGunBattle = kMorvaPracticeWithBattleship + "ny337{ENTER}{ENTER}" + "ny3{ENTER}{ENTER}" +
+                                           "ny3{ENTER}{ENTER}" + "ny3{ENTER}{ENTER}" + kMorvaKeyMode +
+                                           "ny25{ENTER}{ENTER}";
 // MORVA95F: a gun sub-turn's pauses and its order to close: the first sub-turn's order waits
 // after kMorvaGunBattle + "aaaaa"; each of these ends at the next one's order.
 inline std::string morva_closing_sub_turns(int n) {
@@ -134,12 +137,11 @@ inline std::string morva_closing_sub_turns(int n) {
 // attacks it and is sunk by its destroyers. Each script ends, in key mode, at the first pause
 // of the submarine's message.
 inline constexpr int kMorvaSubmarineSeconds = 6;
-inline const std::string kMorvaSubmarineFound = std::string("5n6yh1") + std::string(26, '3') + "y14{ENTER}" +
-                                                kMorvaAlliedShips + kMorvaTargetValues + kMorvaDayQuestions +
-                                                "300{ENTER}" + morva_stay_hours(1, 10) + kMorvaKeyMode +
-                                                morva_stay_hour(11);
-inline const std::string kMorvaSubmarineAttack = kMorvaSubmarineFound + "a" + kMorvaTimedMode + "a" +
-                                                 morva_stay_hour(12) + kMorvaKeyMode + morva_stay_hour(13);
+inline const std::string kMorvaSubmarineFound =
+    std::string("5n6yh1") + std::string(26, '3') + "y14{ENTER}" + kMorvaAlliedShips + kMorvaTargetValues +
+    kMorvaDayQuestions + "300{ENTER}" + morva_stay_hours(1, 10) + kMorvaKeyMode + morva_stay_hour(11);
+inline const std::string kMorvaSubmarineAttack =
+    kMorvaSubmarineFound + "a" + kMorvaTimedMode + "a" + morva_stay_hour(12) + kMorvaKeyMode + morva_stay_hour(13);
 // kelmat95: scenario making with one BLUE and one RED ship of Japan; BLUE's own design of
 // era 6: 35,000 t, 13-inch guns in four twin turrets, 30 knots diesel, a sloped 410 mm belt
 // and a 200 mm deck, up to the result screen.

@@ -32,8 +32,7 @@ const ReplayRows kRows{{
     {"morva95f_search_range_question", morva95f_program,
      kMorvaSailed + "y2{ENTER}{ENTER}" + "45{ENTER}" + "y1{ENTER}90{ENTER}"},
     // At 9 o'clock: the patrol's split may change.
-    {"morva95f_search_split_change", morva95f_program,
-     kPhilippinesDay + morva_stay_hours(1, 5, "n") + "y"},
+    {"morva95f_search_split_change", morva95f_program, kPhilippinesDay + morva_stay_hours(1, 5, "n") + "y"},
     // The launch dialogue: how many planes, asked again for a fraction, and the first heading.
     {"morva95f_search_launch_count", morva95f_program, kPracticeApproach + "y"},
     {"morva95f_search_count_asked_again", morva95f_program, kPracticeApproach + "y1.5{ENTER}"},
@@ -58,8 +57,7 @@ const ReplayRows kRows{{
      kPhilippinesDay + morva_stay_hours(1, 8, "n") + "nn" + kMorvaKeyMode + "n" + "n{ENTER}0{ENTER}"},
     // By hour step 13 they are home: the base counts its 25 B-17s again ("H"), and after the
     // key their row of the table is empty while the later launches still fly.
-    {"morva95f_allied_strike_recovered", morva95f_program,
-     kPhilippinesDay + morva_stay_hours(1, 12, "n") + "{F1}ZXC"},
+    {"morva95f_allied_strike_recovered", morva95f_program, kPhilippinesDay + morva_stay_hours(1, 12, "n") + "{F1}ZXC"},
     {"morva95f_allied_strike_recovered_table", morva95f_program,
      kPhilippinesDay + morva_stay_hours(1, 12, "n") + "{F1}ZXCa"},
 }};

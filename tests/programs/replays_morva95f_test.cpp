@@ -24,10 +24,14 @@ const ReplayRows kRows{{
     {"morva95f_allied_confirmation", morva95f_program, kMorvaSingleOperation + kMorvaAlliedShips},
     {"morva95f_target_strength_asked_again", morva95f_program,
      kMorvaSingleOperation + kMorvaAlliedShips + "Y0{ENTER}100{ENTER}"},
-    {"morva95f_end_of_day_question", morva95f_program, kMorvaSingleOperation + kMorvaAlliedShips + kMorvaTargetValues + kMorvaDayQuestions + "0{ENTER}" +
-                                                            morva_stay_day() + "yn{ENTER}{ENTER}" + morva_stay_day()},
+    {"morva95f_end_of_day_question", morva95f_program,
+     kMorvaSingleOperation + kMorvaAlliedShips + kMorvaTargetValues + kMorvaDayQuestions + "0{ENTER}" +
+         morva_stay_day() + "yn{ENTER}{ENTER}" + morva_stay_day()},
     {"morva95f_no_save_file", morva95f_program, morva_opening('7')},
-    {"morva95f_damaged_save_file", morva95f_program, morva_opening('7'), 0,
+    {"morva95f_damaged_save_file",
+     morva95f_program,
+     morva_opening('7'),
+     0,
      {{"MORDATAF.DAT", " 2 \r\n 0 \r\n 0 \r\n"}}},
     {"morva95f_deployment", morva95f_program, kMorvaDeployment},
     {"morva95f_deployment_asked_again", morva95f_program, kMorvaDeployment + "180{ENTER}"},
