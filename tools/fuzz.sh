@@ -35,6 +35,7 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_
 cmake --build "$build" -j"${FUZZ_JOBS:-3}" --target "${chosen[@]/#/fuzz_}" >/dev/null
 mkdir -p "$build/findings"
 status=0
+failed=0
 for t in "${chosen[@]}"; do
   mkdir -p "$build/corpus/$t"
   echo "== $t, ${seconds} s"
@@ -47,9 +48,11 @@ for t in "${chosen[@]}"; do
       -artifact_prefix="$build/findings/$t-" "$build/corpus/$t" "$seeds/$t" \
       >"$build/fuzz_$t.log" 2>&1; then
     status=1
+    failed=$((failed + 1))
     echo "FINDING in $t (see $build/fuzz_$t.log and $build/findings/)"
     grep -E "fuzz invariant broken|ERROR: |SUMMARY" "$build/fuzz_$t.log" | head -5 || true
   fi
   grep -E "^(#[0-9]+.*DONE|Done [0-9]+ runs|stat::number_of_executed_units)" "$build/fuzz_$t.log" || true
 done
+echo "fuzz: $((${#chosen[@]} - failed)) passed, $failed failed"
 exit "$status"
