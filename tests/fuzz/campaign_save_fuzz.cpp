@@ -76,12 +76,7 @@ void check_shared_ranges(const State& st, const Campaign<State>& start) {
 
 // MORVA95F: the load as the start-up makes it (the turn and the sunk counts taken from TT).
 bool detailed_load(morva95f::State& st) {
-    try {
-        morva95f::YOMIKOMI(st);
-    } catch (const con::RuntimeError& e) {
-        check(e.number() == con::err::kFileNotFound, "a refused save fails as a missing file");
-        return false;
-    }
+    if (!taken([&] { morva95f::YOMIKOMI(st); })) return false;
     st.TURN_NO = st.TT(morva95f::TT_TURN);
     st.ALLIED_CV_SUNK = st.TT(morva95f::TT_ALLIED_CV_SUNK);
     st.ALLIED_BB_SUNK = st.TT(morva95f::TT_ALLIED_BB_SUNK);
@@ -97,15 +92,7 @@ void check_detailed_ranges(const morva95f::State& st, const Campaign<morva95f::S
         for (int k = 0; k <= 6; ++k) check(whole(st.VS(s, k), 0, 1e6f), "whole losses not below 0");
 }
 
-bool simplified_load(morva95s::State& st) {
-    try {
-        morva95s::LOAD_SAVE_FILE(st);
-    } catch (const con::RuntimeError& e) {
-        check(e.number() == con::err::kFileNotFound, "a refused save fails as a missing file");
-        return false;
-    }
-    return true;
-}
+bool simplified_load(morva95s::State& st) { return taken([&] { morva95s::LOAD_SAVE_FILE(st); }); }
 
 void check_simplified_ranges(const morva95s::State& st, const Campaign<morva95s::State>& start) {
     check(whole(st.TURN_NO, 2, 12), "a turn 2-12");

@@ -29,6 +29,15 @@ std::vector<std::filesystem::path> corpus_of(const std::string& target) {
 
 class FuzzCorpus : public testing::TestWithParam<fuzz::NamedTarget> {};
 
+}  // namespace
+
+namespace fuzz {
+// A target is named by its name in the test list.
+void PrintTo(const NamedTarget& target, std::ostream* out) { *out << target.name; }
+}  // namespace fuzz
+
+namespace {
+
 TEST_P(FuzzCorpus, EveryInputHoldsTheInvariants) {
     fuzz::set_broken_handler([](std::string_view what) { throw BrokenInvariant(std::string(what)); });
     const auto inputs = corpus_of(GetParam().name);

@@ -41,6 +41,19 @@ inline void check(bool holds, std::string_view what) {
     if (!holds) broken(what);
 }
 
+/// Runs a loader: true when it took the file, false when it refused it, which it must do
+/// as with a missing file (error 63).
+template <typename Load>
+bool taken(Load load) {
+    try {
+        load();
+    } catch (const con::RuntimeError& e) {
+        check(e.number() == con::err::kFileNotFound, "a refused file fails as a missing one");
+        return false;
+    }
+    return true;
+}
+
 /// The run's headless console, made current and ready for the next input: no file open, no
 /// key waiting, the text screen cleared. (One console for the whole run: making one per input
 /// would cost more than most inputs.)

@@ -32,15 +32,11 @@ bool is_empty(const kelmat::Kelmat& s) {
 }
 
 bool load(kelmat::Kelmat& s, const std::string& name) {
-    try {
+    return taken([&] {
         con::open_file(1, con::FileMode::Input, name);
         kelmat::read_scenario_file(s);
         con::close_files();
-    } catch (const con::RuntimeError& e) {
-        check(e.number() == con::err::kFileNotFound, "a refused scenario fails as a missing one");
-        return false;
-    }
-    return true;
+    });
 }
 
 std::string written(kelmat::Kelmat& s, const std::string& name) {
