@@ -116,6 +116,9 @@ Outcome run_once(const Options& o, const Script& script, int clock_seconds) {
     ::mkdir(work.c_str(), 0755);
     std::ofstream(keys_file, std::ios::binary) << text_of(script);
     const std::string seconds = std::to_string(clock_seconds);
+    // What is buffered for our own output must not be written again by the child.
+    std::cout.flush();
+    std::fflush(stdout);
     const pid_t pid = fork();
     if (pid == 0) {
         if (chdir(work.c_str()) != 0 || !freopen("/dev/null", "w", stdout) || !freopen(err_file.c_str(), "w", stderr))

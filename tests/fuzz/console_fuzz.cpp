@@ -1,7 +1,9 @@
 // Fuzz targets of the console's readers: the record reader of the built-in tables, the
 // conversion of text to numbers (val, the numbers a typed line or a file item gives, the line
 // input) and the CP932 decoding of file text.
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -19,10 +21,11 @@ std::string_view text_of(const std::uint8_t* data, std::size_t size) {
 
 bool fits_a_float(float v) { return std::isfinite(v) && std::fabs(v) <= std::numeric_limits<float>::max(); }
 
-// Reads every item from the read position on, each as a number where it is one and as a text
-// otherwise; the errors are the reader's own (not a number, past the end, too large).
-void read_every_item(con::RecordSet& set) {
-    const std::size_t items = set.remaining();
+// Reads the items from the read position on (at most `most`), each as a number where it is
+// one and as a text otherwise; the errors are the reader's own (not a number, past the end,
+// too large).
+void read_items(con::RecordSet& set, std::size_t most) {
+    const std::size_t items = std::min(set.remaining(), most);
     for (std::size_t i = 0; i < items; ++i) {
         const std::size_t left = set.remaining();
         try {
@@ -36,6 +39,7 @@ void read_every_item(con::RecordSet& set) {
         }
         check(set.remaining() == left - 1, "each item is read once");
     }
+    if (set.remaining() > 0) return;
     try {
         (void)set.read_text();
         broken("an item past the last one");
@@ -62,9 +66,9 @@ int records(const std::uint8_t* data, std::size_t size) {
     try {
         con::RecordSet set("fuzz.txt", text);
         set.restore_data();
-        read_every_item(set);
+        read_items(set, SIZE_MAX);
         (void)set.where();
-        // Every group the text names can be found again and read from.
+        // Every group the text names can be found again and read from (its first items).
         for (std::size_t pos = 0; pos < text.size();) {
             std::size_t end = text.find('\n', pos);
             std::string_view line = text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
@@ -76,7 +80,7 @@ int records(const std::uint8_t* data, std::size_t size) {
             std::string name(line.substr(at + 1));
             while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.pop_back();
             set.restore_data(name);
-            read_every_item(set);
+            read_items(set, 8);
         }
     } catch (const std::runtime_error&) {
         // A malformed record file is refused by the parser, naming file and line.
