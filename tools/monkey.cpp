@@ -6,7 +6,6 @@
 //
 //   monkey --program PATH [--runs N] [--first-seed S] [--keys K] [--timeout SECONDS]
 //   monkey --print-script SEED [--keys K]     prints the script of a seed (to replay it)
-#include <dirent.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -15,7 +14,7 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -88,19 +87,21 @@ std::string read_all(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// The names in `dir`, subfolders included (a program may make none, but a leftover anywhere
+// counts).
 std::vector<std::string> files_in(const std::string& dir) {
     std::vector<std::string> names;
-    if (DIR* d = opendir(dir.c_str())) {
-        while (dirent* e = readdir(d))
-            if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0) names.emplace_back(e->d_name);
-        closedir(d);
-    }
+    std::error_code ec;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(dir, ec))
+        names.push_back(e.path().filename().string());
     return names;
 }
 
+// Removes a run's folder and all in it; a folder the run left unremovable is reported, not fatal.
 void remove_tree(const std::string& dir) {
-    const std::string cmd = "rm -rf '" + dir + "'";
-    if (std::system(cmd.c_str()) != 0) std::cerr << "could not remove " << dir << "\n";
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
+    if (ec) std::cerr << "could not remove " << dir << ": " << ec.message() << "\n";
 }
 
 // Runs the program once on the script in a fresh directory and says how it failed, if it did.
