@@ -15,6 +15,11 @@ void show_text(const Text& t) {
     con::print_at(con::Col(t.column), con::Row(t.row), t.words);
 }
 
+/// An answer within lo-hi, and a whole number when `whole`.
+bool in_range(con::real n, con::real lo, con::real hi, bool whole) {
+    return n >= lo && n <= hi && (!whole || n == con::int_floor(n));
+}
+
 }  // namespace
 
 void show(std::initializer_list<Text> texts) {
@@ -48,6 +53,17 @@ bool ask_yes_no(std::string& key, std::initializer_list<Text> question, std::str
     return k.size() == 1 && yes.find(k[0]) != std::string_view::npos;
 }
 
+bool ask_yes_no(std::string& key, const std::function<void()>& draw, std::string_view yes, std::string_view no) {
+    // Ends only on a yes or no key typed by the player.
+    for (;;) {
+        if (draw) draw();
+        const std::string k = WAIT_KEY(key);
+        if (k.size() != 1) continue;
+        if (yes.find(k[0]) != std::string_view::npos) return true;
+        if (no.find(k[0]) != std::string_view::npos) return false;
+    }
+}
+
 std::string hit_any_key(std::string& key, const Text& hint, bool blank_after) {
     show_text(hint);
     std::string k = WAIT_KEY(key);
@@ -56,14 +72,24 @@ std::string hit_any_key(std::string& key, const Text& hint, bool blank_after) {
     return k;
 }
 
-con::real ask_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi, bool whole) {
+con::real ask_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi, bool whole,
+                     EmptyLine empty) {
     for (;;) {
         if (ask) ask();
         con::locate(con::Col(entry.column), con::Row(entry.row));
-        const con::real n = con::val(con::input_line(entry.prompt));
-        if (n < lo || n > hi) continue;
-        if (whole && n != con::int_floor(n)) continue;
-        return n;
+        const std::string line = con::input_line(entry.prompt);
+        if (line.empty() && empty == EmptyLine::AsksAgain) continue;
+        const con::real n = con::val(line);
+        if (in_range(n, lo, hi, whole)) return n;
+    }
+}
+
+con::real ask_typed_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi) {
+    for (;;) {
+        if (ask) ask();
+        con::locate(con::Col(entry.column), con::Row(entry.row));
+        const con::real n = con::input_number(entry.prompt);
+        if (in_range(n, lo, hi, true)) return n;
     }
 }
 

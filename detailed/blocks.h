@@ -36,7 +36,7 @@ enum class Block {
     FleetStrikePhase,     ///< FLEET_STRIKE_PHASE: the player's strikes on the task forces
     HourlyAirPhase,       ///< HOURLY_AIR_PHASE (hour steps 2-15)
     MorningPhase,         ///< MORNING_PHASE (hour steps 1-15)
-    DeckDialogues,        ///< DECK_DIALOGUES: the player's launch, patrol and deck dialogues
+    CarrierOperationsHour,  ///< CARRIER_OPERATIONS_HOUR: the player's deck dialogues (steps 1-14)
     SurfacePhase,         ///< SURFACE_PHASE: landing, speeds and the fleets' moves
     GunBattle,            ///< GUN_BATTLE: the daytime sighting of the battle lines
     EngagementTest,       ///< ENGAGEMENT_TEST: the gun battle when the lines are in contact
@@ -143,8 +143,11 @@ Block ALLIED_RAID(State& st);
 Block BASE_STRIKE_ARRIVAL(State& st);
 /// The player's strikes on the Allied task forces.
 Block FLEET_STRIKE_PHASE(State& st);
-/// The player's deck dialogues of hour steps 1-14.
-Block DECK_DIALOGUES(State& st);
+
+// The carrier-operations hour (carrier_operations_hour.cpp).
+/// The player's deck dialogues of hour steps 1-14: strike launch, patrol launch, spotting,
+/// arming, the Allied spotting, striking down; then the surface phase.
+Block CARRIER_OPERATIONS_HOUR(State& st);
 
 // The surface phase and the gun battle (surface_phase.cpp).
 /// Landing, the battleship-detachment question, the groups' speeds and the fleets' moves.

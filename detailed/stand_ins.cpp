@@ -1,7 +1,7 @@
 // MORVA95F: the least stand-ins for the routines and blocks of the operational day that later
-// parts build (air groups, search, the raids on the fleet, the deck dialogues and the
-// strikes), each where the real one will go. With them an operation runs its days and hour
-// steps: no search plane flies, no air group is launched, and no raid or strike comes.
+// parts build (air groups, search, the raids on the fleet and the strikes), each where the
+// real one will go. With them an operation runs its days and hour steps: no search plane
+// flies, no raid comes, and the player's strikes turn home unfought.
 #include "campaign/dialogue.h"
 #include "console/console.h"
 #include "detailed/blocks.h"
@@ -80,12 +80,6 @@ Block FLEET_STRIKE_PHASE(State& st) {
     IDO7(st);
     turn_fleet_strikes(st);
     return Block::HourlyAirPhase;
-}
-
-Block DECK_DIALOGUES(State& st) {
-    IDO(st);
-    IDO11(st);
-    return Block::SurfacePhase;
 }
 
 }  // namespace morva95f

@@ -182,7 +182,7 @@ TEST(FunctionKey, StatusPanelOutsideOperations) {
 
 TEST(FunctionKey, OverviewDuringAnOperation) {
     // The harbour raid's pause of hour 2 waits for a key; F1 and the sequence open the overview.
-    const std::string to_pause = opening_keys(2, '9') + "s0{ENTER}" + stay_hour("n");
+    const std::string to_pause = opening_keys(2, '9') + "s0{ENTER}" + stay_hour("n", idle_deck(1, true));
     auto overview = run_program(morva95f_program(), to_pause + "{F1}ZXCa");
     const auto& o = overview.screen();
     EXPECT_TRUE(shows(o, 69, 19, "TYPE-1 ", 7)) << "a cautious commander";
@@ -196,8 +196,10 @@ TEST(FunctionKey, OverviewDuringAnOperation) {
     EXPECT_EQ(back.result.reason, con::ProgramEnd::Reason::ScriptEnded);
     // The next key ends the interrupted pause.
     auto on = run_program(morva95f_program(), to_pause + "{F1}ZXCabc");
-    EXPECT_TRUE(shows(on.screen(), 9, 20, "戦艦を分離しますか ?  Hit Y - N Key", 7))
-        << "the hour goes on to the battleships' question";
+    EXPECT_TRUE(shows(on.screen(), 10, 20, "攻撃はできません", 5)) << "the hour goes on to its deck dialogues";
+    auto deck = run_program(morva95f_program(), to_pause + "{F1}ZXCabc" + idle_deck(2, true));
+    EXPECT_TRUE(shows(deck.screen(), 9, 20, "戦艦を分離しますか ?  Hit Y - N Key", 7))
+        << "and then to the battleships' question";
 }
 
 TEST(FunctionKey, KeysReadByTheHandlerNeverAnswerTheQuestion) {

@@ -47,29 +47,40 @@ inline std::string play_turns(int turns) {
     return keys;
 }
 
-/// Keys of a daytime hour in which the fleet stays: `answer` to the battleship-detachment
-/// question (asked only of a fleet with battleships: "n" there, "" without), the default
-/// heading, then speed 0.
-inline std::string stay_hour(const std::string& answer = "") { return answer + "{ENTER}0{ENTER}"; }
+/// Keys of the deck dialogues of daytime hour step `hour` (1-15) in which the carriers stay
+/// idle: in key mode a key ends the launch phase's pause ("攻撃はできません", nothing on deck);
+/// then "n" to the spotting question (from hour step 2, once the arming phase has made the
+/// fighters and dive bombers ready) and "n" to the arming question. Hour step 15 has none.
+inline std::string idle_deck(int hour, bool key_mode) {
+    if (hour > 14) return "";
+    return std::string(key_mode ? "a" : "") + (hour > 1 ? "nn" : "n");
+}
 
-/// Keys of a day's 15 daytime hours with the fleet staying; `pause` answers the pause that
-/// hours 2-15 make first (the harbour raid's, in key mode).
-inline std::string stay_day(const std::string& pause = "", const std::string& answer = "") {
-    std::string keys = stay_hour(answer);
-    for (int h = 2; h <= 15; ++h) keys += pause + stay_hour(answer);
+/// Keys of a daytime hour in which the fleet stays: the deck dialogues' keys `deck`, then
+/// `answer` to the battleship-detachment question (asked only of a fleet with battleships:
+/// "n" there, "" without), the default heading, then speed 0.
+inline std::string stay_hour(const std::string& answer = "", const std::string& deck = "") {
+    return deck + answer + "{ENTER}0{ENTER}";
+}
+
+/// Keys of a day's 15 daytime hours with the fleet and its carriers staying idle; `pause`
+/// answers the pause that hours 2-15 make first (the harbour raid's, in key mode).
+inline std::string stay_day(const std::string& pause = "", const std::string& answer = "", bool key_mode = false) {
+    std::string keys;
+    for (int h = 1; h <= 15; ++h) keys += (h > 1 ? pause : "") + stay_hour(answer, idle_deck(h, key_mode));
     return keys;
 }
 
 /// Keys of a whole three-day operation: the approach bearing, then each day's hours with the
 /// fleet staying, and night moves of no distance between the days.
-inline std::string stay_operation(const std::string& bearing, const std::string& answer = "") {
-    return bearing + "{ENTER}" + stay_day("", answer) + "{ENTER}{ENTER}" + stay_day("", answer) + "{ENTER}{ENTER}" +
-           stay_day("", answer);
+inline std::string stay_operation(const std::string& bearing, const std::string& answer = "", bool key_mode = false) {
+    return bearing + "{ENTER}" + stay_day("", answer, key_mode) + "{ENTER}{ENTER}" + stay_day("", answer, key_mode) +
+           "{ENTER}{ENTER}" + stay_day("", answer, key_mode);
 }
 
 /// Keys of the harbour raid's day in key mode: the approach from the north, then the hours
 /// with their pauses answered (the preset force has battleships).
-inline std::string harbour_raid_day() { return "0{ENTER}" + stay_day("a", "n"); }
+inline std::string harbour_raid_day() { return "0{ENTER}" + stay_day("a", "n", true); }
 
 using testing_support::row_of;
 using testing_support::shows;

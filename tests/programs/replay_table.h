@@ -64,22 +64,36 @@ inline const std::string kSimplifiedStayHome = std::string(33, '3') + "y";
 // fleet 1, carrier 9 with battleship 25 in fleet 2): the war ends after turn 2.
 inline const std::string kSimplifiedWarOverEarly = simplified_opening('1') + "112333333" "12" "33333333" + "y7{ENTER}6{ENTER}" +
                                             "n{ENTER}" + "112333333" "312" "33333333" + "y7{ENTER}9{ENTER}";
-// MORVA95F: a daytime hour in which the fleet stays (the default heading, speed 0), and a day
-// of them; a fleet with battleships first answers the detachment question ("n": they keep
-// station). In the harbour raid (scenario 2, turn 1, key mode) the approach from the north; its
-// hours 2-15 open with a pause that waits for a key.
+// MORVA95F: the deck dialogues of daytime hour step `hour` (1-15) with the carriers idle: in
+// key mode a key ends the launch phase's pause ("攻撃はできません", nothing on deck); then "n" to
+// the spotting question (from hour step 2, once the arming has made the fighters and dive
+// bombers ready) and "n" to the arming question. Hour step 15 has no deck dialogues.
+inline std::string morva_idle_deck(int hour, bool key_mode) {
+    if (hour > 14) return "";
+    return std::string(key_mode ? "a" : "") + (hour > 1 ? "nn" : "n");
+}
+// MORVA95F: a daytime hour in which the fleet stays (the default heading, speed 0), and hours
+// and a day of them, each after its idle deck dialogues; a fleet with battleships first
+// answers the detachment question ("n": they keep station). In the harbour raid (scenario 2,
+// turn 1, key mode) the approach from the north; its hours 2-15 open with a pause that waits
+// for a key.
 inline const std::string kMorvaStayHour = "{ENTER}0{ENTER}";
 inline const std::string kMorvaStayHourBB = "n" + kMorvaStayHour;
-inline std::string morva_stay_day(const std::string& pause = "", const std::string& hour = kMorvaStayHour) {
-    std::string keys = hour;
-    for (int h = 2; h <= 15; ++h) keys += pause + hour;
+inline std::string morva_stay_hours(int first, int last, bool key_mode, const std::string& hour = kMorvaStayHour,
+                                    const std::string& pause = "") {
+    std::string keys;
+    for (int h = first; h <= last; ++h) keys += (h > 1 ? pause : "") + morva_idle_deck(h, key_mode) + hour;
     return keys;
 }
-inline const std::string kMorvaHarbourRaidHour2 = "9n2h0{ENTER}" + kMorvaStayHourBB;
+inline std::string morva_stay_day(const std::string& pause = "", const std::string& hour = kMorvaStayHour,
+                                  bool key_mode = false) {
+    return morva_stay_hours(1, 15, key_mode, hour, pause);
+}
+inline const std::string kMorvaHarbourRaidHour2 = "9n2h0{ENTER}" + morva_idle_deck(1, true) + kMorvaStayHourBB;
 // MORVA95F: scenario 1, turn 1, in key mode: fleet 1 (翔鶴, 瑞鶴) sails to the Philippines and
 // fleet 2 to Singapore; fleet 1 approaches from bearing 45.
 inline const std::string kMorvaSailed = "9n1h112333333" "1233" "y7{ENTER}8{ENTER}";
-inline const std::string kMorvaFirstDay = kMorvaSailed + "45{ENTER}" + morva_stay_day("", kMorvaStayHourBB);
+inline const std::string kMorvaFirstDay = kMorvaSailed + "45{ENTER}" + morva_stay_day("", kMorvaStayHourBB, true);
 // MORVA95F: the single operation in practice mode, up to its deployment.
 inline const std::string kMorvaPractice = morva_opening('6') + "yh1" + std::string(26, '3') + "y14{ENTER}" +
                                    "12x1" + std::string(12, '2') + "1" + std::string(26, '2') +
@@ -89,8 +103,10 @@ inline const std::string kMorvaPractice = morva_opening('6') + "yh1" + std::stri
 // 8 map units after the moves of hour step 5: the gun battle opens with the engagement's pause.
 inline const std::string kMorvaGunBattle = std::string("9n6yh1") + std::string(14, '3') + "1" + std::string(11, '3') +
                                     "y14{ENTER}" + kMorvaAlliedShips + kMorvaTargetValues +
-                                    "300{ENTER}y21{ENTER}34{ENTER}y300{ENTER}34{ENTER}y319{ENTER}34{ENTER}" +
-                                    "y320{ENTER}31{ENTER}y333{ENTER}0{ENTER}";
+                                    "300{ENTER}" + morva_idle_deck(1, true) + "y21{ENTER}34{ENTER}" +
+                                    morva_idle_deck(2, true) + "y300{ENTER}34{ENTER}" + morva_idle_deck(3, true) +
+                                    "y319{ENTER}34{ENTER}" + morva_idle_deck(4, true) + "y320{ENTER}31{ENTER}" +
+                                    morva_idle_deck(5, true) + "y333{ENTER}0{ENTER}";
 // MORVA95F: the single operation in practice and key mode with 翔鶴 alone against Midway,
 // approaching from bearing 300, then `hours` daytime hours in which the fleet stays: a Japanese
 // submarine finds a task force in the fifth hour and attacks it in the ninth and the twelfth
@@ -98,8 +114,7 @@ inline const std::string kMorvaGunBattle = std::string("9n6yh1") + std::string(1
 inline std::string morva_submarine_hours(int hours) {
     std::string keys = std::string("9n6yh1") + std::string(26, '3') + "y14{ENTER}" + kMorvaAlliedShips +
                        kMorvaTargetValues + "300{ENTER}";
-    for (int h = 0; h < hours; ++h) keys += kMorvaStayHour;
-    return keys;
+    return keys + morva_stay_hours(1, hours, true);
 }
 // kelmat95: scenario making with one BLUE and one RED ship of Japan; BLUE's own design of
 // era 6: 35,000 t, 13-inch guns in four twin turrets, 30 knots diesel, a sloped 410 mm belt

@@ -16,8 +16,8 @@ const ReplayRows kRows{{
     {"morva95f_turn2_save_seconds_37", morva95f_program, morva_opening('1') + kMorvaStayHome + "y{ENTER}", 37},
     {"morva95f_practice_question", morva95f_program, morva_opening('6')},
     {"morva95f_pause_in_key_mode", morva95f_program, kMorvaHarbourRaidHour2},
-    {"morva95f_allied_overview", morva95f_program, "9n2s0{ENTER}" + kMorvaStayHourBB + "{F1}ZXCa"},
-    {"morva95f_allied_overview_left", morva95f_program, "9n2s0{ENTER}" + kMorvaStayHourBB + "{F1}ZXCab"},
+    {"morva95f_allied_overview", morva95f_program, "9n2s0{ENTER}" + morva_idle_deck(1, true) + kMorvaStayHourBB + "{F1}ZXCa"},
+    {"morva95f_allied_overview_left", morva95f_program, "9n2s0{ENTER}" + morva_idle_deck(1, true) + kMorvaStayHourBB + "{F1}ZXCab"},
     {"morva95f_allied_order_of_battle", morva95f_program, kMorvaSingleOperation + "12x"},
     {"morva95f_allied_confirmation", morva95f_program, kMorvaSingleOperation + kMorvaAlliedShips},
     {"morva95f_target_strength_asked_again", morva95f_program,
@@ -29,30 +29,28 @@ const ReplayRows kRows{{
      {{"MORDATAF.DAT", " 2 \r\n 0 \r\n 0 \r\n"}}},
     {"morva95f_deployment", morva95f_program, kMorvaSailed},
     {"morva95f_deployment_asked_again", morva95f_program, kMorvaSailed + "180{ENTER}"},
-    {"morva95f_hour_3", morva95f_program, kMorvaSailed + "45{ENTER}" + kMorvaStayHourBB + kMorvaStayHourBB + "n"},
-    {"morva95f_hour_speed", morva95f_program, kMorvaSailed + "45{ENTER}n{ENTER}"},
-    {"morva95f_battleship_question", morva95f_program, kMorvaSailed + "45{ENTER}"},
-    {"morva95f_hour_speed_detached", morva95f_program, kMorvaSailed + "45{ENTER}xy{ENTER}"},
+    {"morva95f_hour_3", morva95f_program, kMorvaSailed + "45{ENTER}" + morva_stay_hours(1, 2, true, kMorvaStayHourBB) + morva_idle_deck(3, true) + "n"},
+    {"morva95f_hour_speed", morva95f_program, kMorvaSailed + "45{ENTER}" + morva_idle_deck(1, true) + "n{ENTER}"},
+    {"morva95f_battleship_question", morva95f_program, kMorvaSailed + "45{ENTER}" + morva_idle_deck(1, true)},
+    {"morva95f_hour_speed_detached", morva95f_program, kMorvaSailed + "45{ENTER}" + morva_idle_deck(1, true) + "xy{ENTER}"},
     {"morva95f_night_move", morva95f_program, kMorvaFirstDay},
     {"morva95f_night_move_distance", morva95f_program, kMorvaFirstDay + "270{ENTER}"},
-    {"morva95f_day_2", morva95f_program, kMorvaFirstDay + "270{ENTER}30{ENTER}n"},
+    {"morva95f_day_2", morva95f_program, kMorvaFirstDay + "270{ENTER}30{ENTER}" + morva_idle_deck(1, true) + "n"},
     {"morva95f_operation_end", morva95f_program,
-     kMorvaFirstDay + "{ENTER}{ENTER}" + morva_stay_day("", kMorvaStayHourBB) + "{ENTER}{ENTER}" +
-         morva_stay_day("", kMorvaStayHourBB)},
-    {"morva95f_practice_hour_1", morva95f_program, kMorvaPractice + "0{ENTER}"},
+     kMorvaFirstDay + "{ENTER}{ENTER}" + morva_stay_day("", kMorvaStayHourBB, true) + "{ENTER}{ENTER}" +
+         morva_stay_day("", kMorvaStayHourBB, true)},
+    {"morva95f_practice_hour_1", morva95f_program, kMorvaPractice + "0{ENTER}" + morva_idle_deck(1, false)},
     {"morva95f_practice_end_of_day", morva95f_program, kMorvaPractice + "0{ENTER}" + morva_stay_day()},
     {"morva95f_gun_battle_sighted", morva95f_program, kMorvaGunBattle},
     {"morva95f_gun_battle_opening", morva95f_program, kMorvaGunBattle + "a"},
     {"morva95f_gun_battle_fire", morva95f_program, kMorvaGunBattle + "aaaa"},
     {"morva95f_gun_battle_order", morva95f_program, kMorvaGunBattle + "aaaaa"},
     {"morva95f_gun_battle_damage", morva95f_program, kMorvaGunBattle + "aaaaa+{ENTER}aa"},
-    {"morva95f_gun_battle_over", morva95f_program, kMorvaGunBattle + "aaaaa+{ENTER}aa+{ENTER}"},
+    {"morva95f_gun_battle_over", morva95f_program, kMorvaGunBattle + "aaaaa+{ENTER}aa+{ENTER}" + morva_idle_deck(6, true)},
     {"morva95f_submarine_found", morva95f_program, morva_submarine_hours(5)},
-    {"morva95f_submarine_attack", morva95f_program, morva_submarine_hours(5) + "aa" + kMorvaStayHour + kMorvaStayHour +
-                                                        kMorvaStayHour + kMorvaStayHour},
-    {"morva95f_submarine_sunk", morva95f_program, morva_submarine_hours(5) + "aa" + kMorvaStayHour + kMorvaStayHour +
-                                                      kMorvaStayHour + kMorvaStayHour + "aa" + kMorvaStayHour +
-                                                      kMorvaStayHour + kMorvaStayHour + "aa"},
+    {"morva95f_submarine_attack", morva95f_program, morva_submarine_hours(5) + "aa" + morva_stay_hours(6, 9, true)},
+    {"morva95f_submarine_sunk", morva95f_program,
+     morva_submarine_hours(5) + "aa" + morva_stay_hours(6, 9, true) + "aa" + morva_stay_hours(10, 12, true) + "aa"},
 }};
 
 }  // namespace
