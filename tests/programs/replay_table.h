@@ -101,12 +101,18 @@ inline const std::string kMorvaPractice = morva_opening('6') + "yh1" + std::stri
 // MORVA95F: the single operation in practice and key mode with 翔鶴 and 大和 against Midway
 // (base 14); the fleet detaches its battleships and steers at task force 1, which comes within
 // 8 map units after the moves of hour step 5: the gun battle opens with the engagement's pause.
-inline const std::string kMorvaGunBattle = std::string("9n6yh1") + std::string(14, '3') + "1" + std::string(11, '3') +
-                                    "y14{ENTER}" + kMorvaAlliedShips + kMorvaTargetValues +
-                                    "300{ENTER}" + morva_idle_deck(1, true) + "y21{ENTER}34{ENTER}" +
-                                    morva_idle_deck(2, true) + "y300{ENTER}34{ENTER}" + morva_idle_deck(3, true) +
-                                    "y319{ENTER}34{ENTER}" + morva_idle_deck(4, true) + "y320{ENTER}31{ENTER}" +
-                                    morva_idle_deck(5, true) + "y333{ENTER}0{ENTER}";
+// `decks` answers the deck dialogues of hour steps 1-5 (idle carriers in kMorvaGunBattle).
+inline std::string morva_gun_battle(const std::string (&decks)[5]) {
+    const char* const moves[5] = {"21{ENTER}34{ENTER}", "300{ENTER}34{ENTER}", "319{ENTER}34{ENTER}",
+                                  "320{ENTER}31{ENTER}", "333{ENTER}0{ENTER}"};
+    std::string keys = std::string("9n6yh1") + std::string(14, '3') + "1" + std::string(11, '3') + "y14{ENTER}" +
+                       kMorvaAlliedShips + kMorvaTargetValues + "300{ENTER}";
+    for (int h = 0; h < 5; ++h) keys += decks[h] + "y" + moves[h];
+    return keys;
+}
+inline const std::string kMorvaGunBattle =
+    morva_gun_battle({morva_idle_deck(1, true), morva_idle_deck(2, true), morva_idle_deck(3, true),
+                      morva_idle_deck(4, true), morva_idle_deck(5, true)});
 // MORVA95F: the single operation in practice and key mode with 翔鶴 alone against Midway,
 // approaching from bearing 300, then `hours` daytime hours in which the fleet stays: a Japanese
 // submarine finds a task force in the fifth hour and attacks it in the ninth and the twelfth
