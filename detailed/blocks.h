@@ -36,7 +36,8 @@ enum class Block {
     FleetStrikePhase,     ///< FLEET_STRIKE_PHASE: the player's strikes on the task forces
     HourlyAirPhase,       ///< HOURLY_AIR_PHASE (hour steps 2-15)
     MorningPhase,         ///< MORNING_PHASE (hour steps 1-15)
-    CarrierOperationsHour,  ///< CARRIER_OPERATIONS_HOUR: the player's deck dialogues (steps 1-14)
+    /// CARRIER_OPERATIONS_HOUR: the player's deck dialogues of hour steps 1-14
+    CarrierOperationsHour,
     SurfacePhase,         ///< SURFACE_PHASE: landing, speeds and the fleets' moves
     GunBattle,            ///< GUN_BATTLE: the daytime sighting of the battle lines
     EngagementTest,       ///< ENGAGEMENT_TEST: the gun battle when the lines are in contact

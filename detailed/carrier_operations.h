@@ -36,10 +36,13 @@ struct Loads {
 /// without a question: all of them, or only one load standing ready; empty when the player
 /// gives the torpedo share.
 std::optional<Loads> fixed_loads(float n, float ready, float torpedo_ready, float bomb_ready);
-/// The torpedo-share question of n torpedo bombers (the count at column 9 of row 20, the
-/// number input at column 13): asked again until the share leaves no more of either load than
-/// stands ready; the colour in force is kept.
-Loads ask_torpedo_share(State& st, float n, float torpedo_ready, float bomb_ready);
+/// Sets TORPEDO_LOAD and BOMB_LOAD for n of the torpedo bombers standing ready with torpedoes
+/// and with bombs: fixed when all go or only one load stands ready, else by the share question.
+void set_loads(State& st, float n, float torpedo_ready, float bomb_ready);
+/// Moves one torpedo bomber of the carrier in `slot` from state `from` to state `to` of `F` when
+/// `wanted` is above 0 and one is there; `wanted` falls by 1, and the harbour raid's count
+/// `left` of HW moves by `step` while its stock `stock` of HW lasts. Whether one moved.
+bool move_torpedo_bomber(State& st, long slot, float& wanted, int from, int to, int stock, int left, float step);
 
 // Strike launch (strike_launch.cpp).
 /// A strike launched in hour step `step` to a target d map units away arrives at night.

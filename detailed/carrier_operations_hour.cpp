@@ -10,6 +10,27 @@
 #include "detailed/routines.h"
 
 namespace morva95f {
+namespace {
+
+/// The torpedo-share question of n torpedo bombers (the count at column 9 of row 20, the
+/// number input at column 13), in the colour in force: only whole shares from 0 to n that
+/// both loads can supply are taken.
+Loads ask_torpedo_share(State& st, float n, float torpedo_ready, float bomb_ready) {
+    const con::real lo = std::max<con::real>(0, con::L(n) - con::L(bomb_ready));
+    const con::real hi = std::min<con::real>(n, torpedo_ready);
+    const float torpedo = con::store(morva::ask_typed_number(
+        [&st, n] {
+            CLEAR_PROMPT_ROW(st);
+            con::locate(con::Col(9), con::Row(20));
+            con::print_using_start("###");
+            con::print_using_single(n);
+            con::print_using_end(true);
+        },
+        {13, 20, "機のうち雷装は何機 ? "}, lo, hi));
+    return Loads{torpedo, con::store(con::L(n) - con::L(torpedo))};
+}
+
+}  // namespace
 
 void add_to(float& cell, con::real v) { cell = con::store(con::L(cell) + v); }
 
@@ -39,20 +60,22 @@ std::optional<Loads> fixed_loads(float n, float ready, float torpedo_ready, floa
     return std::nullopt;
 }
 
-Loads ask_torpedo_share(State& st, float n, float torpedo_ready, float bomb_ready) {
-    // Only whole shares from 0 to n that both loads can supply are taken.
-    const con::real lo = std::max<con::real>(0, con::L(n) - con::L(bomb_ready));
-    const con::real hi = std::min<con::real>(n, torpedo_ready);
-    const float torpedo = con::store(morva::ask_typed_number(
-        [&st, n] {
-            CLEAR_PROMPT_ROW(st);
-            con::locate(con::Col(9), con::Row(20));
-            con::print_using_start("###");
-            con::print_using_single(n);
-            con::print_using_end(true);
-        },
-        {13, 20, "機のうち雷装は何機 ? "}, lo, hi));
-    return Loads{torpedo, con::store(con::L(n) - con::L(torpedo))};
+void set_loads(State& st, float n, float torpedo_ready, float bomb_ready) {
+    const auto fixed =
+        fixed_loads(n, con::store(con::L(torpedo_ready) + con::L(bomb_ready)), torpedo_ready, bomb_ready);
+    const Loads loads = fixed ? *fixed : ask_torpedo_share(st, n, torpedo_ready, bomb_ready);
+    st.TORPEDO_LOAD = loads.torpedo;
+    st.BOMB_LOAD = loads.bomb;
+}
+
+bool move_torpedo_bomber(State& st, long slot, float& wanted, int from, int to, int stock, int left, float step) {
+    float& there = st.F(0, slot, AIR_TORPEDO_BOMBERS, from);
+    if (wanted <= 0 || there <= 0) return false;
+    add_to(there, -1);
+    add_to(st.F(0, slot, AIR_TORPEDO_BOMBERS, to), 1);
+    add_to(wanted, -1);
+    if (st.HW(stock) > 0) add_to(st.HW(left), step);
+    return true;
 }
 
 void show_deck_status(State& st) {

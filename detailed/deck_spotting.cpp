@@ -103,39 +103,16 @@ float ask_spot_count(State& st, int t) {
             con::print_single_item(st.DECK_ROOM);
             con::print_string_item("まで)");
         },
-        {67, 20, ""}, 0, limit, true,
-        t == KO_FIGHTERS ? morva::EmptyLine::AsksAgain : morva::EmptyLine::IsZero));
+        {67, 20, ""}, 0, limit, true, t == KO_FIGHTERS ? morva::EmptyLine::AsksAgain : morva::EmptyLine::IsZero));
 }
 
-void set_raised_loads(State& st) {
-    const float n = st.INPUT_NUM;
-    const float torpedo = st.SE(KO_TORPEDO_ARMED), bomb = st.SE(KO_BOMB_ARMED);
-    const auto fixed = fixed_loads(n, st.SE(KO_TORPEDO_BOMBERS), torpedo, bomb);
-    const Loads loads = fixed ? *fixed : ask_torpedo_share(st, n, torpedo, bomb);
-    st.TORPEDO_LOAD = loads.torpedo;
-    st.BOMB_LOAD = loads.bomb;
-}
-
-/// One torpedo bomber of the wanted loads up from the hangar of the carrier in `slot`; the
-/// harbour raid's counts of torpedoes and bombs left follow it while the stocks last.
+/// One torpedo bomber of the wanted loads up from the hangar of the carrier in `slot`,
+/// torpedo-armed first; the harbour raid's counts of torpedoes and bombs left follow it while
+/// the stocks last.
 bool raise_torpedo_bomber(State& st, long slot) {
-    float& torpedo = st.F(0, slot, AIR_TORPEDO_BOMBERS, F_TORPEDO_HANGAR);
-    float& bomb = st.F(0, slot, AIR_TORPEDO_BOMBERS, F_BOMB_HANGAR);
-    if (st.TORPEDO_LOAD > 0 && torpedo > 0) {
-        add_to(torpedo, -1);
-        add_to(st.F(0, slot, AIR_TORPEDO_BOMBERS, F_TORPEDO_DECK), 1);
-        add_to(st.TORPEDO_LOAD, -1);
-        if (st.HW(HW_TORPEDOES) > 0) add_to(st.HW(HW_ARMING_TORPEDOES), -1);
-        return true;
-    }
-    if (st.BOMB_LOAD > 0 && bomb > 0) {
-        add_to(bomb, -1);
-        add_to(st.F(0, slot, AIR_TORPEDO_BOMBERS, F_BOMB_DECK), 1);
-        add_to(st.BOMB_LOAD, -1);
-        if (st.HW(HW_BOMBS) > 0) add_to(st.HW(HW_ARMING_BOMBS), -1);
-        return true;
-    }
-    return false;
+    return move_torpedo_bomber(st, slot, st.TORPEDO_LOAD, F_TORPEDO_HANGAR, F_TORPEDO_DECK, HW_TORPEDOES,
+                               HW_ARMING_TORPEDOES, -1) ||
+           move_torpedo_bomber(st, slot, st.BOMB_LOAD, F_BOMB_HANGAR, F_BOMB_DECK, HW_BOMBS, HW_ARMING_BOMBS, -1);
 }
 
 /// The counts of torpedoes and bombs left never stay below 0.
@@ -157,7 +134,7 @@ void spot_types(State& st, bool automatic) {
         st.INPUT_NUM = ask_spot_count(st, t);
         if (st.INPUT_NUM == 0) continue;
         add_to(st.DECK_ROOM, -L(st.INPUT_NUM));
-        if (t == KO_TORPEDO_BOMBERS) set_raised_loads(st);
+        if (t == KO_TORPEDO_BOMBERS) set_loads(st, st.INPUT_NUM, st.SE(KO_TORPEDO_ARMED), st.SE(KO_BOMB_ARMED));
         raise_aircraft(st, t);
     }
     clamp_stocks_left(st);
@@ -189,8 +166,8 @@ void raise_aircraft(State& st, int t) {
 void spot_aircraft(State& st) {
     CLEAR_MESSAGE_ROWS(st);
     const NotReady idle = count_hangars(st);
-    const con::real ready = L(st.SE(KO_FIGHTERS)) + L(st.SE(KO_DIVE_BOMBERS)) + L(st.SE(KO_TORPEDO_ARMED)) +
-                            L(st.SE(KO_BOMB_ARMED));
+    const con::real ready =
+        L(st.SE(KO_FIGHTERS)) + L(st.SE(KO_DIVE_BOMBERS)) + L(st.SE(KO_TORPEDO_ARMED)) + L(st.SE(KO_BOMB_ARMED));
     if (ready < 1) return;
     st.DECK_ROOM = deck_room(st);
     if (st.DECK_ROOM < 1) return;

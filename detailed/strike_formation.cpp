@@ -47,16 +47,13 @@ void open_strike_row(State& st) {
     st.T(g, s, T_DISTANCE) = 0;
 }
 
+/// The player splits the loads only while the harbour raid keeps its surprise.
 void set_torpedo_bomber_loads(State& st, float n) {
-    Loads loads;
-    if (!surprise_raid(st)) {
-        loads = strike_loads(st.LAUNCH_GROUP, n, st.KO(KO_TORPEDO_ARMED));
-    } else if (const auto fixed = fixed_loads(n, st.KO(KO_TORPEDO_BOMBERS), st.KO(KO_TORPEDO_ARMED),
-                                              st.KO(KO_BOMB_ARMED))) {
-        loads = *fixed;
-    } else {
-        loads = ask_torpedo_share(st, n, st.KO(KO_TORPEDO_ARMED), st.KO(KO_BOMB_ARMED));
+    if (surprise_raid(st)) {
+        set_loads(st, n, st.KO(KO_TORPEDO_ARMED), st.KO(KO_BOMB_ARMED));
+        return;
     }
+    const Loads loads = strike_loads(st.LAUNCH_GROUP, n, st.KO(KO_TORPEDO_ARMED));
     st.TORPEDO_LOAD = loads.torpedo;
     st.BOMB_LOAD = loads.bomb;
 }
@@ -107,8 +104,8 @@ void take_strike_aircraft(State& st, int k) {
         st,
         [&st, k](long slot, float ship) {
             if (!carrier_operational(st, ship)) return false;
-            const bool taken = k == KO_TORPEDO_BOMBERS ? take_torpedo_bomber(st, slot, ship)
-                                                       : take_deck_aircraft(st, k, slot, ship);
+            const bool taken =
+                k == KO_TORPEDO_BOMBERS ? take_torpedo_bomber(st, slot, ship) : take_deck_aircraft(st, k, slot, ship);
             if (taken) add_to(st.KK(k), -1);
             return taken;
         },

@@ -32,36 +32,14 @@ float ask_down_count(State& st, int t) {
         {58, 20, ""}, 0, st.KO(t), true, morva::EmptyLine::AsksAgain));
 }
 
-void set_struck_down_loads(State& st) {
-    const float n = st.INPUT_NUM;
-    const float torpedo = st.KO(KO_TORPEDO_ARMED), bomb = st.KO(KO_BOMB_ARMED);
-    const auto fixed = fixed_loads(n, st.KO(KO_TORPEDO_BOMBERS), torpedo, bomb);
-    const Loads loads = fixed ? *fixed : ask_torpedo_share(st, n, torpedo, bomb);
-    st.TORPEDO_LOAD = loads.torpedo;
-    st.BOMB_LOAD = loads.bomb;
-}
-
 /// One torpedo bomber of each wanted load down from the carrier in `slot`; the harbour
 /// raid's counts of torpedoes and bombs left take theirs back while the stocks last.
 bool strike_down_torpedo_bombers(State& st, long slot) {
-    bool moved = false;
-    float& torpedo = st.F(0, slot, AIR_TORPEDO_BOMBERS, F_TORPEDO_DECK);
-    if (st.TORPEDO_LOAD > 0 && torpedo > 0) {
-        add_to(torpedo, -1);
-        add_to(st.F(0, slot, AIR_TORPEDO_BOMBERS, F_TORPEDO_HANGAR), 1);
-        add_to(st.TORPEDO_LOAD, -1);
-        if (st.HW(HW_TORPEDOES) > 0) add_to(st.HW(HW_ARMING_TORPEDOES), 1);
-        moved = true;
-    }
-    float& bomb = st.F(0, slot, AIR_TORPEDO_BOMBERS, F_BOMB_DECK);
-    if (st.BOMB_LOAD > 0 && bomb > 0) {
-        add_to(bomb, -1);
-        add_to(st.F(0, slot, AIR_TORPEDO_BOMBERS, F_BOMB_HANGAR), 1);
-        add_to(st.BOMB_LOAD, -1);
-        if (st.HW(HW_BOMBS) > 0) add_to(st.HW(HW_ARMING_BOMBS), 1);
-        moved = true;
-    }
-    return moved;
+    const bool torpedo = move_torpedo_bomber(st, slot, st.TORPEDO_LOAD, F_TORPEDO_DECK, F_TORPEDO_HANGAR, HW_TORPEDOES,
+                                             HW_ARMING_TORPEDOES, 1);
+    const bool bomb =
+        move_torpedo_bomber(st, slot, st.BOMB_LOAD, F_BOMB_DECK, F_BOMB_HANGAR, HW_BOMBS, HW_ARMING_BOMBS, 1);
+    return torpedo || bomb;
 }
 
 void strike_down_types(State& st) {
@@ -69,7 +47,7 @@ void strike_down_types(State& st) {
         if (st.KO(t) == 0) continue;
         st.INPUT_NUM = ask_down_count(st, t);
         if (st.INPUT_NUM == 0) continue;
-        if (t == KO_TORPEDO_BOMBERS) set_struck_down_loads(st);
+        if (t == KO_TORPEDO_BOMBERS) set_loads(st, st.INPUT_NUM, st.KO(KO_TORPEDO_ARMED), st.KO(KO_BOMB_ARMED));
         strike_down_aircraft(st, t);
     }
 }

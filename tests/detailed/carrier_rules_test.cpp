@@ -17,8 +17,8 @@ TEST(CarrierRules, NightLimits) {
         {14, 50, false, true},  // the return warning only
         {13, 51, false, true},  // the warning
         {14, 51, true, true},   // called off
-        {12, 50, false, false}, {13, 50, false, false}, {12, 102, false, true}, {13, 102, true, true},
-        {2, 663, true, true},   {2, 662, false, true},
+        {12, 50, false, false}, {13, 50, false, false}, {12, 102, false, true},
+        {13, 102, true, true},  {2, 663, true, true},   {2, 662, false, true},
     };
     for (const auto& c : strikes) {
         SCOPED_TRACE(testing::Message() << "step " << c.step << ", " << c.distance << " units");
@@ -29,9 +29,10 @@ TEST(CarrierRules, NightLimits) {
     const struct {
         float step, distance;
         bool night;
-    } locked[] = {{14, 61, true}, {13, 61, false}, {14, 60, false}, {14, 9, false}, {14, 10, false},
-                  {14, 109, true}, {13, 109, false}};
-    for (const auto& c : locked) EXPECT_EQ(locked_strike_at_night(c.step, c.distance), c.night) << c.step << " " << c.distance;
+    } locked[] = {{14, 61, true},  {13, 61, false}, {14, 60, false}, {14, 9, false},
+                  {14, 10, false}, {14, 109, true}, {13, 109, false}};
+    for (const auto& c : locked)
+        EXPECT_EQ(locked_strike_at_night(c.step, c.distance), c.night) << c.step << " " << c.distance;
 }
 
 TEST(CarrierRules, HeadingLocksOntoTheFirstForceInContact) {
@@ -97,8 +98,7 @@ TEST(CarrierRules, DeckCapacityAndTheChangeOfLoads) {
         {0, 18, 9, 0, true},   // fewer torpedoes than were loaded
         {0, 18, 0, 9, false},  // all bombs, none had torpedoes
         {18, 18, 0, 9, true},  // torpedoes for those that carried bombs
-        {18, 18, 9, 0, false},
-        {10, 18, 9, 9, true},
+        {18, 18, 9, 0, false}, {10, 18, 9, 9, true},
     };
     for (const auto& c : arming)
         EXPECT_EQ(arming_changes_loads(c.count, c.hangar, c.torpedo, c.bomb), c.changed) << c.count << " " << c.torpedo;
@@ -225,7 +225,8 @@ TEST(CarrierPasses, PatrolSpottingArmingAndStrikingDown) {
     carrier_fleet(*b, 2);
     const float each[] = {0, 3, 1};
     for (int j = 1; j <= 2; ++j)
-        b->F(0, j, AIR_TORPEDO_BOMBERS, F_TORPEDO_DECK) = each[j], b->F(0, j, AIR_TORPEDO_BOMBERS, F_BOMB_DECK) = each[j];
+        b->F(0, j, AIR_TORPEDO_BOMBERS, F_TORPEDO_DECK) = each[j],
+                                        b->F(0, j, AIR_TORPEDO_BOMBERS, F_BOMB_DECK) = each[j];
     b->TORPEDO_LOAD = 2, b->BOMB_LOAD = 2;
     strike_down_aircraft(*b, 3);
     for (int j = 1; j <= 2; ++j) {

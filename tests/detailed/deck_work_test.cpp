@@ -53,7 +53,8 @@ TEST(AirPatrolLaunch, QuestionCountAndMove) {
         con::color(3);
         con::print_at(con::Col(19), con::Row(19), "帰艦は夜間になります");
         launch_air_patrol(*st);
-        const con::real up = con::L(st->F(0, 1, AIR_FIGHTERS, F_PATROL_FIRST)) + st->F(0, 2, AIR_FIGHTERS, F_PATROL_FIRST);
+        const con::real up =
+            con::L(st->F(0, 1, AIR_FIGHTERS, F_PATROL_FIRST)) + st->F(0, 2, AIR_FIGHTERS, F_PATROL_FIRST);
         EXPECT_EQ(up, c.launched);
         EXPECT_EQ(con::L(st->A(0, 1, A_AIRCRAFT_AWAY)) + st->A(0, 2, A_AIRCRAFT_AWAY), c.launched);
         EXPECT_EQ(st->FIGHTERS_READY, 12) << "unchanged";
@@ -224,7 +225,9 @@ TEST(Arming, AutomaticNothingToArmAndDamagedCarriers) {
     h->F(0, 1, AIR_TORPEDO_BOMBERS, F_TORPEDO_HANGAR) = 6, h->F(0, 2, AIR_TORPEDO_BOMBERS, F_BOMB_HANGAR) = 6;
     ARMING_PHASE(*h);
     EXPECT_EQ(con::L(h->F(0, 1, AIR_TORPEDO_BOMBERS, F_UNARMED)) + h->F(0, 2, AIR_TORPEDO_BOMBERS, F_UNARMED), 6);
-    EXPECT_EQ(con::L(h->F(0, 1, AIR_TORPEDO_BOMBERS, F_TORPEDO_HANGAR)) + h->F(0, 2, AIR_TORPEDO_BOMBERS, F_TORPEDO_HANGAR), 6);
+    EXPECT_EQ(
+        con::L(h->F(0, 1, AIR_TORPEDO_BOMBERS, F_TORPEDO_HANGAR)) + h->F(0, 2, AIR_TORPEDO_BOMBERS, F_TORPEDO_HANGAR),
+        6);
     EXPECT_EQ(next_key(), "!");
     // The harbour raid shows its stocks on row 21 in white and never arms automatically.
     Loaded r("");

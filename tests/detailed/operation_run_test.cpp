@@ -21,7 +21,8 @@ TEST(OperationRun, TheBinaryPlaysTheFirstOperation) {
     auto deploy = run_binary("MORVA95F", kSailed);
     ASSERT_EQ(deploy.exit_code, 0) << deploy.err;
     EXPECT_NE(dump_line(deploy.screen, 20).find("目標への接近方向は  ?  0 - 130 , 220 - 359"), std::string::npos);
-    auto hour = run_binary("MORVA95F", kSailed + "45{ENTER}" + stay_hour("n", idle_deck(1, true)) + idle_deck(2, true) + "n{ENTER}");
+    auto hour = run_binary(
+        "MORVA95F", kSailed + "45{ENTER}" + stay_hour("n", idle_deck(1, true)) + idle_deck(2, true) + "n{ENTER}");
     ASSERT_EQ(hour.exit_code, 0) << hour.err;
     EXPECT_NE(dump_line(hour.screen, 0).find("第 1 日  5 時"), std::string::npos);
     EXPECT_NE(dump_line(hour.screen, 1).find("敵艦隊いまだ発見できず"), std::string::npos);

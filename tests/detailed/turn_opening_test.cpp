@@ -131,7 +131,8 @@ TEST(TurnOpening, ScenarioOneScreensThroughBothTargets) {
     auto sailed = run_program(morva95f_program(), both + stay_operation("45", "n", true));
     EXPECT_TRUE(shows(sailed.screen(), 10, 8, "第  1  艦隊作戦終了", 6));
     EXPECT_TRUE(shows(sailed.screen(), 12, 11, "フィリピン侵攻作戦は失敗せり", 3));
-    auto next = run_program(morva95f_program(), both + stay_operation("45", "n", true) + "ab" + stay_operation("45", "n", true));
+    auto next = run_program(morva95f_program(),
+                            both + stay_operation("45", "n", true) + "ab" + stay_operation("45", "n", true));
     EXPECT_TRUE(shows(next.screen(), 12, 11, "シンガポール侵攻作戦は失敗せり", 3));
 }
 
