@@ -212,6 +212,15 @@ TEST(CarrierPasses, PatrolSpottingArmingAndStrikingDown) {
     EXPECT_EQ(t->F(0, 1, AIR_TORPEDO_BOMBERS, F_BOMB_DECK), 1);
     EXPECT_EQ(t->F(0, 2, AIR_TORPEDO_BOMBERS, F_BOMB_DECK), 1);
     EXPECT_EQ(t->F(0, 2, AIR_TORPEDO_BOMBERS, F_TORPEDO_HANGAR), 1) << "slot 2 keeps its torpedo-armed one";
+    // Without a stock the counts left stay as they are.
+    Loaded z;
+    carrier_fleet(*z, 1);
+    z->F(0, 1, AIR_TORPEDO_BOMBERS, F_TORPEDO_HANGAR) = 2, z->F(0, 1, AIR_TORPEDO_BOMBERS, F_BOMB_HANGAR) = 2;
+    z->HW(HW_TORPEDOES) = 0, z->HW(HW_BOMBS) = 1, z->HW(HW_ARMING_TORPEDOES) = 7, z->HW(HW_ARMING_BOMBS) = 7;
+    z->INPUT_NUM = 4, z->TORPEDO_LOAD = 2, z->BOMB_LOAD = 2;
+    raise_aircraft(*z, 3);
+    EXPECT_EQ(z->HW(HW_ARMING_TORPEDOES), 7);
+    EXPECT_EQ(z->HW(HW_ARMING_BOMBS), 5);
     // Striking down: 4 fighters from decks of 5, 1 and 0: slot 1 gives 3, slot 2 one.
     Loaded d;
     carrier_fleet(*d, 3);

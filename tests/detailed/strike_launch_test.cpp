@@ -117,6 +117,19 @@ TEST(StrikeLaunch, BaseStrikeRowLoadsAndTheNextOffer) {
     EXPECT_EQ(st->STRIKE_SOURCE, 1);
 }
 
+TEST(StrikeLaunch, ALaunchThatSendsNothingKeepsItsCount) {
+    // Every count 0: no row is opened, the offer is used up, and ID(0) keeps the launch.
+    Loaded st("y0{ENTER}0{ENTER}n!");
+    carrier_fleet(*st, 1);
+    base_on_map(*st);
+    on_deck(*st, 2, 3, 0, 0);
+    STRIKE_LAUNCH_PHASE(*st);
+    EXPECT_EQ(st->T(0, 3, T_STATUS), 0);
+    EXPECT_EQ(st->ID(0), 1);
+    EXPECT_EQ(st->F(0, 1, AIR_DIVE_BOMBERS, F_DECK), 3);
+    EXPECT_EQ(next_key(), "!");
+}
+
 TEST(StrikeLaunch, SecondBaseStrikeJoinsTheFirst) {
     Loaded st("y6{ENTER}y4{ENTER}!");
     carrier_fleet(*st, 1);
