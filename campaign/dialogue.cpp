@@ -1,6 +1,8 @@
 // The campaign games' dialogue kit: questions, key waits and number inputs over the console.
 #include "campaign/dialogue.h"
 
+#include <optional>
+
 #include "campaign/display_time.h"
 
 namespace morva {
@@ -72,25 +74,36 @@ std::string hit_any_key(std::string& key, const Text& hint, bool blank_after) {
     return k;
 }
 
-con::real ask_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi, bool whole,
-                     EmptyLine empty) {
+namespace {
+
+/// Asks until `read` gives an answer in lo-hi (and whole when `whole`): ends only on an answer
+/// typed by the player. `read` returns no value for a line that asks the question again.
+template <typename Read>
+con::real ask_in_range(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi, bool whole,
+                       Read read) {
     for (;;) {
         if (ask) ask();
         con::locate(con::Col(entry.column), con::Row(entry.row));
-        const std::string line = con::input_line(entry.prompt);
-        if (line.empty() && empty == EmptyLine::AsksAgain) continue;
-        const con::real n = con::val(line);
-        if (in_range(n, lo, hi, whole)) return n;
+        const std::optional<con::real> n = read(entry.prompt);
+        if (n && in_range(*n, lo, hi, whole)) return *n;
     }
 }
 
-con::real ask_typed_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi) {
-    for (;;) {
-        if (ask) ask();
-        con::locate(con::Col(entry.column), con::Row(entry.row));
-        const con::real n = con::input_number(entry.prompt);
-        if (in_range(n, lo, hi, true)) return n;
-    }
+}  // namespace
+
+con::real ask_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi, bool whole,
+                     EmptyLine empty) {
+    return ask_in_range(ask, entry, lo, hi, whole, [empty](std::string_view prompt) -> std::optional<con::real> {
+        const std::string line = con::input_line(prompt);
+        if (line.empty() && empty == EmptyLine::AsksAgain) return std::nullopt;
+        return con::val(line);
+    });
+}
+
+con::real ask_count(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi) {
+    return ask_in_range(ask, entry, lo, hi, true, [](std::string_view prompt) -> std::optional<con::real> {
+        return con::L(con::input_number(prompt));
+    });
 }
 
 }  // namespace morva

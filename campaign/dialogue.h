@@ -78,9 +78,10 @@ enum class EmptyLine {
 con::real ask_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi,
                      bool whole = true, EmptyLine empty = EmptyLine::IsZero);
 
-/// A whole number in lo-hi typed through the console's number input, which itself asks again
-/// (with its message) for an empty or malformed line; `ask` draws the question before each
-/// try, and an answer outside the range or with a fraction is asked again from there.
-con::real ask_typed_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi);
+/// A unit count typed at `entry`: a whole number in lo-hi, read by the line input for numbers,
+/// which itself refuses an empty or malformed line with its message and reads again; `ask`
+/// draws the question before each try, and an answer outside the range or with a fraction is
+/// asked again from there.
+con::real ask_count(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi);
 
 }  // namespace morva

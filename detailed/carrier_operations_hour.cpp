@@ -18,7 +18,7 @@ namespace {
 Loads ask_torpedo_share(State& st, float n, float torpedo_ready, float bomb_ready) {
     const con::real lo = std::max<con::real>(0, con::L(n) - con::L(bomb_ready));
     const con::real hi = std::min<con::real>(n, torpedo_ready);
-    const float torpedo = con::store(morva::ask_typed_number(
+    const float torpedo = con::store(morva::ask_count(
         [&st, n] {
             CLEAR_PROMPT_ROW(st);
             con::locate(con::Col(9), con::Row(20));

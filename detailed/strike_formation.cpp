@@ -23,7 +23,7 @@ float strike_limit(const State& st, int k) {
 }
 
 float ask_count(State& st, int k) {
-    return con::store(morva::ask_typed_number(
+    return con::store(morva::ask_count(
         [&st, k] {
             CLEAR_PROMPT_ROW(st);
             con::color(5);

@@ -145,6 +145,28 @@ TEST(CampaignDialogue, NumberInRangeAskedAgain) {
     EXPECT_EQ(text_at(sc.screen(), 68, 22, 4), "> 12");
 }
 
+// A unit count: whole numbers in range only; an empty or malformed line is refused by the
+// line input itself and read again without asking the question again.
+TEST(CampaignDialogue, CountAskedAgain) {
+    const struct {
+        const char* name;
+        const char* keys;
+        con::real answer;
+        int asks;
+    } cases[] = {
+        {"in range at once", "3{ENTER}", 3, 1},
+        {"above, negative, fractional, then 0", "6{ENTER}-1{ENTER}2.5{ENTER}0{ENTER}", 0, 4},
+        {"an empty line and a word are read again", "{ENTER}abc{ENTER}5{ENTER}", 5, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedConsole sc(c.keys);
+        int asks = 0;
+        EXPECT_EQ(morva::ask_count([&asks] { ++asks; }, {58, 20, ""}, 0, 5), c.answer);
+        EXPECT_EQ(asks, c.asks);
+    }
+}
+
 }  // namespace
 
 namespace {
@@ -165,7 +187,7 @@ TEST(CampaignDialogue, YesNoDrawnBeforeEachKey) {
     }
 }
 
-TEST(CampaignDialogue, EmptyLinesAndTypedNumbers) {
+TEST(CampaignDialogue, EmptyLinesAndCounts) {
     // An empty line is 0, or asks again.
     for (auto empty : {morva::EmptyLine::IsZero, morva::EmptyLine::AsksAgain}) {
         ScopedConsole sc("{ENTER}5{ENTER}!");
@@ -180,7 +202,7 @@ TEST(CampaignDialogue, EmptyLinesAndTypedNumbers) {
     // range and fractions ask again from the question.
     ScopedConsole sc("{ENTER}4x{ENTER}12{ENTER}-1{ENTER}2.5{ENTER}7{ENTER}!");
     int asks = 0;
-    EXPECT_EQ(morva::ask_typed_number([&asks] { ++asks; }, {13, 20, "機のうち雷装は何機 ? "}, 0, 9), 7);
+    EXPECT_EQ(morva::ask_count([&asks] { ++asks; }, {13, 20, "機のうち雷装は何機 ? "}, 0, 9), 7);
     EXPECT_EQ(asks, 4);
     EXPECT_EQ(text_at(sc.screen(), 13, 20, 22), "機のうち雷装は何機 ? 7");
     EXPECT_EQ(next_key(), "!");

@@ -11,6 +11,7 @@
 #include "detailed/blocks.h"
 #include "detailed/program.h"
 #include "detailed/routines.h"
+#include "tests/morva95f_scripts.h"
 #include "tests/test_support.h"
 
 namespace detailed_test {
@@ -47,40 +48,27 @@ inline std::string play_turns(int turns) {
     return keys;
 }
 
-/// Keys of the deck dialogues of daytime hour step `hour` (1-15) in which the carriers stay
-/// idle: in key mode a key ends the launch phase's pause ("攻撃はできません", nothing on deck);
-/// then "n" to the spotting question (from hour step 2, once the arming phase has made the
-/// fighters and dive bombers ready) and "n" to the arming question. Hour step 15 has none.
-inline std::string idle_deck(int hour, bool key_mode) {
-    if (hour > 14) return "";
-    return std::string(key_mode ? "a" : "") + (hour > 1 ? "nn" : "n");
-}
+using namespace morva95f_scripts;
 
-/// Keys of a daytime hour in which the fleet stays: the deck dialogues' keys `deck`, then
-/// `answer` to the battleship-detachment question (asked only of a fleet with battleships:
-/// "n" there, "" without), the default heading, then speed 0.
-inline std::string stay_hour(const std::string& answer = "", const std::string& deck = "") {
-    return deck + answer + "{ENTER}0{ENTER}";
-}
-
-/// Keys of a day's 15 daytime hours with the fleet and its carriers staying idle; `pause`
-/// answers the pause that hours 2-15 make first (the harbour raid's, in key mode).
-inline std::string stay_day(const std::string& pause = "", const std::string& answer = "", bool key_mode = false) {
-    std::string keys;
-    for (int h = 1; h <= 15; ++h) keys += (h > 1 ? pause : "") + stay_hour(answer, idle_deck(h, key_mode));
-    return keys;
-}
-
-/// Keys of a whole three-day operation: the approach bearing, then each day's hours with the
-/// fleet staying, and night moves of no distance between the days.
-inline std::string stay_operation(const std::string& bearing, const std::string& answer = "", bool key_mode = false) {
-    return bearing + "{ENTER}" + stay_day("", answer, key_mode) + "{ENTER}{ENTER}" + stay_day("", answer, key_mode) +
-           "{ENTER}{ENTER}" + stay_day("", answer, key_mode);
+/// Keys of a whole three-day operation in timed mode: each day's opening questions, the
+/// approach bearing, then each day's hours with the fleet staying, and night moves of no
+/// distance between the days. With `report_waits` the last hour switches to key mode, so that
+/// the report of the operation's end waits for a key.
+inline std::string stay_operation(const std::string& bearing, const std::string& detach = "",
+                                  bool report_waits = false) {
+    const std::string last_day =
+        report_waits ? morva_stay_hours(1, 14, detach) + morva_stay_hour(15, detach, Pauses::KeyedFromSearch)
+                     : morva_stay_day(detach);
+    return kMorvaDayQuestions + bearing + "{ENTER}" + morva_stay_day(detach) + kMorvaDayQuestions + "{ENTER}{ENTER}" +
+           morva_stay_day(detach) + kMorvaDayQuestions + "{ENTER}{ENTER}" + last_day;
 }
 
 /// Keys of the harbour raid's day in key mode: the approach from the north, then the hours
-/// with their pauses answered (the preset force has battleships).
-inline std::string harbour_raid_day() { return "0{ENTER}" + stay_day("a", "n", true); }
+/// with their pauses answered (the preset force has battleships; no Allied plane searches
+/// before the raid has struck).
+inline std::string harbour_raid_day() {
+    return kMorvaDayQuestions + "0{ENTER}" + morva_day({.pauses = Pauses::Keyed, .raid = "a", .detach = "n"});
+}
 
 using testing_support::row_of;
 using testing_support::shows;

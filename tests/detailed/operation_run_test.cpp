@@ -11,18 +11,21 @@ using testing_support::ScopedTempDir;
 
 namespace {
 
-// Scenario 1, turn 1, in key mode: fleet 1 (翔鶴, 瑞鶴) to the Philippines, fleet 2 to Singapore.
-const std::string kSailed = opening_keys(1, '9') + "h112333333" "1233" "y7{ENTER}8{ENTER}";
+// Scenario 1, turn 1: fleet 1 (翔鶴, 瑞鶴) to the Philippines, fleet 2 to Singapore.
+const std::string kSailed = opening_keys(1) +
+                            "h112333333"
+                            "1233"
+                            "y7{ENTER}8{ENTER}";
 
 }  // namespace
 
 TEST(OperationRun, TheBinaryPlaysTheFirstOperation) {
     ScopedTempDir dir;
-    auto deploy = run_binary("MORVA95F", kSailed);
+    auto deploy = run_binary("MORVA95F", kSailed + kMorvaDayQuestions);
     ASSERT_EQ(deploy.exit_code, 0) << deploy.err;
     EXPECT_NE(dump_line(deploy.screen, 20).find("目標への接近方向は  ?  0 - 130 , 220 - 359"), std::string::npos);
-    auto hour = run_binary(
-        "MORVA95F", kSailed + "45{ENTER}" + stay_hour("n", idle_deck(1, true)) + idle_deck(2, true) + "n{ENTER}");
+    auto hour = run_binary("MORVA95F", kSailed + kMorvaDayQuestions + "45{ENTER}" + morva_stay_hour(1, "n") +
+                                           morva_hour({.hour = 2, .detach = "n", .move = "{ENTER}"}));
     ASSERT_EQ(hour.exit_code, 0) << hour.err;
     EXPECT_NE(dump_line(hour.screen, 0).find("第 1 日  5 時"), std::string::npos);
     EXPECT_NE(dump_line(hour.screen, 1).find("敵艦隊いまだ発見できず"), std::string::npos);

@@ -8,15 +8,21 @@
 namespace golden_replays {
 namespace {
 
-// The harbour raid (scenario 2, key mode) from the north, up to hour step 1's deck work.
-const std::string kHarbour = "9n2h0{ENTER}";
-// Hour step 1: the launch phase's pause; 40 torpedoes of the 144 torpedo bombers.
-const std::string kHarbourArmed = kHarbour + "ay40{ENTER}";
-// Hour step 2 (its opening pause, the launch phase's pause): 30 fighters, 60 dive bombers and
-// 60 torpedo bombers spotted; asked for the share.
-const std::string kHarbourSpotted = kHarbourArmed + kMorvaStayHourBB + "aay30{ENTER}60{ENTER}60{ENTER}";
-// The share of 30 torpedoes; no arming, no striking down; hour step 3's opening pause.
-const std::string kHarbourHour3 = kHarbourSpotted + "30{ENTER}nn" + kMorvaStayHourBB + "a";
+// The harbour raid (scenario 2, key mode): the keys of hour step `hour` up to its deck work
+// (the raid's closing pause, the search flight's pause and "n" to the search-launch question;
+// hour 1 has only the question).
+std::string harbour_to_deck(int hour) { return morva_to_deck({.hour = hour, .pauses = Pauses::Keyed, .raid = "a"}); }
+// The harbour raid from the north, up to hour step 1's deck work.
+const std::string kHarbour = "9n2h" + kMorvaDayQuestions + "0{ENTER}" + harbour_to_deck(1);
+// Hour step 1: the launch phase's pause; 40 torpedoes of the 144 torpedo bombers; the fleet
+// (with battleships) stays.
+const std::string kHarbourArmed = kHarbour + "ay40{ENTER}" + "n" + kMorvaStay;
+// Hour step 2 (the launch phase's pause): 30 fighters, 60 dive bombers and 60 torpedo bombers
+// spotted; asked for the share.
+const std::string kHarbourSpotted = kHarbourArmed + harbour_to_deck(2) + "ay30{ENTER}60{ENTER}60{ENTER}";
+// The share of 30 torpedoes; no arming, no striking down; the fleet stays; hour step 3 up to
+// its deck work.
+const std::string kHarbourHour3 = kHarbourSpotted + "30{ENTER}nn" + "n" + kMorvaStay + harbour_to_deck(3);
 // A base strike of 18 fighters, 54 dive bombers and 40 torpedo bombers, asked for the share.
 const std::string kHarbourStrike = kHarbourHour3 + "ya18{ENTER}54{ENTER}40{ENTER}";
 // 20 of them torpedo-armed; no second strike; 8 fighters of the 12 left on patrol; no spotting
@@ -25,10 +31,16 @@ const std::string kHarbourDown = kHarbourStrike + "20{ENTER}ny8{ENTER}nn";
 
 // The single operation against Midway with 翔鶴 and 大和: 9 torpedo bombers armed with
 // torpedoes in hour step 1, 9 of each type spotted in hour step 2 (the 9 torpedo-armed), the
-// carrier idle in hour steps 3-5; the gun battle of hour step 5 to its end.
+// carrier's launch, patrol, spotting, arming and striking down declined in hour steps 3-5; no
+// fighter rises against the raid that opens hour step 5 (翔鶴 unhurt); the gun battle of hour
+// step 5 to its end. Hour step 6 opens with a raid of 18 F4F and 17 SBD: 2 fighters rise, one
+// bomb hits 翔鶴 and leaves its flight deck working; after the raid's pauses, the splits kept,
+// the search flight's pause and no search plane, the deck work begins with 7 fighters, 9 dive
+// bombers and 9 torpedo bombers on deck, task force 1 15 nautical miles away on bearing 12.
 const std::string kFleetStrike =
-    morva_gun_battle({"ay9{ENTER}", "ay9{ENTER}9{ENTER}9{ENTER}9{ENTER}nn", "nnnnn", "nnnnn", "nnnnn"}) +
-    "aaaaa+{ENTER}aa+{ENTER}";
+    morva_gun_battle({"y9{ENTER}", "y9{ENTER}9{ENTER}9{ENTER}9{ENTER}nn", "nnnnn", "nnnnn", "nnnnn"}, "0{ENTER}") +
+    "aaaaa" + morva_closing_sub_turns(6) + "+{ENTER}" +
+    morva_to_deck({.hour = 6, .pauses = Pauses::Keyed, .raid = "2{ENTER}" + std::string(9, 'a')});
 
 /// A campaign saved at the start of turn 2 of scenario 1 in which 龍驤 (ship 13, full
 /// durability 4) is down to 2: it may sail, but no carrier below 3 works its flight deck.
@@ -43,14 +55,16 @@ std::string save_with_damaged_carrier() {
     return text;
 }
 // The saved campaign resumed in key mode: 龍驤 alone in fleet 1 to the Philippines, fleet 2
-// without a target, the approach at bearing 45.
-const std::string kDamagedCarrier = "9n7h" + std::string(6, '3') + "1" + std::string(6, '3') + "y7{ENTER}a45{ENTER}";
+// without a target, the day's questions, the approach at bearing 45: its deck flies no search
+// plane either, and hour step 1 goes straight to the deck work.
+const std::string kDamagedCarrier =
+    "9n7h" + std::string(6, '3') + "1" + std::string(6, '3') + "y7{ENTER}a" + kMorvaDayQuestions + "45{ENTER}";
 
 const ReplayRows kRows{{
     {"morva95f_carriers_harbour_arming", morva95f_program, kHarbour + "a"},
     {"morva95f_carriers_harbour_arming_count", morva95f_program, kHarbour + "ay"},
-    {"morva95f_carriers_harbour_spotting", morva95f_program, kHarbourArmed + kMorvaStayHourBB + "aa"},
-    {"morva95f_carriers_harbour_spotting_count", morva95f_program, kHarbourArmed + kMorvaStayHourBB + "aay"},
+    {"morva95f_carriers_harbour_spotting", morva95f_program, kHarbourArmed + harbour_to_deck(2) + "a"},
+    {"morva95f_carriers_harbour_spotting_count", morva95f_program, kHarbourArmed + harbour_to_deck(2) + "ay"},
     {"morva95f_carriers_harbour_spotting_share", morva95f_program, kHarbourSpotted},
     {"morva95f_carriers_harbour_launch_offer", morva95f_program, kHarbourHour3},
     {"morva95f_carriers_harbour_base_only", morva95f_program, kHarbourHour3 + "y"},
@@ -65,9 +79,9 @@ const ReplayRows kRows{{
     {"morva95f_carriers_fleet_strike_offer", morva95f_program, kFleetStrike},
     {"morva95f_carriers_fleet_strike_target", morva95f_program, kFleetStrike + "y"},
     {"morva95f_carriers_fleet_strike_heading", morva95f_program, kFleetStrike + "y2"},
-    {"morva95f_carriers_fleet_strike_count", morva95f_program, kFleetStrike + "y227{ENTER}"},
-    {"morva95f_carriers_fleet_strike_launched", morva95f_program, kFleetStrike + "y227{ENTER}5{ENTER}9{ENTER}9{ENTER}"},
-    {"morva95f_carriers_fleet_strike_patrol", morva95f_program, kFleetStrike + "y227{ENTER}5{ENTER}9{ENTER}9{ENTER}a"},
+    {"morva95f_carriers_fleet_strike_count", morva95f_program, kFleetStrike + "y212{ENTER}"},
+    {"morva95f_carriers_fleet_strike_launched", morva95f_program, kFleetStrike + "y212{ENTER}5{ENTER}9{ENTER}9{ENTER}"},
+    {"morva95f_carriers_fleet_strike_patrol", morva95f_program, kFleetStrike + "y212{ENTER}5{ENTER}9{ENTER}9{ENTER}a"},
     {"morva95f_carriers_no_flight_deck",
      morva95f_program,
      kDamagedCarrier,
