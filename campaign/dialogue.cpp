@@ -56,11 +56,13 @@ std::string hit_any_key(std::string& key, const Text& hint, bool blank_after) {
     return k;
 }
 
-con::real ask_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi, bool whole) {
+con::real ask_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi, bool whole,
+                     NotANumber not_a_number) {
     for (;;) {
         if (ask) ask();
         con::locate(con::Col(entry.column), con::Row(entry.row));
-        const con::real n = con::val(con::input_line(entry.prompt));
+        const con::real n = not_a_number == NotANumber::Zero ? con::val(con::input_line(entry.prompt))
+                                                             : con::L(con::input_number(entry.prompt));
         if (n < lo || n > hi) continue;
         if (whole && n != con::int_floor(n)) continue;
         return n;

@@ -50,11 +50,12 @@ TEST(SimplifiedGolden, StartUpMenuAndOptions) {
 TEST(SimplifiedGolden, FirstTurnOfEachScenario) {
     const GoldenCase cases[] = {
         {"scenario_1_organisation", start_keys(1)},
-        // The harbour strike plays at once; turn 2 opens with the save question.
-        {"scenario_2_turn_2_save_question", start_keys(2)},
+        // The harbour strike plays at once, the call-off declined from sub-turn 7 to 15; turn
+        // 2 opens with the save question.
+        {"scenario_2_turn_2_save_question", start_keys(2) + harbour_strike_declined()},
         {"scenario_3_organisation_turn_2", start_keys(3)},
         {"scenario_4_organisation", start_keys(4)},
-        {"scenario_5_turn_2_save_question", start_keys(5)},
+        {"scenario_5_turn_2_save_question", start_keys(5) + harbour_strike_declined()},
         {"scenario_6_organisation", start_keys(6)},
         {"scenario_7_organisation", start_keys(7)},
     };

@@ -51,6 +51,14 @@ inline std::string play_turns(int turns) {
     return keys;
 }
 
+/// Keys of a harbour strike in which the Allies never find the fleet: "N" at the call-off
+/// question of each of the sub-turns 7-15.
+inline std::string harbour_strike_declined() {
+    std::string keys;
+    for (int subturn = 7; subturn <= 15; ++subturn) keys += "N{ENTER}";
+    return keys;
+}
+
 /// A row of a screen, trailing blanks dropped.
 inline std::string row_of(const con::Screen& screen, int row) {
     std::string line = screen.row_text(row);
