@@ -14,11 +14,11 @@ using namespace morva95s;
 
 namespace {
 
-/// Runs blocks from `from` until the player's strikes; returns the blocks run.
-std::vector<Block> run_raid(State& st, Block from = Block::AlliedRaidPhase) {
+/// Runs blocks from `from` until `until` (the player's strikes); returns the blocks run.
+std::vector<Block> run_raid(State& st, Block from = Block::AlliedRaidPhase, Block until = Block::OwnStrikeArrival) {
     std::vector<Block> blocks;
     Block b = from;
-    for (int n = 0; n < 12 && b != Block::OwnStrikeArrival; ++n) {
+    for (int n = 0; n < 12 && b != until; ++n) {
         blocks.push_back(b);
         b = run_block(st, b);
     }
@@ -75,20 +75,24 @@ TEST(RaidFlow, ArrivalBoardAndTheLaunchQuestion) {
     EXPECT_EQ(st->ESCORT_TYPE_OFFSET, 5);
     EXPECT_EQ(st->CB(0), 2);
     EXPECT_EQ(st->DECK_FIGHTER_UNITS, 5);
+    expect_golden_screen(screen(), "raid_arrival_question");
 }
 
-// A whole raid: refusals at every prompt, losses on both sides, the fire, a torpedo and a bomb
-// hit on 翔鶴 whose explosion goes on until the carrier sinks, and "Y" at the question.
-TEST(RaidFlow, RaidThroughThePromptsToTheClose) {
-    // Launch: above the deck, negative, fractional and empty answers are asked again, 2 go up.
-    // Escorts (least 2, patrol 4): 1, 5 and 2.5 refused. Dive bombers (2 left): 3 and -1
-    // refused, 1 taken. Torpedo bombers: 1. Then the call-off.
-    RaidFleet st("9{ENTER}-1{ENTER}1.5{ENTER}{ENTER}2{ENTER}"
-                 "1{ENTER}5{ENTER}2.5{ENTER}2{ENTER}"
-                 "3{ENTER}-1{ENTER}1{ENTER}"
-                 "1{ENTER}"
-                 "Y{ENTER}");
-    prepare_full_raid(st);
+namespace {
+
+// The keys of the whole raid: at the launch, above the deck, negative, fractional and empty
+// answers are asked again, 2 go up; escorts (least 2, patrol 4): 1, 5 and 2.5 refused, 2
+// taken; dive bombers (2 left): 3 and -1 refused, 1 taken; torpedo bombers 1; then "Y".
+const std::string kFullRaidKeys = "9{ENTER}-1{ENTER}1.5{ENTER}{ENTER}2{ENTER}"
+                                  "1{ENTER}5{ENTER}2.5{ENTER}2{ENTER}"
+                                  "3{ENTER}-1{ENTER}1{ENTER}"
+                                  "1{ENTER}"
+                                  "Y{ENTER}";
+
+/// The draws of the whole raid: one patrol unit and two escorts lost, a dive and a torpedo
+/// bomber to the patrol, a dive bomber to the fire, then a torpedo and a bomb hit on 翔鶴 whose
+/// explosion goes on once.
+std::vector<float> full_raid_draws() {
     std::vector<float> draws = {/*escorts: one 6*/ face(6), face(1), face(1), face(1), face(1),
                                 /*6 patrol dice: two on 4*/ face(4), face(4), face(1), face(1), face(1), face(1),
                                 /*dive bombers: a 3*/ face(3), face(1), /*torpedo bombers: a 2*/ face(2), face(1),
@@ -99,6 +103,27 @@ TEST(RaidFlow, RaidThroughThePromptsToTheClose) {
     append(draws, {/*ends*/ 0.5f});
     draws.insert(draws.end(), dive.begin(), dive.end());
     append(draws, {/*ends*/ 0.5f, /*burn*/ 0.9f, /*goes on*/ face(2), /*burn*/ 0.9f});
+    return draws;
+}
+
+}  // namespace
+
+// The screen as the attack on the ships is announced: the fire's results and "敵の攻撃 !!" in
+// red over "敵機来襲 !!".
+TEST(RaidFlow, TheFireBeforeTheAttack) {
+    RaidFleet st(kFullRaidKeys);
+    prepare_full_raid(st);
+    con::random_generator().script(full_raid_draws());
+    EXPECT_EQ(run_raid(*st, Block::AlliedRaidPhase, Block::RaidHits).back(), Block::RaidAntiAircraft);
+    expect_golden_screen(screen(), "raid_fire_before_the_attack");
+}
+
+// A whole raid through the prompts with their refusals, the air combat with losses on both
+// sides, the fire, the hits and the explosion, the report's colours and "Y" at the question.
+TEST(RaidFlow, RaidThroughThePromptsToTheClose) {
+    RaidFleet st(kFullRaidKeys);
+    prepare_full_raid(st);
+    const std::vector<float> draws = full_raid_draws();
     con::random_generator().script(draws);
     const auto before = con::random_generator().draws();
     EXPECT_EQ(run_raid(*st), (std::vector<Block>{Block::AlliedRaidPhase, Block::PatrolAllocation, Block::RaidAirCombat,
@@ -147,6 +172,7 @@ TEST(RaidFlow, RaidThroughThePromptsToTheClose) {
     EXPECT_TRUE(shows(screen(), 24, 12, " 6 / 6", 5));
     EXPECT_TRUE(shows(screen(), 24, 13, " 5 / 6", 6));
     EXPECT_TRUE(shows(screen(), 12, 22, "作戦中止しますか ? Y - N  Y", 4));
+    expect_golden_screen(screen(), "raid_after_the_call_off");
 }
 
 TEST(RaidFlow, AllocationScreensAndTheEscortCombat) {
@@ -300,6 +326,7 @@ TEST(RaidFlow, HitsRoundingAndTheReportColours) {
     EXPECT_TRUE(shows(screen(), 24, 12, " 6 / 6", 5));
     EXPECT_TRUE(shows(screen(), 1, 13, " 3  赤城", 2));
     EXPECT_TRUE(shows(screen(), 24, 13, " 0 / 6", 2));
+    expect_golden_screen(screen(), "raid_report_colours");
 }
 
 // No carrier afloat: the battleships are attacked; their report keeps the colour last set, and
@@ -317,6 +344,7 @@ TEST(RaidFlow, BattleshipsAttackedWhenNoCarrierIsAfloat) {
     EXPECT_TRUE(shows(screen(), 32, 7, " 5 / 6   ", 3)) << "the report in the hit's magenta";
     EXPECT_TRUE(shows(screen(), 32, 8, " 6 / 6   ", 3));
     EXPECT_EQ(st->UNDAMAGED_CARRIERS, 2);
+    expect_golden_screen(screen(), "raid_battleship_report");
 }
 
 TEST(RaidFlow, TheCallOffQuestion) {

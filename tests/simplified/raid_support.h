@@ -11,7 +11,7 @@
 
 namespace simplified_test {
 
-/// Air fleet 1 of scenario 1 in sub-turn 5 of day 1 against Midway (base 14, US types), found
+/// Air fleet 1 of scenario 1 in turn 1, sub-turn 5 of day 1 against Midway (base 14, US types), found
 /// by the Allies at 4 air-distance units: carriers 翔鶴, 瑞鶴 and 赤城 (ships 7-9, durability 6 of
 /// 6, anti-aircraft 2, 2, 1) in slots 1-3 with working decks, battleships 長門 and 陸奥 (24, 25);
 /// DF(0) 5. Pauses are timed and take no time. No aircraft anywhere, no raid yet.
@@ -20,6 +20,7 @@ struct RaidFleet : Loaded {
         morva95s::State& s = *st;
         s.SCENARIO_NO = 1, s.TT(morva95s::TT_SCENARIO) = 1;
         s.FLEET_NO = 1, s.TT(morva95s::TT_FLEET) = 1;
+        s.TT(morva95s::TT_TURN) = 1;
         s.DAY_NO = 1, s.SUBTURN_NO = 5, s.GUN_SUBTURN_NO = 1;
         s.TT(morva95s::TT_WAIT) = 0, s.TT(morva95s::TT_COMMENT_KEY) = 0;
         s.AT(1) = 14;
