@@ -6,6 +6,7 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "console/numbers.h"
@@ -165,6 +166,9 @@ void explosions(State& st);
 void carrier_report(State& st);
 /// The battleships' durability rounded and reported, in the colour in force.
 void battleship_report(State& st);
+
+/// A part's line of downed units at (48, row): "<name> <downed>ユニット撃墜 残り <left>".
+void show_downed(int row, const std::string& name, float downed, float left);
 
 /// The column of `Q` that the raid's base units return to: the far stage 5 when
 /// `base_distance` is above 5, else 6.

@@ -83,11 +83,7 @@ void fight_bombers(State& st, int i, const RaidTypes& types) {
     show_match(st, 54, 4 * i + 8, type);
     const float downed = bomber_combat(patrol_dice(st.DE(i), st.CB(i)), st.Z(type, 1), st.W(i), con::rnd);
     st.W(i) = con::store(L(st.W(i)) - L(downed));
-    con::print_at(con::Col(48), con::Row(4 * i + 10), st.NN(type));
-    con::print_single_item(downed);
-    con::print_string_item("ユニット撃墜 残り");
-    con::print_single_item(st.W(i));
-    con::print_end();
+    show_downed(4 * i + 10, st.NN(type), downed, st.W(i));
 }
 
 /// `n` dice, each adding 1 when `hits(die)` holds.

@@ -28,14 +28,18 @@ real afloat_anti_aircraft(const State& st, const List& list, float count) {
 /// Step 5: a part's kills come off the raid, and its line at row 2 x part + 12.
 void take_kills(State& st, int part, float kills, float type) {
     st.W(part) = con::store(L(st.W(part)) - L(kills));
-    con::print_at(con::Col(48), con::Row(2 * part + 12), st.NN(type));
-    con::print_single_item(kills);
-    con::print_string_item("ユニット撃墜 残り");
-    con::print_single_item(st.W(part));
-    con::print_end();
+    show_downed(2 * part + 12, st.NN(type), kills, st.W(part));
 }
 
 }  // namespace
+
+void show_downed(int row, const std::string& name, float downed, float left) {
+    con::print_at(con::Col(48), con::Row(row), name);
+    con::print_single_item(downed);
+    con::print_string_item("ユニット撃墜 残り");
+    con::print_single_item(left);
+    con::print_end();
+}
 
 float anti_aircraft_points(const State& st) {
     const float f = st.FLEET_NO;

@@ -101,16 +101,15 @@ float ask_launch(const State& st) {
         con::print_at(con::Col(10), con::Row(20), "何ユニット発進させますか ?");
         con::print_end();
     };
-    return con::store(morva::ask_number(ask, {39, 20, ""}, 0, L(st.DECK_FIGHTER_UNITS), true,
-                                        morva::NotANumber::AskedAgain));
+    return con::store(
+        morva::ask_number(ask, {39, 20, ""}, 0, L(st.DECK_FIGHTER_UNITS), true, morva::NotANumber::AskedAgain));
 }
 
 /// Step 10: the launch, one unit a fit carrier in passes, the lower slots first, from the deck
 /// into the patrol launched during a raid.
 void emergency_launch(State& st, float units) {
     carrier_passes(
-        st, JAPANESE, units,
-        [&](long k) { return L(st.F(JAPANESE, k, F_DECK)) >= 1 && fit_carrier(st, JAPANESE, k); },
+        st, JAPANESE, units, [&](long k) { return L(st.F(JAPANESE, k, F_DECK)) >= 1 && fit_carrier(st, JAPANESE, k); },
         [&](long k) { move_unit(st.F, JAPANESE, k, F_DECK, F_CAP_RAID); });
 }
 

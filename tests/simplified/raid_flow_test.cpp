@@ -83,21 +83,44 @@ namespace {
 // The keys of the whole raid: at the launch, above the deck, negative, fractional and empty
 // answers are asked again, 2 go up; escorts (least 2, patrol 4): 1, 5 and 2.5 refused, 2
 // taken; dive bombers (2 left): 3 and -1 refused, 1 taken; torpedo bombers 1; then "Y".
-const std::string kFullRaidKeys = "9{ENTER}-1{ENTER}1.5{ENTER}{ENTER}2{ENTER}"
-                                  "1{ENTER}5{ENTER}2.5{ENTER}2{ENTER}"
-                                  "3{ENTER}-1{ENTER}1{ENTER}"
-                                  "1{ENTER}"
-                                  "Y{ENTER}";
+const std::string kFullRaidKeys =
+    "9{ENTER}-1{ENTER}1.5{ENTER}{ENTER}2{ENTER}"
+    "1{ENTER}5{ENTER}2.5{ENTER}2{ENTER}"
+    "3{ENTER}-1{ENTER}1{ENTER}"
+    "1{ENTER}"
+    "Y{ENTER}";
 
 /// The draws of the whole raid: one patrol unit and two escorts lost, a dive and a torpedo
 /// bomber to the patrol, a dive bomber to the fire, then a torpedo and a bomb hit on 翔鶴 whose
 /// explosion goes on once.
 std::vector<float> full_raid_draws() {
-    std::vector<float> draws = {/*escorts: one 6*/ face(6), face(1), face(1), face(1), face(1),
-                                /*6 patrol dice: two on 4*/ face(4), face(4), face(1), face(1), face(1), face(1),
-                                /*dive bombers: a 3*/ face(3), face(1), /*torpedo bombers: a 2*/ face(2), face(1),
-                                /*the fire, 6 shots: one dive bomber*/ 0.1f, face(6), 0.9f, face(1), 0.1f, face(1),
-                                0.9f, face(1), 0.1f, face(1), 0.9f, face(1)};
+    std::vector<float> draws = {/*escorts: one 6*/ face(6),
+                                face(1),
+                                face(1),
+                                face(1),
+                                face(1),
+                                /*6 patrol dice: two on 4*/ face(4),
+                                face(4),
+                                face(1),
+                                face(1),
+                                face(1),
+                                face(1),
+                                /*dive bombers: a 3*/ face(3),
+                                face(1),
+                                /*torpedo bombers: a 2*/ face(2),
+                                face(1),
+                                /*the fire, 6 shots: one dive bomber*/ 0.1f,
+                                face(6),
+                                0.9f,
+                                face(1),
+                                0.1f,
+                                face(1),
+                                0.9f,
+                                face(1),
+                                0.1f,
+                                face(1),
+                                0.9f,
+                                face(1)};
     const std::vector<float> torpedo = carrier_hit(6, false), dive = carrier_hit(3, true, 2);
     draws.insert(draws.end(), torpedo.begin(), torpedo.end());
     append(draws, {/*ends*/ 0.5f});
@@ -182,7 +205,8 @@ TEST(RaidFlow, AllocationScreensAndTheEscortCombat) {
     st->F(0, 1, F_CAP_FIRST) = 2, st->F(0, 3, F_CAP_SECOND) = 1;
     st.raid(3, 1, 0, 0);
     con::random_generator().script({face(6), face(6), face(1), /*9 patrol dice*/ face(1), face(1), face(1), face(1),
-                                    face(1), face(1), face(1), face(4), face(1), /*no dive dice*/});
+                                    face(1), face(1), face(1), face(4), face(1),
+                                    /*no dive dice*/});
     EXPECT_EQ(ALLIED_RAID_PHASE(*st), Block::PatrolAllocation);
     EXPECT_TRUE(shows(screen(), 16, 21, " 3 ユニット飛行中", 6)) << "no deck fighters: no question";
     EXPECT_EQ(PATROL_ALLOCATION(*st), Block::RaidAirCombat);
@@ -211,12 +235,33 @@ TEST(RaidFlow, BomberPromptsAndTheWholePatrolAgainstTheEscorts) {
         float patrol_left;
     } cases[] = {
         {"the whole patrol against the escorts, unasked", 10, 2, 2, 0, "", {4, 0, 0, 0}, {2, 0, 9, 9}, 0},
-        {"no escorts: dive 1, torpedo 2, the rest against the heavy bombers", 0, 2, 2, 3, "1{ENTER}2{ENTER}",
-         {0, 1, 2, 1}, {2, 2, 1, 0}, 0},
-        {"the dive bombers take the last units: only 0 for the torpedo bombers", 0, 3, 0, 0,
-         "3{ENTER}1{ENTER}0{ENTER}", {0, 3, 0, 0}, {3, 3, 0, 0}, 0},
-        {"no heavy bombers: the units left fight nothing", 0, 3, 0, 0, "1{ENTER}0{ENTER}", {0, 1, 0, 0},
-         {3, 3, 2, 2}, 2},
+        {"no escorts: dive 1, torpedo 2, the rest against the heavy bombers",
+         0,
+         2,
+         2,
+         3,
+         "1{ENTER}2{ENTER}",
+         {0, 1, 2, 1},
+         {2, 2, 1, 0},
+         0},
+        {"the dive bombers take the last units: only 0 for the torpedo bombers",
+         0,
+         3,
+         0,
+         0,
+         "3{ENTER}1{ENTER}0{ENTER}",
+         {0, 3, 0, 0},
+         {3, 3, 0, 0},
+         0},
+        {"no heavy bombers: the units left fight nothing",
+         0,
+         3,
+         0,
+         0,
+         "1{ENTER}0{ENTER}",
+         {0, 1, 0, 0},
+         {3, 3, 2, 2},
+         2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -363,10 +408,9 @@ TEST(RaidFlow, TheCallOffQuestion) {
         {"beyond 9: no question, the close still runs", 0, 5, 1, 10, 2, 0, "", false, 0, 0},
         {"called off already: never asked again", 0, 5, 1, 4, 2, 1, "", false, 1, 0},
         {"harbour strike, sub-turn 6 without contact: not asked", 1, 6, 0, 20, 3, 0, "", false, 0, 0},
-        {"harbour strike, sub-turn 7: asked whatever happened; a yes withdraws", 1, 7, 0, 20, 3, 0, "Y{ENTER}",
-         true, 1, 1},
-        {"harbour strike, sub-turn 9: a yes calls off without withdrawing", 1, 9, 0, 20, 3, 0, "Y{ENTER}", true, 1,
-         0},
+        {"harbour strike, sub-turn 7: asked whatever happened; a yes withdraws", 1, 7, 0, 20, 3, 0, "Y{ENTER}", true, 1,
+         1},
+        {"harbour strike, sub-turn 9: a yes calls off without withdrawing", 1, 9, 0, 20, 3, 0, "Y{ENTER}", true, 1, 0},
         {"harbour strike, called off: never again", 1, 10, 0, 20, 3, 1, "", false, 1, 0},
     };
     for (const auto& c : cases) {
@@ -414,7 +458,8 @@ TEST(RaidFlow, TheCloseRunsAlsoOutOfRange) {
         st->Q(QR_FIGHTERS, Q_OVER) = 1;
         st->Q(QR_FIGHTERS, c.column) = 1;
         st.raid(2, 0, 0, 3);
-        EXPECT_EQ(run_raid(*st, Block::AbortQuestion), (std::vector<Block>{Block::AbortQuestion, Block::BaseStrikeArrival}));
+        EXPECT_EQ(run_raid(*st, Block::AbortQuestion),
+                  (std::vector<Block>{Block::AbortQuestion, Block::BaseStrikeArrival}));
         EXPECT_EQ(st->Q(QR_HEAVY, c.column), 3);
         EXPECT_EQ(st->Q(QR_FIGHTERS, c.column), c.base_fighters);
         EXPECT_EQ(st->F(1, 1, AL_BACK), c.carriers > 0 ? 2 + c.carrier_fighters : 0);
