@@ -61,17 +61,16 @@ struct Entry {
     std::string_view prompt;
 };
 
-/// How a number input takes a line that is not a number (an empty line included).
-enum class NotANumber {
-    Zero,       ///< it reads as 0
-    AskedAgain  ///< the console's line input asks again at once, with its own message
-};
-
 /// A number typed at `entry` in lo-hi (a whole number unless `whole` is false): `ask` draws the
 /// question before each try, and an answer outside the range or with a fraction is asked again
-/// from there. The answer is the typed line's value; a line that is not a number is taken as
-/// `not_a_number` says.
+/// from there. The answer is the typed line's value (a line that is not a number is 0).
 con::real ask_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi,
-                     bool whole = true, NotANumber not_a_number = NotANumber::Zero);
+                     bool whole = true);
+
+/// A unit count typed at `entry`: a whole number in lo-hi, read by the line input for numbers,
+/// which itself refuses an empty or malformed line with its message and reads again; `ask`
+/// draws the question before each try, and an answer outside the range or with a fraction is
+/// asked again from there.
+con::real ask_count(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi);
 
 }  // namespace morva

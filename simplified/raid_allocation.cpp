@@ -40,7 +40,7 @@ float ask_escorts(const State& st, float least) {
         con::print_end();
     };
     return con::store(
-        morva::ask_number(ask, {68, 22, ""}, L(least), L(st.PATROL_UNITS), true, morva::NotANumber::AskedAgain));
+        morva::ask_count(ask, {68, 22, ""}, L(least), L(st.PATROL_UNITS)));
 }
 
 /// Step 7.2: a bomber prompt. Only a whole number from 0 to the units left is taken (with none
@@ -57,7 +57,7 @@ float ask_bombers(State& st, int part) {
         con::print_string_item(")      ");
         con::print_end();
     };
-    return con::store(morva::ask_number(ask, {70, 22, ""}, 0, L(st.PATROL_UNITS), true, morva::NotANumber::AskedAgain));
+    return con::store(morva::ask_count(ask, {70, 22, ""}, 0, L(st.PATROL_UNITS)));
 }
 
 /// Steps 3-6: the patrol against the escorts; false when the patrol is spent.

@@ -102,7 +102,7 @@ float ask_launch(const State& st) {
         con::print_end();
     };
     return con::store(
-        morva::ask_number(ask, {39, 20, ""}, 0, L(st.DECK_FIGHTER_UNITS), true, morva::NotANumber::AskedAgain));
+        morva::ask_count(ask, {39, 20, ""}, 0, L(st.DECK_FIGHTER_UNITS)));
 }
 
 /// Step 10: the launch, one unit a fit carrier in passes, the lower slots first, from the deck

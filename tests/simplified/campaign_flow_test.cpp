@@ -9,6 +9,7 @@ using namespace simplified_test;
 using testing_support::ProgramRun;
 using testing_support::run_program;
 using testing_support::ScopedTempDir;
+using golden_replays::kRaidNoLaunch;
 
 namespace {
 
@@ -50,8 +51,8 @@ TEST(SimplifiedGolden, StartUpMenuAndOptions) {
 TEST(SimplifiedGolden, FirstTurnOfEachScenario) {
     const GoldenCase cases[] = {
         {"scenario_1_organisation", start_keys(1)},
-        // The harbour strike plays at once, the call-off declined from sub-turn 7 to 15; turn
-        // 2 opens with the save question.
+        // The harbour strike plays with every carrier question and the call-off declined; turn 2
+        // opens with the save question.
         {"scenario_2_turn_2_save_question", start_keys(2) + harbour_strike_declined()},
         {"scenario_3_organisation_turn_2", start_keys(3)},
         {"scenario_4_organisation", start_keys(4)},
@@ -64,13 +65,14 @@ TEST(SimplifiedGolden, FirstTurnOfEachScenario) {
 
 TEST(SimplifiedGolden, OrganisationTargetsAndTurnEnd) {
     const std::string organised = start_keys(1) + kTurnOneFleets;
+    const std::string declined = golden_replays::kSimplifiedDeclinedCarriers;
     const GoldenCase cases[] = {
         {"organisation_assigned", organised},
         // With the comment key the message waits for a key under "Hit Any Key".
         {"organisation_fleet_2_too_large", "11NY5h2" + std::string(18, '3')},
         {"target_fleet_1", organised + "y"},
         {"target_fleet_2", organised + "y7{ENTER}"},
-        {"turn_2_save_question", organised + "y7{ENTER}6{ENTER}"},
+        {"turn_2_save_question", organised + "y7{ENTER}6{ENTER}" + declined},
         {"status_panel_over_organisation", start_keys(1) + "{F1}Q"},
     };
     for (const auto& c : cases) run_golden(c);
@@ -89,8 +91,12 @@ TEST(SimplifiedGolden, SingleOperationScenarios) {
         {"scenario_6_allied_ships", six},
         {"scenario_6_allied_ships_chosen", six + allied},
         {"scenario_6_target_strength", six + allied + "y"},
-        // The operation's single day opens with the search question ("n"), then plays out.
-        {"scenario_6_final_screen", six + allied + "y" + "20{ENTER}5{ENTER}{ENTER}3{ENTER}2{ENTER}" + "n"},
+        // The operation's single day opens with the search question ("n"), then plays out with
+        // its carrier questions and the raids' emergency launches declined, until the raids
+        // have sunk carrier 1.
+        {"scenario_6_final_screen", six + allied + "y" + "20{ENTER}5{ENTER}{ENTER}3{ENTER}2{ENTER}" + "n" +
+                                        decline_carriers(10) + kRaidNoLaunch + decline_carriers(4) + kRaidNoLaunch +
+                                        decline_carriers(4) + kRaidNoLaunch + kRaidNoLaunch},
         {"scenario_7_allied_ships", seven},
         // Battleships only: the first 20 join, the rest are marked out without a question.
         {"scenario_7_twenty_battleships", seven + std::string(20, '1')},
@@ -101,15 +107,18 @@ TEST(SimplifiedGolden, SingleOperationScenarios) {
 }
 
 TEST(SimplifiedGolden, TwelveTurnsToTheEndOfTheWar) {
-    // Turn 1 with two targets (no Allied carrier is fit to answer in the first turn), then
-    // eleven turns in which no fleet sails; after turn 12 the war ends.
-    const std::string keys = start_keys(1) + kTurnOneFleets + "y7{ENTER}6{ENTER}" + "n{ENTER}" + play_turns(11);
+    // Turn 1 with two targets (no Allied carrier is fit to answer in the first turn; every
+    // carrier question declined, the target bases' raids answered), then eleven turns in which no fleet sails; after turn 12 the
+    // war ends.
+    const std::string declined = golden_replays::kSimplifiedDeclinedCarriers;
+    const std::string keys =
+        start_keys(1) + kTurnOneFleets + "y7{ENTER}6{ENTER}" + declined + "n{ENTER}" + play_turns(11);
     run_golden({"twelve_turns_final_screen", keys});
     run_golden({"twelve_turns_final_status_panel", keys + "{F1}Q"});
     // Turn 2 with targets: the Allies react, and since no target is taken the war ends at
     // once; F1 then "Q" shows the overview of the Allied forces over the final screen.
-    const std::string early =
-        start_keys(1) + kTurnOneFleets + "y7{ENTER}6{ENTER}" + "n{ENTER}" + kTurnTwoFleets + "y7{ENTER}9{ENTER}";
+    const std::string early = start_keys(1) + kTurnOneFleets + "y7{ENTER}6{ENTER}" + declined + "n{ENTER}" +
+                              kTurnTwoFleets + "y7{ENTER}9{ENTER}" + golden_replays::kSimplifiedTurnTwoDeclined;
     run_golden({"war_over_early_final_screen", early});
     run_golden({"war_over_early_allied_overview", early + "{F1}Q"});
 }
