@@ -125,6 +125,10 @@ struct State {
     con::Table<float, 7> W;              ///< the Allied raid on the player's fleet
     con::Table<float, 5> S;              ///< speeds in knots: 0 the fleet, 1-3 task forces, 4 gun line
     con::Table<float, 6> KO;             ///< the player's strike counts
+    con::Table<float, 4> GE;             ///< Allied fighters engaging the player's strike: 1 its
+                                         ///< escorts, 2 its dive bombers, 3 its torpedo bombers
+    con::Table<float, 3> L;              ///< the strike's dive (1) and torpedo bombers (2) shot
+                                         ///< down by the last anti-aircraft fire
     con::Table<float, 4> BF;             ///< gun-battle range and engaged task forces
     con::Table<float, 2, 4, 43> B;       ///< gun targets: B(side, B_TARGET, ship) the enemy slot
                                          ///< aimed at, B(side, B_NEW_SHOOTERS, ship) new shooters
