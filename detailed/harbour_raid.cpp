@@ -18,8 +18,6 @@ constexpr float kHarbourFleet = 1;
 /// The moored battleships: list slots 1-4 only torpedoes reach, 5-8 only level bombing.
 constexpr long kTorpedoSlots = 4;
 constexpr long kMooredBattleships = 8;
-/// The last slot of the ship lists whose damage PE sums.
-constexpr int kLastListSlot = 42;
 
 void add(float& cell, real v) { cell = con::store(L(cell) + v); }
 
@@ -171,7 +169,7 @@ StrikeReport harbour_attack(State& st) {
     const real phase = st.TT(TT_HARBOUR_STRIKE);
     StrikeReport report;
     if (phase == 1) {
-        for (int k = 1; k <= kLastListSlot; ++k) st.PE(k) = 0;
+        clear_damage_sums(st);
         for (long k = 1; k <= kMooredBattleships; ++k)
             report.push_back({40, static_cast<int>(13 + k), -1, st.MX(1, st.G(1, kHarbourFleet, k)), true});
         if (st.HW(HW_BASE_STRUCK) == 0 && st.KO(1) >= 1) strafe(st, report);

@@ -38,10 +38,6 @@ long carriers(const State& st, float f) { return con::round_half_away(st.CV(1, f
 
 long battleships(const State& st, float f) { return con::round_half_away(st.BB(1, f)); }
 
-void clear_damage_sums(State& st) {
-    for (int k = 1; k <= kLastListSlot; ++k) st.PE(k) = 0;
-}
-
 /// The Allied bombers spotted on the flight deck of carrier slot k.
 real deck_load(const State& st, long k) {
     return L(st.F(1, k, AIR_DIVE_BOMBERS, F_DECK)) + L(st.F(1, k, AIR_TORPEDO_BOMBERS, F_DECK));
@@ -195,6 +191,10 @@ void torpedo_bomber_hits_carrier(State& st, Target at, bool torpedo, int colour,
 }
 
 }  // namespace
+
+void clear_damage_sums(State& st) {
+    for (int k = 1; k <= kLastListSlot; ++k) st.PE(k) = 0;
+}
 
 void split_torpedo_bomber_loads(State& st) {
     if (st.KO(5) >= st.KO(3)) {

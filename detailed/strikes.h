@@ -78,6 +78,8 @@ void TAIKU(State& st);
 
 // --- The attacks on a task force (strike_attacks.cpp) ---
 
+/// Clears the damage sums PE(1)-PE(42) of the ship list an attack is about to strike.
+void clear_damage_sums(State& st);
 /// Re-splits KO(4) (torpedo-armed) and KO(5) (bomb-armed) over the KO(3) torpedo bombers left:
 /// the losses before the attack are taken from the torpedo-armed first.
 void split_torpedo_bomber_loads(State& st);
