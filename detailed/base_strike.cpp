@@ -64,14 +64,13 @@ void base_fighters(State& st) {
     st.Q(AIR_FIGHTERS, Q_INTERCEPTING) = count;
     st.Q(AIR_FIGHTERS, Q_READY) = st.Q(AIR_FIGHTERS, Q_PATROL_FIRST) = st.Q(AIR_FIGHTERS, Q_PATROL_SECOND) = 0;
     for (int k = 1; k <= 3; ++k) st.GE(k) = 0;
-    const float b = objective(st);
-    const float offset = b == 8 ? 4.0f : b == 20 ? 5.0f : 0.0f;
+    st.ENEMY_TYPE_OFFSET = interceptor_type_offset(objective(st));
     for (int k = 1; k <= 3; ++k)
         con::print_at(con::Col(10), con::Row(5 + k), st.NX(k) + " " + con::format_single(st.KO(k)) + " 機");
     if (count < 1) return;
     INTERCEPTORS_APPROACH(st, count);
     if (st.GE(1) >= 1 && st.KO(1) >= 1) {
-        const EscortLosses losses = ESCORT_COMBAT(st, offset);
+        const EscortLosses losses = ESCORT_COMBAT(st);
         add(st.KO(1), -L(losses.ATTACKER_LOSSES));
         add(st.Q(AIR_FIGHTERS, Q_INTERCEPTING), -L(losses.DEFENDER_LOSSES));
         con::print_at(con::Col(10), con::Row(14),
@@ -80,7 +79,7 @@ void base_fighters(State& st) {
         add(st.VS(0, AIR_FIGHTERS), losses.ATTACKER_LOSSES);
         add(st.VS(1, AIR_FIGHTERS), losses.DEFENDER_LOSSES);
     }
-    INTERCEPTOR_ATTACK(st, offset);
+    INTERCEPTOR_ATTACK(st);
     PAUSE_MESSAGE(st);
 }
 

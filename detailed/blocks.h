@@ -31,7 +31,11 @@ enum class Block {
     NextDay,              ///< the day loop's step to the next day
     HourStart,            ///< HOUR_START: the opening of an hour step
     NextHour,             ///< the hour loop's step to the next hour, or the end of the day
-    AlliedRaid,           ///< ALLIED_RAID: the Allied raid on the player's fleet
+    AlliedRaid,           ///< ALLIED_RAID: the raid's opening, arrival and air combat
+    RaidAntiAircraft,     ///< the fleet's anti-aircraft fire against the raid
+    RaidAttacks,          ///< the raid's bomb and torpedo attacks
+    RaidAftermath,        ///< the raid's fires, settlement and damage list
+    RaidEnd,              ///< RAID_END: the raid's closing pause
     BaseStrikeArrival,    ///< BASE_STRIKE_ARRIVAL: the player's strike at the target base
     FleetStrikePhase,     ///< FLEET_STRIKE_PHASE: the player's strikes on the task forces
     HourlyAirPhase,       ///< HOURLY_AIR_PHASE (hour steps 2-15)
@@ -136,9 +140,20 @@ Block MORNING_PHASE(State& st);
 /// Reports of failed strikes, submarines, contact ageing; the next hour or the failure.
 Block END_OF_HOUR(State& st);
 
-// The phases of the later parts (stand_ins.cpp until they are built).
-/// The Allied raid on the player's fleet, closed by its pause.
+// The Allied raid on the player's fleet (raid_air_combat.cpp, raid_anti_aircraft.cpp,
+// raid_attacks.cpp, raid_aftermath.cpp).
+/// The battleships' list when no carrier was afloat, the damage list, GEIGEKI and the air combat.
 Block ALLIED_RAID(State& st);
+/// The fleet's anti-aircraft fire; a raid left without bombers ends here.
+Block RAID_ANTI_AIRCRAFT(State& st);
+/// Every bomber left attacks a carrier, or a battleship when no carrier is afloat.
+Block RAID_ATTACKS(State& st);
+/// The fires, the rounding, the aircraft lost aboard and the damage list.
+Block RAID_AFTERMATH(State& st);
+/// The closing pause of a raid (and of a harbour-raid hour without one), then the strikes.
+Block RAID_END(State& st);
+
+// The phases of the later parts (stand_ins.cpp until they are built).
 /// The player's deck dialogues of hour steps 1-14.
 Block DECK_DIALOGUES(State& st);
 

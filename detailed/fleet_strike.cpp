@@ -27,7 +27,6 @@ struct Group {
     long LAUNCH_STEP = 0;
     long STRIKE_SOURCE = 0;
     int TASK_FORCE_NO = 0;
-    float ENEMY_TYPE_OFFSET = 0;
     bool escorts_loaded = false;  ///< the group flew under 91 units: its fighters are KO(1)
 };
 
@@ -120,11 +119,11 @@ void take_interceptor_losses(State& st, real losses) {
 }
 
 /// Steps 17-22: the approach, the escorts' exchange and the attack on the bombers.
-void air_combat(State& st, const Group& g, float interceptors) {
+void air_combat(State& st, float interceptors) {
     for (int k = 1; k <= 3; ++k) st.GE(k) = 0;
     INTERCEPTORS_APPROACH(st, interceptors);
     if (st.KO(1) >= 1 && st.GE(1) >= 1) {
-        const EscortLosses losses = ESCORT_COMBAT(st, g.ENEMY_TYPE_OFFSET);
+        const EscortLosses losses = ESCORT_COMBAT(st);
         add(st.KO(1), -L(losses.ATTACKER_LOSSES));
         add(st.GE(1), -L(losses.DEFENDER_LOSSES));
         con::print_at(con::Col(10), con::Row(14),
@@ -135,7 +134,7 @@ void air_combat(State& st, const Group& g, float interceptors) {
         add(st.VS(1, AIR_FIGHTERS), losses.DEFENDER_LOSSES);
         take_interceptor_losses(st, losses.DEFENDER_LOSSES);
     }
-    INTERCEPTOR_ATTACK(st, g.ENEMY_TYPE_OFFSET);
+    INTERCEPTOR_ATTACK(st);
 }
 
 /// The arrival and the interception (first half); returns false for a group without bombers,
@@ -147,10 +146,9 @@ bool intercept(State& st, Group& g) {
     const real r = L(con::rnd());
     if (r * 10 > 2 && st.OWN_FLEET_AFLOAT >= 10 * L(st.ALLIED_CV_AFLOAT)) st.TK(TK_POSTURE) = 1;
     show_arrival(st);
-    const float base = st.AT(st.FLEET_NO);
-    g.ENEMY_TYPE_OFFSET = base == 8 ? 4.0f : base == 20 ? 5.0f : 0.0f;
+    st.ENEMY_TYPE_OFFSET = interceptor_type_offset(st.AT(st.FLEET_NO));
     const float interceptors = launch_interceptors(st, g, ceiling);
-    if (interceptors >= 1) air_combat(st, g, interceptors);
+    if (interceptors >= 1) air_combat(st, interceptors);
     return true;
 }
 

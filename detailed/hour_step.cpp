@@ -118,8 +118,8 @@ Block HOUR_START(State& st) {
             return Block::AlliedRaid;
         }
     }
-    if (st.PEARL_HARBOR_TURN > 0) PAUSE_MESSAGE(st);
-    return Block::BaseStrikeArrival;
+    // Without a raid: the harbour raid's hours still close with the raid's pause.
+    return st.PEARL_HARBOR_TURN > 0 ? Block::RaidEnd : Block::BaseStrikeArrival;
 }
 
 Block NEXT_HOUR(State& st) {

@@ -33,6 +33,10 @@ Block run_block(State& st, Block block) {
         case Block::HourStart: return HOUR_START(st);
         case Block::NextHour: return NEXT_HOUR(st);
         case Block::AlliedRaid: return ALLIED_RAID(st);
+        case Block::RaidAntiAircraft: return RAID_ANTI_AIRCRAFT(st);
+        case Block::RaidAttacks: return RAID_ATTACKS(st);
+        case Block::RaidAftermath: return RAID_AFTERMATH(st);
+        case Block::RaidEnd: return RAID_END(st);
         case Block::BaseStrikeArrival: return BASE_STRIKE_ARRIVAL(st);
         case Block::FleetStrikePhase: return FLEET_STRIKE_PHASE(st);
         case Block::HourlyAirPhase: return HOURLY_AIR_PHASE(st);

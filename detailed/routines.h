@@ -99,6 +99,11 @@ float allied_posture(State& st, float f);
 /// Reads one line at (column, row) with no prompt text, as typed.
 std::string read_line_at(int column, int row);
 
+// The Allied raid on the player's fleet.
+/// GEIGEKI: the raid's warning and composition, the patrol and the scramble question, and the
+/// patrol's allocation DE, CB with the allocated fighters put into air combat.
+void GEIGEKI(State& st);
+
 // Operational day: the routines of the later parts that the day and hour steps call, each a
 // stand-in until it is built (day_stand_ins.cpp).
 /// SAKUTEKI3: the day's search reinforcement and the patrol's and anti-aircraft splits.

@@ -1,7 +1,7 @@
 // MORVA95F: the least stand-ins for the routines and blocks of the operational day that later
-// parts build (search, the raids on the fleet and the deck dialogues), each where the real one
-// will go. With them an operation runs its days and hour steps: no search plane flies, no air
-// group is launched, and no raid comes.
+// parts build (search and the deck dialogues), each where the real one will go. With them an
+// operation runs its days and hour steps: no search plane flies and no air group of the player
+// is launched.
 #include "campaign/dialogue.h"
 #include "console/console.h"
 #include "detailed/blocks.h"
@@ -31,11 +31,6 @@ void HYOJI6(State& st) {
     con::print_single_item(st.TT(TT_WAIT));
     morva::hit_any_key(st.WAIT_KEY_RESULT, {29, 23, 5, "Hit Any Key"});
     con::color(7);  // the air-group table that follows the key is printed in white
-}
-
-Block ALLIED_RAID(State& st) {
-    PAUSE_MESSAGE(st);
-    return Block::BaseStrikeArrival;
 }
 
 Block DECK_DIALOGUES(State& st) {

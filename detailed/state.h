@@ -122,7 +122,8 @@ struct State {
     con::Table<float, 4> ID;             ///< air groups launched or landed this hour: 0 the fleet
     con::Table<float, 4> HH;             ///< 1 = the player's strike of source 0-3 turned back
     con::Table<float, 2> N;              ///< battleships able to fight in each gun line
-    con::Table<float, 7> W;              ///< the Allied raid on the player's fleet
+    con::Table<float, 7> W;              ///< the Allied raid on the player's fleet by `AIR_` kind
+                                         ///< 0-3; 4-6 the kinds 0-2 as they arrived
     con::Table<float, 5> S;              ///< speeds in knots: 0 the fleet, 1-3 task forces, 4 gun line
     con::Table<float, 6> KO;             ///< the player's strike counts
     con::Table<float, 4> GE;             ///< Allied fighters engaging the player's strike: 1 its
@@ -135,6 +136,10 @@ struct State {
     con::Table<float, 2, 28> DM;         ///< gun damage per side and line slot in one gun sub-turn
     con::Table<float, 43> PE;            ///< damage summed per list slot during one air attack
                                          ///< (0 a base strike); only its whole part is applied
+
+    // The Allied raid on the player's fleet.
+    con::Table<float, 4> DE;             ///< patrol fighters set against raid part 0-3 (the `W` parts)
+    con::Table<float, 4> CB;             ///< of those, the fighters that count as already placed
 
     // Scalars of the main routine: campaign and options.
     float TURN_NO = 0;              ///< turn 1-12 (13 once the twelfth has ended)
@@ -164,6 +169,10 @@ struct State {
     float RAID_THIS_HOUR = 0;       ///< 1 when a raid or a strike report cleared the screen
     float OWN_FLEET_AFLOAT = 0;     ///< 10 per carrier of the fleet afloat, as last counted
     float BB_DETACHED = 0;          ///< 1 = the fleet's battleships do not keep station
+    float ENEMY_TYPE_OFFSET = 0;    ///< the Allied types of the last air combat: a raid's bomber
+                                    ///< types (0 US, 4 British), a strike's interceptors (type
+                                    ///< 4 + offset: 0, 4 or 5)
+    float RAID_FIGHTER_TYPE = 0;    ///< the aircraft type of the raid's escort fighters (4, 8, 9)
     // Work values.
     float LOOP_S = 0;               ///< loop counter of CLEAR_MESSAGE_ROWS
     float INPUT_NUM = 0;            ///< a typed number; the base CHECK_BASE_ATTACKABLE asks about

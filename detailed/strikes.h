@@ -49,6 +49,9 @@ struct EscortLosses {
     float DEFENDER_LOSSES = 0;  ///< interceptors shot down by the escorts (at most GE(1))
 };
 
+/// ENEMY_TYPE_OFFSET of the fighters that defend objective base b: the British types 8 and 9
+/// at the British bases 8 and 20, type 4 elsewhere.
+float interceptor_type_offset(float b);
 /// INTERCEPTORS_APPROACH: shows the INTERCEPTOR_COUNT fighters coming and shares them into GE
 /// (which the caller has cleared): three per escort against the escorts, the rest one draw each
 /// between the dive bombers (3 in 10) and the torpedo bombers. Returns the interceptors not
@@ -57,10 +60,11 @@ float INTERCEPTORS_APPROACH(State& st, float INTERCEPTOR_COUNT);
 /// ESCORT_COMBAT: the escorts KO(1) against the interceptors GE(1) of Allied fighter type
 /// 4 + ENEMY_TYPE_OFFSET; both sides' losses are rolled from the strengths before either is
 /// applied, and the caller applies them.
-EscortLosses ESCORT_COMBAT(State& st, float ENEMY_TYPE_OFFSET);
-/// INTERCEPTOR_ATTACK: the interceptors GE(2) and GE(3) shoot down dive and torpedo bombers,
-/// taken off KO(2), KO(3) and booked in VS.
-void INTERCEPTOR_ATTACK(State& st, float ENEMY_TYPE_OFFSET);
+EscortLosses ESCORT_COMBAT(State& st);
+/// INTERCEPTOR_ATTACK: the interceptors GE(2) and GE(3) of Allied fighter type
+/// 4 + ENEMY_TYPE_OFFSET shoot down dive and torpedo bombers, taken off KO(2), KO(3) and
+/// booked in VS.
+void INTERCEPTOR_ATTACK(State& st);
 
 // --- The anti-aircraft fire (strike_anti_aircraft.cpp) ---
 

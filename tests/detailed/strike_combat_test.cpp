@@ -36,12 +36,12 @@ TEST(StrikeAirCombat, FromTheGeneratorsFirstState) {
     EXPECT_EQ(st->GE(2), 1);
     EXPECT_EQ(st->GE(3), 3);
     EXPECT_TRUE(shows(con::screen(), 10, 10, "敵迎撃機 10 機接近", 6));
-    const EscortLosses losses = ESCORT_COMBAT(*st, 0);
+    const EscortLosses losses = ESCORT_COMBAT(*st);
     EXPECT_EQ(losses.ATTACKER_LOSSES, 0);
     EXPECT_EQ(losses.DEFENDER_LOSSES, 2);
     EXPECT_EQ(st->KO(1), 2) << "the caller applies the losses";
     EXPECT_TRUE(shows(con::screen(), 11, 12, "零式艦戦 対 " + st->NX(4), 6));
-    INTERCEPTOR_ATTACK(*st, 0);
+    INTERCEPTOR_ATTACK(*st);
     EXPECT_EQ(draws() - before, 20u);
     EXPECT_TRUE(shows(con::screen(), 6, 22, "９７式艦攻 1 機墜落 残り  3 ", 6));
     EXPECT_EQ(st->KO(3), 3);
@@ -80,11 +80,11 @@ TEST(StrikeAirCombat, SharesCapsAndTheTypesPassedOver) {
         EXPECT_EQ(st->GE(2), c.ge2);
         EXPECT_EQ(st->GE(3), c.ge3);
         if (c.attacker >= 0) {
-            const EscortLosses l = ESCORT_COMBAT(*st, 0);
+            const EscortLosses l = ESCORT_COMBAT(*st);
             EXPECT_EQ(l.ATTACKER_LOSSES, c.attacker);
             EXPECT_EQ(l.DEFENDER_LOSSES, c.defender);
         }
-        INTERCEPTOR_ATTACK(*st, 0);
+        INTERCEPTOR_ATTACK(*st);
         EXPECT_EQ(draws() - before, c.draws.size());
         EXPECT_EQ(st->KO(2), c.dive_left);
         EXPECT_EQ(st->KO(3), c.torpedo_left);
@@ -100,7 +100,7 @@ TEST(StrikeAirCombat, ExperienceAndTheBritishFighters) {
         st->GE(1) = 3;
         st->VS(0, AIR_FIGHTERS) = 780;
         con::random_generator().script(std::vector<float>(6, 0.999f));
-        EXPECT_EQ(ESCORT_COMBAT(*st, 0).DEFENDER_LOSSES, 0);
+        EXPECT_EQ(ESCORT_COMBAT(*st).DEFENDER_LOSSES, 0);
         EXPECT_EQ(st->Z(9, Z_ATTACK), 2);
     }
     // The British type 9 (quality 2): INT(RND x 60) of 21 or more brings a torpedo bomber down.
@@ -109,13 +109,17 @@ TEST(StrikeAirCombat, ExperienceAndTheBritishFighters) {
         strike(*s2, 0, 0, 1, 0);
         s2->GE(3) = 1;
         con::random_generator().script({r});
-        INTERCEPTOR_ATTACK(*s2, 5);
+        s2->ENEMY_TYPE_OFFSET = 5;
+        INTERCEPTOR_ATTACK(*s2);
         EXPECT_EQ(s2->KO(3), 1 - lost) << r;
         EXPECT_TRUE(shows(con::screen(), 12, 20, "９７式艦攻 対 " + s2->NX(9)));
     }
 }
 
-TEST(StrikeAirCombat, PatrolCeilingAndReturnHeading) {
+TEST(StrikeAirCombat, InterceptorTypePatrolCeilingAndReturnHeading) {
+    EXPECT_EQ(interceptor_type_offset(8), 4);
+    EXPECT_EQ(interceptor_type_offset(20), 5);
+    EXPECT_EQ(interceptor_type_offset(7), 0);
     const std::pair<float, float> ceilings[] = {{0, 0}, {19, 19}, {20, 20}, {39, 20}, {40, 21}, {41, 21}, {60, 31}};
     for (const auto& [sum, ceiling] : ceilings) EXPECT_EQ(patrol_ceiling(sum), ceiling) << sum;
     EXPECT_EQ(return_heading(10), 190);
