@@ -4,7 +4,9 @@
 // and the player's order to close, open or hold the range.
 #include <vector>
 
+#include "campaign/battle_board.h"
 #include "campaign/dialogue.h"
+#include "campaign/gun_battle_order.h"
 #include "console/console.h"
 #include "detailed/routines.h"
 
@@ -14,33 +16,21 @@ namespace {
 /// The last ship number of either side's ship table.
 constexpr int kLastShip = 42;
 
-/// Where a located hit strikes.
-enum class Zone { Unarmoured, Deck, Belt };
-
-/// One ship's shot of a gun sub-turn, in firing order.
-struct Shot {
-    int side = 0;        ///< the side that fired
-    long target = 0;     ///< the slot hit in the other line
-    bool hit = false;    ///< false: a miss, nothing else is set
-    Zone zone = Zone::Unarmoured;
-    bool penetrated = false;
-};
+using morva::HitZone;
+using morva::Shot;
 
 /// The ship in slot k of side s's line: the player's battleships, or the engaged Allied line.
 float ship_in_slot(const State& st, int s, float f, long k) { return st.G(G_ENGAGED * s, f, k); }
 
 long line_count(const State& st, int s, float f) { return con::round_half_away(st.BB(s, f)); }
 
-bool afloat(const State& st, int s, float i) { return st.A(s, i, A_DURABILITY) > 0; }
-
-/// The ship's condition colour: sunk or unable (2), damaged (6), whole (5).
-int condition_colour(const State& st, int s, float i) {
-    if (st.A(s, i, A_DURABILITY) < 1) return 2;
-    return st.A(s, i, A_DURABILITY) < st.A(s, i, A_FULL_DURABILITY) ? 6 : 5;
+/// The fleet's line and the engaged Allied line, for the battle board.
+auto battle_lines(State& st, float f) {
+    return morva::BattleLines{st.A, st.MX, [&st, f](int s) { return line_count(st, s, f); },
+                              [&st, f](int s, long k) { return ship_in_slot(st, s, f, k); }};
 }
 
-/// The column where side s's half of the screen begins.
-int half(int s) { return 40 * s; }
+bool afloat(const State& st, int s, float i) { return st.A(s, i, A_DURABILITY) > 0; }
 
 /// A die of the battle: 0 to 5.
 con::real die() { return con::int_floor(con::L(con::rnd()) * 6); }
@@ -124,11 +114,11 @@ Shot fire_one(State& st, int s, float i, long t, float j, con::real r) {
     if (location < 6) {
         damage = light_damage(gun, roll);
     } else if (location <= r) {
-        shot.zone = Zone::Deck;
+        shot.zone = HitZone::Deck;
         shot.penetrated = gun + r - 16 >= st.A(o, j, A_DECK);
         if (!shot.penetrated) damage = light_damage(gun, roll);
     } else {
-        shot.zone = Zone::Belt;
+        shot.zone = HitZone::Belt;
         shot.penetrated = gun - r >= st.A(o, j, A_BELT);
         if (!shot.penetrated && con::L(con::rnd()) * 10 > 7) damage = light_damage(gun, roll);
     }
@@ -153,38 +143,6 @@ std::vector<Shot> fire_lines(State& st, float f, con::real r) {
         }
     }
     return shots;
-}
-
-/// The hit markers on the targets' rows, in firing order (a later one overwrites).
-void show_shots(const std::vector<Shot>& shots) {
-    for (const Shot& shot : shots) {
-        if (!shot.hit) continue;
-        const con::Col column(half(1 - shot.side) + 22);
-        const con::Row row(shot.target + 1);
-        con::color(3);
-        con::print_at(column, row, "被弾");
-        if (shot.zone == Zone::Deck) con::print_string_item(" (甲板)");
-        if (shot.zone == Zone::Belt) con::print_string_item(" (舷側)");
-        if (!shot.penetrated) continue;
-        con::color(2);
-        con::print_at(column, row, "貫通");
-    }
-}
-
-/// Damage counts once both lines have fired: a ship sunk now has fired in this sub-turn.
-void apply_damage(State& st, float f) {
-    for (int s = 0; s <= 1; ++s) {
-        const long count = line_count(st, s, f);
-        for (long k = 1; k <= count; ++k) {
-            const float i = ship_in_slot(st, s, f, k);
-            float& durability = st.A(s, i, A_DURABILITY);
-            if (durability > 0) {
-                const con::real left = con::L(durability) - con::L(st.DM(s, k));
-                durability = con::store(left < 0 ? 0 : left);
-            }
-            st.DM(s, k) = 0;
-        }
-    }
 }
 
 /// Row 0's battle clock over the header line: sub-turns above 20 belong to the hour before.
@@ -229,91 +187,6 @@ void allied_manoeuvre(State& st, con::real r) {
     if (rate < -10) rate = -10;
 }
 
-/// The slot numbers and names of both lines, each name in its ship's condition colour.
-void show_lines(const State& st, float f) {
-    for (int s = 0; s <= 1; ++s) {
-        const long count = line_count(st, s, f);
-        for (long k = 1; k <= count; ++k) {
-            const float i = ship_in_slot(st, s, f, k);
-            con::locate(con::Col(half(s)), con::Row(k + 1));
-            con::color(5);
-            con::print_single_item(static_cast<float>(k));
-            con::print_end();
-            con::color(condition_colour(st, s, i));
-            con::print_at(con::Col(half(s) + 4), con::Row(k + 1), st.MX(s, i));
-            con::print_end();
-        }
-    }
-}
-
-/// The target slot of every ship, under the heading "砲撃目標".
-void show_targets(const State& st, float f) {
-    con::color(6);
-    con::print_at(con::Col(15), con::Row(1), "砲撃目標");
-    con::print_end();
-    for (int s = 0; s <= 1; ++s) {
-        const long count = line_count(st, s, f);
-        for (long k = 1; k <= count; ++k) {
-            con::locate(con::Col(half(s) + 18), con::Row(k + 1));
-            con::print_single_item(st.B(s, B_TARGET, ship_in_slot(st, s, f, k)));
-            con::print_end();
-        }
-    }
-}
-
-/// The lines after the damage: names, durability, full durability, gun range and speed.
-void show_line_values(const State& st, float f) {
-    con::print_at(con::Col(15), con::Row(1), con::space_string(10));
-    con::color(6);
-    con::print_at(con::Col(22), con::Row(1), "耐久力　射程 速力");
-    con::print_end();
-    for (int s = 0; s <= 1; ++s) {
-        const long count = line_count(st, s, f);
-        for (long k = 1; k <= count; ++k) {
-            const float i = ship_in_slot(st, s, f, k);
-            con::color(condition_colour(st, s, i));
-            con::print_at(con::Col(half(s) + 4), con::Row(k + 1), st.MX(s, i));
-            con::print_end();
-            con::locate(con::Col(half(s) + 22), con::Row(k + 1));
-            con::print_single_item(st.A(s, i, A_DURABILITY));
-            con::print_end();
-            con::print_at(con::Col(half(s) + 25), con::Row(k + 1), "/");
-            con::print_single_item(st.A(s, i, A_FULL_DURABILITY));
-            con::print_string_item(" ");
-            con::print_single_item(st.A(s, i, A_GUN_RANGE));
-            con::print_single_item(st.A(s, i, A_SPEED));
-            con::print_end();
-        }
-    }
-}
-
-/// The player's order: close ("+"), open ("-") or hold (Return); anything else is asked again.
-void ask_order(State& st) {
-    con::print_at(con::Col(10), con::Row(22), con::space_string(68));
-    con::locate(con::Col(8), con::Row(22));
-    con::color(6);
-    con::print_string_item("速度 ");
-    con::print_number_item(con::L(st.MV(MV_OWN_LINE)) * 10);
-    con::print_string_item(" % (");
-    con::print_number_item(own_closing_speed(st));
-    con::print_string_item(")");
-    float& rate = st.MV(MV_OWN_LINE);
-    // Ends only on an answer the player types.
-    for (;;) {
-        con::locate(con::Col(28), con::Row(22));
-        const std::string order = con::input_line("移動は ?  接近(+) or 離脱(-) or 維持(Return) ");
-        if (order.empty()) return;
-        if (order == "+") {
-            if (rate < 10) rate = con::store(con::L(rate) + 2);
-            return;
-        }
-        if (order == "-") {
-            if (rate > -10) rate = con::store(con::L(rate) - 2);
-            return;
-        }
-    }
-}
-
 /// The range after the sub-turn: both lines' closing; a range through 0 comes out beyond it.
 void change_range(State& st) {
     const con::real closing = (con::L(st.S(0)) * con::L(st.MV(MV_OWN_LINE)) +
@@ -337,15 +210,16 @@ void fought_sub_turn(State& st, float f) {
     con::print_string_item("速度 ");
     con::print_number_item(own_closing_speed(st));
     con::print_end();
-    show_lines(st, f);
+    auto lines = battle_lines(st, f);
+    morva::show_battle_lines(lines);
     battle_pause(st);
     choose_targets(st, f, r);
-    show_targets(st, f);
-    show_shots(fire_lines(st, f, r));
+    morva::show_battle_targets(lines, [&st](int s, float i) { return st.B(s, B_TARGET, i); });
+    morva::show_shots(fire_lines(st, f, r));
     battle_pause(st);
-    apply_damage(st, f);
-    show_line_values(st, f);
-    ask_order(st);
+    morva::apply_battle_damage(lines, st.DM);
+    morva::show_battle_status(lines, A_GUN_RANGE, A_SPEED);
+    morva::ask_line_order(st.MV(MV_OWN_LINE), st.S(0));
 }
 
 }  // namespace

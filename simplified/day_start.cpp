@@ -162,8 +162,8 @@ Block DAY_START(State& st) {
     draw_distance_and_posture(st);
     st.H(0) = 0;
     st.H(1) = 0;
-    st.MV(4) = 0;
-    st.MV(5) = 0;
+    st.MV(MV_OWN) = 0;
+    st.MV(MV_ALLIED) = 0;
     st.SEARCH_REINFORCED = 0;
     if (search_offered(st, units, sunk) && ask_reinforcement(st, units)) {
         st.SEARCH_REINFORCED = 1;

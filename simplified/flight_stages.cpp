@@ -150,10 +150,12 @@ void IDO(State& st) {
 }
 
 void IDO2(State& st) {
+    // Added, not replacing: units a skipped raid close left over the player's fleet stay
+    // there for the next raid instead of being wiped out.
     each_slot(st, ALLIED, [&](long k) {
-        take(st.F, ALLIED, k, AL_OUT, AL_OVER);
-        take(st.D, ALLIED, k, AL_OUT, AL_OVER);
-        take(st.T, ALLIED, k, AL_OUT, AL_OVER);
+        move_into(st.F, ALLIED, k, AL_OUT, AL_OVER);
+        move_into(st.D, ALLIED, k, AL_OUT, AL_OVER);
+        move_into(st.T, ALLIED, k, AL_OUT, AL_OVER);
     });
     for (int r = QR_FIGHTERS; r <= QR_HEAVY; ++r) move_into(st, r, Q_OUT, Q_OVER);
     each_slot(st, JAPANESE, [&](long k) {

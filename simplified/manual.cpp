@@ -19,26 +19,27 @@ void open_chapter(State& st, int item) {
         show_system_chapter(st);
     else if (item == 2)
         show_ship_data_chapter(st);
+    else if (item == 3)
+        show_rules_chapter(st);
     else if (item == 4)
         show_battle_data_chapter(st);
     else
-        show_unwritten_chapter(st, item);
+        show_background_chapter(st);
 }
 
 }  // namespace
 
 void show_page(State& st, const Page& page) {
     con::clear_screen(0);
+    show_page_over(st, page);
+}
+
+void show_page_over(State& st, const Page& page) {
     draw(page);
     morva::hit_any_key(st.WAIT_KEY_RESULT, page.prompt);
 }
 
 void show_system_chapter(State& st) { show_page(st, system_page()); }
-
-void show_unwritten_chapter(State& st, int item) {
-    const morva::Text& entry = menu_page().texts.at(static_cast<std::size_t>(item) + 2);
-    show_page(st, Page{{{26, 3, 7, entry.words.substr(4)}}, {34, 23, 4, "Hit Any Key"}});
-}
 
 }  // namespace manual
 

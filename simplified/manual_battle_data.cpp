@@ -62,7 +62,7 @@ const BattlePage kPages[2] = {
 
 void show_battle_data_chapter(State& st) {
     for (const BattlePage& page : kPages) {
-        Page drawn{page.texts, {34, 23, 4, "Hit Any Key"}};
+        Page drawn{page.texts, page_prompt(34, 23)};
         for (const ShipName& n : page.ships)
             drawn.texts.push_back({n.column, n.row, 6, st.MM(n.side, n.ship)});
         show_page(st, drawn);

@@ -32,7 +32,7 @@ const Page& system_page() {
                                {30, 17, 6, "(ボードゲーム互換)   (コンピュータ専用)"},
                                {31, 20, 5, "MORVA95S.EXE         MORVA95F.EXE"},
                            },
-                           {31, 23, 4, "Hit Any Key"}};
+                           page_prompt(31, 23)};
     return page;
 }
 

@@ -75,7 +75,7 @@ void japanese_ships_page(State& st) {
     con::color(5);
     const char* const kHypothetical[] = {"仮", "想", "シ", "ナ", "リ", "オ"};
     for (int i = 0; i < 6; ++i) con::print_at(con::Col(35), con::Row(2 + i), kHypothetical[i]);
-    morva::hit_any_key(st.WAIT_KEY_RESULT, {50, 23, 4, "Hit Any Key"});
+    morva::hit_any_key(st.WAIT_KEY_RESULT, page_prompt(50, 23));
 }
 
 void allied_ships_page(State& st) {
@@ -89,7 +89,7 @@ void allied_ships_page(State& st) {
     // The two British carriers fill rows 22 and 23; nothing there ends its line.
     for (int s = 14; s <= 15; ++s) print_ship_row(st, 1, s, true, s + 8, 40, 54, 3);
     for (int s = 36; s <= 42; ++s) print_ship_row(st, 1, s, false, s - 21, 0, 14, 3);
-    morva::hit_any_key(st.WAIT_KEY_RESULT, {20, 23, 4, "Hit Any Key"});
+    morva::hit_any_key(st.WAIT_KEY_RESULT, page_prompt(20, 23));
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 // MORVA95S: the routines of the simplified game and the blocks of its main routine that are
 // entered like a call (they return to their caller). Each works on the program's state.
 #pragma once
-#include "campaign/calendar.h"
 #include <string>
 #include <utility>
 
+#include "campaign/calendar.h"
+#include "console/console.h"
 #include "simplified/state.h"
 
 namespace morva95s {
@@ -67,6 +68,19 @@ std::pair<std::string, std::string> victory_level(int bases_held);
 // Save file (save_file.cpp).
 /// LOAD_SAVE_FILE: reads MORDATAS.DAT; commits only a whole, valid file (else raises 63).
 void LOAD_SAVE_FILE(State& st);
+
+// The operation's surface phase (movement_orders.cpp, gun_battle.cpp, surface_phase.cpp).
+/// MOVE0: the fleet's movement order (the player's menu or the program's rules): PT(0) the new
+/// base distance (never below 2), MV(4) the closing rate on the enemy fleet.
+void MOVE0(State& st);
+/// BS: one gun sub-turn between the battleship lines of the fleet in TT_FLEET; moves the lines
+/// in TT_FLEET_DISTANCE. SP has counted N and S just before.
+void BS(State& st);
+/// The fleets' closing in a sub-turn, in fleet-distance units (200 to an air-distance unit):
+/// INT((S(0) x MV(4) + S(1) x MV(5)) x 2 + 0.5); negative when they draw apart.
+float closing_distance(const State& st);
+/// A six-sided die: INT(RND x 6) + 1.
+inline con::real six_sided_die() { return con::int_floor(con::L(con::rnd()) * 6) + 1; }
 
 // Function key (function_key.cpp).
 /// FKEY_HANDLER: the F1 trap: a digit sets the display time; "Q" the overview or status panel.

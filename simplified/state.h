@@ -27,8 +27,10 @@ inline constexpr int TT_SUBTURN = 2;       ///< sub-turn 1-20 of the day; 0 = no
 inline constexpr int TT_GUN_SUBTURN = 3;   ///< gun-battle step 1-20 (1 outside a gun battle)
 inline constexpr int TT_SCENARIO = 4;      ///< scenario 1-8 (copy of SCENARIO_NO)
 inline constexpr int TT_AIR_DISTANCE = 7;  ///< the fleets' distance in air units, for the stage steps
+inline constexpr int TT_FLEET_DISTANCE = 8;  ///< the fleets' distance handed to MOVE0 and BS
 inline constexpr int TT_OWN_ORDERS = 9;    ///< 1 = the player gives the movement orders
 inline constexpr int TT_GAME_OVER = 11;    ///< 1 = the war ends with this turn (set by CLC)
+inline constexpr int TT_LAST_ORDER = 12;   ///< the player's last movement order (0 before the first)
 inline constexpr int TT_COMMENT_KEY = 19;  ///< 1 = every comment waits for a key
 
 /// Ship numbers of the two sides' tables.
@@ -43,6 +45,10 @@ inline constexpr int kShipRows = 42;       ///< rows per side in the ship table
 // battleship's range and armour.
 inline constexpr int A_CAPACITY = 2;       ///< carrier capacity in units / battleship attack value
 inline constexpr int A_AIR_GROUP = 3;      ///< first of a carrier's air-group fields (3 + type - 1)
+inline constexpr int A_ATTACK = 2;         ///< a battleship's attack value (14, 16 or 18)
+inline constexpr int A_GUN_RANGE = 3;      ///< a battleship's gun range in gun-battle steps
+inline constexpr int A_BELT = 4;           ///< a battleship's vertical armour
+inline constexpr int A_DECK = 5;           ///< a battleship's horizontal armour
 inline constexpr int A_ANTI_AIRCRAFT = 6;  ///< anti-aircraft value
 inline constexpr int A_SPEED = 7;          ///< speed
 inline constexpr int A_FIRST_TURN = 8;     ///< first turn available (13 = never)
@@ -54,6 +60,15 @@ inline constexpr int P_STRENGTH = 2;       ///< strength
 inline constexpr int P_RESPONSE = 3;       ///< Allied response value 1-7 (lower = defended harder)
 inline constexpr int P_BOMBER_FACTOR = 4;  ///< heavy-bomber factor
 inline constexpr int P_AIR_DEFENCE = 5;    ///< anti-aircraft value during an operation
+
+// The fleets' closing rates MV(index), in tenths of the fleet's speed (positive: toward the
+// other fleet).
+inline constexpr int MV_OWN = 4;     ///< the Japanese fleet (movement orders, the gun battle)
+inline constexpr int MV_ALLIED = 5;  ///< the Allied fleet (search result phase, the gun battle)
+
+// Rows of the gun battle's table B(side, row, ship), indexed by the ship number.
+inline constexpr int B_TARGET = 0;        ///< the slot of the enemy line aimed at, 0 none
+inline constexpr int B_NEW_SHOOTERS = 2;  ///< enemy ships that newly chose it this gun sub-turn
 
 /// The simplified game's parameter vector.
 using ParamVector = con::Table<float, 31>;
@@ -107,6 +122,9 @@ struct State {
     con::Table<float, 5> E;               ///< HENSEI's fill pointers: E(f) battleships, E(f+2) carriers
     con::Table<float, 2> HW;              ///< HW(0) harbour damage, HW(1) bomb hits on the harbour
     con::Table<float, 2> HT;              ///< gun-battle fire concentration per side
+    con::Table<float, 2, 3, 43> B;        ///< gun battle per side and ship: B(s, 0, ship) its
+                                          ///< target slot, B(s, 2, ship) the shooters newly on it
+    con::Table<float, 2, 21> DM;          ///< gun battle: damage scored per side and line slot
 
     // Operation values (the operations fill them; the F1 overview shows them).
     con::Table<float, 4, 11> Q;           ///< target base's air units: row 0-3 x stage column 1-10

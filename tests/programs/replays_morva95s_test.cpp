@@ -18,17 +18,6 @@ const ReplayRows kRows{{
     {"morva95s_damaged_save_file", morva95s_program, "18", 0, {{"MORDATAS.DAT", " 2 \r\n 0 \r\n 0 \r\n"}}},
     {"morva95s_war_over_early", morva95s_program, kSimplifiedWarOverEarly},
     {"morva95s_allied_overview", morva95s_program, kSimplifiedWarOverEarly + "{F1}Q"},
-    {"morva95s_manual_menu", morva95s_program, "2"},
-    {"morva95s_manual_ignored_keys", morva95s_program, "2079a{ENTER}{ESC}{UP}{LEFT}"},
-    {"morva95s_manual_system_page", morva95s_program, "21"},
-    {"morva95s_manual_system_page_turned", morva95s_program, "21{ESC}"},
-    {"morva95s_manual_back_to_main_menu", morva95s_program, "2166"},
-    {"morva95s_manual_japanese_ships", morva95s_program, "22"},
-    {"morva95s_manual_allied_ships", morva95s_program, "22x"},
-    {"morva95s_manual_after_ship_data", morva95s_program, "22xx"},
-    {"morva95s_manual_battles_1", morva95s_program, "24"},
-    {"morva95s_manual_battles_2", morva95s_program, "246"},
-    {"morva95s_manual_unwritten_chapter", morva95s_program, "23"},
 }};
 
 }  // namespace

@@ -93,7 +93,8 @@ TEST(SimplifiedGolden, SingleOperationScenarios) {
         {"scenario_7_allied_ships", seven},
         // Battleships only: the first 20 join, the rest are marked out without a question.
         {"scenario_7_twenty_battleships", seven + std::string(20, '1')},
-        {"scenario_7_turn_2_save_question", seven + std::string(20, '1') + "y"},
+        // The battle is fought to the last battleship of a line; the program then idles.
+        {"scenario_7_battle_end", seven + std::string(20, '1') + "y"},
     };
     for (const auto& c : cases) run_golden(c);
 }

@@ -111,11 +111,12 @@ TEST(FlightStages, AlliedHomeboundAndInterceptors) {
     st->F(1, 3, AL_INTERCEPT) = 2;
     st->Q(QR_FIGHTERS, Q_INTERCEPT) = 4;
     st->F(1, 1, AL_OUT) = 1;
-    st->F(1, 1, AL_OVER) = 7;  // replaced, not added to
+    st->F(1, 1, AL_OVER) = 7;  // left by a skipped raid close: kept, the outbound unit added
     IDO2(*st);
     EXPECT_EQ(st->F(1, 3, AL_INTERCEPT_SECOND), 2);
     EXPECT_EQ(st->Q(QR_FIGHTERS, Q_INTERCEPT_SECOND), 4);
-    EXPECT_EQ(st->F(1, 1, AL_OVER), 1);
+    EXPECT_EQ(st->F(1, 1, AL_OVER), 8);
+    EXPECT_EQ(st->F(1, 1, AL_OUT), 0);
     IDO2(*st);
     EXPECT_EQ(st->F(1, 3, AL_INTERCEPT_LAST), 2);
     IDO2(*st);

@@ -1,0 +1,65 @@
+// Golden replay rows of MORVA95S's operations: the announcement, the search and its sighting
+// report, the movement menu, the end of an operation and of its turn, and the gun battle of the
+// battleship-only scenario. Add rows at the end of the table.
+#include "tests/programs/replay_table.h"
+
+namespace golden_replays {
+namespace {
+
+/// `n` copies of `keys`.
+std::string times(int n, const std::string& keys) {
+    std::string all;
+    for (int i = 0; i < n; ++i) all += keys;
+    return all;
+}
+
+// Turn 1 of scenario 1 with two targets (fleet 1 to the Philippines, fleet 2 to Rabaul), each
+// comment waiting for a key.
+const std::string kCampaignKeyMode = std::string("11NY5h") +
+                                     "112333333"
+                                     "12"
+                                     "33333333" +
+                                     "y7{ENTER}6{ENTER}";
+// The single operation (scenario 6): 翔鶴 alone against Rabaul, LEXINGTON and SARATOGA facing
+// it, the target's values; `options` are the four play options.
+std::string single_operation(const std::string& options) {
+    return "16" + options + "1" + std::string(26, '3') + "y6{ENTER}" + "11" + std::string(40, '2') + "y" +
+           "20{ENTER}5{ENTER}{ENTER}3{ENTER}2{ENTER}";
+}
+// The battleship-only scenario (7): 長門 and 陸奥 against the twenty Allied battleships that
+// join; `options` are the three play options.
+std::string battleship_battle(const std::string& options) {
+    return "17" + options + "3311" + std::string(8, '3') + "y" + std::string(20, '1') + "y";
+}
+
+const ReplayRows kRows{{
+    // The harbour strike in key mode stops at its announcement.
+    {"morva95s_operation_announcement", morva95s_program, "12nY1h"},
+    // With the player's own orders, the movement menu of sub-turn 1, before contact.
+    {"morva95s_movement_menu", morva95s_program, "12Yn1h"},
+    // The single operation: the player's search finds the Allied carriers in sub-turn 10; the
+    // report stands over the screen of sub-turn 9.
+    {"morva95s_sighting_report", morva95s_program, single_operation("NY5h") + " n" + times(10, " ")},
+    // Orders 1-15 once the enemy fleet is found.
+    {"morva95s_movement_menu_after_contact", morva95s_program, single_operation("Yn5h") + "n" + times(10, "1{ENTER}")},
+    // The single operation's only day ends; the operation fails.
+    {"morva95s_single_operation_end", morva95s_program, single_operation("NY5h") + " n" + times(16, " ")},
+    // A campaign turn: fleet 1's three days end in its operation's close.
+    {"morva95s_campaign_operation_end", morva95s_program, kCampaignKeyMode + times(46, " ")},
+    // Both operations of the turn end, the turn ends, and turn 2 opens with the save question.
+    {"morva95s_campaign_turn_end", morva95s_program,
+     simplified_opening('1') +
+         "112333333"
+         "12"
+         "33333333" +
+         "y7{ENTER}6{ENTER}"},
+    // The battleship-only battle with the player's orders: the first question.
+    {"morva95s_gun_battle_order", morva95s_program, battleship_battle("Yn5") + "x"},
+    // The same in key mode, closing each gun sub-turn: the hits of the fifth, before the damage.
+    {"morva95s_gun_battle_hits", morva95s_program, battleship_battle("YY5") + times(5, "  +{ENTER}")},
+    // The battle ends when a line has no battleship afloat; the program idles.
+    {"morva95s_battleship_battle_end", morva95s_program, battleship_battle("Nn5")},
+}};
+
+}  // namespace
+}  // namespace golden_replays
