@@ -33,7 +33,8 @@ void show_approach(State& st) {
     HINITI(st);
     con::color(6);
     con::print_at(con::Col(10), con::Row(4), "攻撃隊");
-    con::print_at(con::Col(17), con::Row(4), st.PEARL_HARBOR_TURN == 1 ? "真珠湾に接近 トトトト !!" : "敵基地に接近 !!");
+    con::print_at(con::Col(17), con::Row(4),
+                  st.PEARL_HARBOR_TURN == 1 ? "真珠湾に接近 トトトト !!" : "敵基地に接近 !!");
     con::print_end();
 }
 
@@ -191,8 +192,10 @@ void KOGEKI4(State& st) { play(st, base_attack(st)); }
 
 Block BASE_STRIKE_ARRIVAL(State& st) {
     IDO3(st);
-    if (L(st.KO(2)) + L(st.KO(3)) >= 1) resolve_strike(st);
-    else return_base_strike(st);  // escorts that came alone fly home with their group
+    if (L(st.KO(2)) + L(st.KO(3)) >= 1)
+        resolve_strike(st);
+    else
+        return_base_strike(st);  // escorts that came alone fly home with their group
     IDO7(st);
     return Block::FleetStrikePhase;
 }

@@ -126,9 +126,9 @@ void air_combat(State& st, float interceptors) {
         const EscortLosses losses = ESCORT_COMBAT(st);
         add(st.KO(1), -L(losses.ATTACKER_LOSSES));
         add(st.GE(1), -L(losses.DEFENDER_LOSSES));
-        con::print_at(con::Col(10), con::Row(14),
-                      "損害  " + con::format_single(losses.ATTACKER_LOSSES) + "   " +
-                          con::format_single(losses.DEFENDER_LOSSES));
+        con::print_at(
+            con::Col(10), con::Row(14),
+            "損害  " + con::format_single(losses.ATTACKER_LOSSES) + "   " + con::format_single(losses.DEFENDER_LOSSES));
         con::print_end();
         add(st.VS(0, AIR_FIGHTERS), losses.ATTACKER_LOSSES);
         add(st.VS(1, AIR_FIGHTERS), losses.DEFENDER_LOSSES);
@@ -294,9 +294,7 @@ float patrol_ceiling(float ALLIED_FIGHTER_SUM) {
     return con::store(con::int_floor(L(ALLIED_FIGHTER_SUM) / 2) + 1);
 }
 
-float return_heading(float bearing) {
-    return con::store(con::mod(con::round_half_away(L(bearing) + 180), 360));
-}
+float return_heading(float bearing) { return con::store(con::mod(con::round_half_away(L(bearing) + 180), 360)); }
 
 Block FLEET_STRIKE_PHASE(State& st) {
     const long steps = con::round_half_away(st.TT(TT_SUBTURN));

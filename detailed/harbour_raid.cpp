@@ -102,8 +102,10 @@ void torpedo_attack(State& st, StrikeReport& report) {
     for (real n = 1; n <= aircraft; ++n) {
         const long k = static_cast<long>(con::mod(n - 1, kTorpedoSlots)) + 1;
         real limit = st.HW(HW_BASE_STRUCK) == 1 ? 30 : 60;
-        if (st.HW(HW_TORPEDOES_FLYING) < 1) limit = 2;
-        else add(st.HW(HW_TORPEDOES_FLYING), -1);
+        if (st.HW(HW_TORPEDOES_FLYING) < 1)
+            limit = 2;
+        else
+            add(st.HW(HW_TORPEDOES_FLYING), -1);
         if (!hits(limit)) continue;
         add(st.PE(k), 1);
         counter += 1;
@@ -158,8 +160,8 @@ void moored_damage(State& st, StrikeReport& report) {
         const int row = static_cast<int>(13 + k);
         report.push_back({40, row, colour, st.MX(1, s), true});
         report.push_back({57, row, -1, con::space_string(20), true});
-        report.push_back({59, row, -1,
-                          con::format_single(durability) + "/" + con::format_single(st.A(1, s, A_FULL_DURABILITY))});
+        report.push_back(
+            {59, row, -1, con::format_single(durability) + "/" + con::format_single(st.A(1, s, A_FULL_DURABILITY))});
     }
 }
 

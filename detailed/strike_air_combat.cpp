@@ -61,8 +61,10 @@ float INTERCEPTORS_APPROACH(State& st, float INTERCEPTOR_COUNT) {
     st.GE(1) = L(INTERCEPTOR_COUNT) <= escorts_take ? INTERCEPTOR_COUNT : con::store(escorts_take);
     const float rest = con::store(L(INTERCEPTOR_COUNT) - L(st.GE(1)));
     for (real i = 1; i <= rest; ++i) {
-        if (L(con::rnd()) * 10 > 7) add(st.GE(2), 1);
-        else add(st.GE(3), 1);
+        if (L(con::rnd()) * 10 > 7)
+            add(st.GE(2), 1);
+        else
+            add(st.GE(3), 1);
     }
     return rest;
 }

@@ -83,8 +83,9 @@ StrikeReport anti_aircraft_fire(State& st) {
     for (int t = 1; t <= 2; ++t) {
         if (st.L(t) > st.KO(t + 1)) st.L(t) = st.KO(t + 1);
         st.KO(t + 1) = con::store(L(st.KO(t + 1)) - L(st.L(t)));
-        report.push_back({46, 6 + t, -1,
-                          st.NX(t + 1) + con::format_single(st.L(t)) + "機墜落 残り" + con::format_single(st.KO(t + 1))});
+        report.push_back(
+            {46, 6 + t, -1,
+             st.NX(t + 1) + con::format_single(st.L(t)) + "機墜落 残り" + con::format_single(st.KO(t + 1))});
         add(st.VS(0, t), st.L(t));
     }
     if (st.TT(TT_HARBOUR_STRIKE) != 0) {

@@ -142,7 +142,8 @@ void dive_bomb(State& st, Target at, real& counter, StrikeReport& report) {
     if (s < kFirstBritishCarrier || r * 10 > 5) add(st.A(1, s, A_FLIGHT_DECK), -1);
     add(st.PE(k), L(0.2f));
     counter += 1;
-    report.push_back({50, 13, static_cast<int>(con::mod(counter, 7)) + 1, "２５０Ｋｇ爆弾命中", false, After::ShortPause});
+    report.push_back(
+        {50, 13, static_cast<int>(con::mod(counter, 7)) + 1, "２５０Ｋｇ爆弾命中", false, After::ShortPause});
     induced_explosion(st, k, s, report);
 }
 
@@ -186,8 +187,10 @@ void torpedo_bomber_hits_carrier(State& st, Target at, bool torpedo, int colour,
         add(st.PE(k), L(0.25f));
     }
     report.push_back({50, 19, colour, "爆弾命中"});
-    if (s > 0) induced_explosion(st, k, s, report);
-    else static_cast<void>(con::rnd());  // the explosion's draw, against no deck load
+    if (s > 0)
+        induced_explosion(st, k, s, report);
+    else
+        static_cast<void>(con::rnd());  // the explosion's draw, against no deck load
 }
 
 }  // namespace
@@ -210,8 +213,9 @@ StrikeReport dive_bomber_attack(State& st) {
     clear_damage_sums(st);
     StrikeReport report{{48, 11, 6, st.NX(2) + " の攻撃", true, After::Nothing, true}};
     real counter = 2;
-    const real chance = 25 * (10 + con::int_floor(L(st.KO(2)) / 8)) / 10 -
-                        con::int_floor((L(st.VS(0, AIR_DIVE_BOMBERS)) - L(st.VS(0, VS_RETURN_LOSSES + AIR_DIVE_BOMBERS))) / 20);
+    const real chance =
+        25 * (10 + con::int_floor(L(st.KO(2)) / 8)) / 10 -
+        con::int_floor((L(st.VS(0, AIR_DIVE_BOMBERS)) - L(st.VS(0, VS_RETURN_LOSSES + AIR_DIVE_BOMBERS))) / 20);
     const real bombers = st.KO(2);
     for (real j = 1; j <= bombers; ++j) {
         const real r = con::int_floor(L(con::rnd()) * 100);
@@ -234,8 +238,8 @@ StrikeReport torpedo_bomber_attack(State& st) {
     int colour = 2;
     const bool on_battleships = attacks_battleships(st, at);
     const real aircraft = st.KO(3), torpedoes = st.KO(4);
-    const real losses = con::int_floor(
-        (L(st.VS(0, AIR_TORPEDO_BOMBERS)) - L(st.VS(0, VS_RETURN_LOSSES + AIR_TORPEDO_BOMBERS))) / 4);
+    const real losses =
+        con::int_floor((L(st.VS(0, AIR_TORPEDO_BOMBERS)) - L(st.VS(0, VS_RETURN_LOSSES + AIR_TORPEDO_BOMBERS))) / 4);
     for (real j = 1; j <= aircraft; ++j) {
         const bool torpedo = j <= torpedoes;
         const real base = torpedo ? 100 : 50;
@@ -245,8 +249,10 @@ StrikeReport torpedo_bomber_attack(State& st) {
         if (destroyer_takes_hit(st, at.t)) continue;
         const int hit_colour = colour;
         colour = colour + 1 == 7 ? 2 : colour + 1;
-        if (on_battleships) torpedo_bomber_hits_battleship(st, at, torpedo, hit_colour, report);
-        else torpedo_bomber_hits_carrier(st, at, torpedo, hit_colour, report);
+        if (on_battleships)
+            torpedo_bomber_hits_battleship(st, at, torpedo, hit_colour, report);
+        else
+            torpedo_bomber_hits_carrier(st, at, torpedo, hit_colour, report);
         report.back().after = After::ShortPause;
     }
     if (on_battleships) {

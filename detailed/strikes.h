@@ -16,10 +16,10 @@ namespace morva95f {
 /// What follows a message of a strike report once it is on the screen.
 enum class After {
     Nothing,
-    ShortPause,   ///< MATU2
-    Pause,        ///< MATU
-    AirfieldWait, ///< a tenth of TT_WAIT in ticks, also when the pauses wait for a key
-    BusyPause,    ///< an empty-loop pause of TT_WAIT x 100 passes, also in key mode
+    ShortPause,    ///< MATU2
+    Pause,         ///< MATU
+    AirfieldWait,  ///< a tenth of TT_WAIT in ticks, also when the pauses wait for a key
+    BusyPause,     ///< an empty-loop pause of TT_WAIT x 100 passes, also in key mode
 };
 
 /// One message of a strike report: a text at (column, row) in a colour (-1 keeps the colour in

@@ -62,12 +62,16 @@ TEST(BaseStrike, ADefendedBaseFoughtAndTheGroupsHome) {
     st->Q(AIR_FIGHTERS, Q_READY) = 3, st->Q(AIR_FIGHTERS, Q_PATROL_FIRST) = 1;
     st->TK(TK_POSTURE) = 1;
     const auto script = join({
-        {0.5f},                                                  // the surprise roll (no raid)
-        times(4, 0.5f), {0.99f, 0.99f}, times(10, 0.1f),         // escorts: none lost, 2 kills
-        {0.0f, 0.99f, 0.1f, 0.1f, 0.99f, 0.99f},                 // 2 shots: one high hit
-        {0.01f, 0.5f}, times(7, 0.99f),                          // one dive-bomber hit
-        {0.01f, 0.99f}, times(3, 0.99f),                         // one 500 kg hit of 2
-        {0.9f},                                                  // posture: back to normal
+        {0.5f},  // the surprise roll (no raid)
+        times(4, 0.5f),
+        {0.99f, 0.99f},
+        times(10, 0.1f),                          // escorts: none lost, 2 kills
+        {0.0f, 0.99f, 0.1f, 0.1f, 0.99f, 0.99f},  // 2 shots: one high hit
+        {0.01f, 0.5f},
+        times(7, 0.99f),  // one dive-bomber hit
+        {0.01f, 0.99f},
+        times(3, 0.99f),  // one 500 kg hit of 2
+        {0.9f},           // posture: back to normal
     });
     con::random_generator().script(script);
     const auto before = draws();

@@ -57,13 +57,13 @@ TEST(FleetStrike, AGroupMetByFightersAndGunsClaimsAndTurnsHome) {
     task_force(*st);
     at_task_force(*st, 1, 3, 1, 80, 2, 2, 1, 1);
     const std::vector<float> script{
-        0.5f,                                                  // posture: defensive
-        0.5f, 0.5f, 0.5f, 0.5f, 0.99f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f,  // no escort lost, one kill
-        0.0f, 0.99f, 0.1f, 0.7f,                               // one shot: a torpedo bomber down
-        0.01f, 0.5f, 0.01f, 0.01f, 0.5f, 0.99f, 0.99f,         // a 250 kg hit on carrier 3, a miss
-        0.01f, 0.5f, 0.6f, 0.01f, 0.99f,                       // a bomb on carrier 4
-        0.95f, 0.5f, 0.5f,                                     // a battleship claim drawn: 1
-        0.5f, 0.99f, 0.3f, 0.9f,                               // a carrier claim; withdraw
+        0.5f,                                                               // posture: defensive
+        0.5f,  0.5f,  0.5f,  0.5f,  0.99f, 0.1f,  0.1f,  0.1f, 0.1f, 0.1f,  // no escort lost, one kill
+        0.0f,  0.99f, 0.1f,  0.7f,                                          // one shot: a torpedo bomber down
+        0.01f, 0.5f,  0.01f, 0.01f, 0.5f,  0.99f, 0.99f,                    // a 250 kg hit on carrier 3, a miss
+        0.01f, 0.5f,  0.6f,  0.01f, 0.99f,                                  // a bomb on carrier 4
+        0.95f, 0.5f,  0.5f,                                                 // a battleship claim drawn: 1
+        0.5f,  0.99f, 0.3f,  0.9f,                                          // a carrier claim; withdraw
     };
     con::random_generator().script(script);
     const auto before = draws();
@@ -114,9 +114,9 @@ TEST(FleetStrike, GroupsWithoutBombersFarEscortsAndThoseSkipped) {
     at_task_force(*st, 1, 2, 1, 50, 4, 0, 0, 0);  // fighters only
     at_task_force(*st, 3, 2, 1, 95, 5, 1, 0, 0);  // one dive bomber; its fighters stay with it
     at_task_force(*st, 1, 3, 1, 50, 6, 1, 0, 0);
-    st->T(1, 3, T_STATUS) = 3;                    // already returning: passed over
+    st->T(1, 3, T_STATUS) = 3;  // already returning: passed over
     at_task_force(*st, 2, 3, 1, 50, 6, 1, 0, 0);
-    st->T(2, 3, T_HEADING) = 90;                  // not at a task force: passed over
+    st->T(2, 3, T_HEADING) = 90;                          // not at a task force: passed over
     con::random_generator().script({0.5f, 0.99f, 0.1f});  // posture, a miss, no battleship claim
     const auto before = draws();
     run_block(*st, Block::FleetStrikePhase);

@@ -61,11 +61,11 @@ TEST(HarbourRaid, TheFirstStrikeWithItsSurpriseKept) {
     strike_group(*st, 2, 2, 2, 1);
     st->P(18, P_AIR_DEFENCE) = 3;
     const std::vector<float> script{
-        0.5f,                                     // the surprise holds
-        0.1f, 0.1f, 0.99f, 0.0f, 0.9f,            // one fighter strafes 5 + 8 fighters, one does not
+        0.5f,                                         // the surprise holds
+        0.1f,  0.1f,  0.99f, 0.0f, 0.9f,              // one fighter strafes 5 + 8 fighters, one does not
         0.01f, 0.99f, 0.01f, 0.1f, 0.1f, 0.5f, 0.5f,  // a battery, then the port for an empty airfield
-        0.01f, 0.99f,                             // a torpedo on slot 1, a miss on slot 2
-        0.99f, 0.01f, 0.5f,                       // an 800 kg bomb of 3 on slot 5
+        0.01f, 0.99f,                                 // a torpedo on slot 1, a miss on slot 2
+        0.99f, 0.01f, 0.5f,                           // an 800 kg bomb of 3 on slot 5
     };
     con::random_generator().script(script);
     const auto before = draws();
@@ -107,11 +107,11 @@ TEST(HarbourRaid, SurpriseLostAtTheFirstStrike) {
     strike_group(*st, 0, 2, 2, 1);
     st->Q(AIR_FIGHTERS, Q_READY) = 1, st->P(18, P_AIR_DEFENCE) = 1;
     const std::vector<float> script{
-        0.95f,                               // the surprise is lost
-        0.1f, 0.1f,                          // one interceptor, at the torpedo bombers, misses
-        0.0f, 0.1f, 0.7f, 0.1f, 0.1f,        // 2 shots: one torpedo bomber down
-        0.01f, 0.1f, 0.1f, 0.99f,            // the port (the fleet has sailed), a miss
-        0.5f, 0.01f, 0.5f,                   // the level bomb falls on the port
+        0.95f,                            // the surprise is lost
+        0.1f,  0.1f,                      // one interceptor, at the torpedo bombers, misses
+        0.0f,  0.1f,  0.7f, 0.1f,  0.1f,  // 2 shots: one torpedo bomber down
+        0.01f, 0.1f,  0.1f, 0.99f,        // the port (the fleet has sailed), a miss
+        0.5f,  0.01f, 0.5f,               // the level bomb falls on the port
     };
     con::random_generator().script(script);
     const auto before = draws();
@@ -165,10 +165,24 @@ TEST(HarbourAttack, TorpedoesAndLevelBombsOnTheMooredBattleships) {
     const Case cases[] = {
         {"nine torpedo aircraft: slots 1-4 in turn", 9, 0, 20, 0, 0, nine, {3, 2, 2, 2, 0, 0, 0, 0}, 0},
         {"torpedoes run out: then only 0-2 hit", 3, 0, 1, 0, 0, {0.01f, 0.035f, 0.025f}, {1, 0, 1, 0, 0, 0, 0, 0}, 0},
-        {"no 800 kg bombs: quarter points, and 3 in 10 on the port", 0, 2, 0, 0, 0,
-         {0.5f, 0.01f, 0.5f, 0.5f, 0.01f, 0.2f}, {0, 0, 0, 0, 0.25f, 0, 0, 0}, 2},
-        {"alerted: torpedo limit 30, level limit 15", 1, 1, 5, 5, 1, {0.31f, 0.5f, 0.15f, 0.5f},
-         {0, 0, 0, 0, 2, 0, 0, 0}, 1},
+        {"no 800 kg bombs: quarter points, and 3 in 10 on the port",
+         0,
+         2,
+         0,
+         0,
+         0,
+         {0.5f, 0.01f, 0.5f, 0.5f, 0.01f, 0.2f},
+         {0, 0, 0, 0, 0.25f, 0, 0, 0},
+         2},
+        {"alerted: torpedo limit 30, level limit 15",
+         1,
+         1,
+         5,
+         5,
+         1,
+         {0.31f, 0.5f, 0.15f, 0.5f},
+         {0, 0, 0, 0, 2, 0, 0, 0},
+         1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

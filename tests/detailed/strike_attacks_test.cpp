@@ -89,7 +89,8 @@ TEST(DiveBomberAttack, HitsDamageAndTheirDraws) {
              }},
             {"four hits cost nothing", [](State& st) { st.KO(2) = 4; }, repeat(kDiveHit, 4),
              [](const State& st) { EXPECT_EQ(st.A(1, 3, A_DURABILITY), 10); }},
-            {"a destroyer takes the hit; the draw is made with none left", [](State& st) {
+            {"a destroyer takes the hit; the draw is made with none left",
+             [](State& st) {
                  st.KO(2) = 2;
                  st.DF(1) = 1;
              },
@@ -98,7 +99,8 @@ TEST(DiveBomberAttack, HitsDamageAndTheirDraws) {
                  EXPECT_EQ(st.DF(1), 0);
                  EXPECT_EQ(st.PE(1), 0.2f);
              }},
-            {"a carrier of another task force is drawn again", [](State& st) {
+            {"a carrier of another task force is drawn again",
+             [](State& st) {
                  st.KO(2) = 1;
                  st.CV(1, 1) = 2;
              },
@@ -107,33 +109,36 @@ TEST(DiveBomberAttack, HitsDamageAndTheirDraws) {
                  EXPECT_EQ(st.PE(1), 0.2f);
                  EXPECT_EQ(st.A(1, 4, A_FLIGHT_DECK), 10);
              }},
-            {"a carrier below 0.1 is taken on one draw in five", [](State& st) {
+            {"a carrier below 0.1 is taken on one draw in five",
+             [](State& st) {
                  st.KO(2) = 1;
                  st.A(1, 3, A_DURABILITY) = 0.05f;
              },
              {hit, hit, hit, 0.5f, hit, 0.15f, hit, 0.99f},
              [](const State& st) { EXPECT_EQ(st.PE(1), 0.2f); }},
-            {"the British carrier keeps its deck on half the hits", [](State& st) {
+            {"the British carrier keeps its deck on half the hits",
+             [](State& st) {
                  st.KO(2) = 2;
                  st.C(1, 1, 1) = 14;
                  st.A(1, 14, A_TASK_FORCE) = 1, st.A(1, 14, A_DURABILITY) = 5, st.A(1, 14, A_FLIGHT_DECK) = 10;
              },
              {hit, hit, hit, hit, 0.5f, 0.99f, hit, hit, hit, hit, 0.6f, 0.99f},
              [](const State& st) { EXPECT_EQ(st.A(1, 14, A_FLIGHT_DECK), 9); }},
-            {"so many dive bombers lost that none can hit", [](State& st) {
+            {"so many dive bombers lost that none can hit",
+             [](State& st) {
                  st.KO(2) = 3;
                  st.VS(0, AIR_DIVE_BOMBERS) = 1000;
              },
-             {hit, hit, hit}, [](const State& st) { EXPECT_EQ(st.PE(1), 0); }},
+             {hit, hit, hit},
+             [](const State& st) { EXPECT_EQ(st.PE(1), 0); }},
         },
         dive_bomber_attack);
 }
 
 TEST(DiveBomberAttack, ChanceByTheStrikesSize) {
     // Fewer than 8: 25, hit at INT(RND x 100) of 25; with 8: 27.5, hit at 27, not 28.
-    for (const auto& [bombers, r, hits] :
-         {std::tuple{7.0f, 0.255f, true}, std::tuple{7.0f, 0.265f, false}, std::tuple{8.0f, 0.275f, true},
-          std::tuple{8.0f, 0.285f, false}}) {
+    for (const auto& [bombers, r, hits] : {std::tuple{7.0f, 0.255f, true}, std::tuple{7.0f, 0.265f, false},
+                                           std::tuple{8.0f, 0.275f, true}, std::tuple{8.0f, 0.285f, false}}) {
         Loaded st;
         task_force(*st);
         st->KO(2) = bombers;
@@ -210,18 +215,18 @@ TEST(TorpedoBomberAttack, TorpedoesBombsAndTheirTargets) {
                  EXPECT_TRUE(shows(con::screen(), 48, 17, "９７式艦攻 の攻撃", 6));
                  EXPECT_TRUE(shows(con::screen(), 50, 19, "爆弾命中", 4));
              }},
-            {"a torpedo on a carrier costs 1 or 2", [](State& st) { st.KO(3) = st.KO(4) = 2; },
+            {"a torpedo on a carrier costs 1 or 2",
+             [](State& st) { st.KO(3) = st.KO(4) = 2; },
              {hit, hit, hit, hit, 0.99f, hit, hit, hit, hit, 0.01f},
              [](const State& st) { EXPECT_EQ(st.A(1, 3, A_DURABILITY), 7); }},
-            {"losses come off the torpedo-armed first: 3 torpedoes, 5 bombs", [](State& st) {
-                 st.KO(3) = 8, st.KO(4) = 10, st.KO(5) = 5;
-             },
-             std::vector<float>(8, 0.99f),
+            {"losses come off the torpedo-armed first: 3 torpedoes, 5 bombs",
+             [](State& st) { st.KO(3) = 8, st.KO(4) = 10, st.KO(5) = 5; }, std::vector<float>(8, 0.99f),
              [](const State& st) {
                  EXPECT_EQ(st.KO(4), 3);
                  EXPECT_EQ(st.KO(5), 5);
              }},
-            {"no carrier of the task force afloat: a torpedo on its battleship", [](State& st) {
+            {"no carrier of the task force afloat: a torpedo on its battleship",
+             [](State& st) {
                  st.KO(3) = st.KO(4) = 1;
                  st.A(1, 3, A_DURABILITY) = 0;
              },
@@ -230,7 +235,8 @@ TEST(TorpedoBomberAttack, TorpedoesBombsAndTheirTargets) {
                  EXPECT_EQ(st.A(1, 16, A_DURABILITY), 9);
                  EXPECT_EQ(st.A(1, 3, A_DURABILITY), 0);
              }},
-            {"four bombs on a battleship sum to exactly one point", [](State& st) {
+            {"four bombs on a battleship sum to exactly one point",
+             [](State& st) {
                  st.KO(3) = st.KO(5) = 4;
                  st.A(1, 3, A_DURABILITY) = 0;
              },
@@ -239,7 +245,8 @@ TEST(TorpedoBomberAttack, TorpedoesBombsAndTheirTargets) {
                  EXPECT_EQ(st.PE(1), 1.0f);
                  EXPECT_EQ(st.A(1, 16, A_DURABILITY), 9);
              }},
-            {"in the harbour raid the hits go to the carriers, afloat or not", [](State& st) {
+            {"in the harbour raid the hits go to the carriers, afloat or not",
+             [](State& st) {
                  st.KO(3) = st.KO(4) = 1;
                  st.A(1, 3, A_DURABILITY) = 0;
                  st.TT(TT_HARBOUR_STRIKE) = 1;
@@ -249,7 +256,8 @@ TEST(TorpedoBomberAttack, TorpedoesBombsAndTheirTargets) {
                  EXPECT_EQ(st.A(1, 3, A_DURABILITY), -2);
                  EXPECT_EQ(st.A(1, 16, A_DURABILITY), 10);
              }},
-            {"no battleship in the task force: the hits go to its sunk carriers", [](State& st) {
+            {"no battleship in the task force: the hits go to its sunk carriers",
+             [](State& st) {
                  st.KO(3) = st.KO(4) = 1;
                  st.A(1, 3, A_DURABILITY) = 0;
                  st.A(1, 16, A_TASK_FORCE) = 2;
@@ -260,7 +268,8 @@ TEST(TorpedoBomberAttack, TorpedoesBombsAndTheirTargets) {
                  EXPECT_EQ(st.A(1, 3, A_FLIGHT_DECK), 9);
                  EXPECT_EQ(st.A(1, 16, A_DURABILITY), 10);
              }},
-            {"a force without carriers: the messages and the explosion draw, no damage", [](State& st) {
+            {"a force without carriers: the messages and the explosion draw, no damage",
+             [](State& st) {
                  st.KO(3) = 2, st.KO(4) = 1, st.KO(5) = 1;
                  st.CV(1, 1) = 0, st.BB(1, 1) = 0;
              },
@@ -280,7 +289,7 @@ TEST(TorpedoBomberAttack, ChancesInTenthsOfAPerCent) {
         float r;
         bool hits;
     } cases[] = {{1, 1, 0.1005f, true}, {1, 1, 0.1015f, false}, {1, 0, 0.0505f, true}, {1, 0, 0.0515f, false},
-                 {8, 8, 0.1105f, true}, {8, 0, 0.0555f, true}, {8, 0, 0.0565f, false}};
+                 {8, 8, 0.1105f, true}, {8, 0, 0.0555f, true},  {8, 0, 0.0565f, false}};
     for (const Case& c : cases) {
         Loaded st;
         task_force(*st);
