@@ -56,15 +56,33 @@ std::string hit_any_key(std::string& key, const Text& hint, bool blank_after) {
     return k;
 }
 
-con::real ask_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi, bool whole) {
+namespace {
+
+/// Asks until `read` gives an answer in lo-hi (and whole when `whole`): ends only on an answer
+/// typed by the player.
+template <typename Read>
+con::real ask_in_range(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi, bool whole,
+                       Read read) {
     for (;;) {
         if (ask) ask();
         con::locate(con::Col(entry.column), con::Row(entry.row));
-        const con::real n = con::val(con::input_line(entry.prompt));
+        const con::real n = read(entry.prompt);
         if (n < lo || n > hi) continue;
         if (whole && n != con::int_floor(n)) continue;
         return n;
     }
+}
+
+}  // namespace
+
+con::real ask_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi, bool whole) {
+    return ask_in_range(ask, entry, lo, hi, whole,
+                        [](std::string_view prompt) { return con::val(con::input_line(prompt)); });
+}
+
+con::real ask_count(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi) {
+    return ask_in_range(ask, entry, lo, hi, true,
+                        [](std::string_view prompt) { return con::L(con::input_number(prompt)); });
 }
 
 }  // namespace morva

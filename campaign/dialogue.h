@@ -67,4 +67,10 @@ struct Entry {
 con::real ask_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi,
                      bool whole = true);
 
+/// A unit count typed at `entry`: a whole number in lo-hi, read by the line input for numbers,
+/// which itself refuses an empty or malformed line with its message and reads again; `ask`
+/// draws the question before each try, and an answer outside the range or with a fraction is
+/// asked again from there.
+con::real ask_count(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi);
+
 }  // namespace morva

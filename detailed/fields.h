@@ -158,6 +158,14 @@ inline constexpr int ST_Y = 2;
 inline constexpr int ST_HEADING = 3;   ///< degrees, 0 up
 inline constexpr int ST_DISTANCE = 4;  ///< distance flown since launch
 inline constexpr int ST_RANGE = 5;     ///< outbound leg 100 or 150; + 1000 on a relief flight
+// Statuses of a search plane, ST(source, plane, ST_STATUS).
+inline constexpr float ST_ABSENT = 0;      ///< no plane this day
+inline constexpr float ST_READY = 1;       ///< aboard or at the base, ready to fly
+inline constexpr float ST_OUTBOUND = 2;    ///< flying its heading out
+inline constexpr float ST_CROSS_LEG = 3;   ///< on the short leg across at the end of its range
+inline constexpr float ST_HOMEBOUND = 4;   ///< flying home
+inline constexpr float ST_RELIEVED = 5;    ///< the player's, flying home from a watch
+inline constexpr float ST_SHADOWING = 10;  ///< ST_SHADOWING + k: the player's, over task force k
 
 // Fields of an air group's row T(source, launch step, field).
 inline constexpr int T_STATUS = 0;            ///< 0 free, 1 outbound, 2 at the target, 3 returning

@@ -104,16 +104,19 @@ std::string read_line_at(int column, int row);
 /// patrol's allocation DE, CB with the allocated fighters put into air combat.
 void GEIGEKI(State& st);
 
-// Operational day: the routines of the later parts that the day and hour steps call, each a
-// stand-in until it is built (day_stand_ins.cpp).
+// Operational day: the search and the air-defence splits.
 /// SAKUTEKI3: the day's search reinforcement and the patrol's and anti-aircraft splits.
 void SAKUTEKI3(State& st);
-/// SAKUTEKI: the hour's search launches.
+/// SAKUTEKI: the hour's search launches: the player's dialogue and the Allied search plan.
 void SAKUTEKI(State& st);
-/// SAKUTEKI2: one hour of flight of the search planes.
+/// SAKUTEKI2: one hour of flight of the search planes, with their finds, watches and landings.
 void SAKUTEKI2(State& st);
 /// HENKO: the air-defence split question of hour steps 6, 9 and 12.
 void HENKO(State& st);
+/// HYOJI3: the seven choices of a split at column 20, rows 16-22, in the colour in force.
+void HYOJI3(State& st);
+
+// Operational day: the air groups.
 /// IDO4: advances the air group (TT_GROUP_SOURCE, TT_GROUP_HOUR) one hour along its heading.
 void IDO4(State& st);
 /// IDO6: turns the air group (TT_GROUP_SOURCE, TT_GROUP_HOUR) for home; marks the player's.
@@ -138,7 +141,8 @@ void IDO7(State& st);
 void IDO8(State& st);
 /// HASSIN: the Allied strike launch.
 void HASSIN(State& st);
-/// HYOJI6: the hidden overview of the Allied side; waits for one key.
+/// HYOJI6: the hidden overview of the Allied side over the map; waits for one key before its
+/// table of the Allied air groups.
 void HYOJI6(State& st);
 
 // Operational day: the surface battle and the submarines.

@@ -117,6 +117,11 @@ struct State {
     con::Table<float, 2> MM;             ///< MM(1): the last heading ordered for the fleet, -1 none
     con::Table<float, 5, 13, 6> ST;      ///< search planes: source 0-4 x plane 0-12 x field 0-5
     con::Table<float, 4> SK;             ///< plane shadowing task force 1-3, 0 none
+    con::Table<float, 5> HX;             ///< Allied search: HX(0) the pattern's offset, HX(s) the
+                                         ///< last bearing to search source s = 1-4 while in contact
+    con::Table<float, 3, 4> K;           ///< carriers last reported of task force 1-3 facing fleet
+                                         ///< 1-2, never lowered (kept for the whole run)
+    con::Table<float, 4> TI;             ///< the overview's anti-aircraft strength of task force 1-3
     con::Table<float, 9, 22, 10> T;      ///< air groups: source 0-8 x launch step 0-21 x field 0-9
     con::Table<float, 4> SS;             ///< carriers afloat in task forces 1-3 this hour
     con::Table<float, 4> ID;             ///< air groups launched or landed this hour: 0 the fleet

@@ -92,6 +92,9 @@ inline constexpr int KO_TORPEDO = 3;       ///< torpedo bombers of both armings
 inline constexpr int KO_TORPEDO_ARMED = 4;
 inline constexpr int KO_BOMB_ARMED = 5;
 
+/// KO(1-5) = the units on the decks of the carriers of air fleet `fleet_no` whose flight-deck
+/// value is above 7: fighters, dive bombers, torpedo bombers, of them torpedo- and bomb-armed.
+void count_deck_units(State& st, float fleet_no);
 /// IDO: the shelter phase's stage step: the homebound stages land and move on, the base's
 /// landed units get ready, sunk carriers lose their hangar and deck, and KO counts the
 /// player's deck units. Reads TT_FLEET, TT_AIR_DISTANCE and PT(0).

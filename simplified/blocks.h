@@ -133,18 +133,19 @@ Block FLEET_STRIKE_PHASE(State& st);
 /// SEARCH_RESULT_PHASE: the stage step, the search, the distances and the Allied launch.
 Block SEARCH_RESULT_PHASE(State& st);
 
-// Phases 4-7, the carriers (carrier_stand_ins.cpp).
-/// LAUNCH_PHASE: the Allied carriers' strike, then on at ALLIED_BASE_LAUNCH.
+// Phases 4-7, the carriers (launch_phase.cpp, hangar_phases.cpp).
+/// LAUNCH_PHASE: the distances handed on and the Allied carriers' strike KOGEKI, then on at
+/// ALLIED_BASE_LAUNCH.
 Block LAUNCH_PHASE(State& st);
 /// ALLIED_BASE_LAUNCH: the target base's launch, then on at PLAYER_STRIKE_LAUNCH.
 Block ALLIED_BASE_LAUNCH(State& st);
-/// PLAYER_STRIKE_LAUNCH: the player's strike launch and combat air patrol.
+/// PLAYER_STRIKE_LAUNCH: the deck sums, the player's strike and the combat air patrol.
 Block PLAYER_STRIKE_LAUNCH(State& st);
-/// DECK_STANDBY_PHASE: units from the hangar to the deck.
+/// DECK_STANDBY_PHASE: armed units from the hangars up to the decks.
 Block DECK_STANDBY_PHASE(State& st);
-/// MAINTENANCE_PHASE: arming, then the Allied deck loading.
+/// MAINTENANCE_PHASE: the bombers armed, then the Allied deck loading.
 Block MAINTENANCE_PHASE(State& st);
-/// SHELTER_PHASE: the stage step IDO and units from the deck back to the hangar.
+/// SHELTER_PHASE: the stage step IDO and units from the decks back to the hangars.
 Block SHELTER_PHASE(State& st);
 
 // Phase 8 (surface_phase.cpp, gun_battle.cpp).
@@ -161,6 +162,8 @@ Block FINAL_RESULT(State& st);
 // continue at, or ends the program.
 Block DISK_ERROR_HANDLER(State& st, int error_number);
 
+/// Runs one block and returns the next; a block it does not know is a logic error.
+Block run_block(State& st, Block block);
 /// The main routine: start-up, then block after block (the block the loop runs is
 /// `st.current_block`) until the program ends.
 void main_routine(State& st);

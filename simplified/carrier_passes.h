@@ -17,13 +17,21 @@ using SlotTest = std::function<bool(long slot)>;
 /// Moves one unit at a slot.
 using SlotMove = std::function<void(long slot)>;
 
+/// Where a run of passes begins, and where it ended.
+struct PassPlace {
+    long first_slot = 1;        ///< the slot the first pass begins at (later passes begin at 1)
+    long* last_slot = nullptr;  ///< when given: the slot that gave the last unit (0 when none gave)
+};
+
 /// The carrier passes: visits the slots 1 to CV(side, FLEET_NO) (the count read afresh at
 /// each pass) and at every slot that `can_give` moves one unit with `give`, counting `count`
 /// down by 1; ends the moment the count is 0, even in the middle of a pass, else begins a new
 /// pass at slot 1. Also ends when a whole pass moves nothing, and moves only while at least a
 /// whole unit is left to move, so a count that is not a whole number of 0 or more never runs
-/// for ever or moves more than asked. Returns the count left (0 when all were moved).
-float carrier_passes(const State& st, int side, float count, const SlotTest& can_give, const SlotMove& give);
+/// for ever or moves more than asked. `place` lets a second load go on in the middle of a pass
+/// where the first one stopped. Returns the count left (0 when all were moved).
+float carrier_passes(const State& st, int side, float count, const SlotTest& can_give, const SlotMove& give,
+                     PassPlace place = {});
 
 /// One unit from column `from` to column `to` of a carrier slot of an air unit table.
 template <typename Units>

@@ -89,20 +89,6 @@ void clear_sunk_carriers(State& st) {
     }
 }
 
-/// IDO step 8: the player's deck units on carriers with a working deck, into KO(1-5).
-void count_deck_units(State& st) {
-    for (int i = KO_FIGHTERS; i <= KO_BOMB_ARMED; ++i) st.KO(i) = 0;
-    each_slot(st, JAPANESE, [&](long k) {
-        if (!(L(st.A(JAPANESE, st.C(JAPANESE, fleet(st), k), A_FLIGHT_DECK)) > 7)) return;
-        auto add = [&](int i, float v) { st.KO(i) = con::store(L(st.KO(i)) + L(v)); };
-        add(KO_FIGHTERS, st.F(JAPANESE, k, F_DECK));
-        add(KO_DIVE, st.D(JAPANESE, k, D_DECK));
-        add(KO_TORPEDO_ARMED, st.T(JAPANESE, k, T_DECK_TORPEDO));
-        add(KO_BOMB_ARMED, st.T(JAPANESE, k, T_DECK_BOMB));
-    });
-    st.KO(KO_TORPEDO) = con::store(L(st.KO(KO_TORPEDO_ARMED)) + L(st.KO(KO_BOMB_ARMED)));
-}
-
 /// Deals W(type) one unit at a time over the Allied carriers afloat, at most six passes.
 template <typename Units>
 void hand_back(State& st, Units& u, int type) {
@@ -120,6 +106,19 @@ void hand_back(State& st, Units& u, int type) {
 }
 
 }  // namespace
+
+void count_deck_units(State& st, float fleet_no) {
+    for (int i = KO_FIGHTERS; i <= KO_BOMB_ARMED; ++i) st.KO(i) = 0;
+    for (long k = 1; L(k) <= L(st.CV(JAPANESE, fleet_no)); ++k) {
+        if (!(L(st.A(JAPANESE, st.C(JAPANESE, fleet_no, k), A_FLIGHT_DECK)) > 7)) continue;
+        auto add = [&](int i, float v) { st.KO(i) = con::store(L(st.KO(i)) + L(v)); };
+        add(KO_FIGHTERS, st.F(JAPANESE, k, F_DECK));
+        add(KO_DIVE, st.D(JAPANESE, k, D_DECK));
+        add(KO_TORPEDO_ARMED, st.T(JAPANESE, k, T_DECK_TORPEDO));
+        add(KO_BOMB_ARMED, st.T(JAPANESE, k, T_DECK_BOMB));
+    }
+    st.KO(KO_TORPEDO) = con::store(L(st.KO(KO_TORPEDO_ARMED)) + L(st.KO(KO_BOMB_ARMED)));
+}
 
 void IDO(State& st) {
     base_shelter_step(st);
@@ -146,7 +145,7 @@ void IDO(State& st) {
         move_into(st.T, JAPANESE, k, T_FLEET_BACK_TORPEDO, n + 6);
         move_into(st.T, JAPANESE, k, T_FLEET_BACK_BOMB, n + 6);
     });
-    count_deck_units(st);
+    count_deck_units(st, fleet(st));
 }
 
 void IDO2(State& st) {

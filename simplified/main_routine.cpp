@@ -5,7 +5,6 @@
 #include "simplified/blocks.h"
 
 namespace morva95s {
-namespace {
 
 Block run_block(State& st, Block block) {
     switch (block) {
@@ -52,8 +51,6 @@ Block run_block(State& st, Block block) {
     }
     con::unknown_block(block);
 }
-
-}  // namespace
 
 void main_routine(State& st) {
     st.current_block = Block::Startup;

@@ -177,8 +177,21 @@ struct State {
     float REARM_FLAG = 0;           ///< 1 = torpedo bombers being re-armed (maintenance phase)
     float CLOSING_DISTANCE = 0;     ///< the fleets' closing worked out by the last movement
     float PH_WITHDRAW = 0;          ///< 1 = the harbour strike broken off early
+    // The carrier phases: what a dialogue hands to its moves and to the next phase.
+    float STRIKE_TARGET = 0;        ///< the strike's target: 1 the target base, 2 the enemy fleet
+    con::Table<float, 4> KK;        ///< KK(type 1-3): units of the strike still to leave the decks
+    float WAITING_FIGHTER_UNITS = 0;  ///< deck fighters left for the combat air patrol
+    con::Table<float, 6> SE;        ///< hangar stock of the fit carriers (carrier_rules.h)
+    float WORK_N = 0;               ///< torpedo-armed torpedo bombers still to move
+    float BOMB_ARMED_UNITS = 0;     ///< bomb-armed torpedo bombers still to move
+    float DECK_CAPACITY = 0;        ///< half the fit carriers' summed capacity (the larger half)
+    float DECK_UNITS = 0;           ///< units on the fit carriers' decks
+    float DECK_ROOM = 0;            ///< deck room of the fleet left for the deck standby phase
+    float AUTO_RAISE_TYPE = 0;      ///< 1 = the fighters go up without a question
+    float TORPEDO_BOMBER_UNITS = 0;  ///< torpedo bombers in the fit carriers' hangars (arming)
+    float TORPEDO_LOAD = 0;         ///< the torpedo count of the arming
     // Work values.
-    float INPUT_NUM = 0;            ///< the base CHECK_BASE_ATTACKABLE asks about
+    float INPUT_NUM = 0;            ///< the number typed: a base asked about, a unit count
     // Key strings.
     std::string WAIT_KEY_RESULT;    ///< the last key WAIT_KEY read
     std::string DIALOGUE_KEY;       ///< the key or line of the pauses and line prompts

@@ -145,4 +145,26 @@ TEST(CampaignDialogue, NumberInRangeAskedAgain) {
     EXPECT_EQ(text_at(sc.screen(), 68, 22, 4), "> 12");
 }
 
+// A unit count: whole numbers in range only; an empty or malformed line is refused by the
+// line input itself and read again without asking the question again.
+TEST(CampaignDialogue, CountAskedAgain) {
+    const struct {
+        const char* name;
+        const char* keys;
+        con::real answer;
+        int asks;
+    } cases[] = {
+        {"in range at once", "3{ENTER}", 3, 1},
+        {"above, negative, fractional, then 0", "6{ENTER}-1{ENTER}2.5{ENTER}0{ENTER}", 0, 4},
+        {"an empty line and a word are read again", "{ENTER}abc{ENTER}5{ENTER}", 5, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedConsole sc(c.keys);
+        int asks = 0;
+        EXPECT_EQ(morva::ask_count([&asks] { ++asks; }, {58, 20, ""}, 0, 5), c.answer);
+        EXPECT_EQ(asks, c.asks);
+    }
+}
+
 }  // namespace

@@ -182,7 +182,7 @@ TEST(FunctionKey, StatusPanelOutsideOperations) {
 
 TEST(FunctionKey, OverviewDuringAnOperation) {
     // The harbour raid's pause of hour 2 waits for a key; F1 and the sequence open the overview.
-    const std::string to_pause = opening_keys(2, '9') + "s0{ENTER}" + stay_hour("n");
+    const std::string to_pause = opening_keys(2, '9') + "s" + day_questions() + "0{ENTER}" + stay_hour(1, "n");
     auto overview = run_program(morva95f_program(), to_pause + "{F1}ZXCa");
     const auto& o = overview.screen();
     EXPECT_TRUE(shows(o, 69, 19, "TYPE-1 ", 7)) << "a cautious commander";
@@ -194,8 +194,9 @@ TEST(FunctionKey, OverviewDuringAnOperation) {
     EXPECT_TRUE(shows(b, 58, 0, "第 1 日  5 時", 7)) << "the header of the hour";
     EXPECT_EQ(text_at(b, 35, 20, 11), std::string(11, ' ')) << "the pause goes on without its prompt";
     EXPECT_EQ(back.result.reason, con::ProgramEnd::Reason::ScriptEnded);
-    // The next key ends the interrupted pause.
-    auto on = run_program(morva95f_program(), to_pause + "{F1}ZXCabc");
+    // The next key ends the interrupted pause; then the search flight's pause and the launch
+    // question.
+    auto on = run_program(morva95f_program(), to_pause + "{F1}ZXCabc" + "d" + "n");
     EXPECT_TRUE(shows(on.screen(), 9, 20, "戦艦を分離しますか ?  Hit Y - N Key", 7))
         << "the hour goes on to the battleships' question";
 }

@@ -11,17 +11,20 @@ using testing_support::ScopedTempDir;
 
 namespace {
 
-// Scenario 1, turn 1, in key mode: fleet 1 (翔鶴, 瑞鶴) to the Philippines, fleet 2 to Singapore.
-const std::string kSailed = opening_keys(1, '9') + "h112333333" "1233" "y7{ENTER}8{ENTER}";
+// Scenario 1, turn 1: fleet 1 (翔鶴, 瑞鶴) to the Philippines, fleet 2 to Singapore.
+const std::string kSailed = opening_keys(1) +
+                            "h112333333"
+                            "1233"
+                            "y7{ENTER}8{ENTER}";
 
 }  // namespace
 
 TEST(OperationRun, TheBinaryPlaysTheFirstOperation) {
     ScopedTempDir dir;
-    auto deploy = run_binary("MORVA95F", kSailed);
+    auto deploy = run_binary("MORVA95F", kSailed + day_questions());
     ASSERT_EQ(deploy.exit_code, 0) << deploy.err;
     EXPECT_NE(dump_line(deploy.screen, 20).find("目標への接近方向は  ?  0 - 130 , 220 - 359"), std::string::npos);
-    auto hour = run_binary("MORVA95F", kSailed + "45{ENTER}" + stay_hour("n") + "n{ENTER}");
+    auto hour = run_binary("MORVA95F", kSailed + day_questions() + "45{ENTER}" + stay_hour(1, "n") + "nn{ENTER}");
     ASSERT_EQ(hour.exit_code, 0) << hour.err;
     EXPECT_NE(dump_line(hour.screen, 0).find("第 1 日  5 時"), std::string::npos);
     EXPECT_NE(dump_line(hour.screen, 1).find("敵艦隊いまだ発見できず"), std::string::npos);
@@ -29,7 +32,7 @@ TEST(OperationRun, TheBinaryPlaysTheFirstOperation) {
     EXPECT_NE(dump_line(hour.screen, 20).find("移動速度は ?"), std::string::npos);
     EXPECT_EQ(dump_line(hour.colours, 1).substr(52, 1), "6") << "the contact report in yellow";
     // The whole operation: the report of its end waits in key mode.
-    auto end = run_binary("MORVA95F", kSailed + stay_operation("45", "n"));
+    auto end = run_binary("MORVA95F", kSailed + stay_operation("45", "n", true));
     ASSERT_EQ(end.exit_code, 0) << end.err;
     EXPECT_NE(dump_line(end.screen, 8).find("第  1  艦隊作戦終了"), std::string::npos);
     EXPECT_NE(dump_line(end.screen, 11).find("フィリピン侵攻作戦は失敗せり"), std::string::npos);

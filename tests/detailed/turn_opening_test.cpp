@@ -126,12 +126,13 @@ TEST(TurnOpening, ScenarioOneScreensThroughBothTargets) {
     EXPECT_TRUE(shows(second.screen(), 24, 4, "比叡", 6));
 
     // Fleet 2 takes Singapore; with pauses that wait for a key the first operation's end shows
-    // its target.
-    const std::string both = opening_keys(1, '9') + "h" + kPlacement + "y7{ENTER}8{ENTER}";
-    auto sailed = run_program(morva95f_program(), both + stay_operation("45", "n"));
+    // its target (back to timed pauses before the second operation).
+    const std::string both = opening_keys(1) + "h" + kPlacement + "y7{ENTER}8{ENTER}";
+    auto sailed = run_program(morva95f_program(), both + stay_operation("45", "n", true));
     EXPECT_TRUE(shows(sailed.screen(), 10, 8, "第  1  艦隊作戦終了", 6));
     EXPECT_TRUE(shows(sailed.screen(), 12, 11, "フィリピン侵攻作戦は失敗せり", 3));
-    auto next = run_program(morva95f_program(), both + stay_operation("45", "n") + "ab" + stay_operation("45", "n"));
+    auto next = run_program(morva95f_program(),
+                            both + stay_operation("45", "n", true) + "a{F1}5b" + stay_operation("45", "n", true));
     EXPECT_TRUE(shows(next.screen(), 12, 11, "シンガポール侵攻作戦は失敗せり", 3));
 }
 

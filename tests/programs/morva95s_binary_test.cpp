@@ -2,6 +2,7 @@
 // continued in a second run, with the dumps of the screen and colours.
 #include <gtest/gtest.h>
 
+#include "tests/programs/replay_table.h"
 #include "tests/test_support.h"
 
 using testing_support::dump_line;
@@ -25,7 +26,7 @@ std::string golden_text(const std::string& name) {
 
 TEST(Morva95sBinary, TwelveTurnsToTheEndOfTheWar) {
     ScopedTempDir dir;
-    std::string keys = kStart + "112333333" "12" "33333333" "y7{ENTER}6{ENTER}";
+    std::string keys = kStart + "112333333" "12" "33333333" "y7{ENTER}6{ENTER}" + golden_replays::kSimplifiedDeclinedCarriers;
     for (int turn = 2; turn <= 12; ++turn) keys += "n{ENTER}" + kStayHome;
     auto run = run_binary("MORVA95S", keys);
     ASSERT_EQ(run.exit_code, 0) << run.err;

@@ -60,47 +60,92 @@ inline const std::string kMorvaTargetValues = "Y12{ENTER}30{ENTER}0{ENTER}20{ENT
 inline std::string simplified_opening(char scenario) { return std::string("1") + scenario + "Nn5h"; }
 // MORVA95S: an organisation in which no ship sails (standby for every listed ship, confirmed).
 inline const std::string kSimplifiedStayHome = std::string(33, '3') + "y";
+// MORVA95S: the 348 questions of the carrier phases in a turn of scenario 1 in which both air
+// fleets sail (two operations of three days), every one declined.
+inline const std::string kSimplifiedDeclinedCarriers = std::string(348, 'n');
 // MORVA95S: turns 1 and 2 of scenario 1 with targets (carriers 7 and 8 with battleship 24 in
 // fleet 1, carrier 9 with battleship 25 in fleet 2): the war ends after turn 2.
 inline const std::string kSimplifiedWarOverEarly = simplified_opening('1') + "112333333" "12" "33333333" + "y7{ENTER}6{ENTER}" +
-                                            "n{ENTER}" + "112333333" "312" "33333333" + "y7{ENTER}9{ENTER}";
-// MORVA95F: a daytime hour in which the fleet stays (the default heading, speed 0), and a day
-// of them; a fleet with battleships first answers the detachment question ("n": they keep
-// station). In the harbour raid (scenario 2, turn 1, key mode) the approach from the north; its
-// hours 2-15 open with a pause that waits for a key.
-inline const std::string kMorvaStayHour = "{ENTER}0{ENTER}";
-inline const std::string kMorvaStayHourBB = "n" + kMorvaStayHour;
-inline std::string morva_stay_day(const std::string& pause = "", const std::string& hour = kMorvaStayHour) {
-    std::string keys = hour;
-    for (int h = 2; h <= 15; ++h) keys += pause + hour;
+                                            kSimplifiedDeclinedCarriers + "n{ENTER}" + "112333333" "312" "33333333" +
+                                            "y7{ENTER}9{ENTER}" + kSimplifiedDeclinedCarriers;
+// MORVA95F: a day's opening questions: no extra search planes, both air-defence splits even
+// (Return).
+inline const std::string kMorvaDayQuestions = "n{ENTER}{ENTER}";
+// MORVA95F: from here on every pause waits for a key (F1, then the display-time key 9), or
+// waits its display time again (F1, then 5); pressed at a one-key question.
+inline const std::string kMorvaKeyMode = "{F1}9";
+inline const std::string kMorvaTimedMode = "{F1}5";
+// MORVA95F: daytime hour `hour` (1-15) in which the fleet stays: in hours 6, 9 and 12 both
+// air-defence splits are kept, no search plane is launched, then `answer` to the detachment
+// question ("n" for a fleet with battleships: they keep station), the default heading and speed
+// 0. In key mode hours 2-15 also answer `pause` before the splits (the harbour raid's pause) and
+// `flight_pause` after them (the search flight's pause).
+inline std::string morva_stay_hour(int hour, const std::string& answer = "", const std::string& pause = "",
+                                   const std::string& flight_pause = "") {
+    std::string keys;
+    if (hour >= 2) keys += pause;
+    if (hour == 6 || hour == 9 || hour == 12) keys += "nn";
+    if (hour >= 2) keys += flight_pause;
+    return keys + "n" + answer + "{ENTER}0{ENTER}";
+}
+// MORVA95F: hours `first` to `last` of a day in which the fleet stays.
+inline std::string morva_stay_hours(int first, int last, const std::string& answer = "", const std::string& pause = "",
+                                    const std::string& flight_pause = "") {
+    std::string keys;
+    for (int h = first; h <= last; ++h) keys += morva_stay_hour(h, answer, pause, flight_pause);
     return keys;
 }
-inline const std::string kMorvaHarbourRaidHour2 = "9n2h0{ENTER}" + kMorvaStayHourBB;
-// MORVA95F: scenario 1, turn 1, in key mode: fleet 1 (翔鶴, 瑞鶴) sails to the Philippines and
-// fleet 2 to Singapore; fleet 1 approaches from bearing 45.
-inline const std::string kMorvaSailed = "9n1h112333333" "1233" "y7{ENTER}8{ENTER}";
-inline const std::string kMorvaFirstDay = kMorvaSailed + "45{ENTER}" + morva_stay_day("", kMorvaStayHourBB);
+// MORVA95F: the 15 daytime hours of a day in which the fleet stays.
+inline std::string morva_stay_day(const std::string& answer = "", const std::string& pause = "",
+                                  const std::string& flight_pause = "") {
+    return morva_stay_hours(1, 15, answer, pause, flight_pause);
+}
+// MORVA95F: the harbour raid (scenario 2, turn 1, key mode) approaching from the north, up to
+// the pause that opens hour 2.
+inline const std::string kMorvaHarbourRaidHour2 = "9n2h" + kMorvaDayQuestions + "0{ENTER}" + morva_stay_hour(1, "n");
+// MORVA95F: scenario 1, turn 1: fleet 1 (翔鶴, 瑞鶴) sails to the Philippines and fleet 2 to
+// Singapore; the opening questions of fleet 1's first day; then its first day approaching from
+// bearing 45.
+inline const std::string kMorvaSailed =
+    "5n1h112333333"
+    "1233"
+    "y7{ENTER}8{ENTER}";
+inline const std::string kMorvaDeployment = kMorvaSailed + kMorvaDayQuestions;
+inline const std::string kMorvaFirstDay = kMorvaDeployment + "45{ENTER}" + morva_stay_day("n");
 // MORVA95F: the single operation in practice mode, up to its deployment.
 inline const std::string kMorvaPractice = morva_opening('6') + "yh1" + std::string(26, '3') + "y14{ENTER}" +
                                    "12x1" + std::string(12, '2') + "1" + std::string(26, '2') +
                                    "Y12{ENTER}30{ENTER}0{ENTER}20{ENTER}10{ENTER}";
-// MORVA95F: the single operation in practice and key mode with 翔鶴 and 大和 against Midway
-// (base 14); the fleet detaches its battleships and steers at task force 1, which comes within
-// 8 map units after the moves of hour step 5: the gun battle opens with the engagement's pause.
-inline const std::string kMorvaGunBattle = std::string("9n6yh1") + std::string(14, '3') + "1" + std::string(11, '3') +
-                                    "y14{ENTER}" + kMorvaAlliedShips + kMorvaTargetValues +
-                                    "300{ENTER}y21{ENTER}34{ENTER}y300{ENTER}34{ENTER}y319{ENTER}34{ENTER}" +
-                                    "y320{ENTER}31{ENTER}y333{ENTER}0{ENTER}";
-// MORVA95F: the single operation in practice and key mode with 翔鶴 alone against Midway,
-// approaching from bearing 300, then `hours` daytime hours in which the fleet stays: a Japanese
-// submarine finds a task force in the fifth hour and attacks it in the ninth and the twelfth
-// (the second time the destroyers sink it).
-inline std::string morva_submarine_hours(int hours) {
-    std::string keys = std::string("9n6yh1") + std::string(26, '3') + "y14{ENTER}" + kMorvaAlliedShips +
-                       kMorvaTargetValues + "300{ENTER}";
-    for (int h = 0; h < hours; ++h) keys += kMorvaStayHour;
+// MORVA95F: the single operation in practice mode with 翔鶴 and 大和 against Midway (base 14),
+// up to the fleet's approach from bearing 332 (task force 1 some 100 nautical miles away on
+// bearing 337).
+inline const std::string kMorvaPracticeWithBattleship = std::string("5n6yh1") + std::string(14, '3') + "1" +
+                                                        std::string(11, '3') + "y14{ENTER}" + kMorvaAlliedShips +
+                                                        kMorvaTargetValues + kMorvaDayQuestions + "332{ENTER}";
+// MORVA95F: from there the fleet detaches its battleships and steers at task force 1 at full
+// speed, passing it to the east in hour step 5 in key mode: the gun battle opens with the
+// engagement's pause.
+inline const std::string kMorvaGunBattle = kMorvaPracticeWithBattleship + "ny337{ENTER}{ENTER}" + "ny3{ENTER}{ENTER}" +
+                                           "ny3{ENTER}{ENTER}" + "ny3{ENTER}{ENTER}" + kMorvaKeyMode +
+                                           "ny25{ENTER}{ENTER}";
+// MORVA95F: a gun sub-turn's pauses and its order to close: the first sub-turn's order waits
+// after kMorvaGunBattle + "aaaaa"; each of these ends at the next one's order.
+inline std::string morva_closing_sub_turns(int n) {
+    std::string keys;
+    for (int i = 0; i < n; ++i) keys += "+{ENTER}aa";
     return keys;
 }
+// MORVA95F: the single operation in practice mode with 翔鶴 alone against Midway, approaching
+// from bearing 300, the clock at second kMorvaSubmarineSeconds, the fleet staying: a Japanese
+// submarine finds a task force at the end of hour step 11, and at the end of hour step 13
+// attacks it and is sunk by its destroyers. Each script ends, in key mode, at the first pause
+// of the submarine's message.
+inline constexpr int kMorvaSubmarineSeconds = 6;
+inline const std::string kMorvaSubmarineFound =
+    std::string("5n6yh1") + std::string(26, '3') + "y14{ENTER}" + kMorvaAlliedShips + kMorvaTargetValues +
+    kMorvaDayQuestions + "300{ENTER}" + morva_stay_hours(1, 10) + kMorvaKeyMode + morva_stay_hour(11);
+inline const std::string kMorvaSubmarineAttack =
+    kMorvaSubmarineFound + "a" + kMorvaTimedMode + "a" + morva_stay_hour(12) + kMorvaKeyMode + morva_stay_hour(13);
 // kelmat95: scenario making with one BLUE and one RED ship of Japan; BLUE's own design of
 // era 6: 35,000 t, 13-inch guns in four twin turrets, 30 knots diesel, a sloped 410 mm belt
 // and a 200 mm deck, up to the result screen.

@@ -6,29 +6,31 @@
 namespace golden_replays {
 namespace {
 
-// The harbour raid's hour 2 answered (its pause, then the fleet stays): hour 3 opens.
-const std::string kHarbourRaidHour3 = kMorvaHarbourRaidHour2 + "a" + kMorvaStayHourBB;
+// The harbour raid's hour 2 answered (its pause, the search flight's pause, then the fleet
+// stays): hour 3 opens.
+const std::string kHarbourRaidHour3 = kMorvaHarbourRaidHour2 + morva_stay_hour(2, "n", "a", "a");
 
-// The single operation's gun battle fought out, then hour step 6 steaming south at 10 knots
-// (the battleships detached): in hour step 7 the Allied strike launched in step 6 reaches the
-// fleet, 18 escorts and 17 dive bombers against 翔鶴 with no fighter aloft or on deck.
-const std::string kRaidOnTheFleet = kMorvaGunBattle + "aaaaa+{ENTER}aa+{ENTER}" + "y150{ENTER}10{ENTER}";
+// The single operation's gun battle fought out: as hour step 6 opens, an Allied strike reaches
+// the fleet, 18 escorts and 17 dive bombers against 翔鶴 with no fighter aloft or on deck.
+const std::string kRaidOnTheFleet = kMorvaGunBattle + "aaaaa" + morva_closing_sub_turns(6) + "+{ENTER}";
 
 const ReplayRows kRows{{
     // Hour 3 without a raid: the closing pause waits for its key over the last hour's screen.
     {"morva95f_raids_harbour_hour_pause", morva95f_program, kHarbourRaidHour3},
-    // One key ends it: the hour goes on to its map and the battleship-detachment question.
-    {"morva95f_raids_harbour_hour_after_pause", morva95f_program, kHarbourRaidHour3 + "a"},
+    // One key ends it; with the search flight's pause and the launch question answered the hour
+    // goes on to its map and the battleship-detachment question.
+    {"morva95f_raids_harbour_hour_after_pause", morva95f_program, kHarbourRaidHour3 + "a" + "a" + "n"},
     // The warning, the raid's lines, "はいません" on row 21, no question: the arrival's pause.
     {"morva95f_raids_arrival_without_patrol", morva95f_program, kRaidOnTheFleet},
-    // No air combat; the fleet's fire downs one dive bomber.
+    // No air combat; the fleet's fire downs five dive bombers.
     {"morva95f_raids_anti_aircraft_fire", morva95f_program, kRaidOnTheFleet + "aa"},
     // The attack's heading, and a bomb hit beside 翔鶴 over "命中せず".
     {"morva95f_raids_bomb_hit", morva95f_program, kRaidOnTheFleet + "aaaaaa"},
-    // The carrier's figures in cyan (0.25 takes nothing off) and the raid's closing pause.
-    {"morva95f_raids_damage_list", morva95f_program, kRaidOnTheFleet + "aaaaaaa"},
-    // One key after it: the player's strikes, the air phase and the next morning phase.
-    {"morva95f_raids_after_the_raid", morva95f_program, kRaidOnTheFleet + "aaaaaaaa"},
+    // The carrier's figures and the raid's closing pause.
+    {"morva95f_raids_damage_list", morva95f_program, kRaidOnTheFleet + "aaaaaaaaa"},
+    // One key after it: the player's strikes and the air phase (the splits kept, the search
+    // flight's pause), then the morning phase's map with its damage list and launch question.
+    {"morva95f_raids_after_the_raid", morva95f_program, kRaidOnTheFleet + "aaaaaaaaaa" + "nn" + "a"},
 }};
 
 }  // namespace

@@ -35,24 +35,27 @@ std::string battleship_battle(const std::string& options) {
 const ReplayRows kRows{{
     // The harbour strike in key mode stops at its announcement.
     {"morva95s_operation_announcement", morva95s_program, "12nY1h"},
-    // With the player's own orders, the movement menu of sub-turn 1, before contact.
-    {"morva95s_movement_menu", morva95s_program, "12Yn1h"},
-    // The single operation: the player's search finds the Allied carriers in sub-turn 10; the
-    // report stands over the screen of sub-turn 9.
-    {"morva95s_sighting_report", morva95s_program, single_operation("NY5h") + " n" + times(10, " ")},
-    // Orders 1-15 once the enemy fleet is found.
-    {"morva95s_movement_menu_after_contact", morva95s_program, single_operation("Yn5h") + "n" + times(10, "1{ENTER}")},
+    // With the player's own orders, the movement menu of sub-turn 1, before contact (the deck
+    // standby question declined).
+    {"morva95s_movement_menu", morva95s_program, "12Yn1hn"},
+    // The single operation: the player's search finds the Allied carriers in sub-turn 9; the
+    // report stands over the screen of sub-turn 8. "n" answers each pause and declines each
+    // carrier question.
+    {"morva95s_sighting_report", morva95s_program, single_operation("NY5h") + " n" + times(43, "n")},
+    // Orders 1-15 once the enemy fleet is found (each sub-turn's carrier questions declined).
+    {"morva95s_movement_menu_after_contact", morva95s_program,
+     single_operation("Yn5h") + "n" + "nn" + times(7, "1{ENTER}nnnn")},
     // The single operation's only day ends; the operation fails.
-    {"morva95s_single_operation_end", morva95s_program, single_operation("NY5h") + " n" + times(16, " ")},
+    {"morva95s_single_operation_end", morva95s_program, single_operation("NY5h") + " n" + times(74, "n")},
     // A campaign turn: fleet 1's three days end in its operation's close.
-    {"morva95s_campaign_operation_end", morva95s_program, kCampaignKeyMode + times(46, " ")},
+    {"morva95s_campaign_operation_end", morva95s_program, kCampaignKeyMode + times(220, "n")},
     // Both operations of the turn end, the turn ends, and turn 2 opens with the save question.
     {"morva95s_campaign_turn_end", morva95s_program,
      simplified_opening('1') +
          "112333333"
          "12"
          "33333333" +
-         "y7{ENTER}6{ENTER}"},
+         "y7{ENTER}6{ENTER}" + kSimplifiedDeclinedCarriers},
     // The battleship-only battle with the player's orders: the first question.
     {"morva95s_gun_battle_order", morva95s_program, battleship_battle("Yn5") + "x"},
     // The same in key mode, closing each gun sub-turn: the hits of the fifth, before the damage.

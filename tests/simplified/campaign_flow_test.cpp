@@ -50,11 +50,12 @@ TEST(SimplifiedGolden, StartUpMenuAndOptions) {
 TEST(SimplifiedGolden, FirstTurnOfEachScenario) {
     const GoldenCase cases[] = {
         {"scenario_1_organisation", start_keys(1)},
-        // The harbour strike plays at once; turn 2 opens with the save question.
-        {"scenario_2_turn_2_save_question", start_keys(2)},
+        // The harbour strike plays with every carrier question declined; turn 2 opens with the
+        // save question.
+        {"scenario_2_turn_2_save_question", start_keys(2) + decline_carriers(kHarbourStrikeCarrierQuestions)},
         {"scenario_3_organisation_turn_2", start_keys(3)},
         {"scenario_4_organisation", start_keys(4)},
-        {"scenario_5_turn_2_save_question", start_keys(5)},
+        {"scenario_5_turn_2_save_question", start_keys(5) + decline_carriers(kHarbourStrikeCarrierQuestions)},
         {"scenario_6_organisation", start_keys(6)},
         {"scenario_7_organisation", start_keys(7)},
     };
@@ -63,13 +64,14 @@ TEST(SimplifiedGolden, FirstTurnOfEachScenario) {
 
 TEST(SimplifiedGolden, OrganisationTargetsAndTurnEnd) {
     const std::string organised = start_keys(1) + kTurnOneFleets;
+    const std::string declined = decline_carriers(kTwoFleetsCarrierQuestions);
     const GoldenCase cases[] = {
         {"organisation_assigned", organised},
         // With the comment key the message waits for a key under "Hit Any Key".
         {"organisation_fleet_2_too_large", "11NY5h2" + std::string(18, '3')},
         {"target_fleet_1", organised + "y"},
         {"target_fleet_2", organised + "y7{ENTER}"},
-        {"turn_2_save_question", organised + "y7{ENTER}6{ENTER}"},
+        {"turn_2_save_question", organised + "y7{ENTER}6{ENTER}" + declined},
         {"status_panel_over_organisation", start_keys(1) + "{F1}Q"},
     };
     for (const auto& c : cases) run_golden(c);
@@ -88,8 +90,10 @@ TEST(SimplifiedGolden, SingleOperationScenarios) {
         {"scenario_6_allied_ships", six},
         {"scenario_6_allied_ships_chosen", six + allied},
         {"scenario_6_target_strength", six + allied + "y"},
-        // The operation's single day opens with the search question ("n"), then plays out.
-        {"scenario_6_final_screen", six + allied + "y" + "20{ENTER}5{ENTER}{ENTER}3{ENTER}2{ENTER}" + "n"},
+        // The operation's single day opens with the search question ("n"), then plays out with
+        // its 58 carrier questions declined.
+        {"scenario_6_final_screen",
+         six + allied + "y" + "20{ENTER}5{ENTER}{ENTER}3{ENTER}2{ENTER}" + "n" + decline_carriers(58)},
         {"scenario_7_allied_ships", seven},
         // Battleships only: the first 20 join, the rest are marked out without a question.
         {"scenario_7_twenty_battleships", seven + std::string(20, '1')},
@@ -100,15 +104,18 @@ TEST(SimplifiedGolden, SingleOperationScenarios) {
 }
 
 TEST(SimplifiedGolden, TwelveTurnsToTheEndOfTheWar) {
-    // Turn 1 with two targets (no Allied carrier is fit to answer in the first turn), then
-    // eleven turns in which no fleet sails; after turn 12 the war ends.
-    const std::string keys = start_keys(1) + kTurnOneFleets + "y7{ENTER}6{ENTER}" + "n{ENTER}" + play_turns(11);
+    // Turn 1 with two targets (no Allied carrier is fit to answer in the first turn; every
+    // carrier question declined), then eleven turns in which no fleet sails; after turn 12 the
+    // war ends.
+    const std::string declined = decline_carriers(kTwoFleetsCarrierQuestions);
+    const std::string keys =
+        start_keys(1) + kTurnOneFleets + "y7{ENTER}6{ENTER}" + declined + "n{ENTER}" + play_turns(11);
     run_golden({"twelve_turns_final_screen", keys});
     run_golden({"twelve_turns_final_status_panel", keys + "{F1}Q"});
     // Turn 2 with targets: the Allies react, and since no target is taken the war ends at
     // once; F1 then "Q" shows the overview of the Allied forces over the final screen.
-    const std::string early =
-        start_keys(1) + kTurnOneFleets + "y7{ENTER}6{ENTER}" + "n{ENTER}" + kTurnTwoFleets + "y7{ENTER}9{ENTER}";
+    const std::string early = start_keys(1) + kTurnOneFleets + "y7{ENTER}6{ENTER}" + declined + "n{ENTER}" +
+                              kTurnTwoFleets + "y7{ENTER}9{ENTER}" + declined;
     run_golden({"war_over_early_final_screen", early});
     run_golden({"war_over_early_allied_overview", early + "{F1}Q"});
 }

@@ -86,3 +86,36 @@ TEST(CarrierPasses, ReadsTheSlotCountOfTheSideAtEachPass) {
     EXPECT_EQ(left, 0);
     EXPECT_EQ(order, (std::vector<long>{1, 2, 1, 1}));
 }
+
+// A second load may go on in the middle of a pass: its first pass begins at the given slot
+// (one that begins past the last slot moves nothing and is not a whole pass), later passes
+// at slot 1; the slot that gave last is reported.
+TEST(CarrierPasses, BeginsInTheMiddleOfAPass) {
+    struct Case {
+        const char* name;
+        long first;
+        float count;
+        std::vector<long> order;
+        long last;
+    } cases[] = {
+        {"from slot 2", 2, 4, {2, 3, 1, 2}, 2},
+        {"past the last slot: on at slot 1", 4, 2, {1, 2}, 2},
+        {"nothing to move", 1, 0, {}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Decks st({2, 2, 2}, {10, 10, 10});
+        std::vector<long> order;
+        long last = -1;
+        const float left = carrier_passes(
+            *st, JAPANESE, c.count, [&](long k) { return st->D(0, k, D_DECK) >= 1; },
+            [&](long k) {
+                order.push_back(k);
+                move_unit(st->D, JAPANESE, k, D_DECK, D_FLEET_OUT);
+            },
+            {c.first, &last});
+        EXPECT_EQ(left, 0);
+        EXPECT_EQ(order, c.order);
+        EXPECT_EQ(last, c.last);
+    }
+}

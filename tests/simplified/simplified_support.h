@@ -51,6 +51,14 @@ inline std::string play_turns(int turns) {
     return keys;
 }
 
+/// Keys that decline `questions` questions of the carrier phases ("n" each): an operation
+/// played without raising, arming or launching anything asks a fixed number of them.
+inline std::string decline_carriers(int questions) { return std::string(questions, 'n'); }
+/// The carrier questions of turn 1 of scenario 1 with both air fleets sailing (two operations
+/// of three days), and of the harbour strike of scenarios 2 and 5 (one day).
+inline constexpr int kTwoFleetsCarrierQuestions = 348;
+inline constexpr int kHarbourStrikeCarrierQuestions = 15;
+
 /// A row of a screen, trailing blanks dropped.
 inline std::string row_of(const con::Screen& screen, int row) {
     std::string line = screen.row_text(row);
