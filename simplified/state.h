@@ -54,6 +54,8 @@ inline constexpr int A_SPEED = 7;          ///< speed
 inline constexpr int A_FIRST_TURN = 8;     ///< first turn available (13 = never)
 inline constexpr int A_CLASS = 9;          ///< class 1-6: nation and kind
 inline constexpr int A_COMMITTED = 11;     ///< 1 = committed this turn
+inline constexpr int A_FIRE = 14;          ///< a carrier's fire during a raid: 0 none, 2 just
+                                           ///< exploded, 1 the explosions go on
 
 // Fields of a base's row P(base, field) beyond the holder.
 inline constexpr int P_STRENGTH = 2;       ///< strength
@@ -142,6 +144,9 @@ struct State {
     con::Table<float, 2> PT;              ///< PT(0): the base distance handed to the stage steps
     con::Table<float, 2> R;               ///< search modifiers R(0) own, R(1) Allied
     con::Table<float, 2> DF;              ///< fleet anti-aircraft values DF(0) own, DF(1) Allied
+    con::Table<float, 4> DE;              ///< the raid: patrol units set against W(0-3)
+    con::Table<float, 4> CB;              ///< the raid: CB(0) patrol aloft before it, CB(1-3)
+                                          ///< of those still free when W(1-3) is allocated
     con::Table<float, 6> MV;              ///< MV(4) own, MV(5) Allied closing rate (tenths of speed)
     con::Table<float, 3> K;               ///< K(fleet): Allied carriers the player has seen
 
@@ -177,6 +182,13 @@ struct State {
     float REARM_FLAG = 0;           ///< 1 = torpedo bombers being re-armed (maintenance phase)
     float CLOSING_DISTANCE = 0;     ///< the fleets' closing worked out by the last movement
     float PH_WITHDRAW = 0;          ///< 1 = the harbour strike broken off early
+    // The Allied raid on the fleet (phase 1 of a sub-turn).
+    float ENEMY_TYPE_OFFSET = 0;    ///< the raid's bombers: types 5 + it and 6 + it (0 or 4)
+    float ESCORT_TYPE_OFFSET = 0;   ///< the raid's fighters: type 4 + it (0, 4 or 5)
+    float PATROL_UNITS = 0;         ///< the combat air patrol, counted down as it is allocated
+    float DECK_FIGHTER_UNITS = 0;   ///< fighter units on the decks that can launch
+    float WORK_C = 0;               ///< the fleet's carriers afloat when the last raid attacked
+    float UNDAMAGED_CARRIERS = 0;   ///< carriers at full durability in the last carrier report
     // The carrier phases: what a dialogue hands to its moves and to the next phase.
     float STRIKE_TARGET = 0;        ///< the strike's target: 1 the target base, 2 the enemy fleet
     con::Table<float, 4> KK;        ///< KK(type 1-3): units of the strike still to leave the decks
