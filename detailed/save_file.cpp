@@ -121,6 +121,10 @@ Block SAVE_PROMPT(State& st) {
     morva::DRAW_STRATEGIC_MAP(st.DATA, st.P, st.TX);
     morva::MAPS(st.TT, st.P);
     draw_turn_banner(st);
+    return SAVE_QUESTION(st);
+}
+
+Block SAVE_QUESTION(State& st) {
     for (;;) {
         const std::string answer = ask_save_question(st);
         if (answer == "N" || answer == "n") return Block::TurnOpening;

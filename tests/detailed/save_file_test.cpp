@@ -367,10 +367,10 @@ TEST(DiskErrorHandler, CasesByErrorAndMode) {
         const char* message;
         int column, row, colour;
     } cases[] = {
-        {"60 while saving", 60, 0, Block::SavePrompt, "ＤＩＳＫがセットされてません", 24, 23, 6},
-        {"72 while saving", 72, 0, Block::SavePrompt, "ＤＩＳＫがセットされてません", 24, 23, 6},
-        {"67 while saving", 67, 0, Block::SavePrompt, "ＤＩＳＫにスペースがないです", 24, 23, 6},
-        {"73 while saving", 73, 0, Block::SavePrompt, "ＤＩＳＫが書き込み禁止です　", 24, 23, 6},
+        {"60 while saving", 60, 0, Block::SaveQuestion, "ＤＩＳＫがセットされてません", 24, 23, 6},
+        {"72 while saving", 72, 0, Block::SaveQuestion, "ＤＩＳＫがセットされてません", 24, 23, 6},
+        {"67 while saving", 67, 0, Block::SaveQuestion, "ＤＩＳＫにスペースがないです", 24, 23, 6},
+        {"73 while saving", 73, 0, Block::SaveQuestion, "ＤＩＳＫが書き込み禁止です　", 24, 23, 6},
         {"63 while loading", 63, 1, Block::ScenarioChoice, "Data File not found", 57, 20, 3},
         {"72 while loading", 72, 1, Block::ScenarioChoice, "Data File not found", 57, 20, 3},
         {"60 while loading", 60, 1, Block::ScenarioChoice, "ＤＩＳＫがセットされてません", 24, 23, 6},
