@@ -131,11 +131,13 @@ void fleet_strike_attacks(State& st) {
     if (L(st.TT(TT_AA_SHOTS)) > 0) TAIKU(st);
     PAUSE_MESSAGE(st);
     // A force that lists no ship of the kind an attack takes is not attacked by it: its
-    // bombers come back with the survivors.
+    // bombers come back with the survivors, the torpedo bombers' loads split as the attack
+    // would have left them.
     if (L(st.KO(KO_DIVE)) >= 1 && dive_bomber_targets_listed(st, f)) KOGEKI2(st);
     if (L(st.KO(KO_TORPEDO)) >= 1) {
         st.TT(TT_HARBOUR_STRIKE) = st.PEARL_HARBOR_TURN;
         if (torpedo_bomber_targets_listed(st, f)) KOGEKI3(st);
+        else split_torpedo_loads(st);
     }
     morva::CLC2(st.TT, st.CV, st.C, st.BB, st.G, st.A);
     APPLY_AIR_LOSSES(st);

@@ -187,15 +187,19 @@ std::vector<AttackEvent> dive_bomber_attack(State& st, const Draw& rnd) {
     return events;
 }
 
-std::vector<AttackEvent> torpedo_bomber_attack(State& st, const Draw& rnd) {
-    std::vector<AttackEvent> events;
-    const float fleet = st.TT(TT_FLEET);
+void split_torpedo_loads(State& st) {
     if (L(st.KO(KO_TORPEDO)) <= L(st.KO(KO_BOMB_ARMED))) {
         st.KO(KO_BOMB_ARMED) = st.KO(KO_TORPEDO);
         st.KO(KO_TORPEDO_ARMED) = 0;
     } else {
         st.KO(KO_TORPEDO_ARMED) = con::store(L(st.KO(KO_TORPEDO)) - L(st.KO(KO_BOMB_ARMED)));
     }
+}
+
+std::vector<AttackEvent> torpedo_bomber_attack(State& st, const Draw& rnd) {
+    std::vector<AttackEvent> events;
+    const float fleet = st.TT(TT_FLEET);
+    split_torpedo_loads(st);
     int counter = 2;
     const float units = st.KO(KO_TORPEDO);
     for (long u = 1; L(u) <= L(units); ++u) {

@@ -137,6 +137,8 @@ struct AttackEvent {
 long choose_target_slot(long n, const std::function<float(long)>& durability, const Draw& rnd);
 /// KOGEKI2's rule: the dive bombers' hits on the carriers, the explosions and the fires.
 std::vector<AttackEvent> dive_bomber_attack(State& st, const Draw& rnd);
+/// The arming split of the torpedo bombers left: the losses fall on the torpedo-armed first.
+void split_torpedo_loads(State& st);
 /// KOGEKI3's rule: the arming split, then the torpedo bombers' hits on the carriers (the
 /// battleships once no carrier is afloat, never in the harbour turn).
 std::vector<AttackEvent> torpedo_bomber_attack(State& st, const Draw& rnd);
