@@ -38,8 +38,10 @@ bool gather_base_strike(State& st) {
     }
     const bool bombers = L(st.KO(KO_DIVE)) + L(st.KO(KO_TORPEDO)) >= 1;
     for (long k = 1; L(k) <= L(st.CV(JAPANESE, f)); ++k) {
-        if (bombers) st.F(JAPANESE, k, F_OVER_BASE) = 0;
-        else gather(st.F(JAPANESE, k, F_BASE_BACK), st.F(JAPANESE, k, F_OVER_BASE));
+        if (bombers)
+            st.F(JAPANESE, k, F_OVER_BASE) = 0;
+        else
+            gather(st.F(JAPANESE, k, F_BASE_BACK), st.F(JAPANESE, k, F_OVER_BASE));
     }
     return bombers;
 }
@@ -85,8 +87,10 @@ void base_attack(State& st, float base) {
         st.TT(TT_AA_SHOTS) = base_aa_shots(st.P(base, P_AIR_DEFENCE));
         if (L(st.TT(TT_AA_SHOTS)) > 0) TAIKU(st);
     }
-    if (harbour) KOGEKI5(st);
-    else KOGEKI4(st);
+    if (harbour)
+        KOGEKI5(st);
+    else
+        KOGEKI4(st);
 }
 
 }  // namespace

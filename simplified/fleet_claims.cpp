@@ -136,8 +136,10 @@ void fleet_strike_attacks(State& st) {
     if (L(st.KO(KO_DIVE)) >= 1 && dive_bomber_targets_listed(st, f)) KOGEKI2(st);
     if (L(st.KO(KO_TORPEDO)) >= 1) {
         st.TT(TT_HARBOUR_STRIKE) = st.PEARL_HARBOR_TURN;
-        if (torpedo_bomber_targets_listed(st, f)) KOGEKI3(st);
-        else split_torpedo_loads(st);
+        if (torpedo_bomber_targets_listed(st, f))
+            KOGEKI3(st);
+        else
+            split_torpedo_loads(st);
     }
     morva::CLC2(st.TT, st.CV, st.C, st.BB, st.G, st.A);
     APPLY_AIR_LOSSES(st);

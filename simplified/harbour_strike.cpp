@@ -78,8 +78,7 @@ void ship_list(const State& st) {
 }
 
 /// The sweeps on the screen: a heading per sweep, a message per hit with the wait after it.
-void show_sweeps(const State& st, const std::vector<HarbourEvent>& events, int type, const char* text,
-                 con::real wait) {
+void show_sweeps(const State& st, const std::vector<HarbourEvent>& events, int type, const char* text, con::real wait) {
     for (const HarbourEvent& e : events) {
         if (e.kind == HarbourEvent::Kind::Sweep) {
             con::color(kHeadingColour);
@@ -144,8 +143,7 @@ void KOGEKI5(State& st) {
         st.TT(TT_AA_SHOTS) = harbour_aa_shots(st.P(kHarbour, P_AIR_DEFENCE));
         TAIKU(st);
     }
-    if (L(st.KO(KO_TORPEDO)) >= 1)
-        show_sweeps(st, harbour_torpedo_attack(st, con::rnd), KO_TORPEDO, "魚雷命中", wait);
+    if (L(st.KO(KO_TORPEDO)) >= 1) show_sweeps(st, harbour_torpedo_attack(st, con::rnd), KO_TORPEDO, "魚雷命中", wait);
     ship_table(st);
 }
 

@@ -47,8 +47,7 @@ con::real deck_load(const State& st, long slot) {
 int next_dive_colour(int& counter) { return ++counter % 7 + 1; }
 
 /// One 250 kg hit on a carrier of the force: its deck, its durability, the explosion test.
-void bomb_carrier(State& st, float fleet, long slot, std::vector<AttackEvent>& events, int& counter,
-                  const Draw& rnd) {
+void bomb_carrier(State& st, float fleet, long slot, std::vector<AttackEvent>& events, int& counter, const Draw& rnd) {
     const float ship = st.C(ALLIED, fleet, slot);
     const con::real deck_draw = L(rnd());
     if (L(ship) < kBritishCarriers || deck_draw * 10 > 5) lower(st.A(ALLIED, ship, A_FLIGHT_DECK), 1);
@@ -65,8 +64,10 @@ void bomb_carrier(State& st, float fleet, long slot, std::vector<AttackEvent>& e
 void fires_go_on(State& st, float fleet, const Draw& rnd) {
     for (long k = 1; L(k) <= L(st.CV(ALLIED, fleet)); ++k) {
         float& fire = st.A(ALLIED, st.C(ALLIED, fleet, k), A_FIRE);
-        if (L(st.A(ALLIED, st.C(ALLIED, fleet, k), A_DURABILITY)) < 0.5L) fire = 0;
-        else if (fire == 1 && con::int_floor(L(rnd()) * 6) + 2 > deck_load(st, k)) fire = 0;
+        if (L(st.A(ALLIED, st.C(ALLIED, fleet, k), A_DURABILITY)) < 0.5L)
+            fire = 0;
+        else if (fire == 1 && con::int_floor(L(rnd()) * 6) + 2 > deck_load(st, k))
+            fire = 0;
     }
 }
 
@@ -84,8 +85,10 @@ bool fires_spread(State& st, float fleet, std::vector<AttackEvent>& events, cons
         const con::real draw = L(rnd());
         float& dive = st.D(ALLIED, k, AL_DECK);
         float& torpedo = st.T(ALLIED, k, AL_DECK);
-        if ((L(torpedo) < 1 || draw * 10 < 5) && L(dive) > 0) lower(dive, 1);
-        else lower(torpedo, 1);
+        if ((L(torpedo) < 1 || draw * 10 < 5) && L(dive) > 0)
+            lower(dive, 1);
+        else
+            lower(torpedo, 1);
     }
     for (long k = 1; L(k) <= L(st.CV(ALLIED, fleet)); ++k)
         if (st.A(ALLIED, st.C(ALLIED, fleet, k), A_FIRE) == 1) return true;
@@ -106,9 +109,9 @@ float torpedo_target(State& st, float fleet, bool carrier, const Draw& rnd) {
         lower(st.A(ALLIED, ship, A_FLIGHT_DECK), 1);
         return ship;
     }
-    const long slot =
-        choose_target_slot(con::round_half_away(L(st.BB(ALLIED, fleet))),
-                           [&](long k) { return st.A(ALLIED, st.G(ALLIED, fleet, k), A_DURABILITY); }, rnd);
+    const long slot = choose_target_slot(
+        con::round_half_away(L(st.BB(ALLIED, fleet))),
+        [&](long k) { return st.A(ALLIED, st.G(ALLIED, fleet, k), A_DURABILITY); }, rnd);
     return st.G(ALLIED, fleet, slot);
 }
 
@@ -232,8 +235,10 @@ void KOGEKI2(State& st) {
     const con::real wait = hit_wait(st);
     heading(st, KO_DIVE, 11);
     for (const AttackEvent& e : dive_bomber_attack(st, con::rnd)) {
-        if (e.kind == AttackEvent::Kind::BombHit) hit_message(13, e.colour, "２５０Ｋｇ爆弾命中", wait);
-        else fire_message(st, e);
+        if (e.kind == AttackEvent::Kind::BombHit)
+            hit_message(13, e.colour, "２５０Ｋｇ爆弾命中", wait);
+        else
+            fire_message(st, e);
     }
 }
 

@@ -107,8 +107,8 @@ void ESCORT_COMBAT(State& st) {
     const float type = defending_type(st);
     print_row(12, 12, st.NN(KO_FIGHTERS), " 対 ", st.NN(type));
     con::print_end();
-    const EscortExchange e =
-        escort_exchange(st.KO(KO_FIGHTERS), {0, st.GE(1), st.GE(2), st.GE(3)}, st.ESCORT_ATTACKS, st.Z(type, 2), con::rnd);
+    const EscortExchange e = escort_exchange(st.KO(KO_FIGHTERS), {0, st.GE(1), st.GE(2), st.GE(3)}, st.ESCORT_ATTACKS,
+                                             st.Z(type, 2), con::rnd);
     st.UNITS_HIT = e.UNITS_HIT;
     st.UNITS_ENGAGED = e.UNITS_ENGAGED;
 }

@@ -87,8 +87,10 @@ void hand_back_survivors(State& st, StrikeKind kind) {
         for (long k = 1; L(k) <= L(st.CV(JAPANESE, f)); ++k) {
             const float ship = st.C(JAPANESE, f, k);
             if (carrier_sunk(st, ship)) continue;
-            if (kind == StrikeKind::Base) base_pass(st, ship, k);
-            else fleet_pass(st, ship, k);
+            if (kind == StrikeKind::Base)
+                base_pass(st, ship, k);
+            else
+                fleet_pass(st, ship, k);
         }
     }
 }

@@ -26,9 +26,9 @@ con::real hit_die(const Draw& rnd);
 
 /// The defending fighters shared out by INTERCEPTORS_APPROACH.
 struct ShareOut {
-    float ESCORT_ATTACKS = 0;       ///< defenders one escort unit takes on: 3, or 2 beyond 5
-    std::array<float, 4> GE{};      ///< GE(1-3): against the escorts, dive, torpedo bombers
-    float PATROL_UNITS = 0;         ///< the units shared out against the bombers
+    float ESCORT_ATTACKS = 0;   ///< defenders one escort unit takes on: 3, or 2 beyond 5
+    std::array<float, 4> GE{};  ///< GE(1-3): against the escorts, dive, torpedo bombers
+    float PATROL_UNITS = 0;     ///< the units shared out against the bombers
 };
 /// The share-out: up to ESCORT_ATTACKS defenders per escort unit against the escorts, then one
 /// draw per remaining unit (above 7 in tenths against the dive bombers, else the torpedo
@@ -174,7 +174,7 @@ struct FleetClaims {
     bool battleship_claim_reached = false;  ///< the cursor and colour of row 21 were set
     bool battleship_claim_shown = false;
     float battleships_claimed = 0;
-    bool carrier_claim_shown = false;       ///< some carrier below full durability
+    bool carrier_claim_shown = false;  ///< some carrier below full durability
     float carriers_claimed = 0;
 };
 /// The fleet strike's closing stretch: the anti-aircraft fire, the attacks, CLC2, the return

@@ -106,12 +106,33 @@ TEST(ShipAttacks, ExplosionsAndFires) {
         std::vector<Kind> events;
         float durability, deck, dive_left, torpedo_left;
     } cases[] = {
-        {"one unit on deck: one spread", 1, 0, {0.5f, die_face(1)}, {Kind::BombHit, Kind::Explosion, Kind::FireSpreads},
-         3.75f, 7, 0, 0},
-        {"four units: burns on until a die passes the load", 4, 0, {0.1f, die_face(5), 0.1f, die_face(6)},
-         {Kind::BombHit, Kind::Explosion, Kind::FireSpreads, Kind::FireSpreads}, 1.75f, 5, 2, 0},
-        {"a spread takes a torpedo bomber on a draw of 5 or more in tenths", 1, 1, {0.5f, die_face(6)},
-         {Kind::BombHit, Kind::Explosion, Kind::FireSpreads}, 3.75f, 7, 1, 0},
+        {"one unit on deck: one spread",
+         1,
+         0,
+         {0.5f, die_face(1)},
+         {Kind::BombHit, Kind::Explosion, Kind::FireSpreads},
+         3.75f,
+         7,
+         0,
+         0},
+        {"four units: burns on until a die passes the load",
+         4,
+         0,
+         {0.1f, die_face(5), 0.1f, die_face(6)},
+         {Kind::BombHit, Kind::Explosion, Kind::FireSpreads, Kind::FireSpreads},
+         1.75f,
+         5,
+         2,
+         0},
+        {"a spread takes a torpedo bomber on a draw of 5 or more in tenths",
+         1,
+         1,
+         {0.5f, die_face(6)},
+         {Kind::BombHit, Kind::Explosion, Kind::FireSpreads},
+         3.75f,
+         7,
+         1,
+         0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -187,8 +208,8 @@ TEST(ShipAttacks, TorpedoTargets) {
 }
 
 TEST(FleetStrike, PatrolCeiling) {
-    const std::pair<float, float> cases[] = {{0, 0}, {5, 5},  {6, 5},  {7, 5},  {8, 5},
-                                             {9, 5}, {10, 6}, {11, 6}, {12, 7}, {13, 7}, {16, 9}};
+    const std::pair<float, float> cases[] = {{0, 0},  {5, 5},  {6, 5},  {7, 5},  {8, 5}, {9, 5},
+                                             {10, 6}, {11, 6}, {12, 7}, {13, 7}, {16, 9}};
     for (const auto& [fighters, ceiling] : cases) EXPECT_EQ(patrol_ceiling(fighters), ceiling) << fighters;
 }
 
@@ -290,19 +311,103 @@ TEST(FleetStrike, ClaimsAndPosture) {
         bool cv_shown;
         float cv_claim, tk, bb_count, cv_afloat, cv_fit, cv_damaged;
     } cases[] = {
-        {"target 21: both rules drawn, neither applies", 21, 1, 0, {5, 0, 6, 6}, {0.5f, 0.5f, 0.5f, 0.1f, 0.1f},
-         true, false, 0, true, 2, 0, 2, 1, 1, 2},
+        {"target 21: both rules drawn, neither applies",
+         21,
+         1,
+         0,
+         {5, 0, 6, 6},
+         {0.5f, 0.5f, 0.5f, 0.1f, 0.1f},
+         true,
+         false,
+         0,
+         true,
+         2,
+         0,
+         2,
+         1,
+         1,
+         2},
         {"a battleship lost: the true figure", 14, 1, 0, {6, 6, 6, 0}, {0.9f}, true, true, 1, false, 0, 0, 1, 2, 2, 0},
-        {"none lost: a random figure one time in five", 14, 1, 0, {6, 6, 6, 6}, {0.95f, 0.9f, 0.1f}, true, true, 1,
-         false, 0, 0, 2, 2, 2, 0},
-        {"a random figure below 1 shows 1", 14, 1, 0, {6, 6, 6, 0}, {0.5f, 0.1f, 0.9f}, true, true, 1, false, 0, 0, 1,
-         2, 2, 0},
-        {"harbour turn: no battleship claim, no draw", 18, 1, 1, {6, 6, 6, 6}, {}, false, false, 0, false, 0, 0, 2, 2,
-         2, 0},
-        {"careful commander, a carrier sunk: rule 17 always", 14, -1, 0, {6, 0, 6, 6},
-         {0.5f, 0.5f, 0.5f, 0.99f, 0.99f}, true, false, 0, true, 1, 2, 2, 1, 1, 1},
-        {"aggressive commander, a carrier damaged: rule 16", 14, 1, 0, {2, 6, 6, 6}, {0.5f, 0.1f, 0.9f, 0.35f, 0.9f},
-         true, false, 0, true, 1, 2, 2, 2, 1, 1},
+        {"none lost: a random figure one time in five",
+         14,
+         1,
+         0,
+         {6, 6, 6, 6},
+         {0.95f, 0.9f, 0.1f},
+         true,
+         true,
+         1,
+         false,
+         0,
+         0,
+         2,
+         2,
+         2,
+         0},
+        {"a random figure below 1 shows 1",
+         14,
+         1,
+         0,
+         {6, 6, 6, 0},
+         {0.5f, 0.1f, 0.9f},
+         true,
+         true,
+         1,
+         false,
+         0,
+         0,
+         1,
+         2,
+         2,
+         0},
+        {"harbour turn: no battleship claim, no draw",
+         18,
+         1,
+         1,
+         {6, 6, 6, 6},
+         {},
+         false,
+         false,
+         0,
+         false,
+         0,
+         0,
+         2,
+         2,
+         2,
+         0},
+        {"careful commander, a carrier sunk: rule 17 always",
+         14,
+         -1,
+         0,
+         {6, 0, 6, 6},
+         {0.5f, 0.5f, 0.5f, 0.99f, 0.99f},
+         true,
+         false,
+         0,
+         true,
+         1,
+         2,
+         2,
+         1,
+         1,
+         1},
+        {"aggressive commander, a carrier damaged: rule 16",
+         14,
+         1,
+         0,
+         {2, 6, 6, 6},
+         {0.5f, 0.1f, 0.9f, 0.35f, 0.9f},
+         true,
+         false,
+         0,
+         true,
+         1,
+         2,
+         2,
+         2,
+         1,
+         1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -357,8 +462,10 @@ TEST(HarbourStrike, DiveBomberSweeps) {
     std::vector<std::pair<long, int>> hits;
     int sweeps = 0;
     for (const auto& e : events) {
-        if (e.kind == HarbourEvent::Kind::Sweep) ++sweeps;
-        else hits.emplace_back(e.slot, e.colour);
+        if (e.kind == HarbourEvent::Kind::Sweep)
+            ++sweeps;
+        else
+            hits.emplace_back(e.slot, e.colour);
     }
     EXPECT_EQ(sweeps, 2);
     EXPECT_EQ(hits, (std::vector<std::pair<long, int>>{

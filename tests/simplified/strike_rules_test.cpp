@@ -64,14 +64,38 @@ TEST(StrikeAirCombat, EscortExchange) {
         V draws;
         float hit, engaged;
     } cases[] = {
-        {"four escorts, one defender: 12 rolls, cut to 1", 4, {0, 1, 0, 0}, 3, 1,
-         concat({{die_face(6)}, repeat(die_face(6), 12)}), 1, 1},
-        {"die + 1 must pass 6, the escorts' die + 3 too", 2, {0, 2, 0, 0}, 3, 1,
-         concat({{die_face(5), die_face(6)}, repeat(die_face(3), 6)}), 1, 0},
-        {"the escorts' victims cut to all the defenders", 2, {0, 1, 2, 0}, 3, 1,
-         concat({{die_face(1)}, repeat(die_face(4), 6)}), 0, 3},
-        {"the escorts lost cut to the escorts", 1, {0, 3, 0, 0}, 2, 2,
-         concat({repeat(die_face(5), 3), repeat(die_face(1), 2)}), 1, 0},
+        {"four escorts, one defender: 12 rolls, cut to 1",
+         4,
+         {0, 1, 0, 0},
+         3,
+         1,
+         concat({{die_face(6)}, repeat(die_face(6), 12)}),
+         1,
+         1},
+        {"die + 1 must pass 6, the escorts' die + 3 too",
+         2,
+         {0, 2, 0, 0},
+         3,
+         1,
+         concat({{die_face(5), die_face(6)}, repeat(die_face(3), 6)}),
+         1,
+         0},
+        {"the escorts' victims cut to all the defenders",
+         2,
+         {0, 1, 2, 0},
+         3,
+         1,
+         concat({{die_face(1)}, repeat(die_face(4), 6)}),
+         0,
+         3},
+        {"the escorts lost cut to the escorts",
+         1,
+         {0, 3, 0, 0},
+         2,
+         2,
+         concat({repeat(die_face(5), 3), repeat(die_face(1), 2)}),
+         1,
+         0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -141,7 +165,7 @@ TEST(StrikeAntiAircraft, Shots) {
     struct Case {
         float value, base, harbour, fleet;
     } cases[] = {
-        {0, 0, 0, 0}, {1, 0, 1, 1}, {2, 1, 1, 1}, {3, 1, 1, 2}, {4, 2, 1, 2},  {5, 2, 1, 3},
+        {0, 0, 0, 0}, {1, 0, 1, 1},  {2, 1, 1, 1},  {3, 1, 1, 2},  {4, 2, 1, 2},  {5, 2, 1, 3},
         {6, 3, 2, 3}, {10, 5, 2, 5}, {11, 5, 3, 6}, {15, 7, 3, 8}, {16, 8, 4, 8}, {20, 10, 4, 10},
     };
     for (const auto& c : cases) {
@@ -163,11 +187,32 @@ TEST(StrikeAntiAircraft, Fire) {
         float lost_dive, lost_torpedo, dive_left, torpedo_left;
     } cases[] = {
         {"no dive bombers: every shot low, one die", 2, 0, 3, {0.1f, die_face(5), 0.9f, die_face(4)}, 0, 1, 0, 2},
-        {"no torpedo bombers: every shot high; a miss rolls low in vain", 2, 2, 0,
-         {0.9f, die_face(6), 0.9f, die_face(3), die_face(5)}, 1, 0, 1, 0},
-        {"the aim of a draw above 3 in tenths goes low", 2, 1, 1,
-         {0.35f, die_face(6), 0.25f, die_face(5), die_face(2)}, 0, 1, 1, 0},
-        {"kills beyond the units are cut", 3, 1, 0, {0.5f, die_face(6), 0.5f, die_face(6), 0.5f, die_face(6)}, 1, 0, 0,
+        {"no torpedo bombers: every shot high; a miss rolls low in vain",
+         2,
+         2,
+         0,
+         {0.9f, die_face(6), 0.9f, die_face(3), die_face(5)},
+         1,
+         0,
+         1,
+         0},
+        {"the aim of a draw above 3 in tenths goes low",
+         2,
+         1,
+         1,
+         {0.35f, die_face(6), 0.25f, die_face(5), die_face(2)},
+         0,
+         1,
+         1,
+         0},
+        {"kills beyond the units are cut",
+         3,
+         1,
+         0,
+         {0.5f, die_face(6), 0.5f, die_face(6), 0.5f, die_face(6)},
+         1,
+         0,
+         0,
          0},
         {"the aim stays on a group already shot down", 2, 1, 1, {0.5f, die_face(6), 0.5f, die_face(6)}, 0, 1, 1, 0},
         {"no shot, no draw", 0, 2, 2, {}, 0, 0, 2, 2},
@@ -241,7 +286,7 @@ TEST(BaseBombing, StrengthAfterHits) {
         bool destroyed;
     } cases[] = {
         {10, 4, 0, 10, false}, {10, 5, 0, 9, false}, {10, 10, 0, 8, false}, {20, 4, 0, 19, false},
-        {5, 4, 0, 5, false},   {3, 0, 2, -1, true},  {2, 0, 1, 0, true},     {12, 1, 1, 10, false},
+        {5, 4, 0, 5, false},   {3, 0, 2, -1, true},  {2, 0, 1, 0, true},    {12, 1, 1, 10, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.strength << " after " << c.dive_hits << " + " << c.heavy_hits);
