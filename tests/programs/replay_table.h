@@ -58,6 +58,12 @@ inline const std::string kMorvaTargetValues = "Y12{ENTER}30{ENTER}0{ENTER}20{ENT
 // MORVA95S: the menu's "1", scenario `scenario`, then the options: own orders No, timed
 // comments, display digit 5, the aggressive commander.
 inline std::string simplified_opening(char scenario) { return std::string("1") + scenario + "Nn5h"; }
+// MORVA95S: the single operation (scenario 6): 翔鶴 alone against Rabaul, LEXINGTON and SARATOGA
+// facing it, the target's values; `options` are the four play options.
+inline std::string simplified_single_operation(const std::string& options) {
+    return "16" + options + "1" + std::string(26, '3') + "y6{ENTER}" + "11" + std::string(40, '2') + "y" +
+           "20{ENTER}5{ENTER}{ENTER}3{ENTER}2{ENTER}";
+}
 // MORVA95S: an organisation in which no ship sails (standby for every listed ship, confirmed).
 inline const std::string kSimplifiedStayHome = std::string(33, '3') + "y";
 // MORVA95S: the 348 questions of the carrier phases in a turn of scenario 1 in which both air

@@ -20,12 +20,6 @@ const std::string kCampaignKeyMode = std::string("11NY5h") +
                                      "12"
                                      "33333333" +
                                      "y7{ENTER}6{ENTER}";
-// The single operation (scenario 6): 翔鶴 alone against Rabaul, LEXINGTON and SARATOGA facing
-// it, the target's values; `options` are the four play options.
-std::string single_operation(const std::string& options) {
-    return "16" + options + "1" + std::string(26, '3') + "y6{ENTER}" + "11" + std::string(40, '2') + "y" +
-           "20{ENTER}5{ENTER}{ENTER}3{ENTER}2{ENTER}";
-}
 // The battleship-only scenario (7): 長門 and 陸奥 against the twenty Allied battleships that
 // join; `options` are the three play options.
 std::string battleship_battle(const std::string& options) {
@@ -41,12 +35,12 @@ const ReplayRows kRows{{
     // The single operation: the player's search finds the Allied carriers in sub-turn 9; the
     // report stands over the screen of sub-turn 8. "n" answers each pause and declines each
     // carrier question.
-    {"morva95s_sighting_report", morva95s_program, single_operation("NY5h") + " n" + times(43, "n")},
+    {"morva95s_sighting_report", morva95s_program, simplified_single_operation("NY5h") + " n" + times(43, "n")},
     // Orders 1-15 once the enemy fleet is found (each sub-turn's carrier questions declined).
     {"morva95s_movement_menu_after_contact", morva95s_program,
-     single_operation("Yn5h") + "n" + "nn" + times(7, "1{ENTER}nnnn")},
+     simplified_single_operation("Yn5h") + "n" + "nn" + times(7, "1{ENTER}nnnn")},
     // The single operation's only day ends; the operation fails.
-    {"morva95s_single_operation_end", morva95s_program, single_operation("NY5h") + " n" + times(74, "n")},
+    {"morva95s_single_operation_end", morva95s_program, simplified_single_operation("NY5h") + " n" + times(74, "n")},
     // A campaign turn: fleet 1's three days end in its operation's close.
     {"morva95s_campaign_operation_end", morva95s_program, kCampaignKeyMode + times(220, "n")},
     // Both operations of the turn end, the turn ends, and turn 2 opens with the save question.
