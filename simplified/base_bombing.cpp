@@ -25,32 +25,15 @@ constexpr int k800kgHit = 2;
 /// A strike of more bomber units than this may stir an Allied force keeping its distance.
 constexpr int kHeavyStrike = 7;
 
-/// The dive bombers' attacks: a miss on a hit die above 4; a hit lowers the strength and, on
-/// a draw above 2 in tenths, silences a gun while the base has any. Returns the hits.
-long dive_bombing(State& st, float base, const Draw& rnd) {
+/// The attacks of `units` units: a hit die above `miss_above` misses; `hit` books a hit (and
+/// makes its own draws). Returns the hits.
+template <typename Hit>
+long attacks(float units, int miss_above, const Draw& rnd, Hit hit) {
     long hits = 0;
-    const float units = st.KO(KO_DIVE);
     for (long u = 1; L(u) <= L(units); ++u) {
-        if (hit_die(rnd) > 4) continue;
+        if (hit_die(rnd) > miss_above) continue;
         ++hits;
-        float& strength = st.P(base, P_STRENGTH);
-        strength = con::store(L(strength) - L(k250kgHit));
-        const con::real guns = L(rnd());
-        float& aa = st.P(base, P_AIR_DEFENCE);
-        if (guns * 10 > 2 && L(aa) > 0) aa = con::store(L(aa) - 1);
-    }
-    return hits;
-}
-
-/// The torpedo bombers' attacks: a miss on a hit die above 2; a hit takes 2 points. Returns
-/// the hits.
-long heavy_bombing(State& st, float base, const Draw& rnd) {
-    long hits = 0;
-    const float units = st.KO(KO_TORPEDO);
-    for (long u = 1; L(u) <= L(units); ++u) {
-        if (hit_die(rnd) > 2) continue;
-        ++hits;
-        st.P(base, P_STRENGTH) = con::store(L(st.P(base, P_STRENGTH)) - k800kgHit);
+        hit();
     }
     return hits;
 }
@@ -77,11 +60,17 @@ void hit_messages(long hits, const char* text, con::real wait) {
 BaseBombing bomb_base(State& st, const Draw& rnd) {
     const float base = st.AT(st.TT(TT_FLEET));
     BaseBombing result;
-    result.dive_hits = dive_bombing(st, base, rnd);
-    result.torpedo_hits = heavy_bombing(st, base, rnd);
+    float& strength = st.P(base, P_STRENGTH);
+    float& aa = st.P(base, P_AIR_DEFENCE);
+    // A 250 kg hit may silence a gun, on a draw above 2 in tenths, while the base has any.
+    result.dive_hits = attacks(st.KO(KO_DIVE), 4, rnd, [&] {
+        strength = con::store(L(strength) - L(k250kgHit));
+        const con::real guns = L(rnd());
+        if (guns * 10 > 2 && L(aa) > 0) aa = con::store(L(aa) - 1);
+    });
+    result.torpedo_hits = attacks(st.KO(KO_TORPEDO), 2, rnd, [&] { strength = con::store(L(strength) - k800kgHit); });
     const con::real stirred = L(rnd());
     if (L(st.KO(KO_DIVE)) + L(st.KO(KO_TORPEDO)) > kHeavyStrike && st.TK(1) == 1 && stirred * 5 > 2) st.TK(1) = 0;
-    float& strength = st.P(base, P_STRENGTH);
     strength = con::store(con::int_floor(L(strength) + L(kRoundingAddend)));
     result.destroyed = !(L(strength) > 0);
     if (result.destroyed) st.P(base, P_HOLDER) = 0;

@@ -20,12 +20,6 @@ constexpr int kStrikeColour = 6;
 /// The first sub-turn in which a harbour strike meets the base's own fire before KOGEKI5.
 constexpr int kHarbourGunsReady = 8;
 
-/// Adds `from` into `to` and clears it.
-void gather(float& to, float& from) {
-    to = con::store(L(to) + L(from));
-    from = 0;
-}
-
 /// Steps 1-4: the units over the base into KO; false, with the escorts turned home, when no
 /// bomber came. Every slot counts, also one whose carrier has sunk since the launch.
 bool gather_base_strike(State& st) {
@@ -33,15 +27,15 @@ bool gather_base_strike(State& st) {
     const float f = st.FLEET_NO;
     for (long k = 1; L(k) <= L(st.CV(JAPANESE, f)); ++k) {
         st.KO(KO_FIGHTERS) = con::store(L(st.KO(KO_FIGHTERS)) + L(st.F(JAPANESE, k, F_OVER_BASE)));
-        gather(st.KO(KO_DIVE), st.D(JAPANESE, k, D_OVER_BASE));
-        gather(st.KO(KO_TORPEDO), st.T(JAPANESE, k, T_OVER_BASE));
+        gather_units(st.KO(KO_DIVE), st.D(JAPANESE, k, D_OVER_BASE));
+        gather_units(st.KO(KO_TORPEDO), st.T(JAPANESE, k, T_OVER_BASE));
     }
     const bool bombers = L(st.KO(KO_DIVE)) + L(st.KO(KO_TORPEDO)) >= 1;
     for (long k = 1; L(k) <= L(st.CV(JAPANESE, f)); ++k) {
         if (bombers)
             st.F(JAPANESE, k, F_OVER_BASE) = 0;
         else
-            gather(st.F(JAPANESE, k, F_BASE_BACK), st.F(JAPANESE, k, F_OVER_BASE));
+            gather_units(st.F(JAPANESE, k, F_BASE_BACK), st.F(JAPANESE, k, F_OVER_BASE));
     }
     return bombers;
 }
@@ -57,7 +51,7 @@ void approach_screen(State& st, float base) {
     print_row(10, 4, "攻撃隊");
     print_row(17, 4, st.PEARL_HARBOR_TURN == 1 ? "真珠湾に接近 トトトト !!" : "敵基地に接近 !!");
     st.ENEMY_TYPE_OFFSET = defending_type_offset(base);
-    gather(st.Q(QR_FIGHTERS, Q_INTERCEPT), st.Q(QR_FIGHTERS, Q_READY));
+    gather_units(st.Q(QR_FIGHTERS, Q_INTERCEPT), st.Q(QR_FIGHTERS, Q_READY));
     st.PATROL_UNITS = con::store(L(st.Q(QR_FIGHTERS, Q_INTERCEPT)) + L(st.Q(QR_FIGHTERS, Q_INTERCEPT_SECOND)) +
                                  L(st.Q(QR_FIGHTERS, Q_INTERCEPT_LAST)));
     for (int k = 1; k <= 3; ++k) st.GE(k) = 0;

@@ -25,11 +25,6 @@ constexpr int kLaunchingDeck = 7;
 /// move; a pass that moves none ends them all the same.
 constexpr int kMaxPasses = 1000;
 
-void gather(float& to, float& from) {
-    to = con::store(L(to) + L(from));
-    from = 0;
-}
-
 bool launches(const State& st, float ship) { return L(st.A(ALLIED, ship, A_FLIGHT_DECK)) > kLaunchingDeck; }
 
 /// Steps 5-6: the units over the Allied fleet into KO; false, with the escorts flown on to
@@ -39,14 +34,14 @@ bool gather_fleet_strike(State& st) {
     const float f = st.FLEET_NO;
     for (long k = 1; L(k) <= L(st.CV(JAPANESE, f)); ++k) {
         st.KO(KO_FIGHTERS) = con::store(L(st.KO(KO_FIGHTERS)) + L(st.F(JAPANESE, k, F_OVER_FLEET)));
-        gather(st.KO(KO_DIVE), st.D(JAPANESE, k, D_OVER_FLEET));
-        gather(st.KO(KO_TORPEDO_ARMED), st.T(JAPANESE, k, T_OVER_FLEET_TORPEDO));
-        gather(st.KO(KO_BOMB_ARMED), st.T(JAPANESE, k, T_OVER_FLEET_BOMB));
+        gather_units(st.KO(KO_DIVE), st.D(JAPANESE, k, D_OVER_FLEET));
+        gather_units(st.KO(KO_TORPEDO_ARMED), st.T(JAPANESE, k, T_OVER_FLEET_TORPEDO));
+        gather_units(st.KO(KO_BOMB_ARMED), st.T(JAPANESE, k, T_OVER_FLEET_BOMB));
     }
     st.KO(KO_TORPEDO) = con::store(L(st.KO(KO_TORPEDO_ARMED)) + L(st.KO(KO_BOMB_ARMED)));
     if (L(st.KO(KO_DIVE)) + L(st.KO(KO_TORPEDO)) >= 1) return true;
     for (long k = 1; L(k) <= L(st.CV(JAPANESE, f)); ++k)
-        gather(st.F(JAPANESE, k, F_FLEET_BACK), st.F(JAPANESE, k, F_OVER_FLEET));
+        gather_units(st.F(JAPANESE, k, F_FLEET_BACK), st.F(JAPANESE, k, F_OVER_FLEET));
     return false;
 }
 
@@ -155,8 +150,8 @@ void book_allied_patrol_losses(State& st, float engaged) {
         bool taken = false;
         for (long k = 1; L(k) <= L(st.CV(ALLIED, f)) && left > 0; ++k) {
             float& last = st.F(ALLIED, k, AL_INTERCEPT_LAST);
-            gather(last, st.F(ALLIED, k, AL_INTERCEPT_SECOND));
-            gather(last, st.F(ALLIED, k, AL_INTERCEPT));
+            gather_units(last, st.F(ALLIED, k, AL_INTERCEPT_SECOND));
+            gather_units(last, st.F(ALLIED, k, AL_INTERCEPT));
             if (!(L(last) > 0)) continue;
             last = con::store(L(last) - 1);
             left -= 1;

@@ -17,6 +17,9 @@ namespace morva95s {
 /// A source of random fractions in (0, 1); the strikes' routines pass con::rnd.
 using Draw = std::function<float()>;
 
+/// Adds the units of a stage column into another and empties it.
+void gather_units(float& to, float& from);
+
 /// A six-sided die from one draw: INT(draw x 6) + 1.
 con::real strike_die(const Draw& rnd);
 /// The bombers' hit die from one draw: INT(draw x 6), 0-5.

@@ -58,6 +58,12 @@ inline const std::string kMorvaTargetValues = "Y12{ENTER}30{ENTER}0{ENTER}20{ENT
 // MORVA95S: the menu's "1", scenario `scenario`, then the options: own orders No, timed
 // comments, display digit 5, the aggressive commander.
 inline std::string simplified_opening(char scenario) { return std::string("1") + scenario + "Nn5h"; }
+// `n` copies of `keys`.
+inline std::string repeat_keys(int n, const std::string& keys) {
+    std::string all;
+    for (int i = 0; i < n; ++i) all += keys;
+    return all;
+}
 // MORVA95S: the single operation (scenario 6): 翔鶴 alone against Rabaul, LEXINGTON and SARATOGA
 // facing it, the target's values; `options` are the four play options.
 inline std::string simplified_single_operation(const std::string& options) {

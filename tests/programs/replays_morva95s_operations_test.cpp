@@ -6,13 +6,6 @@
 namespace golden_replays {
 namespace {
 
-/// `n` copies of `keys`.
-std::string times(int n, const std::string& keys) {
-    std::string all;
-    for (int i = 0; i < n; ++i) all += keys;
-    return all;
-}
-
 // Turn 1 of scenario 1 with two targets (fleet 1 to the Philippines, fleet 2 to Rabaul), each
 // comment waiting for a key.
 const std::string kCampaignKeyMode = std::string("11NY5h") +
@@ -35,14 +28,15 @@ const ReplayRows kRows{{
     // The single operation: the player's search finds the Allied carriers in sub-turn 9; the
     // report stands over the screen of sub-turn 8. "n" answers each pause and declines each
     // carrier question.
-    {"morva95s_sighting_report", morva95s_program, simplified_single_operation("NY5h") + " n" + times(43, "n")},
+    {"morva95s_sighting_report", morva95s_program, simplified_single_operation("NY5h") + " n" + repeat_keys(43, "n")},
     // Orders 1-15 once the enemy fleet is found (each sub-turn's carrier questions declined).
     {"morva95s_movement_menu_after_contact", morva95s_program,
-     simplified_single_operation("Yn5h") + "n" + "nn" + times(7, "1{ENTER}nnnn")},
+     simplified_single_operation("Yn5h") + "n" + "nn" + repeat_keys(7, "1{ENTER}nnnn")},
     // The single operation's only day ends; the operation fails.
-    {"morva95s_single_operation_end", morva95s_program, simplified_single_operation("NY5h") + " n" + times(74, "n")},
+    {"morva95s_single_operation_end", morva95s_program,
+     simplified_single_operation("NY5h") + " n" + repeat_keys(74, "n")},
     // A campaign turn: fleet 1's three days end in its operation's close.
-    {"morva95s_campaign_operation_end", morva95s_program, kCampaignKeyMode + times(220, "n")},
+    {"morva95s_campaign_operation_end", morva95s_program, kCampaignKeyMode + repeat_keys(220, "n")},
     // Both operations of the turn end, the turn ends, and turn 2 opens with the save question.
     {"morva95s_campaign_turn_end", morva95s_program,
      simplified_opening('1') +
@@ -53,7 +47,7 @@ const ReplayRows kRows{{
     // The battleship-only battle with the player's orders: the first question.
     {"morva95s_gun_battle_order", morva95s_program, battleship_battle("Yn5") + "x"},
     // The same in key mode, closing each gun sub-turn: the hits of the fifth, before the damage.
-    {"morva95s_gun_battle_hits", morva95s_program, battleship_battle("YY5") + times(5, "  +{ENTER}")},
+    {"morva95s_gun_battle_hits", morva95s_program, battleship_battle("YY5") + repeat_keys(5, "  +{ENTER}")},
     // The battle ends when a line has no battleship afloat; the program idles.
     {"morva95s_battleship_battle_end", morva95s_program, battleship_battle("Nn5")},
 }};

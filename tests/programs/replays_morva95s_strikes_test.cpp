@@ -7,13 +7,6 @@
 namespace golden_replays {
 namespace {
 
-/// `n` copies of `keys`.
-std::string times(int n, const std::string& keys) {
-    std::string all;
-    for (int i = 0; i < n; ++i) all += keys;
-    return all;
-}
-
 // Scenario 1, turn 1, key mode: fleet 1 (翔鶴, 瑞鶴, battleship 長門) against the Philippines.
 // Sub-turn 1 arms every torpedo bomber with bombs; sub-turn 2 raises two dive and two torpedo
 // bombers beside the four fighters; sub-turn 3 (the base 9 away) launches a strike on the base,
@@ -32,7 +25,7 @@ std::string base_strike_launched(const std::string& counts) {
 // strike arrives in sub-turn 8 and meets the Allied patrol. After the pause that follows the
 // guns: both attacks and the carrier claim.
 const std::string kFleetStrike = simplified_single_operation("NY5h") + "xnx" + "y3{ENTER}n" + "x" + "n" +
-                                 "y1{ENTER}1{ENTER}" + "y2{ENTER}n" + times(4, "xnny2{ENTER}n") + "xx" + "y2" +
+                                 "y1{ENTER}1{ENTER}" + "y2{ENTER}n" + repeat_keys(4, "xnny2{ENTER}n") + "xx" + "y2" +
                                  "2{ENTER}1{ENTER}1{ENTER}" + "y2{ENTER}2{ENTER}n" + "x";
 
 // The harbour strike (scenario 2, key mode): sub-turn 1 arms twelve torpedo bombers; sub-turn
@@ -41,16 +34,15 @@ const std::string kFleetStrike = simplified_single_operation("NY5h") + "xnx" + "
 // The first wave reaches the harbour in sub-turn 5, before sub-turn 8: after the air combat's
 // pause the harbour's own guns fire within the attack, and the table stands at the closing
 // pause.
-const std::string kHarbourStrike = "12NY5h" + std::string("xx") + "y12{ENTER}" + "n" + "x" + "n" +
-                                   "y5{ENTER}5{ENTER}" + "n" + "x" + "y" + "x" + "12{ENTER}5{ENTER}5{ENTER}" +
-                                   "y10{ENTER}11{ENTER}" + "n" + "x" + "y" + "x" + "10{ENTER}11{ENTER}" + "x";
+const std::string kHarbourStrike = "12NY5h" + std::string("xx") + "y12{ENTER}" + "n" + "x" + "n" + "y5{ENTER}5{ENTER}" +
+                                   "n" + "x" + "y" + "x" + "12{ENTER}5{ENTER}5{ENTER}" + "y10{ENTER}11{ENTER}" + "n" +
+                                   "x" + "y" + "x" + "10{ENTER}11{ENTER}" + "x";
 
 const ReplayRows kRows{{
     // Sub-turn 4's carrier questions declined; the strike reaches the base in sub-turn 5. The
     // closing pause: the composition, the base's nine fighters shared out and fought by dice,
     // its guns, the 250 kg hit and the report.
-    {"morva95s_strikes_base_strike", morva95s_program,
-     base_strike_launched("2{ENTER}2{ENTER}2{ENTER}") + "nnnn" + "x"},
+    {"morva95s_strikes_base_strike", morva95s_program, base_strike_launched("2{ENTER}2{ENTER}2{ENTER}") + "nnnn" + "x"},
     {"morva95s_strikes_fleet_strike", morva95s_program, kFleetStrike, 1},
     {"morva95s_strikes_harbour_turn", morva95s_program, kHarbourStrike},
     // Only two fighters go: they reach the base in sub-turn 5 unseen, without a pause, and the

@@ -284,10 +284,12 @@ TEST(BaseBombing, StrengthAfterHits) {
         int dive_hits, heavy_hits;
         float after;
         bool destroyed;
-    } cases[] = {
-        {10, 4, 0, 10, false}, {10, 5, 0, 9, false}, {10, 10, 0, 8, false}, {20, 4, 0, 19, false},
-        {5, 4, 0, 5, false},   {3, 0, 2, -1, true},  {2, 0, 1, 0, true},    {12, 1, 1, 10, false},
-    };
+    } cases[] =
+        {
+            {10, 4, 0, 10, false}, {10, 5, 0, 9, false}, {10, 10, 0, 8, false}, {20, 4, 0, 19, false},
+            {5, 4, 0, 5, false},   {3, 0, 2, -1, true},  {2, 0, 1, 0, true},    {12, 1, 1, 10, false},
+            {0, 1, 0, 0, true},  // a strike in flight when the base fell bombs it again
+        };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.strength << " after " << c.dive_hits << " + " << c.heavy_hits);
         StrikeFleet st;
