@@ -154,12 +154,15 @@ Block RAID_AFTERMATH(State& st);
 Block RAID_END(State& st);
 
 // The phases of the later parts (stand_ins.cpp until they are built).
-/// The player's base strike arriving at the target.
-Block BASE_STRIKE_ARRIVAL(State& st);
-/// The player's strikes on the Allied task forces.
-Block FLEET_STRIKE_PHASE(State& st);
 /// The player's deck dialogues of hour steps 1-14.
 Block DECK_DIALOGUES(State& st);
+
+// The player's strikes (base_strike.cpp, fleet_strike.cpp).
+/// The base-strike groups that reach the objective (or the harbour) this hour, fought as one
+/// strike and turned home; then the fleet strike groups fly on (IDO7).
+Block BASE_STRIKE_ARRIVAL(State& st);
+/// The fleet strike groups at an Allied task force, each fought and turned home in turn.
+Block FLEET_STRIKE_PHASE(State& st);
 
 // The surface phase and the gun battle (surface_phase.cpp).
 /// Landing, the battleship-detachment question, the groups' speeds and the fleets' moves.

@@ -92,6 +92,8 @@ inline constexpr int F_SEARCHING = 5;       ///< torpedo bombers: flying as extr
 // States of the objective base's aircraft Q(kind, state).
 inline constexpr int Q_NOT_READY = 0;     ///< landed, not yet ready
 inline constexpr int Q_READY = 1;         ///< ready
+inline constexpr int Q_PATROL_FIRST = 3;  ///< fighters on patrol, first hour
+inline constexpr int Q_PATROL_SECOND = 4;  ///< fighters on patrol, second hour
 inline constexpr int Q_INTERCEPTING = 5;  ///< fighters intercepting
 
 /// DF(DF_OWN_FLEET): the player's screening destroyers; DF(k), k = 1-3, task force k's.

@@ -131,6 +131,10 @@ struct State {
                                          ///< 0-3; 4-6 the kinds 0-2 as they arrived
     con::Table<float, 5> S;              ///< speeds in knots: 0 the fleet, 1-3 task forces, 4 gun line
     con::Table<float, 6> KO;             ///< the player's strike counts
+    con::Table<float, 4> GE;             ///< Allied fighters engaging the player's strike: 1 its
+                                         ///< escorts, 2 its dive bombers, 3 its torpedo bombers
+    con::Table<float, 3> L;              ///< the strike's dive (1) and torpedo bombers (2) shot
+                                         ///< down by the last anti-aircraft fire
     con::Table<float, 4> BF;             ///< gun-battle range and engaged task forces
     con::Table<float, 2, 4, 43> B;       ///< gun targets: B(side, B_TARGET, ship) the enemy slot
                                          ///< aimed at, B(side, B_NEW_SHOOTERS, ship) new shooters
@@ -170,7 +174,9 @@ struct State {
     float RAID_THIS_HOUR = 0;       ///< 1 when a raid or a strike report cleared the screen
     float OWN_FLEET_AFLOAT = 0;     ///< 10 per carrier of the fleet afloat, as last counted
     float BB_DETACHED = 0;          ///< 1 = the fleet's battleships do not keep station
-    float ENEMY_TYPE_OFFSET = 0;    ///< the raid's bomber types: 0 US (4 + part), 4 British
+    float ENEMY_TYPE_OFFSET = 0;    ///< the Allied types of the last air combat: a raid's bomber
+                                    ///< types (0 US, 4 British), a strike's interceptors (type
+                                    ///< 4 + offset: 0, 4 or 5)
     float RAID_FIGHTER_TYPE = 0;    ///< the aircraft type of the raid's escort fighters (4, 8, 9)
     // Work values.
     float LOOP_S = 0;               ///< loop counter of CLEAR_MESSAGE_ROWS

@@ -1,6 +1,7 @@
 // MORVA95F: the submarines of a daytime hour, SUMR: an Allied submarine near the target base
 // finds the player's fleet and then torpedoes its escorts, battleships or carriers until the
 // escorts sink it; Japanese submarines find the Allied task forces and attack them likewise.
+#include "campaign/ship_choice.h"
 #include "console/console.h"
 #include "detailed/coast_drawings.h"
 #include "detailed/map_geometry.h"
@@ -9,11 +10,10 @@
 namespace morva95f {
 namespace {
 
+using morva::choose_slot;
+
 /// The colour of a task force found on the operational map.
 constexpr int kTaskForceColour = 5;
-/// The most choices a torpedo makes among the ships of a list. Each choice ends with a chance
-/// of at least one in ten times the list's length, so the bound is never reached in play.
-constexpr int kChoiceTries = 10000;
 
 /// One line of the submarine messages, without a line end.
 void say(int column, int row, std::string_view text) { con::print_at(con::Col(column), con::Row(row), text); }
@@ -36,12 +36,8 @@ void deck_damage(State& st, int s, float i) {
 /// `again(ship, r')` holds for a second draw r'. Returns 0 when the bound ends the choice.
 template <class ShipOf, class Again>
 float choose_ship(long n, ShipOf ship_of, Again again) {
-    for (int tries = 0; tries < kChoiceTries; ++tries) {
-        const float i = ship_of(con::int_floor(con::L(con::rnd()) * n) + 1);
-        const con::real r = con::L(con::rnd());
-        if (!again(i, r)) return i;
-    }
-    return 0;
+    const long k = choose_slot(n, [&](long slot, con::real r) { return again(ship_of(slot), r); });
+    return k == 0 ? 0 : ship_of(k);
 }
 
 /// The Allied torpedo's hit on the player's battleship or carrier; returns the ship hit.

@@ -28,7 +28,11 @@ enum class Block {
     NextDay,            ///< the day loop's closing step: the next day
     HourStart,          ///< HOUR_START: the loop test and the head of one sub-turn
     RaidBuildUp,        ///< RAID_BUILD_UP: the Allied raid gathered from the arrival stage
-    AlliedRaidPhase,    ///< ALLIED_RAID_PHASE: phase 1, the Allied raid on the player's fleet
+    AlliedRaidPhase,    ///< ALLIED_RAID_PHASE: phase 1, the raid's arrival and the patrol
+    PatrolAllocation,   ///< PATROL_ALLOCATION: the patrol set against the raid's parts
+    RaidAirCombat,      ///< RAID_AIR_COMBAT: the patrol against the escorts and the bombers
+    RaidAntiAircraft,   ///< RAID_ANTI_AIRCRAFT: the fleet's anti-aircraft fire
+    RaidHits,           ///< RAID_HITS: the bombers' attacks, the explosions, the damage report
     AbortQuestion,      ///< ABORT_QUESTION: the end of phase 1
     BaseStrikeArrival,  ///< BASE_STRIKE_ARRIVAL: the raid's close, the start of phase 2
     OwnStrikeArrival,   ///< OWN_STRIKE_ARRIVAL: phase 2, the player's strike on the target base
@@ -115,12 +119,25 @@ Block END_OF_DAY(State& st);
 /// reserve charged with each carrier's air group less its hangar; then the next fleet.
 Block OPERATION_END(State& st);
 
-// Phase 1, the Allied raid (raid_stand_ins.cpp).
-/// ALLIED_RAID_PHASE: the Allied raid on the player's fleet.
+// Phase 1, the Allied raid (raid_arrival.cpp, raid_allocation.cpp, raid_air_combat.cpp,
+// raid_anti_aircraft.cpp, raid_hits.cpp, raid_damage.cpp, raid_close.cpp).
+/// ALLIED_RAID_PHASE: the header, the damage list, the raid by type, the patrol aloft and the
+/// emergency launch of deck fighters.
 Block ALLIED_RAID_PHASE(State& st);
+/// PATROL_ALLOCATION: the patrol set against the escorts (at least the least number), the
+/// dive and torpedo bombers; the units left go against the heavy bombers.
+Block PATROL_ALLOCATION(State& st);
+/// RAID_AIR_COMBAT: the patrol against the escorts (losses on both sides) and the bombers; on
+/// to the anti-aircraft fire, or to the raid's close when no dive or torpedo bomber is left.
+Block RAID_AIR_COMBAT(State& st);
+/// RAID_ANTI_AIRCRAFT: the fleet's fire at the dive and torpedo bombers, then "敵の攻撃 !!".
+Block RAID_ANTI_AIRCRAFT(State& st);
+/// RAID_HITS: every bomber left attacks a ship; the explosions, the rounding and the report.
+Block RAID_HITS(State& st);
 /// ABORT_QUESTION: the end of phase 1, the question whether to call the operation off.
 Block ABORT_QUESTION(State& st);
-/// BASE_STRIKE_ARRIVAL: the raid's close: the Allied units out turn for home.
+/// BASE_STRIKE_ARRIVAL: the raid's close: the Allied units out turn for home, the raid's
+/// survivors go back to the base or (IDO3) the Allied carriers.
 Block BASE_STRIKE_ARRIVAL(State& st);
 
 // Phase 2, the player's strikes (strike_stand_ins.cpp).
@@ -157,6 +174,9 @@ Block GUN_BATTLE(State& st);
 // End of the war (final_result.cpp).
 /// FINAL_RESULT: the final screen with the verdict; idles until the window closes.
 Block FINAL_RESULT(State& st);
+
+/// Runs one block of the main routine and returns the block that follows.
+Block run_block(State& st, Block block);
 
 // Disk-error handler (error_handler.cpp): takes a run-time error and returns the block to
 // continue at, or ends the program.

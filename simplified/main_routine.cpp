@@ -30,6 +30,10 @@ Block run_block(State& st, Block block) {
         case Block::HourStart: return HOUR_START(st);
         case Block::RaidBuildUp: return RAID_BUILD_UP(st);
         case Block::AlliedRaidPhase: return ALLIED_RAID_PHASE(st);
+        case Block::PatrolAllocation: return PATROL_ALLOCATION(st);
+        case Block::RaidAirCombat: return RAID_AIR_COMBAT(st);
+        case Block::RaidAntiAircraft: return RAID_ANTI_AIRCRAFT(st);
+        case Block::RaidHits: return RAID_HITS(st);
         case Block::AbortQuestion: return ABORT_QUESTION(st);
         case Block::BaseStrikeArrival: return BASE_STRIKE_ARRIVAL(st);
         case Block::OwnStrikeArrival: return OWN_STRIKE_ARRIVAL(st);

@@ -3,6 +3,7 @@
 // the target's deck and the fires they feed, and the torpedo bombers' torpedoes and bombs on
 // its carriers or, once none is afloat, its battleships. Each unit rolls to hit; a hit picks
 // its ship, wears the force's own guns on a draw and is shown with a wait.
+#include "campaign/ship_choice.h"
 #include "console/console.h"
 #include "simplified/air_units.h"
 #include "simplified/carrier_dialogues.h"
@@ -19,9 +20,6 @@ constexpr int kFireColour = 2;
 /// Allied ships from this number on (the British carriers) lose their flight deck only on
 /// every other 250 kg hit, by draw.
 constexpr int kBritishCarriers = 14;
-/// The most choices of one target. A choice is made again only for a ship below 0, and then on
-/// four draws in five; the bound only ends a run of draws that never stops.
-constexpr int kMaxChoices = 10000;
 /// The most rounds of the fires. Every further round of a fire takes a unit off its deck, so
 /// fires end long before; the bound only guards against a deck count that never falls.
 constexpr int kMaxFireRounds = 1000;
@@ -53,7 +51,7 @@ void bomb_carrier(State& st, float fleet, long slot, std::vector<AttackEvent>& e
     if (L(ship) < kBritishCarriers || deck_draw * 10 > 5) lower(st.A(ALLIED, ship, A_FLIGHT_DECK), 1);
     lower(st.A(ALLIED, ship, A_DURABILITY), 0.25f);
     events.push_back({AttackEvent::Kind::BombHit, next_dive_colour(counter)});
-    if (strike_die(rnd) < deck_load(st, slot)) {
+    if (die(rnd) < deck_load(st, slot)) {
         events.push_back({AttackEvent::Kind::Explosion});
         st.A(ALLIED, ship, A_FIRE) = 2;
     }
@@ -147,13 +145,9 @@ void fire_message(const State& st, const AttackEvent& e) {
 }  // namespace
 
 long choose_target_slot(long n, const std::function<float(long)>& durability, const Draw& rnd) {
-    long slot = 1;
-    for (int tries = 0; tries < kMaxChoices; ++tries) {
-        slot = static_cast<long>(con::int_floor(L(rnd()) * n)) + 1;
-        const con::real again = L(rnd());
-        if (!(L(durability(slot)) < 0 && again * 10 > 2)) break;
-    }
-    return slot;
+    const long slot =
+        morva::choose_slot(n, [&](long k, con::real again) { return L(durability(k)) < 0 && again * 10 > 2; }, rnd);
+    return slot == 0 ? 1 : slot;  // the bound, never reached in play, keeps to a listed ship
 }
 
 bool torpedo_bombers_take_carriers(const State& st, float fleet) {

@@ -150,6 +150,9 @@ struct State {
     con::Table<float, 2> PT;              ///< PT(0): the base distance handed to the stage steps
     con::Table<float, 2> R;               ///< search modifiers R(0) own, R(1) Allied
     con::Table<float, 2> DF;              ///< fleet anti-aircraft values DF(0) own, DF(1) Allied
+    con::Table<float, 4> DE;              ///< the raid: patrol units set against W(0-3)
+    con::Table<float, 4> CB;              ///< the raid: CB(0) patrol aloft before it, CB(1-3)
+                                          ///< of those still free when W(1-3) is allocated
     con::Table<float, 6> MV;              ///< MV(4) own, MV(5) Allied closing rate (tenths of speed)
     con::Table<float, 3> K;               ///< K(fleet): Allied carriers the player has seen
 
@@ -185,11 +188,17 @@ struct State {
     float REARM_FLAG = 0;           ///< 1 = torpedo bombers being re-armed (maintenance phase)
     float CLOSING_DISTANCE = 0;     ///< the fleets' closing worked out by the last movement
     float PH_WITHDRAW = 0;          ///< 1 = the harbour strike broken off early
-    // Shared with the Allied raid of phase 1, which sets WORK_C (0 before its first attack).
+    // The Allied raid on the fleet (phase 1 of a sub-turn); the player's strikes (phase 2) use
+    // the offset, the patrol and the deck count for the defenders' fighters.
+    float ENEMY_TYPE_OFFSET = 0;    ///< the raid's bombers: types 5 + it and 6 + it (0 or 4); in
+                                    ///< a strike the defending fighters: type 4 + it (0, 4 or 5)
+    float ESCORT_TYPE_OFFSET = 0;   ///< the raid's fighters: type 4 + it (0, 4 or 5)
+    float PATROL_UNITS = 0;         ///< the combat air patrol, counted down as it is allocated;
+                                    ///< in a strike the defending fighter units aloft
+    float DECK_FIGHTER_UNITS = 0;   ///< fighter units on the decks that can launch (the Allied
+                                    ///< ones in a strike)
     float WORK_C = 0;               ///< the fleet's carriers afloat when the last raid attacked
-    float ENEMY_TYPE_OFFSET = 0;    ///< the defending fighters' type is 4 + it (0, 4 or 5)
-    float PATROL_UNITS = 0;         ///< the defending fighter units aloft that meet a strike
-    float DECK_FIGHTER_UNITS = 0;   ///< Allied fighter units on the decks that can launch
+    float UNDAMAGED_CARRIERS = 0;   ///< carriers at full durability in the last carrier report
     // The player's strikes (phase 2 of a sub-turn).
     con::Table<float, 4> GE;        ///< defenders set against the escorts, dive, torpedo bombers
     float TARGET_DISTANCE = 0;      ///< the strike's distance to its target, in air units

@@ -33,8 +33,6 @@ float count_successes(con::real rolls, Test test) {
 
 }  // namespace
 
-con::real strike_die(const Draw& rnd) { return hit_die(rnd) + 1; }
-
 con::real hit_die(const Draw& rnd) { return con::int_floor(L(rnd()) * 6); }
 
 ShareOut share_out(float patrol, float escorts, float distance, const Draw& rnd) {
@@ -54,9 +52,9 @@ ShareOut share_out(float patrol, float escorts, float distance, const Draw& rnd)
 EscortExchange escort_exchange(float escorts, const std::array<float, 4>& GE, float escort_attacks, float attack,
                                const Draw& rnd) {
     EscortExchange e;
-    e.UNITS_HIT = count_successes(L(GE[1]), [&] { return strike_die(rnd) + L(attack) > kEscortDefence; });
+    e.UNITS_HIT = count_successes(L(GE[1]), [&] { return die(rnd) + L(attack) > kEscortDefence; });
     e.UNITS_ENGAGED = count_successes(L(escorts) * L(escort_attacks),
-                                      [&] { return strike_die(rnd) + kEscortAttack > kEscortDefence; });
+                                      [&] { return die(rnd) + kEscortAttack > kEscortDefence; });
     const con::real defenders = L(GE[1]) + L(GE[2]) + L(GE[3]);
     if (defenders < L(e.UNITS_ENGAGED)) e.UNITS_ENGAGED = con::store(defenders);
     if (L(escorts) < L(e.UNITS_HIT)) e.UNITS_HIT = escorts;
@@ -64,7 +62,7 @@ EscortExchange escort_exchange(float escorts, const std::array<float, 4>& GE, fl
 }
 
 float bomber_losses(float defenders, float bombers, int type, float attack, const Draw& rnd) {
-    const float hit = count_successes(L(defenders), [&] { return strike_die(rnd) + L(attack) > 7 - type; });
+    const float hit = count_successes(L(defenders), [&] { return die(rnd) + L(attack) > 7 - type; });
     return L(bombers) < L(hit) ? bombers : hit;
 }
 

@@ -22,14 +22,14 @@ bool low_shot(float dive, float torpedo, const Draw& rnd) {
 
 }  // namespace
 
-AntiAircraftFire anti_aircraft_fire(float shots, float dive, float torpedo, const Draw& rnd) {
+AntiAircraftFire fire_at_strike(float shots, float dive, float torpedo, const Draw& rnd) {
     AntiAircraftFire fire;
     for (long shot = 1; L(shot) <= L(shots); ++shot) {
-        if (!low_shot(dive, torpedo, rnd) && strike_die(rnd) > 5) {
+        if (!low_shot(dive, torpedo, rnd) && die(rnd) > 5) {
             fire.L[1] = con::store(L(fire.L[1]) + 1);
             continue;
         }
-        if (strike_die(rnd) > 4) fire.L[2] = con::store(L(fire.L[2]) + 1);
+        if (die(rnd) > 4) fire.L[2] = con::store(L(fire.L[2]) + 1);
     }
     const float before[] = {0, dive, torpedo};
     float* left[] = {nullptr, &fire.dive_left, &fire.torpedo_left};
@@ -44,7 +44,7 @@ void TAIKU(State& st) {
     con::color(kFireColour);
     con::print_at(con::Col(54), con::Row(4), "対空射撃");
     con::print_end();
-    const AntiAircraftFire fire = anti_aircraft_fire(st.TT(TT_AA_SHOTS), st.KO(KO_DIVE), st.KO(KO_TORPEDO), con::rnd);
+    const AntiAircraftFire fire = fire_at_strike(st.TT(TT_AA_SHOTS), st.KO(KO_DIVE), st.KO(KO_TORPEDO), con::rnd);
     st.KO(KO_DIVE) = fire.dive_left;
     st.KO(KO_TORPEDO) = fire.torpedo_left;
     for (int j = 1; j <= 2; ++j) {

@@ -10,18 +10,14 @@
 #include <vector>
 
 #include "console/numbers.h"
+#include "simplified/raid.h"
 #include "simplified/state.h"
 
 namespace morva95s {
 
-/// A source of random fractions in (0, 1); the strikes' routines pass con::rnd.
-using Draw = std::function<float()>;
-
 /// Adds the units of a stage column into another and empties it.
 void gather_units(float& to, float& from);
 
-/// A six-sided die from one draw: INT(draw x 6) + 1.
-con::real strike_die(const Draw& rnd);
 /// The bombers' hit die from one draw: INT(draw x 6), 0-5.
 con::real hit_die(const Draw& rnd);
 
@@ -75,7 +71,7 @@ struct AntiAircraftFire {
 };
 /// TAIKU's rule: `shots` shots, each aimed by one draw at the strike as it stood before the
 /// fire, then one die (a low shot) or one or two (a high shot); the kills capped per type.
-AntiAircraftFire anti_aircraft_fire(float shots, float dive, float torpedo, const Draw& rnd);
+AntiAircraftFire fire_at_strike(float shots, float dive, float torpedo, const Draw& rnd);
 /// TAIKU: the heading, the fire at KO(2) and KO(3) with TT_AA_SHOTS shots, the two loss lines.
 void TAIKU(State& st);
 /// The shots of a base's anti-aircraft value: INT((v + 0.5) / 2).

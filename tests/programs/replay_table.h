@@ -58,28 +58,45 @@ inline const std::string kMorvaTargetValues = "Y12{ENTER}30{ENTER}0{ENTER}20{ENT
 // MORVA95S: the menu's "1", scenario `scenario`, then the options: own orders No, timed
 // comments, display digit 5, the aggressive commander.
 inline std::string simplified_opening(char scenario) { return std::string("1") + scenario + "Nn5h"; }
-// `n` copies of `keys`.
-inline std::string repeat_keys(int n, const std::string& keys) {
+// MORVA95S: the single operation (scenario 6): 翔鶴 alone (or the first carriers of the list,
+// one "1" each in `fleet`) against Rabaul, LEXINGTON and SARATOGA facing it, the target's
+// values; `options` are the four play options.
+inline std::string simplified_single_operation(const std::string& options, const std::string& fleet = "1") {
+    return "16" + options + fleet + std::string(27 - fleet.size(), '3') + "y6{ENTER}" + "11" + std::string(40, '2') +
+           "y" + "20{ENTER}5{ENTER}{ENTER}3{ENTER}2{ENTER}";
+}
+// MORVA95S: an organisation in which no ship sails (standby for every listed ship, confirmed).
+inline const std::string kSimplifiedStayHome = std::string(33, '3') + "y";
+/// `n` copies of `keys`.
+inline std::string times(int n, const std::string& keys) {
     std::string all;
     for (int i = 0; i < n; ++i) all += keys;
     return all;
 }
-// MORVA95S: the single operation (scenario 6): 翔鶴 alone against Rabaul, LEXINGTON and SARATOGA
-// facing it, the target's values; `options` are the four play options.
-inline std::string simplified_single_operation(const std::string& options) {
-    return "16" + options + "1" + std::string(26, '3') + "y6{ENTER}" + "11" + std::string(40, '2') + "y" +
-           "20{ENTER}5{ENTER}{ENTER}3{ENTER}2{ENTER}";
-}
-// MORVA95S: an organisation in which no ship sails (standby for every listed ship, confirmed).
-inline const std::string kSimplifiedStayHome = std::string(33, '3') + "y";
-// MORVA95S: the 348 questions of the carrier phases in a turn of scenario 1 in which both air
-// fleets sail (two operations of three days), every one declined.
-inline const std::string kSimplifiedDeclinedCarriers = std::string(348, 'n');
+// MORVA95S: the answers to an Allied raid on the fleet: no emergency launch of deck fighters,
+// and no call-off when it has damaged the carriers.
+inline const std::string kRaidNoLaunch = "0{ENTER}";
+inline const std::string kRaidNoCallOff = "N{ENTER}";
+// MORVA95S: a turn of scenario 1 in which both air fleets sail (two operations of three days),
+// every question of the carrier phases declined ("n") and every raid answered as above; the
+// raids sink carriers, after which only the call-off question comes.
+inline const std::string kSimplifiedDeclinedCarriers =
+    times(42, "n") + kRaidNoLaunch + kRaidNoCallOff + kRaidNoLaunch + kRaidNoCallOff + times(42, "n") + kRaidNoLaunch +
+    kRaidNoCallOff + times(4, "n") + kRaidNoLaunch + kRaidNoCallOff + times(4, "n") + kRaidNoLaunch + kRaidNoCallOff +
+    times(4, "n") + kRaidNoLaunch + kRaidNoCallOff + times(8, "n") + kRaidNoLaunch + times(4, "n") + kRaidNoLaunch +
+    kRaidNoCallOff + times(42, "n") + kRaidNoLaunch + kRaidNoCallOff + times(4, "n") + kRaidNoLaunch + kRaidNoCallOff +
+    times(12, "n") + kRaidNoLaunch + times(34, "n") + kRaidNoLaunch + kRaidNoCallOff + times(4, "n") + kRaidNoLaunch +
+    times(9, kRaidNoCallOff);
+// MORVA95S: the same for turn 2 after it, with the targets of kSimplifiedWarOverEarly.
+inline const std::string kSimplifiedTurnTwoDeclined = times(18, "n") + kRaidNoLaunch + kRaidNoCallOff + times(4, "n") +
+                                                      kRaidNoLaunch + kRaidNoCallOff + times(4, "n") + kRaidNoLaunch +
+                                                      times(13, kRaidNoCallOff) + times(34, "n") + kRaidNoLaunch +
+                                                      times(5, kRaidNoCallOff);
 // MORVA95S: turns 1 and 2 of scenario 1 with targets (carriers 7 and 8 with battleship 24 in
 // fleet 1, carrier 9 with battleship 25 in fleet 2): the war ends after turn 2.
 inline const std::string kSimplifiedWarOverEarly = simplified_opening('1') + "112333333" "12" "33333333" + "y7{ENTER}6{ENTER}" +
                                             kSimplifiedDeclinedCarriers + "n{ENTER}" + "112333333" "312" "33333333" +
-                                            "y7{ENTER}9{ENTER}" + kSimplifiedDeclinedCarriers;
+                                            "y7{ENTER}9{ENTER}" + kSimplifiedTurnTwoDeclined;
 // MORVA95F: a day's opening questions: no extra search planes, both air-defence splits even
 // (Return).
 inline const std::string kMorvaDayQuestions = "n{ENTER}{ENTER}";

@@ -26,17 +26,33 @@ const ReplayRows kRows{{
     // standby question declined).
     {"morva95s_movement_menu", morva95s_program, "12Yn1hn"},
     // The single operation: the player's search finds the Allied carriers in sub-turn 9; the
-    // report stands over the screen of sub-turn 8. "n" answers each pause and declines each
-    // carrier question.
-    {"morva95s_sighting_report", morva95s_program, simplified_single_operation("NY5h") + " n" + repeat_keys(43, "n")},
-    // Orders 1-15 once the enemy fleet is found (each sub-turn's carrier questions declined).
+    // report stands over the screen of that sub-turn's raid. "n" answers each pause and
+    // declines each carrier question; each raid declines the emergency launch, and a blank
+    // answers each of its pauses.
+    {"morva95s_sighting_report", morva95s_program,
+     simplified_single_operation("NY5h") + " n" + times(13, "n") + kRaidNoLaunch + times(4, " ") + times(5, "n") +
+         kRaidNoLaunch + times(5, " ") + times(5, "n") + kRaidNoLaunch + times(5, " ") + times(3, "n") +
+         kRaidNoLaunch + times(5, " ")},
+    // Orders 1-15 once the enemy fleet is found (each sub-turn's carrier questions declined,
+    // and the emergency launch of each raid).
     {"morva95s_movement_menu_after_contact", morva95s_program,
-     simplified_single_operation("Yn5h") + "n" + "nn" + repeat_keys(7, "1{ENTER}nnnn")},
-    // The single operation's only day ends; the operation fails.
+     simplified_single_operation("Yn5h") + "n" + "nn" + times(2, "1{ENTER}nnnn") + times(2, "1{ENTER}" + kRaidNoLaunch + "nnnn") +
+         "1{ENTER}" + kRaidNoLaunch},
+    // The single operation's only day ends with 翔鶴 sunk by the raids; the operation fails.
     {"morva95s_single_operation_end", morva95s_program,
-     simplified_single_operation("NY5h") + " n" + repeat_keys(74, "n")},
+     simplified_single_operation("NY5h") + " n" + times(13, "n") + kRaidNoLaunch + times(4, " ") + times(5, "n") +
+         kRaidNoLaunch + times(5, " ") + times(5, "n") + kRaidNoLaunch + times(5, " ") + times(3, "n") +
+         kRaidNoLaunch + times(6, " ") + "n" + times(5, " ") + times(2, "n") + times(3, " ") + "n" + times(3, " ") +
+         "n" + times(4, " ") + times(2, "n")},
     // A campaign turn: fleet 1's three days end in its operation's close.
-    {"morva95s_campaign_operation_end", morva95s_program, kCampaignKeyMode + repeat_keys(220, "n")},
+    {"morva95s_campaign_operation_end", morva95s_program,
+     kCampaignKeyMode + times(54, "n") + kRaidNoLaunch + times(10, " ") + kRaidNoCallOff + "n" + kRaidNoLaunch +
+         times(2, " ") + kRaidNoCallOff + times(53, "n") + kRaidNoLaunch + times(3, " ") + kRaidNoCallOff +
+         times(5, "n") + kRaidNoLaunch + times(3, " ") + kRaidNoCallOff + times(5, "n") + kRaidNoLaunch +
+         times(4, " ") + kRaidNoCallOff + times(5, "n") + kRaidNoLaunch + times(3, " ") + kRaidNoCallOff +
+         times(10, "n") + kRaidNoLaunch + " " + times(5, "n") + kRaidNoLaunch + times(3, " ") + kRaidNoCallOff +
+         times(53, "n") + kRaidNoLaunch + times(3, " ") + kRaidNoCallOff + times(5, "n") + kRaidNoLaunch +
+         times(3, " ") + kRaidNoCallOff + times(15, "n") + kRaidNoLaunch + " " + times(5, "n")},
     // Both operations of the turn end, the turn ends, and turn 2 opens with the save question.
     {"morva95s_campaign_turn_end", morva95s_program,
      simplified_opening('1') +
@@ -47,7 +63,7 @@ const ReplayRows kRows{{
     // The battleship-only battle with the player's orders: the first question.
     {"morva95s_gun_battle_order", morva95s_program, battleship_battle("Yn5") + "x"},
     // The same in key mode, closing each gun sub-turn: the hits of the fifth, before the damage.
-    {"morva95s_gun_battle_hits", morva95s_program, battleship_battle("YY5") + repeat_keys(5, "  +{ENTER}")},
+    {"morva95s_gun_battle_hits", morva95s_program, battleship_battle("YY5") + times(5, "  +{ENTER}")},
     // The battle ends when a line has no battleship afloat; the program idles.
     {"morva95s_battleship_battle_end", morva95s_program, battleship_battle("Nn5")},
 }};

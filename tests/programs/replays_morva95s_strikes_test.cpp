@@ -18,15 +18,16 @@ std::string base_strike_launched(const std::string& counts) {
            "y2{ENTER}2{ENTER}" + "nn" + "x" + "y" + "x" + counts + "nnnn" + "x";
 }
 
-// The single operation at the clock's second 1: sub-turn 1 arms its three torpedo bombers with
-// torpedoes; sub-turn 2 raises a dive and a torpedo bomber; each sub-turn up to the sighting
-// (sub-turn 7) re-arms the two torpedo bombers left in the hangar; sub-turn 7 launches two
-// fighters, a dive and a torpedo bomber at the Allied fleet, then raises two of each; the
-// strike arrives in sub-turn 8 and meets the Allied patrol. After the pause that follows the
-// guns: both attacks and the carrier claim.
-const std::string kFleetStrike = simplified_single_operation("NY5h") + "xnx" + "y3{ENTER}n" + "x" + "n" +
-                                 "y1{ENTER}1{ENTER}" + "y2{ENTER}n" + repeat_keys(4, "xnny2{ENTER}n") + "xx" + "y2" +
-                                 "2{ENTER}1{ENTER}1{ENTER}" + "y2{ENTER}2{ENTER}n" + "x";
+// The single operation with 翔鶴, 瑞鶴 and 赤城 at the clock's second 8: sub-turn 1 arms the nine
+// torpedo bombers with torpedoes; sub-turn 2 raises three dive and three torpedo bombers and
+// arms the six left; sub-turns 3-5 hold the strike back (the enemy fleet unfound) and arm
+// again; sub-turn 6, after the sighting, launches six fighters, three dive and three torpedo
+// bombers at the Allied fleet, then raises more; the strike arrives in sub-turn 7 and meets the
+// Allied patrol. After the pause that follows the guns: both attacks, an explosion with its
+// fire, and the carrier claim.
+const std::string kFleetStrike = simplified_single_operation("NY5h", "111") + "xnx" + "y9{ENTER}n" + "x" + "n" +
+                                 "y3{ENTER}3{ENTER}" + "y6{ENTER}n" + times(3, "xnny6{ENTER}n") + "xx" + "y2" +
+                                 "6{ENTER}3{ENTER}3{ENTER}" + "y5{ENTER}6{ENTER}n" + "x";
 
 // The harbour strike (scenario 2, key mode): sub-turn 1 arms twelve torpedo bombers; sub-turn
 // 2 raises five of each bomber type; sub-turn 3 launches the strike (twelve fighters, five dive
@@ -43,7 +44,7 @@ const ReplayRows kRows{{
     // closing pause: the composition, the base's nine fighters shared out and fought by dice,
     // its guns, the 250 kg hit and the report.
     {"morva95s_strikes_base_strike", morva95s_program, base_strike_launched("2{ENTER}2{ENTER}2{ENTER}") + "nnnn" + "x"},
-    {"morva95s_strikes_fleet_strike", morva95s_program, kFleetStrike, 1},
+    {"morva95s_strikes_fleet_strike", morva95s_program, kFleetStrike, 8},
     {"morva95s_strikes_harbour_turn", morva95s_program, kHarbourStrike},
     // Only two fighters go: they reach the base in sub-turn 5 unseen, without a pause, and the
     // sub-turn goes on to its launch question (the bombers are still on deck).

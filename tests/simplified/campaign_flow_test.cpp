@@ -9,6 +9,7 @@ using namespace simplified_test;
 using testing_support::ProgramRun;
 using testing_support::run_program;
 using testing_support::ScopedTempDir;
+using golden_replays::kRaidNoLaunch;
 
 namespace {
 
@@ -50,12 +51,12 @@ TEST(SimplifiedGolden, StartUpMenuAndOptions) {
 TEST(SimplifiedGolden, FirstTurnOfEachScenario) {
     const GoldenCase cases[] = {
         {"scenario_1_organisation", start_keys(1)},
-        // The harbour strike plays with every carrier question declined; turn 2 opens with the
-        // save question.
-        {"scenario_2_turn_2_save_question", start_keys(2) + decline_carriers(kHarbourStrikeCarrierQuestions)},
+        // The harbour strike plays with every carrier question and the call-off declined; turn 2
+        // opens with the save question.
+        {"scenario_2_turn_2_save_question", start_keys(2) + harbour_strike_declined()},
         {"scenario_3_organisation_turn_2", start_keys(3)},
         {"scenario_4_organisation", start_keys(4)},
-        {"scenario_5_turn_2_save_question", start_keys(5) + decline_carriers(kHarbourStrikeCarrierQuestions)},
+        {"scenario_5_turn_2_save_question", start_keys(5) + harbour_strike_declined()},
         {"scenario_6_organisation", start_keys(6)},
         {"scenario_7_organisation", start_keys(7)},
     };
@@ -64,7 +65,7 @@ TEST(SimplifiedGolden, FirstTurnOfEachScenario) {
 
 TEST(SimplifiedGolden, OrganisationTargetsAndTurnEnd) {
     const std::string organised = start_keys(1) + kTurnOneFleets;
-    const std::string declined = decline_carriers(kTwoFleetsCarrierQuestions);
+    const std::string declined = golden_replays::kSimplifiedDeclinedCarriers;
     const GoldenCase cases[] = {
         {"organisation_assigned", organised},
         // With the comment key the message waits for a key under "Hit Any Key".
@@ -91,9 +92,11 @@ TEST(SimplifiedGolden, SingleOperationScenarios) {
         {"scenario_6_allied_ships_chosen", six + allied},
         {"scenario_6_target_strength", six + allied + "y"},
         // The operation's single day opens with the search question ("n"), then plays out with
-        // its 58 carrier questions declined.
-        {"scenario_6_final_screen",
-         six + allied + "y" + "20{ENTER}5{ENTER}{ENTER}3{ENTER}2{ENTER}" + "n" + decline_carriers(58)},
+        // its carrier questions and the raids' emergency launches declined, until the raids
+        // have sunk carrier 1.
+        {"scenario_6_final_screen", six + allied + "y" + "20{ENTER}5{ENTER}{ENTER}3{ENTER}2{ENTER}" + "n" +
+                                        decline_carriers(10) + kRaidNoLaunch + decline_carriers(4) + kRaidNoLaunch +
+                                        decline_carriers(4) + kRaidNoLaunch + kRaidNoLaunch},
         {"scenario_7_allied_ships", seven},
         // Battleships only: the first 20 join, the rest are marked out without a question.
         {"scenario_7_twenty_battleships", seven + std::string(20, '1')},
@@ -105,9 +108,9 @@ TEST(SimplifiedGolden, SingleOperationScenarios) {
 
 TEST(SimplifiedGolden, TwelveTurnsToTheEndOfTheWar) {
     // Turn 1 with two targets (no Allied carrier is fit to answer in the first turn; every
-    // carrier question declined), then eleven turns in which no fleet sails; after turn 12 the
+    // carrier question declined, the target bases' raids answered), then eleven turns in which no fleet sails; after turn 12 the
     // war ends.
-    const std::string declined = decline_carriers(kTwoFleetsCarrierQuestions);
+    const std::string declined = golden_replays::kSimplifiedDeclinedCarriers;
     const std::string keys =
         start_keys(1) + kTurnOneFleets + "y7{ENTER}6{ENTER}" + declined + "n{ENTER}" + play_turns(11);
     run_golden({"twelve_turns_final_screen", keys});
@@ -115,7 +118,7 @@ TEST(SimplifiedGolden, TwelveTurnsToTheEndOfTheWar) {
     // Turn 2 with targets: the Allies react, and since no target is taken the war ends at
     // once; F1 then "Q" shows the overview of the Allied forces over the final screen.
     const std::string early = start_keys(1) + kTurnOneFleets + "y7{ENTER}6{ENTER}" + declined + "n{ENTER}" +
-                              kTurnTwoFleets + "y7{ENTER}9{ENTER}" + declined;
+                              kTurnTwoFleets + "y7{ENTER}9{ENTER}" + golden_replays::kSimplifiedTurnTwoDeclined;
     run_golden({"war_over_early_final_screen", early});
     run_golden({"war_over_early_allied_overview", early + "{F1}Q"});
 }

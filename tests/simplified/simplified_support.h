@@ -11,6 +11,7 @@
 #include "simplified/blocks.h"
 #include "simplified/program.h"
 #include "simplified/routines.h"
+#include "tests/programs/replay_table.h"
 #include "tests/test_support.h"
 
 namespace simplified_test {
@@ -54,10 +55,17 @@ inline std::string play_turns(int turns) {
 /// Keys that decline `questions` questions of the carrier phases ("n" each): an operation
 /// played without raising, arming or launching anything asks a fixed number of them.
 inline std::string decline_carriers(int questions) { return std::string(questions, 'n'); }
-/// The carrier questions of turn 1 of scenario 1 with both air fleets sailing (two operations
-/// of three days), and of the harbour strike of scenarios 2 and 5 (one day).
-inline constexpr int kTwoFleetsCarrierQuestions = 348;
+/// The carrier questions of the harbour strike of scenarios 2 and 5 (one day).
 inline constexpr int kHarbourStrikeCarrierQuestions = 15;
+/// Keys of a harbour strike played through: "N" at the call-off question of each of the
+/// sub-turns 7-15, which comes before the sub-turn's carrier question, and every carrier
+/// question declined.
+inline std::string harbour_strike_declined() {
+    std::string keys;
+    for (int subturn = 1; subturn <= kHarbourStrikeCarrierQuestions; ++subturn)
+        keys += (subturn >= 7 ? golden_replays::kRaidNoCallOff : "") + decline_carriers(1);
+    return keys;
+}
 
 /// A row of a screen, trailing blanks dropped.
 inline std::string row_of(const con::Screen& screen, int row) {

@@ -220,7 +220,7 @@ TEST(StrikeAntiAircraft, Fire) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ScriptedDraws draws(c.draws);
-        const AntiAircraftFire fire = anti_aircraft_fire(c.shots, c.dive, c.torpedo, draws.source());
+        const AntiAircraftFire fire = fire_at_strike(c.shots, c.dive, c.torpedo, draws.source());
         EXPECT_EQ(fire.L[1], c.lost_dive);
         EXPECT_EQ(fire.L[2], c.lost_torpedo);
         EXPECT_EQ(fire.dive_left, c.dive_left);
