@@ -1,6 +1,8 @@
 // The campaign games' dialogue kit: questions, key waits and number inputs over the console.
 #include "campaign/dialogue.h"
 
+#include <optional>
+
 #include "campaign/display_time.h"
 
 namespace morva {
@@ -13,6 +15,11 @@ bool accepts(std::string_view accepted, const std::string& key) {
 void show_text(const Text& t) {
     if (t.colour != kColourInForce) con::color(t.colour);
     con::print_at(con::Col(t.column), con::Row(t.row), t.words);
+}
+
+/// An answer within lo-hi, and a whole number when `whole`.
+bool in_range(con::real n, con::real lo, con::real hi, bool whole) {
+    return n >= lo && n <= hi && (!whole || n == con::int_floor(n));
 }
 
 }  // namespace
@@ -48,6 +55,17 @@ bool ask_yes_no(std::string& key, std::initializer_list<Text> question, std::str
     return k.size() == 1 && yes.find(k[0]) != std::string_view::npos;
 }
 
+bool ask_yes_no(std::string& key, const std::function<void()>& draw, std::string_view yes, std::string_view no) {
+    // Ends only on a yes or no key typed by the player.
+    for (;;) {
+        if (draw) draw();
+        const std::string k = WAIT_KEY(key);
+        if (k.size() != 1) continue;
+        if (yes.find(k[0]) != std::string_view::npos) return true;
+        if (no.find(k[0]) != std::string_view::npos) return false;
+    }
+}
+
 std::string hit_any_key(std::string& key, const Text& hint, bool blank_after) {
     show_text(hint);
     std::string k = WAIT_KEY(key);
@@ -59,30 +77,33 @@ std::string hit_any_key(std::string& key, const Text& hint, bool blank_after) {
 namespace {
 
 /// Asks until `read` gives an answer in lo-hi (and whole when `whole`): ends only on an answer
-/// typed by the player.
+/// typed by the player. `read` returns no value for a line that asks the question again.
 template <typename Read>
 con::real ask_in_range(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi, bool whole,
                        Read read) {
     for (;;) {
         if (ask) ask();
         con::locate(con::Col(entry.column), con::Row(entry.row));
-        const con::real n = read(entry.prompt);
-        if (n < lo || n > hi) continue;
-        if (whole && n != con::int_floor(n)) continue;
-        return n;
+        const std::optional<con::real> n = read(entry.prompt);
+        if (n && in_range(*n, lo, hi, whole)) return *n;
     }
 }
 
 }  // namespace
 
-con::real ask_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi, bool whole) {
-    return ask_in_range(ask, entry, lo, hi, whole,
-                        [](std::string_view prompt) { return con::val(con::input_line(prompt)); });
+con::real ask_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi, bool whole,
+                     EmptyLine empty) {
+    return ask_in_range(ask, entry, lo, hi, whole, [empty](std::string_view prompt) -> std::optional<con::real> {
+        const std::string line = con::input_line(prompt);
+        if (line.empty() && empty == EmptyLine::AsksAgain) return std::nullopt;
+        return con::val(line);
+    });
 }
 
 con::real ask_count(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi) {
-    return ask_in_range(ask, entry, lo, hi, true,
-                        [](std::string_view prompt) { return con::L(con::input_number(prompt)); });
+    return ask_in_range(ask, entry, lo, hi, true, [](std::string_view prompt) -> std::optional<con::real> {
+        return con::L(con::input_number(prompt));
+    });
 }
 
 }  // namespace morva

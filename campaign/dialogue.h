@@ -50,6 +50,11 @@ std::string ask_key(std::string& key, std::initializer_list<Text> question, std:
 bool ask_yes_no(std::string& key, std::initializer_list<Text> question, std::string_view yes = kYes,
                 std::string_view no = kNo, Shown shown = Shown::Once);
 
+/// A yes/no question whose display `draw` puts up before each key (a key outside both sets
+/// draws it again); true for a yes key.
+bool ask_yes_no(std::string& key, const std::function<void()>& draw, std::string_view yes = kYes,
+                std::string_view no = kNo);
+
 /// A "Hit Any Key" wait: prints `hint`, waits for one key (left in `key`) and returns it; with
 /// `blank_after` the hint's cells are blanked afterwards (in the colour then in force).
 std::string hit_any_key(std::string& key, const Text& hint, bool blank_after = false);
@@ -61,11 +66,17 @@ struct Entry {
     std::string_view prompt;
 };
 
+/// What an empty line means to ask_number.
+enum class EmptyLine {
+    IsZero,     ///< the value 0, tested like any answer
+    AsksAgain,  ///< no answer: the question is asked again
+};
+
 /// A number typed at `entry` in lo-hi (a whole number unless `whole` is false): `ask` draws the
 /// question before each try, and an answer outside the range or with a fraction is asked again
 /// from there. The answer is the typed line's value (a line that is not a number is 0).
 con::real ask_number(const std::function<void()>& ask, const Entry& entry, con::real lo, con::real hi,
-                     bool whole = true);
+                     bool whole = true, EmptyLine empty = EmptyLine::IsZero);
 
 /// A unit count typed at `entry`: a whole number in lo-hi, read by the line input for numbers,
 /// which itself refuses an empty or malformed line with its message and reads again; `ask`

@@ -40,7 +40,8 @@ enum class Block {
     FleetStrikePhase,     ///< FLEET_STRIKE_PHASE: the player's strikes on the task forces
     HourlyAirPhase,       ///< HOURLY_AIR_PHASE (hour steps 2-15)
     MorningPhase,         ///< MORNING_PHASE (hour steps 1-15)
-    DeckDialogues,        ///< DECK_DIALOGUES: the player's launch, patrol and deck dialogues
+    /// CARRIER_OPERATIONS_HOUR: the player's deck dialogues of hour steps 1-14
+    CarrierOperationsHour,
     SurfacePhase,         ///< SURFACE_PHASE: landing, speeds and the fleets' moves
     GunBattle,            ///< GUN_BATTLE: the daytime sighting of the battle lines
     EngagementTest,       ///< ENGAGEMENT_TEST: the gun battle when the lines are in contact
@@ -153,9 +154,10 @@ Block RAID_AFTERMATH(State& st);
 /// The closing pause of a raid (and of a harbour-raid hour without one), then the strikes.
 Block RAID_END(State& st);
 
-// The phases of the later parts (stand_ins.cpp until they are built).
-/// The player's deck dialogues of hour steps 1-14.
-Block DECK_DIALOGUES(State& st);
+// The carrier-operations hour (carrier_operations_hour.cpp).
+/// The player's deck dialogues of hour steps 1-14: strike launch, patrol launch, spotting,
+/// arming, the Allied spotting, striking down; then the surface phase.
+Block CARRIER_OPERATIONS_HOUR(State& st);
 
 // The player's strikes (base_strike.cpp, fleet_strike.cpp).
 /// The base-strike groups that reach the objective (or the harbour) this hour, fought as one

@@ -89,6 +89,15 @@ inline constexpr int F_TORPEDO_DECK = 3;    ///< torpedo bombers: torpedo-armed 
 inline constexpr int F_BOMB_DECK = 4;       ///< torpedo bombers: bomb-armed on the deck
 inline constexpr int F_SEARCHING = 5;       ///< torpedo bombers: flying as extra search planes
 
+// Slots of the deck counts KO (on the flight decks) and SE (in the hangars). The deck dialogues
+// number the aircraft types 1-3 (type t is kind t - 1 of `F`); slots 4 and 5 split the torpedo
+// bombers by their load.
+inline constexpr int KO_FIGHTERS = 1;
+inline constexpr int KO_DIVE_BOMBERS = 2;
+inline constexpr int KO_TORPEDO_BOMBERS = 3;  ///< always KO_TORPEDO_ARMED + KO_BOMB_ARMED
+inline constexpr int KO_TORPEDO_ARMED = 4;
+inline constexpr int KO_BOMB_ARMED = 5;
+
 // States of the objective base's aircraft Q(kind, state).
 inline constexpr int Q_NOT_READY = 0;     ///< landed, not yet ready
 inline constexpr int Q_READY = 1;         ///< ready

@@ -157,7 +157,7 @@ Block MORNING_PHASE(State& st) {
     if (st.OWN_FLEET_AFLOAT >= 9) SAKUTEKI(st);
     if (st.SUBTURN_NO > 14) return Block::SurfacePhase;
     if (st.H(H_ON_FLEET) >= 1) HASSIN(st);
-    return Block::DeckDialogues;
+    return Block::CarrierOperationsHour;
 }
 
 Block END_OF_HOUR(State& st) {

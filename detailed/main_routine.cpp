@@ -41,7 +41,7 @@ Block run_block(State& st, Block block) {
         case Block::FleetStrikePhase: return FLEET_STRIKE_PHASE(st);
         case Block::HourlyAirPhase: return HOURLY_AIR_PHASE(st);
         case Block::MorningPhase: return MORNING_PHASE(st);
-        case Block::DeckDialogues: return DECK_DIALOGUES(st);
+        case Block::CarrierOperationsHour: return CARRIER_OPERATIONS_HOUR(st);
         case Block::SurfacePhase: return SURFACE_PHASE(st);
         case Block::GunBattle: return GUN_BATTLE(st);
         case Block::EngagementTest: return ENGAGEMENT_TEST(st);

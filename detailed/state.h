@@ -170,7 +170,7 @@ struct State {
     float DAY_NO = 0;               ///< day 1-3 of the operation
     float SUBTURN_NO = 0;           ///< hour step 1-21
     float GUN_SUBTURN_NO = 0;       ///< round of the gun battle
-    float REARM_FLAG = 0;           ///< 1 once torpedo bombers were re-armed this day
+    float REARM_FLAG = 0;           ///< 5 when this hour's arming changed the torpedo bombers' loads
     float RAID_THIS_HOUR = 0;       ///< 1 when a raid or a strike report cleared the screen
     float OWN_FLEET_AFLOAT = 0;     ///< 10 per carrier of the fleet afloat, as last counted
     float BB_DETACHED = 0;          ///< 1 = the fleet's battleships do not keep station
@@ -178,6 +178,17 @@ struct State {
                                     ///< types (0 US, 4 British), a strike's interceptors (type
                                     ///< 4 + offset: 0, 4 or 5)
     float RAID_FIGHTER_TYPE = 0;    ///< the aircraft type of the raid's escort fighters (4, 8, 9)
+    // The deck dialogues of an hour step.
+    float STRIKE_SOURCE = 0;        ///< the launch offer 0-3 of the hour
+    float NEXT_FLEET_GROUP = 0;     ///< the next fleet strike group number of the hour (1 first)
+    float LAUNCH_GROUP = 0;         ///< source of the strike being launched: 0 base, 1-3 fleet group
+    float STRIKE_HEADING = 0;       ///< its heading in degrees
+    float TORPEDO_LOAD = 0;         ///< torpedo-armed torpedo bombers still to move
+    float BOMB_LOAD = 0;            ///< bomb-armed torpedo bombers still to move
+    float FIGHTERS_READY = 0;       ///< fighters on deck that the patrol launch may send
+    float DECK_ROOM = 0;            ///< room left on the fleet's flight decks while spotting
+    con::Table<float, 4> KK;        ///< KK(1..3): aircraft of each type still to take for a strike
+    con::Table<float, 6> SE;        ///< SE(1..5): the hangar totals of the spotting and the arming
     // Work values.
     float LOOP_S = 0;               ///< loop counter of CLEAR_MESSAGE_ROWS
     float INPUT_NUM = 0;            ///< a typed number; the base CHECK_BASE_ATTACKABLE asks about

@@ -8,6 +8,7 @@
 #include "console/numbers.h"
 #include "simplified/air_units.h"
 #include "simplified/blocks.h"
+#include "simplified/carrier_passes.h"
 #include "simplified/routines.h"
 
 namespace morva95s {
@@ -190,19 +191,10 @@ con::real allied_escorts(const State& st, const AlliedDecks& decks) {
 /// fighter on deck, the first slots first.
 void launch_escorts(State& st, con::real escorts) {
     const int stage = L(st.AIR_DISTANCE) > 5 ? AL_OUT : AL_OVER;
-    // The escorts never exceed the deck fighters the passes visit; a pass that launches
-    // nothing ends them all the same.
-    while (escorts > 0) {
-        bool launched = false;
-        for (long k = 1; L(k) <= L(st.CV(ALLIED, st.FLEET_NO)) && escorts > 0; ++k) {
-            if (!allied_deck_works(st, k) || L(st.F(ALLIED, k, AL_DECK)) < 1) continue;
-            st.F(ALLIED, k, AL_DECK) = con::store(L(st.F(ALLIED, k, AL_DECK)) - 1);
-            st.F(ALLIED, k, stage) = con::store(L(st.F(ALLIED, k, stage)) + 1);
-            escorts -= 1;
-            launched = true;
-        }
-        if (!launched) return;
-    }
+    carrier_passes(
+        st, ALLIED, con::store(escorts),
+        [&](long k) { return allied_deck_works(st, k) && L(st.F(ALLIED, k, AL_DECK)) >= 1; },
+        [&](long k) { move_unit(st.F, ALLIED, k, AL_DECK, stage); });
 }
 
 /// Steps 8-9: whether the Allied carriers strike, with or without escorts; where the launch

@@ -168,3 +168,44 @@ TEST(CampaignDialogue, CountAskedAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CampaignDialogue, YesNoDrawnBeforeEachKey) {
+    const struct {
+        const char* keys;
+        bool answer;
+        int draws;
+    } cases[] = {{"y!", true, 1}, {"N!", false, 1}, {"x{ENTER}n!", false, 3}};
+    for (const auto& c : cases) {
+        ScopedConsole sc(c.keys);
+        int draws = 0;
+        std::string key;
+        EXPECT_EQ(morva::ask_yes_no(key, [&draws] { ++draws; }), c.answer) << c.keys;
+        EXPECT_EQ(draws, c.draws) << c.keys;
+        EXPECT_EQ(next_key(), "!");
+    }
+}
+
+TEST(CampaignDialogue, EmptyLinesAndCounts) {
+    // An empty line is 0, or asks again.
+    for (auto empty : {morva::EmptyLine::IsZero, morva::EmptyLine::AsksAgain}) {
+        ScopedConsole sc("{ENTER}5{ENTER}!");
+        int asks = 0;
+        const con::real n = morva::ask_number([&asks] { ++asks; }, {40, 20, ""}, 0, 9, true, empty);
+        const bool again = empty == morva::EmptyLine::AsksAgain;
+        EXPECT_EQ(n, again ? 5 : 0);
+        EXPECT_EQ(asks, again ? 2 : 1);
+        EXPECT_EQ(next_key(), again ? "!" : "5");
+    }
+    // The console's number input asks again by itself for an empty or malformed line; the
+    // range and fractions ask again from the question.
+    ScopedConsole sc("{ENTER}4x{ENTER}12{ENTER}-1{ENTER}2.5{ENTER}7{ENTER}!");
+    int asks = 0;
+    EXPECT_EQ(morva::ask_count([&asks] { ++asks; }, {13, 20, "機のうち雷装は何機 ? "}, 0, 9), 7);
+    EXPECT_EQ(asks, 4);
+    EXPECT_EQ(text_at(sc.screen(), 13, 20, 22), "機のうち雷装は何機 ? 7");
+    EXPECT_EQ(next_key(), "!");
+}
+
+}  // namespace

@@ -182,7 +182,8 @@ TEST(FunctionKey, StatusPanelOutsideOperations) {
 
 TEST(FunctionKey, OverviewDuringAnOperation) {
     // The harbour raid's pause of hour 2 waits for a key; F1 and the sequence open the overview.
-    const std::string to_pause = opening_keys(2, '9') + "s" + day_questions() + "0{ENTER}" + stay_hour(1, "n");
+    const std::string to_pause =
+        opening_keys(2, '9') + "s" + kMorvaDayQuestions + "0{ENTER}" + morva_stay_hour(1, "n", Pauses::Keyed);
     auto overview = run_program(morva95f_program(), to_pause + "{F1}ZXCa");
     const auto& o = overview.screen();
     EXPECT_TRUE(shows(o, 69, 19, "TYPE-1 ", 7)) << "a cautious commander";
@@ -197,8 +198,10 @@ TEST(FunctionKey, OverviewDuringAnOperation) {
     // The next key ends the interrupted pause; then the search flight's pause and the launch
     // question.
     auto on = run_program(morva95f_program(), to_pause + "{F1}ZXCabc" + "d" + "n");
-    EXPECT_TRUE(shows(on.screen(), 9, 20, "戦艦を分離しますか ?  Hit Y - N Key", 7))
-        << "the hour goes on to the battleships' question";
+    EXPECT_TRUE(shows(on.screen(), 10, 20, "攻撃はできません", 5)) << "the hour goes on to its deck dialogues";
+    auto deck = run_program(morva95f_program(), to_pause + "{F1}ZXCabc" + "d" + "n" + morva_idle_deck(2, true));
+    EXPECT_TRUE(shows(deck.screen(), 9, 20, "戦艦を分離しますか ?  Hit Y - N Key", 7))
+        << "and then to the battleships' question";
 }
 
 TEST(FunctionKey, KeysReadByTheHandlerNeverAnswerTheQuestion) {

@@ -60,7 +60,7 @@ TEST(DayLoop, AlliedPostureByTheOrderOfItsTests) {
 TEST(DayLoop, ASkippedDayStillSetsUpItsSearchPlanes) {
     // The target is Japanese-held: the day's set-up and its questions run, then the next day
     // follows at once.
-    Loaded st(day_questions());
+    Loaded st(kMorvaDayQuestions);
     operation(*st, 7);
     st->P(7, P_HOLDER) = 0;
     st->DAY_NO = 2;
@@ -96,7 +96,7 @@ TEST(DayLoop, ASkippedDayStillSetsUpItsSearchPlanes) {
     EXPECT_EQ(st->TT(TT_DAY), 2);
     EXPECT_TRUE(shows(con::screen(), 34, 5, "第  2  日", 7));
     // California is never skipped; the harbour raid skips every day after the first.
-    Loaded raid(day_questions());
+    Loaded raid(kMorvaDayQuestions);
     operation(*raid, 18);
     raid->PEARL_HARBOR_TURN = 1;
     raid->DAY_NO = 2;
@@ -104,7 +104,7 @@ TEST(DayLoop, ASkippedDayStillSetsUpItsSearchPlanes) {
 }
 
 TEST(DayLoop, DayOneDeploysAndEmptiesTheAirGroups) {
-    Loaded st(day_questions() + "45{ENTER}");
+    Loaded st(kMorvaDayQuestions + "45{ENTER}");
     operation(*st, 7);
     st->T(3, 5, T_STATUS) = 3, st->T(3, 5, T_X) = 40, st->T(3, 5, T_FIGHTERS) = 9, st->T(3, 5, T_BOMB_ARMED) = 2;
     st->T(6, 16, T_STATUS) = 1;  // launch steps past 15 are never used
@@ -121,7 +121,7 @@ TEST(DayLoop, DayOneDeploysAndEmptiesTheAirGroups) {
 }
 
 TEST(DayLoop, LaterDaysRecoverTheBaseAndMoveByNight) {
-    Loaded st(day_questions() + "{ENTER}{ENTER}");
+    Loaded st(kMorvaDayQuestions + "{ENTER}{ENTER}");
     operation(*st, 11);
     st->DAY_NO = 3;
     st->P(11, P_AIR_DEFENCE) = 10;

@@ -21,10 +21,11 @@ const std::string kSailed = opening_keys(1) +
 
 TEST(OperationRun, TheBinaryPlaysTheFirstOperation) {
     ScopedTempDir dir;
-    auto deploy = run_binary("MORVA95F", kSailed + day_questions());
+    auto deploy = run_binary("MORVA95F", kSailed + kMorvaDayQuestions);
     ASSERT_EQ(deploy.exit_code, 0) << deploy.err;
     EXPECT_NE(dump_line(deploy.screen, 20).find("目標への接近方向は  ?  0 - 130 , 220 - 359"), std::string::npos);
-    auto hour = run_binary("MORVA95F", kSailed + day_questions() + "45{ENTER}" + stay_hour(1, "n") + "nn{ENTER}");
+    auto hour = run_binary("MORVA95F", kSailed + kMorvaDayQuestions + "45{ENTER}" + morva_stay_hour(1, "n") +
+                                           morva_hour({.hour = 2, .detach = "n", .move = "{ENTER}"}));
     ASSERT_EQ(hour.exit_code, 0) << hour.err;
     EXPECT_NE(dump_line(hour.screen, 0).find("第 1 日  5 時"), std::string::npos);
     EXPECT_NE(dump_line(hour.screen, 1).find("敵艦隊いまだ発見できず"), std::string::npos);

@@ -143,9 +143,9 @@ TEST(SingleOperationOrder, ScriptedRunToTheFinalScreen) {
 
     // The operation: the end-of-day question, then the final screen without a victory level.
     const std::string entered = start + kShips + "Y12{ENTER}30{ENTER}0{ENTER}20{ENTER}10{ENTER}";
-    auto day = run_program(morva95f_program(), entered + day_questions() + "0{ENTER}" + stay_day());
+    auto day = run_program(morva95f_program(), entered + kMorvaDayQuestions + "0{ENTER}" + morva_stay_day());
     EXPECT_EQ(text_at(day.screen(), 29, 11, 18), "作戦終了しますか ?");
-    auto end = run_program(morva95f_program(), entered + day_questions() + "0{ENTER}" + stay_day() + "Y");
+    auto end = run_program(morva95f_program(), entered + kMorvaDayQuestions + "0{ENTER}" + morva_stay_day() + "Y");
     EXPECT_TRUE(shows(end.screen(), 4, 0, "ミッドウェー 作戦", 7));
     EXPECT_TRUE(shows(end.screen(), 1, 1, "WINDOW を閉じてください", 6));
 }

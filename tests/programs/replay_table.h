@@ -8,6 +8,7 @@
 // directory; run `UPDATE_GOLDEN=1 build/tests/programs_tests --gtest_filter='*GoldenReplay*'`,
 // read the new files under tests/golden/<name>/ and commit them with the row.
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "detailed/program.h"
 #include "gunnery/program.h"
 #include "simplified/program.h"
+#include "tests/morva95f_scripts.h"
 
 namespace golden_replays {
 
@@ -97,41 +99,13 @@ inline const std::string kSimplifiedTurnTwoDeclined = times(18, "n") + kRaidNoLa
 inline const std::string kSimplifiedWarOverEarly = simplified_opening('1') + "112333333" "12" "33333333" + "y7{ENTER}6{ENTER}" +
                                             kSimplifiedDeclinedCarriers + "n{ENTER}" + "112333333" "312" "33333333" +
                                             "y7{ENTER}9{ENTER}" + kSimplifiedTurnTwoDeclined;
-// MORVA95F: a day's opening questions: no extra search planes, both air-defence splits even
-// (Return).
-inline const std::string kMorvaDayQuestions = "n{ENTER}{ENTER}";
-// MORVA95F: from here on every pause waits for a key (F1, then the display-time key 9), or
-// waits its display time again (F1, then 5); pressed at a one-key question.
-inline const std::string kMorvaKeyMode = "{F1}9";
-inline const std::string kMorvaTimedMode = "{F1}5";
-// MORVA95F: daytime hour `hour` (1-15) in which the fleet stays: in hours 6, 9 and 12 both
-// air-defence splits are kept, no search plane is launched, then `answer` to the detachment
-// question ("n" for a fleet with battleships: they keep station), the default heading and speed
-// 0. In key mode hours 2-15 also answer `pause` before the splits (the harbour raid's pause) and
-// `flight_pause` after them (the search flight's pause).
-inline std::string morva_stay_hour(int hour, const std::string& answer = "", const std::string& pause = "",
-                                   const std::string& flight_pause = "") {
-    std::string keys;
-    if (hour >= 2) keys += pause;
-    if (hour == 6 || hour == 9 || hour == 12) keys += "nn";
-    if (hour >= 2) keys += flight_pause;
-    return keys + "n" + answer + "{ENTER}0{ENTER}";
-}
-// MORVA95F: hours `first` to `last` of a day in which the fleet stays.
-inline std::string morva_stay_hours(int first, int last, const std::string& answer = "", const std::string& pause = "",
-                                    const std::string& flight_pause = "") {
-    std::string keys;
-    for (int h = first; h <= last; ++h) keys += morva_stay_hour(h, answer, pause, flight_pause);
-    return keys;
-}
-// MORVA95F: the 15 daytime hours of a day in which the fleet stays.
-inline std::string morva_stay_day(const std::string& answer = "", const std::string& pause = "",
-                                  const std::string& flight_pause = "") {
-    return morva_stay_hours(1, 15, answer, pause, flight_pause);
-}
+// MORVA95F: the hour-step scripts (morva_hour and its stay helpers, the day's questions, the
+// switches of the pauses) are those of tests/morva95f_scripts.h.
+using namespace morva95f_scripts;
 // MORVA95F: the harbour raid (scenario 2, turn 1, key mode) approaching from the north, up to
 // the pause that opens hour 2.
-inline const std::string kMorvaHarbourRaidHour2 = "9n2h" + kMorvaDayQuestions + "0{ENTER}" + morva_stay_hour(1, "n");
+inline const std::string kMorvaHarbourRaidHour2 =
+    "9n2h" + kMorvaDayQuestions + "0{ENTER}" + morva_stay_hour(1, "n", Pauses::Keyed);
 // MORVA95F: scenario 1, turn 1: fleet 1 (翔鶴, 瑞鶴) sails to the Philippines and fleet 2 to
 // Singapore; the opening questions of fleet 1's first day; then its first day approaching from
 // bearing 45.
@@ -153,10 +127,22 @@ inline const std::string kMorvaPracticeWithBattleship = std::string("5n6yh1") + 
                                                         kMorvaTargetValues + kMorvaDayQuestions + "332{ENTER}";
 // MORVA95F: from there the fleet detaches its battleships and steers at task force 1 at full
 // speed, passing it to the east in hour step 5 in key mode: the gun battle opens with the
-// engagement's pause.
-inline const std::string kMorvaGunBattle = kMorvaPracticeWithBattleship + "ny337{ENTER}{ENTER}" + "ny3{ENTER}{ENTER}" +
-                                           "ny3{ENTER}{ENTER}" + "ny3{ENTER}{ENTER}" + kMorvaKeyMode +
-                                           "ny25{ENTER}{ENTER}";
+// engagement's pause. `decks` answers the deck dialogues of hour steps 1-5 (idle carriers in
+// kMorvaGunBattle), and `raid5` the raid on the fleet that opens hour step 5 (timed: it asks
+// only how many fighters rise when some stand on deck).
+inline std::string morva_gun_battle(const std::optional<std::string> (&decks)[5], const std::string& raid5 = "") {
+    const char* const headings[5] = {"337", "3", "3", "3", "25"};
+    std::string keys = kMorvaPracticeWithBattleship;
+    for (int h = 1; h <= 5; ++h)
+        keys += morva_hour({.hour = h,
+                            .pauses = h == 5 ? Pauses::KeyedFromSearch : Pauses::Timed,
+                            .raid = h == 5 ? raid5 : "",
+                            .deck = decks[h - 1],
+                            .detach = "y",
+                            .move = std::string(headings[h - 1]) + "{ENTER}{ENTER}"});
+    return keys;
+}
+inline const std::string kMorvaGunBattle = morva_gun_battle({});
 // MORVA95F: a gun sub-turn's pauses and its order to close: the first sub-turn's order waits
 // after kMorvaGunBattle + "aaaaa"; each of these ends at the next one's order.
 inline std::string morva_closing_sub_turns(int n) {
@@ -172,9 +158,9 @@ inline std::string morva_closing_sub_turns(int n) {
 inline constexpr int kMorvaSubmarineSeconds = 6;
 inline const std::string kMorvaSubmarineFound =
     std::string("5n6yh1") + std::string(26, '3') + "y14{ENTER}" + kMorvaAlliedShips + kMorvaTargetValues +
-    kMorvaDayQuestions + "300{ENTER}" + morva_stay_hours(1, 10) + kMorvaKeyMode + morva_stay_hour(11);
-inline const std::string kMorvaSubmarineAttack =
-    kMorvaSubmarineFound + "a" + kMorvaTimedMode + "a" + morva_stay_hour(12) + kMorvaKeyMode + morva_stay_hour(13);
+    kMorvaDayQuestions + "300{ENTER}" + morva_stay_hours(1, 10) + morva_stay_hour(11, "", Pauses::KeyedFromSearch);
+inline const std::string kMorvaSubmarineAttack = kMorvaSubmarineFound + "a" + kMorvaTimedMode + "a" +
+                                                 morva_stay_hour(12) + morva_stay_hour(13, "", Pauses::KeyedFromSearch);
 // kelmat95: scenario making with one BLUE and one RED ship of Japan; BLUE's own design of
 // era 6: 35,000 t, 13-inch guns in four twin turrets, 30 knots diesel, a sloped 410 mm belt
 // and a 200 mm deck, up to the result screen.

@@ -6,9 +6,10 @@
 namespace golden_replays {
 namespace {
 
-// The harbour raid's hour 2 answered (its pause, the search flight's pause, then the fleet
-// stays): hour 3 opens.
-const std::string kHarbourRaidHour3 = kMorvaHarbourRaidHour2 + morva_stay_hour(2, "n", "a", "a");
+// The harbour raid's hour 2 answered (its pause, the search flight's pause, the idle carriers,
+// then the fleet stays): hour 3 opens.
+const std::string kHarbourRaidHour3 =
+    kMorvaHarbourRaidHour2 + morva_hour({.hour = 2, .pauses = Pauses::Keyed, .raid = "a", .detach = "n"});
 
 // The single operation's gun battle fought out: as hour step 6 opens, an Allied strike reaches
 // the fleet, 18 escorts and 17 dive bombers against 翔鶴 with no fighter aloft or on deck.
@@ -17,9 +18,10 @@ const std::string kRaidOnTheFleet = kMorvaGunBattle + "aaaaa" + morva_closing_su
 const ReplayRows kRows{{
     // Hour 3 without a raid: the closing pause waits for its key over the last hour's screen.
     {"morva95f_raids_harbour_hour_pause", morva95f_program, kHarbourRaidHour3},
-    // One key ends it; with the search flight's pause and the launch question answered the hour
-    // goes on to its map and the battleship-detachment question.
-    {"morva95f_raids_harbour_hour_after_pause", morva95f_program, kHarbourRaidHour3 + "a" + "a" + "n"},
+    // One key ends it; with the search flight's pause, the launch question and the idle
+    // carriers answered the hour goes on to its map and the battleship-detachment question.
+    {"morva95f_raids_harbour_hour_after_pause", morva95f_program,
+     kHarbourRaidHour3 + morva_hour({.hour = 3, .pauses = Pauses::Keyed, .raid = "a", .move = ""})},
     // The warning, the raid's lines, "はいません" on row 21, no question: the arrival's pause.
     {"morva95f_raids_arrival_without_patrol", morva95f_program, kRaidOnTheFleet},
     // No air combat; the fleet's fire downs five dive bombers.

@@ -12,9 +12,10 @@ namespace {
 const std::string kPracticeApproach = kMorvaPractice + kMorvaDayQuestions + "332{ENTER}";
 
 // From the first hour's launch question in key mode: one plane out on heading `heading`, the
-// fleet staying; the planes fly in hour step 2.
+// carrier idle, the fleet staying; the planes fly in hour step 2.
 std::string one_plane_out(const std::string& heading) {
-    return kPracticeApproach + kMorvaKeyMode + "y1{ENTER}" + heading + "{ENTER}" + "{ENTER}0{ENTER}";
+    return kPracticeApproach +
+           morva_hour({.hour = 1, .pauses = Pauses::KeyedFromSearch, .search = "y1{ENTER}" + heading + "{ENTER}"});
 }
 
 // Scenario 1's fleet 1 off the Philippines, staying: the base's search finds it, and from hour
@@ -48,13 +49,15 @@ const ReplayRows kRows{{
     {"morva95f_search_overview_table", morva95f_program, one_plane_out("345") + "aaa" + "{F1}ZXCa"},
     // The fleet sees an Allied search plane in hour step 3.
     {"morva95f_search_allied_plane_seen", morva95f_program,
-     kMorvaPracticeWithBattleship + kMorvaKeyMode + "ny337{ENTER}{ENTER}" + "a" + "ny3{ENTER}{ENTER}"},
+     kMorvaPracticeWithBattleship +
+         morva_hour({.hour = 1, .pauses = Pauses::KeyedFromSearch, .detach = "y", .move = "337{ENTER}{ENTER}"}) +
+         morva_hour({.hour = 2, .pauses = Pauses::Keyed, .detach = "y", .move = "3{ENTER}{ENTER}"})},
     // The Allies have found the fleet ("発 4"): the base's 25 B-17s launched in hour step 7 stand
     // in the overview's table.
     {"morva95f_allied_strike_launched", morva95f_program, kPhilippinesDay + morva_stay_hours(1, 7, "n") + "{F1}ZXCa"},
     // They reach the fleet in hour step 10.
     {"morva95f_allied_strike_arrives", morva95f_program,
-     kPhilippinesDay + morva_stay_hours(1, 8, "n") + "nn" + kMorvaKeyMode + "n" + "n{ENTER}0{ENTER}"},
+     kPhilippinesDay + morva_stay_hours(1, 8, "n") + morva_stay_hour(9, "n", Pauses::KeyedFromSearch)},
     // By hour step 13 they are home: the base counts its 25 B-17s again ("H"), and after the
     // key their row of the table is empty while the later launches still fly.
     {"morva95f_allied_strike_recovered", morva95f_program, kPhilippinesDay + morva_stay_hours(1, 12, "n") + "{F1}ZXC"},
