@@ -1,5 +1,5 @@
 // Helpers of the MORVA95S tests: a loaded state on a headless console, key scripts that play
-// a campaign with the stand-in operations, screen queries and golden screens.
+// a campaign with its operations, screen queries and golden screens.
 #pragma once
 #include <gtest/gtest.h>
 
