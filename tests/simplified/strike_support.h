@@ -44,31 +44,6 @@ struct StrikeFleet : Loaded {
     }
 };
 
-/// The fraction that gives die face d (1-6) of INT(draw x 6) + 1, and hit die v (0-5).
-inline float die_face(int d) { return (static_cast<float>(d) - 0.5f) / 6; }
-inline float hit_face(int v) { return die_face(v + 1); }
-
-/// Draws from a recorded list; a draw past its end fails the test and gives 0.5.
-struct ScriptedDraws {
-    explicit ScriptedDraws(std::vector<float> list) : list(std::move(list)) {}
-    std::vector<float> list;
-    std::size_t used = 0;
-    morva95s::Draw source() {
-        return [this] {
-            if (used >= list.size()) {
-                ADD_FAILURE() << "more draws than the " << list.size() << " recorded";
-                return 0.5f;
-            }
-            return list[used++];
-        };
-    }
-    /// Whether every recorded draw was taken.
-    testing::AssertionResult all_used() const {
-        if (used == list.size()) return testing::AssertionSuccess();
-        return testing::AssertionFailure() << used << " of the " << list.size() << " recorded draws taken";
-    }
-};
-
 /// Scripts the program's generator with `draws` and counts the draws made from here on.
 struct ScriptedRandom {
     explicit ScriptedRandom(std::vector<float> draws) : expected(draws.size()) {
