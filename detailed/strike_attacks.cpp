@@ -4,9 +4,9 @@
 // destroyers that take hits, the induced explosions among the armed aircraft on deck and the
 // fires that follow; and CLC2, the durability made whole afterwards.
 #include "campaign/damage_rounding.h"
+#include "campaign/ship_choice.h"
 #include "console/console.h"
 #include "detailed/routines.h"
-#include "detailed/ship_choice.h"
 #include "detailed/strikes.h"
 
 namespace morva95f {
@@ -14,6 +14,7 @@ namespace {
 
 using con::L;
 using con::real;
+using morva::choose_slot;
 
 /// The first of the Allied carriers (the British ones) that keep their flight deck on half of
 /// the dive bombers' hits.

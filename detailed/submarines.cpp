@@ -1,14 +1,16 @@
 // MORVA95F: the submarines of a daytime hour, SUMR: an Allied submarine near the target base
 // finds the player's fleet and then torpedoes its escorts, battleships or carriers until the
 // escorts sink it; Japanese submarines find the Allied task forces and attack them likewise.
+#include "campaign/ship_choice.h"
 #include "console/console.h"
 #include "detailed/coast_drawings.h"
 #include "detailed/map_geometry.h"
 #include "detailed/routines.h"
-#include "detailed/ship_choice.h"
 
 namespace morva95f {
 namespace {
+
+using morva::choose_slot;
 
 /// The colour of a task force found on the operational map.
 constexpr int kTaskForceColour = 5;

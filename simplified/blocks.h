@@ -87,7 +87,7 @@ Block WRITE_SAVE_FILE(State& st);
 /// ORGANISATION_PHASE: the base list, HENSEI, the checks, MOKUHYO and the single operations.
 Block ORGANISATION_PHASE(State& st);
 
-// Allied reaction and operations (allied_reaction.cpp, stand_ins.cpp).
+// Allied reaction and operations (allied_reaction.cpp).
 /// ALLIED_REACTION: the Allied carriers planned per target, then the ships committed.
 Block ALLIED_REACTION(State& st);
 /// OPERATIONS_START: the turn-start repair, then the operation loop.
@@ -140,7 +140,7 @@ Block ABORT_QUESTION(State& st);
 /// survivors go back to the base or (IDO3) the Allied carriers.
 Block BASE_STRIKE_ARRIVAL(State& st);
 
-// Phase 2, the player's strikes (strike_stand_ins.cpp).
+// Phase 2, the player's strikes (base_strike.cpp, harbour_strike.cpp, fleet_strike.cpp).
 /// OWN_STRIKE_ARRIVAL: the player's strike on the target base or the harbour.
 Block OWN_STRIKE_ARRIVAL(State& st);
 /// FLEET_STRIKE_PHASE: the player's strike on the Allied fleet.

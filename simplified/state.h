@@ -31,6 +31,8 @@ inline constexpr int TT_FLEET_DISTANCE = 8;  ///< the fleets' distance handed to
 inline constexpr int TT_OWN_ORDERS = 9;    ///< 1 = the player gives the movement orders
 inline constexpr int TT_GAME_OVER = 11;    ///< 1 = the war ends with this turn (set by CLC)
 inline constexpr int TT_LAST_ORDER = 12;   ///< the player's last movement order (0 before the first)
+inline constexpr int TT_HARBOUR_STRIKE = 13;  ///< 1 = the torpedo bombers strike in the harbour turn
+inline constexpr int TT_AA_SHOTS = 16;     ///< anti-aircraft shots handed to TAIKU
 inline constexpr int TT_COMMENT_KEY = 19;  ///< 1 = every comment waits for a key
 
 /// Ship numbers of the two sides' tables.
@@ -56,6 +58,10 @@ inline constexpr int A_CLASS = 9;          ///< class 1-6: nation and kind
 inline constexpr int A_COMMITTED = 11;     ///< 1 = committed this turn
 inline constexpr int A_FIRE = 14;          ///< a carrier's fire during a raid: 0 none, 2 just
                                            ///< exploded, 1 the explosions go on
+// A carrier's room for the survivors of a strike of the player, by type (APPLY_AIR_LOSSES).
+inline constexpr int A_ROOM_FIGHTERS = 16;
+inline constexpr int A_ROOM_DIVE = 17;
+inline constexpr int A_ROOM_TORPEDO = 18;
 
 // Fields of a base's row P(base, field) beyond the holder.
 inline constexpr int P_STRENGTH = 2;       ///< strength
@@ -182,13 +188,31 @@ struct State {
     float REARM_FLAG = 0;           ///< 1 = torpedo bombers being re-armed (maintenance phase)
     float CLOSING_DISTANCE = 0;     ///< the fleets' closing worked out by the last movement
     float PH_WITHDRAW = 0;          ///< 1 = the harbour strike broken off early
-    // The Allied raid on the fleet (phase 1 of a sub-turn).
-    float ENEMY_TYPE_OFFSET = 0;    ///< the raid's bombers: types 5 + it and 6 + it (0 or 4)
+    // The Allied raid on the fleet (phase 1 of a sub-turn); the player's strikes (phase 2) use
+    // the offset, the patrol and the deck count for the defenders' fighters.
+    float ENEMY_TYPE_OFFSET = 0;    ///< the raid's bombers: types 5 + it and 6 + it (0 or 4); in
+                                    ///< a strike the defending fighters: type 4 + it (0, 4 or 5)
     float ESCORT_TYPE_OFFSET = 0;   ///< the raid's fighters: type 4 + it (0, 4 or 5)
-    float PATROL_UNITS = 0;         ///< the combat air patrol, counted down as it is allocated
-    float DECK_FIGHTER_UNITS = 0;   ///< fighter units on the decks that can launch
+    float PATROL_UNITS = 0;         ///< the combat air patrol, counted down as it is allocated;
+                                    ///< in a strike the defending fighter units aloft
+    float DECK_FIGHTER_UNITS = 0;   ///< fighter units on the decks that can launch (the Allied
+                                    ///< ones in a strike)
     float WORK_C = 0;               ///< the fleet's carriers afloat when the last raid attacked
     float UNDAMAGED_CARRIERS = 0;   ///< carriers at full durability in the last carrier report
+    // The player's strikes (phase 2 of a sub-turn).
+    con::Table<float, 4> GE;        ///< defenders set against the escorts, dive, torpedo bombers
+    float TARGET_DISTANCE = 0;      ///< the strike's distance to its target, in air units
+    float ESCORT_ATTACKS = 0;       ///< defenders an escort unit takes on, and its rolls: 3 or 2
+    float UNITS_HIT = 0;            ///< strike units shot down (escort combat, then per type)
+    float UNITS_ENGAGED = 0;        ///< defending units shot down by the escorts
+    float ALLIED_FIGHTERS = 0;      ///< fighters of the Allied carriers able to launch
+    float ALLIED_DIVE_BOMBERS = 0;  ///< dive bombers of the Allied carriers able to launch
+    float WORK_B = 0;               ///< torpedo bombers of the Allied carriers able to launch
+    float PATROL_CEILING = 0;       ///< the most fighter units the Allied patrol holds
+    float AA_POINTS = 0;            ///< anti-aircraft points of the Allied force
+    float ALLIED_BB_AFLOAT = 0;     ///< Allied battleships of the force afloat (the claims)
+    float ALLIED_CV_DAMAGED = 0;    ///< Allied carriers of the force below full durability
+    float CLAIMED_SINKINGS = 0;     ///< the figure of the claim being shown
     // The carrier phases: what a dialogue hands to its moves and to the next phase.
     float STRIKE_TARGET = 0;        ///< the strike's target: 1 the target base, 2 the enemy fleet
     con::Table<float, 4> KK;        ///< KK(type 1-3): units of the strike still to leave the decks

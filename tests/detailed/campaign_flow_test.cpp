@@ -1,5 +1,5 @@
-// Scripted headless runs of MORVA95F: the start of every scenario, a whole campaign with the
-// stand-ins, the final screen, and the F1 handler during play.
+// Scripted headless runs of MORVA95F: the start of every scenario, a whole campaign, the
+// final screen, and the F1 handler during play.
 #include <gtest/gtest.h>
 
 #include "tests/detailed/detailed_support.h"

@@ -1,5 +1,5 @@
 // Helpers of the MORVA95F tests: a loaded state on a headless console, key scripts that play
-// a campaign with the stand-ins, and screen queries.
+// a whole campaign, and screen queries.
 #pragma once
 #include <gtest/gtest.h>
 

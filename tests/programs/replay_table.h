@@ -60,6 +60,13 @@ inline const std::string kMorvaTargetValues = "Y12{ENTER}30{ENTER}0{ENTER}20{ENT
 // MORVA95S: the menu's "1", scenario `scenario`, then the options: own orders No, timed
 // comments, display digit 5, the aggressive commander.
 inline std::string simplified_opening(char scenario) { return std::string("1") + scenario + "Nn5h"; }
+// MORVA95S: the single operation (scenario 6): 翔鶴 alone (or the first carriers of the list,
+// one "1" each in `fleet`) against Rabaul, LEXINGTON and SARATOGA facing it, the target's
+// values; `options` are the four play options.
+inline std::string simplified_single_operation(const std::string& options, const std::string& fleet = "1") {
+    return "16" + options + fleet + std::string(27 - fleet.size(), '3') + "y6{ENTER}" + "11" + std::string(40, '2') +
+           "y" + "20{ENTER}5{ENTER}{ENTER}3{ENTER}2{ENTER}";
+}
 // MORVA95S: an organisation in which no ship sails (standby for every listed ship, confirmed).
 inline const std::string kSimplifiedStayHome = std::string(33, '3') + "y";
 /// `n` copies of `keys`.

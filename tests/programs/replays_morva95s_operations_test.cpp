@@ -13,12 +13,6 @@ const std::string kCampaignKeyMode = std::string("11NY5h") +
                                      "12"
                                      "33333333" +
                                      "y7{ENTER}6{ENTER}";
-// The single operation (scenario 6): 翔鶴 alone against Rabaul, LEXINGTON and SARATOGA facing
-// it, the target's values; `options` are the four play options.
-std::string single_operation(const std::string& options) {
-    return "16" + options + "1" + std::string(26, '3') + "y6{ENTER}" + "11" + std::string(40, '2') + "y" +
-           "20{ENTER}5{ENTER}{ENTER}3{ENTER}2{ENTER}";
-}
 // The battleship-only scenario (7): 長門 and 陸奥 against the twenty Allied battleships that
 // join; `options` are the three play options.
 std::string battleship_battle(const std::string& options) {
@@ -36,17 +30,17 @@ const ReplayRows kRows{{
     // declines each carrier question; each raid declines the emergency launch, and a blank
     // answers each of its pauses.
     {"morva95s_sighting_report", morva95s_program,
-     single_operation("NY5h") + " n" + times(13, "n") + kRaidNoLaunch + times(4, " ") + times(5, "n") +
+     simplified_single_operation("NY5h") + " n" + times(13, "n") + kRaidNoLaunch + times(4, " ") + times(5, "n") +
          kRaidNoLaunch + times(5, " ") + times(5, "n") + kRaidNoLaunch + times(5, " ") + times(3, "n") +
          kRaidNoLaunch + times(5, " ")},
     // Orders 1-15 once the enemy fleet is found (each sub-turn's carrier questions declined,
     // and the emergency launch of each raid).
     {"morva95s_movement_menu_after_contact", morva95s_program,
-     single_operation("Yn5h") + "n" + "nn" + times(2, "1{ENTER}nnnn") + times(2, "1{ENTER}" + kRaidNoLaunch + "nnnn") +
+     simplified_single_operation("Yn5h") + "n" + "nn" + times(2, "1{ENTER}nnnn") + times(2, "1{ENTER}" + kRaidNoLaunch + "nnnn") +
          "1{ENTER}" + kRaidNoLaunch},
     // The single operation's only day ends with 翔鶴 sunk by the raids; the operation fails.
     {"morva95s_single_operation_end", morva95s_program,
-     single_operation("NY5h") + " n" + times(13, "n") + kRaidNoLaunch + times(4, " ") + times(5, "n") +
+     simplified_single_operation("NY5h") + " n" + times(13, "n") + kRaidNoLaunch + times(4, " ") + times(5, "n") +
          kRaidNoLaunch + times(5, " ") + times(5, "n") + kRaidNoLaunch + times(5, " ") + times(3, "n") +
          kRaidNoLaunch + times(6, " ") + "n" + times(5, " ") + times(2, "n") + times(3, " ") + "n" + times(3, " ") +
          "n" + times(4, " ") + times(2, "n")},

@@ -43,7 +43,7 @@ struct Case {
 
 }  // namespace
 
-TEST(AlliedReaction, ScriptedDraws) {
+TEST(AlliedReaction, FromScriptedDraws) {
     const Case cases[] = {
         // Turn 1: no carrier answers; giving up fleet 2 (no target) makes both draws of its
         // condition although the turn already decides it.

@@ -32,8 +32,8 @@ void append(std::vector<float>& v, std::initializer_list<float> more) { v.insert
 /// The draws of an attack on a carrier that hits: the visit, the die, the draw, the draw for
 /// DF(0), and for a bomb the explosion's die.
 std::vector<float> carrier_hit(int die, bool bomb, int spark = 6) {
-    std::vector<float> v = {0.5f, face(die), 0.5f, 0.5f};
-    if (bomb) v.push_back(face(spark));
+    std::vector<float> v = {0.5f, die_face(die), 0.5f, 0.5f};
+    if (bomb) v.push_back(die_face(spark));
     return v;
 }
 
@@ -94,38 +94,38 @@ const std::string kFullRaidKeys =
 /// bomber to the patrol, a dive bomber to the fire, then a torpedo and a bomb hit on 翔鶴 whose
 /// explosion goes on once.
 std::vector<float> full_raid_draws() {
-    std::vector<float> draws = {/*escorts: one 6*/ face(6),
-                                face(1),
-                                face(1),
-                                face(1),
-                                face(1),
-                                /*6 patrol dice: two on 4*/ face(4),
-                                face(4),
-                                face(1),
-                                face(1),
-                                face(1),
-                                face(1),
-                                /*dive bombers: a 3*/ face(3),
-                                face(1),
-                                /*torpedo bombers: a 2*/ face(2),
-                                face(1),
+    std::vector<float> draws = {/*escorts: one 6*/ die_face(6),
+                                die_face(1),
+                                die_face(1),
+                                die_face(1),
+                                die_face(1),
+                                /*6 patrol dice: two on 4*/ die_face(4),
+                                die_face(4),
+                                die_face(1),
+                                die_face(1),
+                                die_face(1),
+                                die_face(1),
+                                /*dive bombers: a 3*/ die_face(3),
+                                die_face(1),
+                                /*torpedo bombers: a 2*/ die_face(2),
+                                die_face(1),
                                 /*the fire, 6 shots: one dive bomber*/ 0.1f,
-                                face(6),
+                                die_face(6),
                                 0.9f,
-                                face(1),
+                                die_face(1),
                                 0.1f,
-                                face(1),
+                                die_face(1),
                                 0.9f,
-                                face(1),
+                                die_face(1),
                                 0.1f,
-                                face(1),
+                                die_face(1),
                                 0.9f,
-                                face(1)};
+                                die_face(1)};
     const std::vector<float> torpedo = carrier_hit(6, false), dive = carrier_hit(3, true, 2);
     draws.insert(draws.end(), torpedo.begin(), torpedo.end());
     append(draws, {/*ends*/ 0.5f});
     draws.insert(draws.end(), dive.begin(), dive.end());
-    append(draws, {/*ends*/ 0.5f, /*burn*/ 0.9f, /*goes on*/ face(2), /*burn*/ 0.9f});
+    append(draws, {/*ends*/ 0.5f, /*burn*/ 0.9f, /*goes on*/ die_face(2), /*burn*/ 0.9f});
     return draws;
 }
 
@@ -204,8 +204,8 @@ TEST(RaidFlow, AllocationScreensAndTheEscortCombat) {
     RaidFleet st("3{ENTER}");
     st->F(0, 1, F_CAP_FIRST) = 2, st->F(0, 3, F_CAP_SECOND) = 1;
     st.raid(3, 1, 0, 0);
-    con::random_generator().script({face(6), face(6), face(1), /*9 patrol dice*/ face(1), face(1), face(1), face(1),
-                                    face(1), face(1), face(1), face(4), face(1),
+    con::random_generator().script({die_face(6), die_face(6), die_face(1), /*9 patrol dice*/ die_face(1), die_face(1), die_face(1), die_face(1),
+                                    die_face(1), die_face(1), die_face(1), die_face(4), die_face(1),
                                     /*no dive dice*/});
     EXPECT_EQ(ALLIED_RAID_PHASE(*st), Block::PatrolAllocation);
     EXPECT_TRUE(shows(screen(), 16, 21, " 3 ユニット飛行中", 6)) << "no deck fighters: no question";
@@ -294,7 +294,7 @@ TEST(RaidFlow, LossesBeyondTheUnitsThatFoughtEnd) {
     st->F(0, 2, F_CAP_RAID) = 1;
     st.raid(4, 1, 0, 0);
     st->DE(0) = 3, st->CB(0) = 0;
-    con::random_generator().script(std::vector<float>(4 + 6 + 0, face(6)));
+    con::random_generator().script(std::vector<float>(4 + 6 + 0, die_face(6)));
     EXPECT_EQ(RAID_AIR_COMBAT(*st), Block::RaidAntiAircraft);
     EXPECT_EQ(st->F(0, 2, F_CAP_FOUGHT), 0);
     EXPECT_EQ(st->DE(0), 0);
@@ -307,7 +307,7 @@ TEST(RaidFlow, OnlyHeavyBombersLeftGoStraightToTheClose) {
     RaidFleet st("1{ENTER}");
     st->F(0, 1, F_CAP_FIRST) = 2;
     st.raid(0, 1, 0, 2);
-    con::random_generator().script({face(3), face(3), face(3), face(3), face(3), face(3)});
+    con::random_generator().script({die_face(3), die_face(3), die_face(3), die_face(3), die_face(3), die_face(3)});
     const auto before = con::random_generator().draws();
     EXPECT_EQ(run_raid(*st), (std::vector<Block>{Block::AlliedRaidPhase, Block::PatrolAllocation, Block::RaidAirCombat,
                                                  Block::BaseStrikeArrival}));
@@ -347,7 +347,7 @@ TEST(RaidFlow, HitsRoundingAndTheReportColours) {
         if (round < 2) {
             draws.insert(draws.end(), one.begin(), one.end());
         } else {
-            append(draws, {0.5f, face(2), 0.5f});  // 瑞鶴's third: a miss
+            append(draws, {0.5f, die_face(2), 0.5f});  // 瑞鶴's third: a miss
         }
         std::vector<float> third = carrier_hit(3, true);
         if (round >= 1) third[0] = 0.05f;  // 赤城 below 1 is attacked only on a draw of 1 or less
@@ -381,7 +381,7 @@ TEST(RaidFlow, BattleshipsAttackedWhenNoCarrierIsAfloat) {
     for (int s = 7; s <= 9; ++s) st->A(0, s, A_DURABILITY) = 0;
     st->UNDAMAGED_CARRIERS = 2;
     st.raid(0, 0, 2, 0);
-    con::random_generator().script({/*長門*/ 0.5f, face(6), /*陸奥*/ 0.5f, face(1), /*ends*/ 0.5f});
+    con::random_generator().script({/*長門*/ 0.5f, die_face(6), /*陸奥*/ 0.5f, die_face(1), /*ends*/ 0.5f});
     EXPECT_EQ(RAID_HITS(*st), Block::AbortQuestion);
     EXPECT_EQ(st->WORK_C, 0);
     EXPECT_EQ(st->A(0, 24, A_DURABILITY), 5);

@@ -75,24 +75,24 @@ TEST(RaidRules, EscortCombatRollsEscortsFirstAndCaps) {
     } cases[] = {
         {"Ｆ４Ｆ down a patrol unit only on a 6; the patrol downs on 4-6",
          {2, 1, 7, 3, 5},
-         {face(6), face(5), face(4), face(3), face(6)},
+         {die_face(6), die_face(5), die_face(4), die_face(3), die_face(6)},
          1,
          2},
         {"SPITFIRE escorts down on 5-6; losses capped at the patrol against escorts and bombers",
          {2, 2, 7, 3, 1},
-         {face(5), face(6), face(1), face(1), face(1)},
+         {die_face(5), die_face(6), die_face(1), die_face(1), die_face(1)},
          1,
          0},
         {"more escorts downed than there are",
          {1, 1, 7, 6, 5},
-         {face(1), face(6), face(6), face(6), face(4), face(5), face(6)},
+         {die_face(1), die_face(6), die_face(6), die_face(6), die_face(4), die_face(5), die_face(6)},
          0,
          1},
-        {"no patrol dice: only the escorts roll", {2, 1, 7, 0, 0}, {face(6), face(6)}, 0, 0},
+        {"no patrol dice: only the escorts roll", {2, 1, 7, 0, 0}, {die_face(6), die_face(6)}, 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Draws d(c.draws);
+        ScriptedDraws d(c.draws);
         const EscortCombat r = escort_combat(c.in, d.source());
         EXPECT_EQ(r.losses, c.losses);
         EXPECT_EQ(r.downed, c.downed);
@@ -107,15 +107,15 @@ TEST(RaidRules, BomberCombatByDefence) {
         std::vector<float> draws;
         float downed;
     } cases[] = {
-        {"ALBACORE falls to every die", 4, 5, {face(1), face(2), face(1)}, 3},
-        {"Ｂ１７ only to a 6", 9, 5, {face(5), face(6), face(4)}, 1},
-        {"ＳＢＤ to 3-6", 6, 5, {face(2), face(3), face(6)}, 2},
-        {"ＴＢＤ to 2-6", 5, 5, {face(1), face(2)}, 1},
-        {"more downed than there are", 4, 2, {face(1), face(2), face(3)}, 2},
+        {"ALBACORE falls to every die", 4, 5, {die_face(1), die_face(2), die_face(1)}, 3},
+        {"Ｂ１７ only to a 6", 9, 5, {die_face(5), die_face(6), die_face(4)}, 1},
+        {"ＳＢＤ to 3-6", 6, 5, {die_face(2), die_face(3), die_face(6)}, 2},
+        {"ＴＢＤ to 2-6", 5, 5, {die_face(1), die_face(2)}, 1},
+        {"more downed than there are", 4, 2, {die_face(1), die_face(2), die_face(3)}, 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Draws d(c.draws);
+        ScriptedDraws d(c.draws);
         EXPECT_EQ(bomber_combat(static_cast<con::real>(c.draws.size()), c.defence, c.units, d.source()), c.downed);
         EXPECT_TRUE(d.all_used());
     }
@@ -142,24 +142,24 @@ TEST(RaidRules, AntiAircraftFireDrawsATurnOnlyWithTorpedoBombers) {
         std::vector<float> draws;
         float dive, torpedo;
     } cases[] = {
-        {"dive bombers only: no turning draw, ＳＢＤ fall to a 6", {3, 4, 0, 6, 5}, {face(6), face(5), face(6)}, 2, 0},
+        {"dive bombers only: no turning draw, ＳＢＤ fall to a 6", {3, 4, 0, 6, 5}, {die_face(6), die_face(5), die_face(6)}, 2, 0},
         {"torpedo bombers only: a shot left on the dive bombers is lost",
          {3, 0, 3, 6, 5},
-         {0.2f, face(6), 0.5f, face(5), 0.9f, face(4)},
+         {0.2f, die_face(6), 0.5f, die_face(5), 0.9f, die_face(4)},
          0,
          1},
-        {"SPITFIRE dive bombers are never downed", {2, 3, 0, 7, 4}, {face(6), face(6)}, 0, 0},
-        {"ALBACORE fall to 4-6", {2, 0, 3, 7, 4}, {0.9f, face(4), 0.9f, face(3)}, 0, 1},
+        {"SPITFIRE dive bombers are never downed", {2, 3, 0, 7, 4}, {die_face(6), die_face(6)}, 0, 0},
+        {"ALBACORE fall to 4-6", {2, 0, 3, 7, 4}, {0.9f, die_face(4), 0.9f, die_face(3)}, 0, 1},
         {"more kills than bombers",
          {4, 1, 1, 6, 5},
-         {0.1f, face(6), 0.1f, face(6), 0.9f, face(6), 0.9f, face(6)},
+         {0.1f, die_face(6), 0.1f, die_face(6), 0.9f, die_face(6), 0.9f, die_face(6)},
          1,
          1},
         {"no points, no shot", {0, 2, 2, 6, 5}, {}, 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Draws d(c.draws);
+        ScriptedDraws d(c.draws);
         const std::array<float, 3> X = anti_aircraft_fire(c.in, d.source());
         EXPECT_EQ(X[RAID_DIVE], c.dive);
         EXPECT_EQ(X[RAID_TORPEDO], c.torpedo);
@@ -193,9 +193,9 @@ TEST(RaidRules, AttacksOnCarriersDrawInTheirOrder) {
     HitsInput in = carriers_at({6, 6});
     in.ships[1].dive = 1;  // one armed unit: an explosion on a die of 1 or 2
     in.heavy = 1, in.torpedo = 1, in.dive = 1;
-    Draws d({/*heavy: slot 1*/ 0.5f, face(6), 0.5f, 0.95f, face(2), /*slot 2 ends it*/ 0.5f,
-             /*torpedo: slot 1 misses*/ 0.5f, face(5), 0.5f, /*ends*/ 0.5f,
-             /*dive: slot 1 hits*/ 0.5f, face(3), 0.9f, 0.1f, face(3), /*ends*/ 0.5f});
+    ScriptedDraws d({/*heavy: slot 1*/ 0.5f, die_face(6), 0.5f, 0.95f, die_face(2), /*slot 2 ends it*/ 0.5f,
+             /*torpedo: slot 1 misses*/ 0.5f, die_face(5), 0.5f, /*ends*/ 0.5f,
+             /*dive: slot 1 hits*/ 0.5f, die_face(3), 0.9f, 0.1f, die_face(3), /*ends*/ 0.5f});
     const HitsResult r = resolve_hits(in, d.source());
     EXPECT_TRUE(d.all_used());
     ASSERT_EQ(r.events.size(), 3u);
@@ -220,19 +220,19 @@ TEST(RaidRules, AttacksDealtOneUnitToAShip) {
     } cases[] = {
         {"four ＴＢＤ units over three carriers: slots 1, 2, 3, 1",
          {6, 6, 6},
-         {0.5f, face(6), 0.5f, 0.5f, 0.5f, face(6), 0.5f, 0.5f, 0.5f, face(6), 0.5f, 0.5f, 0.5f, face(6), 0.5f, 0.5f,
+         {0.5f, die_face(6), 0.5f, 0.5f, 0.5f, die_face(6), 0.5f, 0.5f, 0.5f, die_face(6), 0.5f, 0.5f, 0.5f, die_face(6), 0.5f, 0.5f,
           0.5f},
          {1, 2, 3, 1},
          {2, 4, 4}},
         {"a sunk carrier is passed over 9 times in 10",
          {6, 0, 6},
-         {0.5f, face(1), 0.5f, /*slot 2*/ 0.5f, 0.5f, face(1), 0.5f, 0.5f, face(1), 0.5f, /*slot 2*/ 0.5f, 0.5f,
-          face(1), 0.5f, /*ends*/ 0.5f},
+         {0.5f, die_face(1), 0.5f, /*slot 2*/ 0.5f, 0.5f, die_face(1), 0.5f, 0.5f, die_face(1), 0.5f, /*slot 2*/ 0.5f, 0.5f,
+          die_face(1), 0.5f, /*ends*/ 0.5f},
          {},
          {6, 0, 6}},
         {"and attacked on a draw of 1 or less: a hit takes it below 0",
          {6, 0, 6},
-         {0.5f, face(1), 0.5f, /*slot 2*/ 0.05f, face(6), 0.5f, 0.5f, 0.5f, face(1), 0.5f, 0.5f, face(1), 0.5f,
+         {0.5f, die_face(1), 0.5f, /*slot 2*/ 0.05f, die_face(6), 0.5f, 0.5f, 0.5f, die_face(1), 0.5f, 0.5f, die_face(1), 0.5f,
           /*slot 2*/ 0.5f, /*ends*/ 0.5f},
          {2},
          {6, -2, 6}},
@@ -241,7 +241,7 @@ TEST(RaidRules, AttacksDealtOneUnitToAShip) {
         SCOPED_TRACE(c.name);
         HitsInput in = carriers_at(c.durability);
         in.torpedo = 4;
-        Draws d(c.draws);
+        ScriptedDraws d(c.draws);
         const HitsResult r = resolve_hits(in, d.source());
         EXPECT_TRUE(d.all_used());
         EXPECT_EQ(slots_of(r, RaidEvent::Kind::TorpedoHit), c.hit_slots);
@@ -261,16 +261,16 @@ TEST(RaidRules, HitValuesDamageAndTheFleetsAntiAircraft) {
         float durability, fleet_aa_after;
     } cases[] = {
         // clang-format off
-        {"heavy bomber: a 6 and a draw of 5 or less", RAID_HEAVY, 5, 0, 0, {0.5f, face(6), 0.5f, 0.5f, face(1), 0.5f}, true, false, 4, 5},
-        {"heavy bomber: a 6 with a draw above 5 misses", RAID_HEAVY, 5, 0, 0, {0.5f, face(6), 0.6f, 0.5f}, false, false, 6, 5},
-        {"ＳＢＤ on a 3; DF(0) lowered on a draw above 9", RAID_DIVE, 1, 0, 0, {0.5f, face(3), 0.5f, 0.95f, face(6), 0.5f}, true, false, one_bomb, 0},
-        {"DF(0) at 0 is never lowered", RAID_DIVE, 0, 0, 0, {0.5f, face(3), 0.5f, 0.95f, face(6), 0.5f}, true, false, one_bomb, 0},
-        {"ＳＢＤ miss on a 2", RAID_DIVE, 5, 0, 0, {0.5f, face(2), 0.5f, 0.5f}, false, false, 6, 5},
-        {"one armed unit explodes on a 2", RAID_DIVE, 5, 0, 1, {0.5f, face(3), 0.5f, 0.5f, face(2), 0.5f}, true, true, one_bomb, 5},
-        {"not on a 3", RAID_DIVE, 5, 0, 1, {0.5f, face(3), 0.5f, 0.5f, face(3), 0.5f}, true, false, one_bomb, 5},
-        {"on a 3 while re-arming", RAID_DIVE, 5, 1, 1, {0.5f, face(3), 0.5f, 0.5f, face(3), 0.5f}, true, true, one_bomb, 5},
-        {"three armed units explode on every die", RAID_DIVE, 5, 0, 3, {0.5f, face(3), 0.5f, 0.5f, face(6), 0.5f}, true, true, one_bomb, 5},
-        {"ＴＢＤ on a 6 only", RAID_TORPEDO, 5, 0, 3, {0.5f, face(6), 0.5f, 0.5f, 0.5f}, true, false, 4, 5},
+        {"heavy bomber: a 6 and a draw of 5 or less", RAID_HEAVY, 5, 0, 0, {0.5f, die_face(6), 0.5f, 0.5f, die_face(1), 0.5f}, true, false, 4, 5},
+        {"heavy bomber: a 6 with a draw above 5 misses", RAID_HEAVY, 5, 0, 0, {0.5f, die_face(6), 0.6f, 0.5f}, false, false, 6, 5},
+        {"ＳＢＤ on a 3; DF(0) lowered on a draw above 9", RAID_DIVE, 1, 0, 0, {0.5f, die_face(3), 0.5f, 0.95f, die_face(6), 0.5f}, true, false, one_bomb, 0},
+        {"DF(0) at 0 is never lowered", RAID_DIVE, 0, 0, 0, {0.5f, die_face(3), 0.5f, 0.95f, die_face(6), 0.5f}, true, false, one_bomb, 0},
+        {"ＳＢＤ miss on a 2", RAID_DIVE, 5, 0, 0, {0.5f, die_face(2), 0.5f, 0.5f}, false, false, 6, 5},
+        {"one armed unit explodes on a 2", RAID_DIVE, 5, 0, 1, {0.5f, die_face(3), 0.5f, 0.5f, die_face(2), 0.5f}, true, true, one_bomb, 5},
+        {"not on a 3", RAID_DIVE, 5, 0, 1, {0.5f, die_face(3), 0.5f, 0.5f, die_face(3), 0.5f}, true, false, one_bomb, 5},
+        {"on a 3 while re-arming", RAID_DIVE, 5, 1, 1, {0.5f, die_face(3), 0.5f, 0.5f, die_face(3), 0.5f}, true, true, one_bomb, 5},
+        {"three armed units explode on every die", RAID_DIVE, 5, 0, 3, {0.5f, die_face(3), 0.5f, 0.5f, die_face(6), 0.5f}, true, true, one_bomb, 5},
+        {"ＴＢＤ on a 6 only", RAID_TORPEDO, 5, 0, 3, {0.5f, die_face(6), 0.5f, 0.5f, 0.5f}, true, false, 4, 5},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -280,7 +280,7 @@ TEST(RaidRules, HitValuesDamageAndTheFleetsAntiAircraft) {
         in.rearm = c.rearm;
         in.ships[1].dive = c.armed_dive;
         (c.part == RAID_HEAVY ? in.heavy : c.part == RAID_DIVE ? in.dive : in.torpedo) = 1;
-        Draws d(c.draws);
+        ScriptedDraws d(c.draws);
         const HitsResult r = resolve_hits(in, d.source());
         EXPECT_TRUE(d.all_used());
         EXPECT_EQ(r.events.empty(), !c.hit);
@@ -296,8 +296,8 @@ TEST(RaidRules, AttacksOnBattleships) {
     in.carriers = false;
     in.heavy = 2, in.dive = 1;
     // Heavy bombers draw their damage (0 or 1) before the die; a hit of 0 still shows.
-    Draws d({/*slot 1*/ 0.5f, 0.3f, face(6), /*slot 2*/ 0.5f, 0.7f, face(6), /*ends*/ 0.5f,
-             /*dive: slot 1*/ 0.5f, face(3), /*ends*/ 0.5f});
+    ScriptedDraws d({/*slot 1*/ 0.5f, 0.3f, die_face(6), /*slot 2*/ 0.5f, 0.7f, die_face(6), /*ends*/ 0.5f,
+             /*dive: slot 1*/ 0.5f, die_face(3), /*ends*/ 0.5f});
     const HitsResult r = resolve_hits(in, d.source());
     EXPECT_TRUE(d.all_used());
     EXPECT_EQ(slots_of(r, RaidEvent::Kind::BombHit), (std::vector<long>{1, 2, 1}));
@@ -319,35 +319,35 @@ TEST(RaidRules, ExplosionsBurnWhileArmedUnitsAreLeft) {
         {"one armed unit: one burn, no spreading; the fire goes out with the deck empty",
          {10, 10, 2, 1, 0, 0},
          0,
-         {0.9f, face(1)},
+         {0.9f, die_face(1)},
          {},
          {8, 8, 0, 0, 0, 0}},
         {"three armed units: spreads on a die at most 4, then at most 2, then never",
          {10, 10, 2, 3, 0, 0},
          0,
-         {0.9f, face(4), 0.9f, face(2), 0.9f, face(1)},
+         {0.9f, die_face(4), 0.9f, die_face(2), 0.9f, die_face(1)},
          {1, 1},
          {4, 4, 0, 0, 0, 0}},
-        {"re-arming adds a face", {10, 10, 2, 3, 0, 0}, 1, {0.9f, face(5), 0.9f, face(4)}, {1}, {6, 6, 0, 1, 0, 0}},
+        {"re-arming adds a face", {10, 10, 2, 3, 0, 0}, 1, {0.9f, die_face(5), 0.9f, die_face(4)}, {1}, {6, 6, 0, 1, 0, 0}},
         {"burns stop below half a point, without a die", {2, 10, 2, 3, 0, 0}, 0, {0.9f}, {}, {0, 8, 0, 2, 0, 0}},
         {"a dive bomber is lost on a first draw below 5",
          {10, 10, 2, 1, 1, 1},
          0,
-         {0.4f, face(6)},
+         {0.4f, die_face(6)},
          {},
          {8, 8, 0, 0, 1, 1}},
         {"else a torpedo-armed one on a second draw below 5",
          {10, 10, 2, 1, 1, 1},
          0,
-         {0.6f, 0.4f, face(6)},
+         {0.6f, 0.4f, die_face(6)},
          {},
          {8, 8, 0, 1, 0, 1}},
-        {"else a bomb-armed one", {10, 10, 2, 1, 1, 1}, 0, {0.6f, 0.6f, face(6)}, {}, {8, 8, 0, 1, 1, 0}},
-        {"a missing kind is never chosen", {10, 10, 2, 0, 0, 1}, 0, {0.1f, 0.1f, face(1)}, {}, {8, 8, 0, 0, 0, 0}},
+        {"else a bomb-armed one", {10, 10, 2, 1, 1, 1}, 0, {0.6f, 0.6f, die_face(6)}, {}, {8, 8, 0, 1, 1, 0}},
+        {"a missing kind is never chosen", {10, 10, 2, 0, 0, 1}, 0, {0.1f, 0.1f, die_face(1)}, {}, {8, 8, 0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Draws d(c.draws);
+        ScriptedDraws d(c.draws);
         const ExplosionsResult r = run_explosions({{}, c.carrier}, c.rearm, d.source());
         EXPECT_TRUE(d.all_used());
         EXPECT_EQ(r.spreading, c.spreading);

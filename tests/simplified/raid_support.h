@@ -41,25 +41,4 @@ struct RaidFleet : Loaded {
     }
 };
 
-/// The draw that gives die face d (1-6).
-inline float face(int d) { return (static_cast<float>(d) - 0.5f) / 6; }
-
-/// Draws from a list; a draw past its end fails the test and gives 0.5.
-struct Draws {
-    explicit Draws(std::vector<float> list) : list(std::move(list)) {}
-    std::vector<float> list;
-    std::size_t used = 0;
-    morva95s::Draw source() {
-        return [this] {
-            if (used >= list.size()) {
-                ADD_FAILURE() << "more draws than the " << list.size() << " recorded";
-                return 0.5f;
-            }
-            return list[used++];
-        };
-    }
-    /// Whether every recorded draw was taken.
-    bool all_used() const { return used == list.size(); }
-};
-
 }  // namespace simplified_test

@@ -1,15 +1,17 @@
 // Helpers of the MORVA95S tests: a loaded state on a headless console, key scripts that play
-// a campaign with the stand-in operations, screen queries and golden screens.
+// a campaign with its operations, screen queries and golden screens.
 #pragma once
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "console/console_state.h"
 #include "console/text.h"
 #include "simplified/blocks.h"
 #include "simplified/program.h"
+#include "simplified/raid.h"
 #include "simplified/routines.h"
 #include "tests/programs/replay_table.h"
 #include "tests/test_support.h"
@@ -108,5 +110,30 @@ inline std::string screen_dump(const con::Screen& screen) {
 inline void expect_golden_screen(const con::Screen& screen, const std::string& name) {
     testing_support::expect_golden(screen_dump(screen), "golden/simplified/" + name + ".txt");
 }
+
+/// The fraction that gives die face d (1-6) of INT(draw x 6) + 1, and hit die v (0-5).
+inline float die_face(int d) { return (static_cast<float>(d) - 0.5f) / 6; }
+inline float hit_face(int v) { return die_face(v + 1); }
+
+/// Draws from a recorded list; a draw past its end fails the test and gives 0.5.
+struct ScriptedDraws {
+    explicit ScriptedDraws(std::vector<float> list) : list(std::move(list)) {}
+    std::vector<float> list;
+    std::size_t used = 0;
+    morva95s::Draw source() {
+        return [this] {
+            if (used >= list.size()) {
+                ADD_FAILURE() << "more draws than the " << list.size() << " recorded";
+                return 0.5f;
+            }
+            return list[used++];
+        };
+    }
+    /// Whether every recorded draw was taken.
+    testing::AssertionResult all_used() const {
+        if (used == list.size()) return testing::AssertionSuccess();
+        return testing::AssertionFailure() << used << " of the " << list.size() << " recorded draws taken";
+    }
+};
 
 }  // namespace simplified_test
