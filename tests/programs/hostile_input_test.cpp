@@ -25,8 +25,8 @@ TEST(HostileInput, TypedNumberTooLargeForAStoredValueIsAskedAgain) {
         std::string good;
     } questions[] = {
         {"kelmat95", "x2", "3{ENTER}"},  // the ship count
-        {"MORVA95F", "5n1h" "1123333331233" "y", "7{ENTER}"},  // the first fleet's target
-        {"MORVA95S", "11Nn5h" "112333333" "12" "33333333" "y", "7{ENTER}"},  // the first fleet's target
+        {"MORVA95F", "5n1h1123333331233y", "7{ENTER}"},  // the first fleet's target
+        {"MORVA95S", "11Nn5h1123333331233333333y", "7{ENTER}"},  // the first fleet's target
     };
     for (const auto& q : questions) {
         SCOPED_TRACE(q.program);
@@ -124,11 +124,13 @@ TEST(HostileInput, ASaveThatCannotTakeItsNameSaysSoAndAsksAgain) {
         write_file(std::string(g.file) + "/keep", "x");
         BinaryRun refused = run_binary(g.program, g.to_save + "y{ENTER}");
         EXPECT_EQ(refused.exit_code, 0) << refused.err;
-        EXPECT_EQ(testing_support::column_of(testing_support::dump_line(refused.screen, 23), "ＤＩＳＫがセットされてません"), 24);
+        const std::string message_row = testing_support::dump_line(refused.screen, 23);
+        EXPECT_EQ(testing_support::column_of(message_row, "ＤＩＳＫがセットされてません"), 24) << message_row;
         EXPECT_NE(refused.screen.find("SAVE しますか ?"), std::string::npos);
         EXPECT_EQ(read_file(std::string(g.file) + "/keep"), "x");
         std::size_t entries = 0;
-        for (const auto& e : std::filesystem::directory_iterator(".")) entries += !e.path().filename().string().starts_with("run.");
+        for (const auto& e : std::filesystem::directory_iterator("."))
+            entries += !e.path().filename().string().starts_with("run.");
         EXPECT_EQ(entries, 1u) << "the directory alone: no temporary file left";
         BinaryRun declined = run_binary(g.program, g.to_save + "y{ENTER}n{ENTER}");
         EXPECT_EQ(declined.exit_code, 0) << declined.err;
