@@ -19,11 +19,21 @@ inline constexpr int TT_BASE_QUERY = 15;
 inline constexpr int A_DURABILITY = 0;
 /// Full durability, the upper limit of repairs.
 inline constexpr int A_FULL_DURABILITY = 1;
+/// Speed (knots in the detailed game, board units in the simplified one).
+inline constexpr int A_SPEED = 7;
+/// The first turn the ship may sail, 1-12; 13 = never.
+inline constexpr int A_FIRST_TURN = 8;
 /// A carrier's flight deck 0-10 (8 or more to launch and land, 10 intact).
 inline constexpr int A_FLIGHT_DECK = 15;
 
 // Fields of a base's row P(base, field) that the shared routines read.
 /// The holder's nation code: 0 Japan, 1 the United States, 2 Britain.
 inline constexpr int P_HOLDER = 1;
+/// The base's strength.
+inline constexpr int P_STRENGTH = 2;
+/// The base's weight in the Allied planning (the simplified game's response value), 1-7.
+inline constexpr int P_PLANNING_WEIGHT = 3;
+/// The heavy-bomber factor 0-2.
+inline constexpr int P_BOMBER_FACTOR = 4;
 
 }  // namespace morva

@@ -116,10 +116,8 @@ void input_vars(float& out, SourceLocation where) {
         std::string line = c.read_line(kLineBytes, &echo);
         // A number too large for a stored value is refused like a malformed one: the player is
         // asked again instead of the program failing.
-        const long double typed = is_number(line) ? val(line) : 0;
-        if (is_number(line) && std::isfinite(typed) &&
-            std::fabs(typed) <= static_cast<long double>(std::numeric_limits<float>::max())) {
-            out = static_cast<float>(typed);
+        if (const std::optional<float> typed = stored_number(line)) {
+            out = *typed;
             break;
         }
         // Refused: show why, clear the refused text, show the prompt again and read again.

@@ -56,6 +56,10 @@ private:
                 char32_t c = static_cast<unsigned char>(out[0]) | static_cast<unsigned char>(out[1]) << 8 |
                              static_cast<unsigned char>(out[2]) << 16 |
                              static_cast<char32_t>(static_cast<unsigned char>(out[3])) << 24;
+                // The user-defined rows (private-use characters) are no characters of the
+                // programs: their bytes stay lone bytes, which could not be told apart from
+                // the UTF-8 form of such a character.
+                if (c >= 0xE000 && c <= 0xF8FF) continue;
                 decode_[index(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail))] = c;
                 if (encode_.count(c)) continue;
                 // The converter's own choice among duplicate codes (NEC and IBM rows).
@@ -98,9 +102,12 @@ TextUnit next_unit(std::string_view s, std::size_t pos) {
         if ((b & 0xC0) != 0x80) return TextUnit{b0, true, 1, 1};
         code = code << 6 | (b & 0x3F);
     }
-    // Reject overlong forms and surrogates: such bytes are raw bytes.
+    // Reject overlong forms and surrogates: such bytes are raw bytes. So is a sequence whose
+    // character CP932 lacks: lone bytes of a damaged file decoded next to each other (an
+    // unassigned lead byte before two lone bytes 0x80-0xA0) would otherwise read as one
+    // character, and the text would no longer measure, cut and encode as its bytes.
     if ((len == 3 && code < 0x800) || (len == 4 && (code < 0x10000 || code > 0x10FFFF)) ||
-        (code >= 0xD800 && code <= 0xDFFF))
+        (code >= 0xD800 && code <= 0xDFFF) || !in_cp932(code))
         return TextUnit{b0, true, 1, 1};
     return TextUnit{code, false, cp932_width(code), static_cast<std::size_t>(len)};
 }

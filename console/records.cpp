@@ -98,8 +98,10 @@ void RecordSet::read_data(float& v, SourceLocation where) {
     if (pos_ >= items_.size()) raise_error(err::kOutOfData, where);
     const Item& item = items_[pos_];
     if (!is_number(item.text)) raise_error(err::kTypeMismatch, where);
+    // A number too large for a stored value is refused, as everywhere text becomes a number.
+    const float value = store_checked(val(item.text), where);
     ++pos_;
-    v = store(val(item.text));
+    v = value;
 }
 
 void RecordSet::read_data(std::string& s, SourceLocation where) {

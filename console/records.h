@@ -29,7 +29,7 @@ public:
     /// Sets the read position to the first item of the set.
     void restore_data();
     /// Reads the next item as a number (whole or decimal). Past the last item: error 4;
-    /// an item that is not a number: error 13.
+    /// an item that is not a number: error 13; a number too large for a float: error 6.
     void read_data(float& v, SourceLocation where = SourceLocation::current());
     /// Reads the next item as a text (a number item gives its text). Past the last item: error 4.
     void read_data(std::string& s, SourceLocation where = SourceLocation::current());

@@ -1,7 +1,9 @@
 // The byte-string functions (cuts, search, joins, blanks, codes) and the reading of numbers
 // from text. Texts are UTF-8 in memory; every byte position and count is a CP932 one.
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 #include "console/errors.h"
@@ -177,6 +179,14 @@ bool is_number(std::string_view s) {
     std::size_t i = span.end;
     while (i < s.size() && is_blank(s[i])) ++i;
     return i == s.size();
+}
+
+std::optional<float> stored_number(std::string_view s) {
+    if (!is_number(s)) return std::nullopt;
+    const long double v = val(s);
+    if (!std::isfinite(v) || std::fabs(v) > static_cast<long double>(std::numeric_limits<float>::max()))
+        return std::nullopt;
+    return static_cast<float>(v);
 }
 
 }  // namespace con

@@ -6,6 +6,7 @@
 // halves again gives the character back. A lone byte prints as one blank cell.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -59,6 +60,9 @@ long double val(std::string_view s);
 
 /// Whether the whole text, blanks around it trimmed, is exactly one number in val's grammar.
 bool is_number(std::string_view s);
+/// The number a typed or stored line gives when the whole line is a number (is_number) that a
+/// stored value can hold; nothing for a malformed line or one too large for a float.
+std::optional<float> stored_number(std::string_view s);
 
 /// Converts a text to its CP932 bytes (raw bytes pass through; a character outside CP932
 /// becomes "?" and sets *lossy when given).

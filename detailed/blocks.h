@@ -15,7 +15,8 @@ enum class Block {
     HypotheticalOpening,  ///< HYPOTHETICAL_OPENING (scenarios 4 and 5)
     HistoricalOpening,    ///< HISTORICAL_OPENING (scenario 3)
     SaveStep,             ///< the save step: recount, then the question
-    SavePrompt,           ///< SAVE_PROMPT
+    SavePrompt,           ///< SAVE_PROMPT: the map, the banner, then the question
+    SaveQuestion,         ///< the save question over the map already drawn
     WriteSaveFile,        ///< WRITE_SAVE_FILE
     TurnOpening,          ///< TURN_OPENING: the commander's character, then the organisation
     FleetOrganisation,    ///< the fleet-organisation phase (where "N" at its confirmation returns)
@@ -84,6 +85,8 @@ Block TURN_END(State& st);
 Block SAVE_STEP(State& st);
 /// The strategic map, the banner and the save question.
 Block SAVE_PROMPT(State& st);
+/// The save question alone, asked until answered Y or N; where a disk message sends it back.
+Block SAVE_QUESTION(State& st);
 /// Writes MORDATAF.DAT (the old file is replaced only by a complete new one).
 Block WRITE_SAVE_FILE(State& st);
 

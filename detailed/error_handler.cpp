@@ -28,8 +28,9 @@ Block DISK_ERROR_HANDLER(State& st, int error) {
     if (const char* message = disk_message(error, loading)) {
         con::print_string_item(message);
         // A disk error while loading goes back to the scenario question: the save step of a
-        // game that was never set up must not be entered.
-        return loading ? Block::ScenarioChoice : Block::SavePrompt;
+        // game that was never set up must not be entered. One while saving asks the save
+        // question again over the map already drawn, so that the message stays to be read.
+        return loading ? Block::ScenarioChoice : Block::SaveQuestion;
     }
     if (error == kFileExists && !loading) {
         con::kill_file(kSaveFileName);

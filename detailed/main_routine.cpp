@@ -17,6 +17,7 @@ Block run_block(State& st, Block block) {
         case Block::HistoricalOpening: return HISTORICAL_OPENING(st);
         case Block::SaveStep: return SAVE_STEP(st);
         case Block::SavePrompt: return SAVE_PROMPT(st);
+        case Block::SaveQuestion: return SAVE_QUESTION(st);
         case Block::WriteSaveFile: return WRITE_SAVE_FILE(st);
         case Block::TurnOpening: return TURN_OPENING(st);
         case Block::FleetOrganisation: return FLEET_ORGANISATION(st);

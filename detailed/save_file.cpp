@@ -2,31 +2,45 @@
 // reads the save file back for scenario 7.
 #include "detailed/save_file.h"
 
-#include <cmath>
-
 #include "console/console.h"
 #include "detailed/blocks.h"
 #include "campaign/route_network.h"
+#include "campaign/save_checks.h"
 #include "detailed/routines.h"
 #include "campaign/strategic_map.h"
 
 namespace morva95f {
 namespace {
 
-// Positions (0-based) of the value groups in the file.
-constexpr int kReserveAt = 3;
-constexpr int kShipsAt = 6;
-constexpr int kBasesAt = 258;
-constexpr int kRepairPenaltyAt = 342;
+using morva::save_base_value;
+using morva::save_ship_value;
+
+// Positions (0-based) of the value groups of the file; values 1-343 are laid out as in the
+// simplified game's file (campaign/save_checks.h).
+constexpr int kReserveAt = morva::kSaveReserveAt;
+constexpr int kRepairPenaltyAt = morva::kSaveHarbourAt;
 constexpr int kLossesAt = 343;
 constexpr int kScenarioAt = 357;
-constexpr int kShipAttributes[3] = {A_DURABILITY, A_SPEED, A_FIRST_TURN};
+static_assert(A_SPEED == morva::A_SPEED && A_FIRST_TURN == morva::A_FIRST_TURN && P_STRENGTH == morva::P_STRENGTH &&
+              P_WEIGHT == morva::P_PLANNING_WEIGHT && P_BOMBER_FACTOR == morva::P_BOMBER_FACTOR);
 
-int ship_value(int side, int ship, int which) { return kShipsAt + 3 * (42 * side + ship - 1) + which; }
-int base_value(int base, int column) { return kBasesAt + 21 * (column - 1) + (base - 1); }
 int loss_value(int side, int kind) { return kLossesAt + 7 * side + kind; }
 
-bool whole_in(float v, float low, float high) { return v == std::floor(v) && v >= low && v <= high; }
+// The hypothetical openings make Japanese battleships 24 and 25 steam at 27 knots; HW(0) is
+// INT((hits - 230) / 18) only above 230 hits, and counts down to 0.
+constexpr morva::SaveLimits kLimits{27, 0};
+
+// Aircraft lost, per side: kinds 0-2 in all, 3 heavy bombers, 4-6 those of kinds 0-2 lost on
+// the way home or in landing, which are counted in their kind's total too. Whole counts.
+bool losses_valid(const SaveValues& v) {
+    for (int s = 0; s <= 1; ++s) {
+        for (int k = 0; k <= 6; ++k)
+            if (!morva::whole_in(v[loss_value(s, k)], 0, morva::kMostCount)) return false;
+        for (int k = AIR_FIGHTERS; k <= AIR_TORPEDO_BOMBERS; ++k)
+            if (v[loss_value(s, VS_RETURN_LOSSES + k)] > v[loss_value(s, k)]) return false;
+    }
+    return true;
+}
 
 void draw_turn_banner(const State& st) {
     con::color(5);
@@ -66,9 +80,9 @@ SaveValues save_values(const State& st) {
     for (int t = 1; t <= 3; ++t) v[kReserveAt + t - 1] = st.V(t, V_RESERVE);
     for (int s = 0; s <= 1; ++s)
         for (int j = 1; j <= 42; ++j)
-            for (int w = 0; w < 3; ++w) v[ship_value(s, j, w)] = st.A(s, j, kShipAttributes[w]);
+            for (int w = 0; w < 3; ++w) v[save_ship_value(s, j, w)] = st.A(s, j, morva::kSavedShipFields[w]);
     for (int c = P_HOLDER; c <= P_BOMBER_FACTOR; ++c)
-        for (int b = 1; b <= 21; ++b) v[base_value(b, c)] = st.P(b, c);
+        for (int b = 1; b <= 21; ++b) v[save_base_value(b, c)] = st.P(b, c);
     v[kRepairPenaltyAt] = st.HW(HW_NO_REPAIR_TURNS);
     for (int s = 0; s <= 1; ++s)
         for (int k = 0; k <= 6; ++k) v[loss_value(s, k)] = st.VS(s, k);
@@ -76,39 +90,18 @@ SaveValues save_values(const State& st) {
     return v;
 }
 
-bool save_values_valid(const SaveValues& v) {
-    for (float x : v)
-        if (!std::isfinite(x)) return false;
-    if (!whole_in(v[0], 2, 12) || !whole_in(v[1], 0, 15) || !whole_in(v[2], 0, 27)) return false;
-    // Aircraft reserves are counts of aircraft: never below 0 (one below 0 would refuse every
-    // fleet organisation for ever).
-    for (int t = 0; t < 3; ++t)
-        if (v[kReserveAt + t] < 0) return false;
-    for (int s = 0; s <= 1; ++s)
-        for (int j = 1; j <= 42; ++j) {
-            // Japanese rows 34-42 hold no ship; the program writes their empty values.
-            const float first_turn = v[ship_value(s, j, 2)];
-            const bool empty_row = s == 0 && j > 33;
-            if (!whole_in(first_turn, empty_row ? 0 : 1, 13)) return false;
-        }
-    for (int b = 1; b <= 21; ++b) {
-        if (!whole_in(v[base_value(b, P_HOLDER)], 0, 2)) return false;         // holder
-        if (!whole_in(v[base_value(b, P_WEIGHT)], 1, 7)) return false;         // planning weight
-        if (!whole_in(v[base_value(b, P_BOMBER_FACTOR)], 0, 2)) return false;  // heavy-bomber factor
-    }
-    if (!whole_in(v[kRepairPenaltyAt], 0, 1e6f)) return false;
-    for (int i = kLossesAt; i < kScenarioAt; ++i)
-        if (v[i] < 0) return false;
-    return whole_in(v[kScenarioAt], 1, 5);
+bool save_values_valid(const State& st, const SaveValues& v) {
+    return morva::shared_save_values_valid(v, st.A, st.P, kLimits) && losses_valid(v) &&
+           morva::whole_in(v[kScenarioAt], 1, 5);
 }
 
 void restore_save_values(State& st, const SaveValues& v) {
     for (int t = 1; t <= 3; ++t) st.V(t, V_RESERVE) = v[kReserveAt + t - 1];
     for (int s = 0; s <= 1; ++s)
         for (int j = 1; j <= 42; ++j)
-            for (int w = 0; w < 3; ++w) st.A(s, j, kShipAttributes[w]) = v[ship_value(s, j, w)];
+            for (int w = 0; w < 3; ++w) st.A(s, j, morva::kSavedShipFields[w]) = v[save_ship_value(s, j, w)];
     for (int c = P_HOLDER; c <= P_BOMBER_FACTOR; ++c)
-        for (int b = 1; b <= 21; ++b) st.P(b, c) = v[base_value(b, c)];
+        for (int b = 1; b <= 21; ++b) st.P(b, c) = v[save_base_value(b, c)];
     st.HW(HW_NO_REPAIR_TURNS) = v[kRepairPenaltyAt];
     for (int s = 0; s <= 1; ++s)
         for (int k = 0; k <= 6; ++k) st.VS(s, k) = v[loss_value(s, k)];
@@ -128,6 +121,10 @@ Block SAVE_PROMPT(State& st) {
     morva::DRAW_STRATEGIC_MAP(st.DATA, st.P, st.TX);
     morva::MAPS(st.TT, st.P);
     draw_turn_banner(st);
+    return SAVE_QUESTION(st);
+}
+
+Block SAVE_QUESTION(State& st) {
     for (;;) {
         const std::string answer = ask_save_question(st);
         if (answer == "N" || answer == "n") return Block::TurnOpening;
@@ -161,7 +158,7 @@ void YOMIKOMI(State& st) {
         readable = false;
     }
     con::close_files();
-    if (!readable || !save_values_valid(v)) con::raise_error(con::err::kFileNotFound);
+    if (!readable || !save_values_valid(st, v)) con::raise_error(con::err::kFileNotFound);
     restore_save_values(st, v);
 }
 

@@ -79,8 +79,10 @@ bool organisation_refused(State& st) {
         con::print_string_item("第２艦隊が多過ぎます");
         return true;
     }
+    // Fleets that carry none of a type never lack it, so keeping every ship at home is always
+    // accepted, whatever the reserve.
     for (int t = 1; t <= 3; ++t)
-        if (con::L(st.V(t, 1)) + con::L(st.V(t, 2)) > con::L(st.V(t, V_RESERVE))) {
+        if (const con::real load = con::L(st.V(t, 1)) + con::L(st.V(t, 2)); load > 0 && load > con::L(st.V(t, V_RESERVE))) {
             con::print_string_item("航空機不足です");
             return true;
         }

@@ -31,7 +31,14 @@ struct Battle {
     float leading_firings[2] = {0, 0};  ///< firing count of the side's first ready ship
     float leader[2] = {0, 0};           ///< leading ship found by the last range measurement
     std::string course_label;           ///< "右" or "左", shared by the course lines
+    float firings_seen = -1;            ///< both sides' firings as the last step left them
+    float quiet_steps = 0;              ///< steps in a row in which no ship fired
 };
+
+/// Steps in a row without a shot after which a battle breaks off (12 hours of battle time):
+/// lines that can neither reach each other nor part beyond 80 km, such as two stopped by
+/// engine-room hits out of gun range, would otherwise fight on for ever.
+inline constexpr float kMostQuietSteps = 12 * 720;
 
 // ---- Rules shared by the phases (no screen output) -----------------------------------------
 

@@ -168,6 +168,21 @@ bool run_step(Kelmat& s, Battle& b) {
     return true;
 }
 
+// Counts the steps in a row in which no ship of either side fired; true once they reach
+// kMostQuietSteps.
+bool stands_still(const Kelmat& s, Battle& b) {
+    real firings = 0;
+    for (int side = 0; side <= 1; ++side)
+        for (int ship = 1; ship <= b.count[side]; ++ship) firings += L(s.B(side, B_FIRINGS, ship));
+    if (firings == L(b.firings_seen)) {
+        b.quiet_steps = store(L(b.quiet_steps) + 1);
+    } else {
+        b.firings_seen = store(firings);
+        b.quiet_steps = 0;
+    }
+    return b.quiet_steps >= kMostQuietSteps;
+}
+
 // Fire state cleared, durability and speed as before the battle.
 void leave_battle(Kelmat& s) {
     for (int side = 0; side <= 1; ++side)
@@ -193,6 +208,11 @@ void BS(Kelmat& s) {
     battle_setup(s, b);
     start_battle(s, b);
     while (run_step(s, b)) {
+        if (stands_still(s, b)) {
+            show_status_table(s, b);
+            show_results(s, b);
+            break;
+        }
     }
     leave_battle(s);
 }

@@ -113,6 +113,23 @@ void write_scenario_file(Kelmat& s);
 /// taken (anything else raises error 63, as a missing file does).
 void read_scenario_file(Kelmat& s);
 
+/// The range of one scenario field as the set-up and the designer write it.
+struct ScenarioRange {
+    float least;
+    float most;
+    bool whole;
+};
+/// The ranges of a ship's scenario fields, in the order of kScenarioFields: displacement (a
+/// planned 80-9000 or a proper one up to 999,900 t), gun type 1-36 and layout 1-22 (typed
+/// fractions included), the sloped-belt flag, belt and deck as STORE_BELT and STORE_DECK make
+/// them from 50-1000 and 20-800 mm typed or a real class's armour, speed 15-60 kt or a real
+/// class's, and the displacement ratio (100 for a proper displacement).
+inline constexpr ScenarioRange kScenarioRanges[8] = {
+    {0, 9999, false}, {1, 36, false}, {1, 22, false}, {0, 1, true},
+    {43, 1166, true}, {17, 880, true}, {15, 60, false}, {0, 900000, true}};
+/// The longest ship name a scenario holds, in CP932 bytes (the stored names' limit).
+inline constexpr long kMostShipNameBytes = 20;
+
 // Error handler.
 /// Reports a run-time error and names the block to continue at (or ends the program).
 Block DISK_ERROR_HANDLER(Kelmat& s, int error_number);

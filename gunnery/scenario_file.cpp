@@ -39,16 +39,6 @@ std::string ask_scenario_name(int column) {
     }
 }
 
-// Where the gun type and the layout stand among the kScenarioFields.
-constexpr int kGunTypeAt = 1;
-constexpr int kLayoutAt = 2;
-constexpr int kSlopedAt = 3;
-constexpr int kBeltAt = 4;
-constexpr int kDeckAt = 5;
-static_assert(kScenarioFields[kGunTypeAt] == A_GUN_TYPE && kScenarioFields[kLayoutAt] == A_LAYOUT);
-static_assert(kScenarioFields[kSlopedAt] == A_SLOPED && kScenarioFields[kBeltAt] == A_BELT &&
-              kScenarioFields[kDeckAt] == A_DECK);
-
 // The parts of a scenario file, read in full before anything of it is taken.
 struct StagedScenario {
     float head[4] = {};  // BLUE_COUNT, BLUE_NAVY, RED_COUNT, RED_NAVY
@@ -58,23 +48,35 @@ struct StagedScenario {
 
 bool whole_between(float v, int lo, int hi) { return v == con::int_floor(con::L(v)) && v >= lo && v <= hi; }
 
-// The ranges the battle indexes its tables by: counts, navies, and the gun type and layout of
-// every ship (a ship beyond the side's count may still be empty).
+bool in_range(float v, float least, const ScenarioRange& r) {
+    return v >= least && v <= r.most && (!r.whole || v == con::int_floor(con::L(v)));
+}
+
+// Every ship up to the side's count holds what the set-up and the designer store. A ship
+// beyond it holds what an earlier scenario of the run left there, perhaps lowered by a battle
+// that did not end, or the start-up's 0: anything from 0 to the field's most (the battle
+// indexes its tables by every ship's gun and layout whatever the counts).
+bool ship_is_valid(const float* field, bool counted) {
+    for (int i = 0; i < 8; ++i)
+        if (!in_range(field[i], counted ? kScenarioRanges[i].least : 0, kScenarioRanges[i])) return false;
+    return true;
+}
+
+// A ship's name is a stored name or empty: printable text of at most kMostShipNameBytes.
+bool ship_name_is_valid(const std::string& name) {
+    for (unsigned char c : name)
+        if (c < 0x20 || c == 0x7F) return false;
+    return con::byte_length(name) <= kMostShipNameBytes;
+}
+
 bool staged_is_valid(const StagedScenario& f) {
     if (!whole_between(f.head[0], 1, 46) || !whole_between(f.head[2], 1, 46)) return false;
     if (!whole_between(f.head[1], 1, 5) || !whole_between(f.head[3], 1, 5)) return false;
-    for (int side = 0; side <= 1; ++side) {
-        const float count = f.head[side * 2];
-        for (int ship = 1; ship <= 46; ++ship) {
-            const int least = ship <= count ? 1 : 0;
-            long gun = con::round_half_away(con::L(f.fields[side][ship][kGunTypeAt]));
-            long layout = con::round_half_away(con::L(f.fields[side][ship][kLayoutAt]));
-            if (gun < least || gun > 36 || layout < least || layout > 22) return false;
-            // The designer stores the sloped-belt flag as 0 or 1 and armour as thicknesses.
-            const float* field = f.fields[side][ship];
-            if (!whole_between(field[kSlopedAt], 0, 1) || field[kBeltAt] < 0 || field[kDeckAt] < 0) return false;
-        }
-    }
+    for (int side = 0; side <= 1; ++side)
+        for (int ship = 1; ship <= 46; ++ship)
+            if (!ship_is_valid(f.fields[side][ship], ship <= f.head[side * 2]) ||
+                !ship_name_is_valid(f.names[side][ship]))
+                return false;
     return true;
 }
 

@@ -56,8 +56,10 @@ bool organisation_accepted(State& st) {
         PAUSE_MESSAGE(st);
         return false;
     }
+    // Fleets that carry none of a type never lack it, so keeping every ship at home is always
+    // accepted, whatever the reserve.
     for (int t = 1; t <= 3; ++t)
-        if (L(st.V(t, 1)) + L(st.V(t, 2)) > L(st.V(t, 0))) {
+        if (const con::real load = L(st.V(t, 1)) + L(st.V(t, 2)); load > 0 && load > L(st.V(t, 0))) {
             con::print_string_item("航空機不足です");
             PAUSE_MESSAGE(st);
             return false;

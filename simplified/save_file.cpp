@@ -2,8 +2,7 @@
 // LOAD_SAVE_FILE, which reads the save file back for scenario 8.
 #include "simplified/save_file.h"
 
-#include <cmath>
-
+#include "campaign/save_checks.h"
 #include "console/console.h"
 #include "simplified/blocks.h"
 #include "simplified/routines.h"
@@ -12,17 +11,16 @@
 namespace morva95s {
 namespace {
 
-// Positions (0-based) of the value groups in the file.
-constexpr int kReserveAt = 3;
-constexpr int kShipsAt = 6;
-constexpr int kBasesAt = 258;
-constexpr int kHarbourDamageAt = 342;
-constexpr int kShipColumns[3] = {A_DURABILITY, A_SPEED, A_FIRST_TURN};
+using morva::save_base_value;
+using morva::save_ship_value;
 
-int ship_value(int side, int ship, int which) { return kShipsAt + 3 * (kShipRows * side + ship - 1) + which; }
-int base_value(int base, int column) { return kBasesAt + 21 * (column - 1) + (base - 1); }
+static_assert(kSaveValues == morva::kSharedSaveValues && kShipRows == morva::kSaveShipRows);
+static_assert(A_SPEED == morva::A_SPEED && A_FIRST_TURN == morva::A_FIRST_TURN && P_STRENGTH == morva::P_STRENGTH &&
+              P_RESPONSE == morva::P_PLANNING_WEIGHT && P_BOMBER_FACTOR == morva::P_BOMBER_FACTOR);
 
-bool whole_in(float v, float low, float high) { return v == std::floor(v) && v >= low && v <= high; }
+// The hypothetical set-up gives Japanese battleships 24 and 25 the speed 9; the harbour
+// strike leaves HW(0) = INT((hits - 28) / 2), which is -14 after a strike without a hit.
+constexpr morva::SaveLimits kLimits{9, -14};
 
 }  // namespace
 
@@ -33,34 +31,18 @@ SaveValues save_values(const State& st) {
     v[2] = st.ALLIED_BB_SUNK;
     // The reserve is held in units of 9 aircraft and written in aircraft; only the values
     // written are multiplied, so an abandoned save leaves the reserve as it was.
-    for (int t = 1; t <= 3; ++t) v[kReserveAt + t - 1] = con::store(con::L(st.V(t, 0)) * 9);
+    for (int t = 1; t <= 3; ++t) v[morva::kSaveReserveAt + t - 1] = con::store(con::L(st.V(t, 0)) * 9);
     for (int s = 0; s <= 1; ++s)
         for (int j = 1; j <= kShipRows; ++j)
-            for (int w = 0; w < 3; ++w) v[ship_value(s, j, w)] = st.A(s, j, kShipColumns[w]);
-    for (int c = 1; c <= 4; ++c)
-        for (int b = 1; b <= 21; ++b) v[base_value(b, c)] = st.P(b, c);
-    v[kHarbourDamageAt] = st.HW(0);
+            for (int w = 0; w < 3; ++w) v[save_ship_value(s, j, w)] = st.A(s, j, morva::kSavedShipFields[w]);
+    for (int c = P_HOLDER; c <= P_BOMBER_FACTOR; ++c)
+        for (int b = 1; b <= 21; ++b) v[save_base_value(b, c)] = st.P(b, c);
+    v[morva::kSaveHarbourAt] = st.HW(0);
     return v;
 }
 
-bool save_values_valid(const SaveValues& v) {
-    for (float x : v)
-        if (!std::isfinite(x)) return false;
-    if (!whole_in(v[0], 2, 12) || !whole_in(v[1], 0, 15) || !whole_in(v[2], 0, 27)) return false;
-    for (int t = 0; t < 3; ++t)
-        if (v[kReserveAt + t] < 0) return false;
-    for (int s = 0; s <= 1; ++s)
-        for (int j = 1; j <= kShipRows; ++j) {
-            // Japanese rows 34-42 hold no ship; the program writes their empty values.
-            const bool empty_row = s == 0 && j > kJapaneseShips;
-            if (!whole_in(v[ship_value(s, j, 2)], empty_row ? 0 : 1, 13)) return false;
-        }
-    for (int b = 1; b <= 21; ++b) {
-        if (!whole_in(v[base_value(b, P_HOLDER)], 0, 2)) return false;
-        if (!whole_in(v[base_value(b, P_RESPONSE)], 1, 7)) return false;
-        if (!whole_in(v[base_value(b, P_BOMBER_FACTOR)], 0, 2)) return false;
-    }
-    return v[kHarbourDamageAt] >= 0;
+bool save_values_valid(const State& st, const SaveValues& v) {
+    return morva::shared_save_values_valid(v, st.A, st.P, kLimits);
 }
 
 void restore_save_values(State& st, const SaveValues& v) {
@@ -68,13 +50,14 @@ void restore_save_values(State& st, const SaveValues& v) {
     st.ALLIED_CV_SUNK = v[1];
     st.ALLIED_BB_SUNK = v[2];
     // Aircraft back to units, to the nearest unit.
-    for (int t = 1; t <= 3; ++t) st.V(t, 0) = con::store(con::int_floor((con::L(v[kReserveAt + t - 1]) + 4) / 9));
+    for (int t = 1; t <= 3; ++t)
+        st.V(t, 0) = con::store(con::int_floor((con::L(v[morva::kSaveReserveAt + t - 1]) + 4) / 9));
     for (int s = 0; s <= 1; ++s)
         for (int j = 1; j <= kShipRows; ++j)
-            for (int w = 0; w < 3; ++w) st.A(s, j, kShipColumns[w]) = v[ship_value(s, j, w)];
-    for (int c = 1; c <= 4; ++c)
-        for (int b = 1; b <= 21; ++b) st.P(b, c) = v[base_value(b, c)];
-    st.HW(0) = v[kHarbourDamageAt];
+            for (int w = 0; w < 3; ++w) st.A(s, j, morva::kSavedShipFields[w]) = v[save_ship_value(s, j, w)];
+    for (int c = P_HOLDER; c <= P_BOMBER_FACTOR; ++c)
+        for (int b = 1; b <= 21; ++b) st.P(b, c) = v[save_base_value(b, c)];
+    st.HW(0) = v[morva::kSaveHarbourAt];
 }
 
 Block SAVE_QUESTION(State& st) {
@@ -129,7 +112,7 @@ void LOAD_SAVE_FILE(State& st) {
         readable = false;
     }
     con::close_files();
-    if (!readable || !save_values_valid(v)) con::raise_error(con::err::kFileNotFound);
+    if (!readable || !save_values_valid(st, v)) con::raise_error(con::err::kFileNotFound);
     restore_save_values(st, v);
 }
 

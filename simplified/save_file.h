@@ -17,9 +17,9 @@ inline constexpr const char* kSaveFileName = "MORDATAS.DAT";
 /// aircraft (units x 9), durability, speed and first turn of both sides' ships 1-42, base
 /// columns 1-4 and the harbour damage HW(0). The state itself is not changed.
 SaveValues save_values(const State& st);
-/// Whether loaded values make a campaign the program could have saved: every value finite, and
-/// each value that later selects or counts something within the range the program writes.
-bool save_values_valid(const SaveValues& v);
+/// Whether loaded values make a campaign the program could have saved, checked against the ship
+/// and base tables of `st` as the start-up left them (campaign/save_checks.h).
+bool save_values_valid(const State& st, const SaveValues& v);
 /// Puts loaded values into their places; the reserve back to units, INT((aircraft + 4) / 9).
 void restore_save_values(State& st, const SaveValues& v);
 

@@ -6,26 +6,32 @@
 # Usage: tools/bench_battle.sh [PROGRAM] [--runs N] [--seconds S]
 #   PROGRAM defaults to build/gunnery/kelmat95; N runs (default 5) with clock seconds S
 #   (default 5) select the battle; prints each run's wall time and the mean in ms.
+#   With --prepare DIR it only writes the scenario file into DIR and prints the key script.
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 program=""
 runs=5
 seconds=5
+prepare=""
 while [ $# -gt 0 ]; do
     case "$1" in
     --runs) runs=${2:?--runs needs a number}; shift 2 ;;
     --seconds) seconds=${2:?--seconds needs a number}; shift 2 ;;
+    --prepare) prepare=${2:?--prepare needs a folder}; shift 2 ;;
     -h | --help) sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) program=$1; shift ;;
     esac
 done
 program=$(realpath "${program:-$root/build/gunnery/kelmat95}")
-[ -x "$program" ] || { echo "no program at $program (build first)" >&2; exit 2; }
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
+if [ -n "$prepare" ]; then
+    cd "$prepare"
+else
+    [ -x "$program" ] || { echo "no program at $program (build first)" >&2; exit 2; }
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    cd "$work"
+fi
 
 # The scenario file: counts and navies, eight fields of ships 1-46 of both sides, 92 names.
 {
@@ -48,6 +54,10 @@ cd "$work"
 enters=""
 for _ in $(seq 1 23); do enters="$enters{ENTER}"; done
 keys="x1B{ENTER}0n$enters"
+if [ -n "$prepare" ]; then
+    printf '%s' "$keys"
+    exit 0
+fi
 
 total=0
 for run in $(seq 1 "$runs"); do

@@ -4,7 +4,8 @@
 set -euo pipefail
 packages=(cmake g++ make pkg-config libsdl2-dev libstb-dev)
 if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(googletest libgtest-dev xvfb xdotool libx11-dev)
+  # clang and its runtime build the fuzz targets (tools/fuzz.sh, run briefly by test.sh).
+  packages+=(googletest libgtest-dev xvfb xdotool libx11-dev clang libclang-rt-14-dev)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -44,6 +44,16 @@ TEST(Records, TextIntoANumberIsErrorThirteenAndThePositionStays) {
     EXPECT_EQ(set.read_number(), 5.0f);
 }
 
+TEST(Records, ANumberTooLargeForAFloatIsErrorSixAndThePositionStays) {
+    con::RecordSet set("t.txt", "1E+40,-3.5E+38,3.40282E+38\n");
+    float v = 0;
+    EXPECT_EQ(error_number_of([&] { set.read_data(v); }), 6);
+    EXPECT_EQ(set.read_text(), "1E+40");
+    EXPECT_EQ(error_number_of([&] { set.read_data(v); }), 6);
+    EXPECT_EQ(set.read_text(), "-3.5E+38");
+    EXPECT_EQ(set.read_number(), 3.40282e38f);
+}
+
 TEST(Records, LineEndsOfEveryKind) {
     struct Case {
         const char* name;

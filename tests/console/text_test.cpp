@@ -109,6 +109,46 @@ TEST(TextCut, EverySplitJoinsBackToTheText) {
     }
 }
 
+TEST(TextCut, LoneBytesOfADamagedFileStayBytes) {
+    // Unassigned lead bytes before lone bytes 0x80-0xA0 look like UTF-8 characters that CP932
+    // lacks (U+C00A, U+A080, U+F080): they stay three lone bytes, measured, cut and encoded as
+    // the bytes they are.
+    // The user-defined rows (F040-F9FC) are no characters either: "\x94\xEE" is a character
+    // whose trail 0xEE, cut off, must not pair with 0x80 0x80 into U+E000.
+    const std::string files[] = {"\xEC\x80\x8A", "\xEA\x82\x80", "\xEF\x82\x80", "A\xEC\x80\x8A\xEC\x80\x8A",
+                                 "\xF0\x40", "\x94\xEE\x80\x80\x80\x80"};
+    for (const auto& bytes : files) {
+        SCOPED_TRACE(hex(bytes));
+        const std::string text = con::from_cp932(bytes);
+        const long n = con::byte_length(text);
+        EXPECT_EQ(n, static_cast<long>(bytes.size()));
+        EXPECT_EQ(con::to_cp932(text), bytes);
+        for (long k = 0; k <= n; ++k)
+            EXPECT_EQ(con::byte_length(con::left_string(text, k)) + con::byte_length(con::mid_string(text, k + 1)), n);
+    }
+    EXPECT_EQ(con::byte_length("ｱ空"), 3) << "characters CP932 has are characters";
+}
+
+TEST(TextNumber, StoredNumberTakesWhatAFloatHolds) {
+    struct Case {
+        const char* text;
+        bool taken;
+        float value;
+    } cases[] = {
+        {" 12 ", true, 12},          {"-3.5", true, -3.5f},   {"3.40282E+38", true, 3.40282e38f},
+        {"3.5E+38", false, 0},       {"-1E+40", false, 0},    {"1E5000", false, 0},
+        {"12abc", false, 0},         {"", false, 0},          {".75", true, 0.75f},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::optional<float> v = con::stored_number(c.text);
+        EXPECT_EQ(v.has_value(), c.taken);
+        if (v) {
+            EXPECT_EQ(*v, c.value);
+        }
+    }
+}
+
 TEST(TextSearch, InstrGivesBytePositions) {
     struct Case {
         const char* name;

@@ -134,10 +134,12 @@ TEST(SaveFile, ReloadContinuesAtTheSavedTurn) {
 TEST(SaveFile, NegativeValueRoundTrips) {
     ScopedTempDir dir;
     auto lines = saved_lines();
-    lines[6 + 3 * 21] = "-3 ";  // the durability of Japanese ship 22
+    // A base taken by a strike keeps the strength below 0 that the strike left.
+    lines[258 + 5] = " 0 ";   // base 6 held by Japan
+    lines[279 + 5] = "-3 ";  // its strength
     write_file("MORDATAF.DAT", join_lines(lines));
     run_program(morva95f_program(), opening_keys(7) + stay_home() + "y{ENTER}");
-    EXPECT_EQ(lines_of(read_file("MORDATAF.DAT"))[6 + 3 * 21], "-3 ");
+    EXPECT_EQ(lines_of(read_file("MORDATAF.DAT"))[279 + 5], "-2 ") << "grown by 1 at the end of turn 2";
 }
 
 TEST(SaveFile, DataFileNotFound) {
@@ -176,12 +178,32 @@ TEST(SaveFile, DamagedFileIsAFailedLoadThatLeavesNothingBehind) {
         {"a dive-bomber reserve of -1", [](auto& l) { l[4] = "-1 "; }},
         {"a torpedo-bomber reserve below 0", [](auto& l) { l[5] = "-0.5 "; }},
         {"a loss below 0", [](auto& l) { l[350] = "-2 "; }},
+        {"a fractional loss", [](auto& l) { l[343] = " 2.5 "; }},
+        {"fighters lost on the way home above those lost in all", [](auto& l) { l[347] = " 1 "; }},
+        {"a reserve above what the turns supplied", [](auto& l) { l[3] = " 361 "; }},
+        {"a fractional reserve", [](auto& l) { l[4] = " 269.5 "; }},
+        {"a durability above the full durability", [](auto& l) { l[6] = " 7 "; }},
+        {"a durability below 0", [](auto& l) { l[6] = "-1 "; }},
+        {"a speed the ship never has", [](auto& l) { l[7] = " 35 "; }},
+        {"the opening's speed on another ship", [](auto& l) { l[7] = " 27 "; }},
+        {"an empty Japanese row with a ship in it", [](auto& l) { l[6 + 3 * 33] = " 4 "; }},
+        {"Allied carriers sunk not those of the durabilities", [](auto& l) { l[1] = " 1 "; }},
+        {"a sunk carrier beside a count of 0", [](auto& l) { l[132] = " 0 "; }},
+        {"an Allied base without strength", [](auto& l) { l[279 + 5] = " 0 "; }},
+        {"a fractional strength", [](auto& l) { l[279 + 5] = " 10.5 "; }},
+        {"a strength above a turn's growth", [](auto& l) { l[279 + 6] = " 22 "; }},  // 18 + 3 at most
+        {"a base held by the other Allied nation", [](auto& l) { l[258 + 7] = " 1 "; }},
+        {"a home base held by the Allies", [](auto& l) { l[258] = " 1 "; }},
+        {"a changed planning weight", [](auto& l) { l[300 + 5] = " 6 "; }},
+        {"a changed heavy-bomber factor", [](auto& l) { l[321] = " 1 "; }},
+        {"turns without repair below 0", [](auto& l) { l[342] = "-1 "; }},
+        {"turns without repair with a fraction", [](auto& l) { l[342] = " 1.5 "; }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ScopedTempDir dir;
         auto lines = saved_lines();
-        lines[3] = " 999 ";  // a reserve that must not reach the next new game
+        lines[3] = " 360 ";  // a reserve that must not reach the next new game
         c.damage(lines);
         write_file("MORDATAF.DAT", join_lines(lines));
         auto run = run_program(morva95f_program(), opening_keys(7));
@@ -195,12 +217,47 @@ TEST(SaveFile, DamagedFileIsAFailedLoadThatLeavesNothingBehind) {
 }
 
 TEST(SaveFile, AnyValueTheProgramWritesLoads) {
-    ScopedTempDir dir;
-    auto lines = saved_lines();
-    lines[3] = " 999 ";
-    write_file("MORDATAF.DAT", join_lines(lines));
-    run_program(morva95f_program(), opening_keys(7) + stay_home() + "y{ENTER}");
-    EXPECT_EQ(lines_of(read_file("MORDATAF.DAT"))[3], " 1089 ");
+    struct Case {
+        const char* name;
+        void (*edit)(std::vector<std::string>&);
+        int line;               // 0-based line of the next save to look at
+        const char* expected;   // its text there
+    } cases[] = {
+        {"the largest reserve of turn 2", [](auto& l) { l[3] = " 360 "; }, 3, " 450 "},
+        {"a reserve of 0", [](auto& l) { l[3] = " 0 "; }, 3, " 90 "},
+        {"a damaged ship", [](auto& l) { l[6] = " 3 "; }, 6, " 4 "},
+        {"a sunk Allied carrier and its count",
+         [](auto& l) {
+             l[132] = " 0 ";
+             l[1] = " 1 ";
+         },
+         1, " 1 "},
+        {"losses with those on the way home",
+         [](auto& l) {
+             l[343] = " 12 ";
+             l[347] = " 12 ";
+         },
+         347, " 12 "},
+        {"turns without repair", [](auto& l) { l[342] = " 5 "; }, 342, " 4 "},
+        {"a Japanese base 21 at the most a turn's growth gives",
+         [](auto& l) {
+             l[278] = " 0 ";
+             l[299] = " 33 ";
+         },
+         299, " 35 "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedTempDir dir;
+        auto lines = saved_lines();
+        c.edit(lines);
+        write_file("MORDATAF.DAT", join_lines(lines));
+        run_program(morva95f_program(), opening_keys(7) + stay_home() + "y{ENTER}");
+        const auto saved = lines_of(read_file("MORDATAF.DAT"));
+        ASSERT_EQ(saved.size(), 358u);
+        EXPECT_EQ(saved[0], " 3 ") << "loaded and played";
+        EXPECT_EQ(saved[c.line], c.expected);
+    }
 }
 
 TEST(SaveFile, SecondSaveReplacesTheFirstWhole) {
@@ -310,10 +367,10 @@ TEST(DiskErrorHandler, CasesByErrorAndMode) {
         const char* message;
         int column, row, colour;
     } cases[] = {
-        {"60 while saving", 60, 0, Block::SavePrompt, "ＤＩＳＫがセットされてません", 24, 23, 6},
-        {"72 while saving", 72, 0, Block::SavePrompt, "ＤＩＳＫがセットされてません", 24, 23, 6},
-        {"67 while saving", 67, 0, Block::SavePrompt, "ＤＩＳＫにスペースがないです", 24, 23, 6},
-        {"73 while saving", 73, 0, Block::SavePrompt, "ＤＩＳＫが書き込み禁止です　", 24, 23, 6},
+        {"60 while saving", 60, 0, Block::SaveQuestion, "ＤＩＳＫがセットされてません", 24, 23, 6},
+        {"72 while saving", 72, 0, Block::SaveQuestion, "ＤＩＳＫがセットされてません", 24, 23, 6},
+        {"67 while saving", 67, 0, Block::SaveQuestion, "ＤＩＳＫにスペースがないです", 24, 23, 6},
+        {"73 while saving", 73, 0, Block::SaveQuestion, "ＤＩＳＫが書き込み禁止です　", 24, 23, 6},
         {"63 while loading", 63, 1, Block::ScenarioChoice, "Data File not found", 57, 20, 3},
         {"72 while loading", 72, 1, Block::ScenarioChoice, "Data File not found", 57, 20, 3},
         {"60 while loading", 60, 1, Block::ScenarioChoice, "ＤＩＳＫがセットされてません", 24, 23, 6},

@@ -211,6 +211,11 @@ TEST(TurnOpening, CarrierAndReserveChecks) {
         {"groups needing exactly the reserve", "11" + repeat('3', 11), 36, 54, 54, nullptr},
         {"one torpedo bomber short", "11" + repeat('3', 11), 36, 54, 53, "航空機不足です"},
         {"several types short: one message", "11" + repeat('3', 11), 1, 1, 1, "航空機不足です"},
+        {"every ship at home with an empty reserve", repeat('3', 13), 0, 0, 0, nullptr},
+        // No save holds one, but an organisation must never lock: a reserve below 0 still lets
+        // the player keep every ship at home.
+        {"every ship at home with a reserve below 0", repeat('3', 13), -1, -1, -1, nullptr},
+        {"a carrier with a reserve below 0", "1" + repeat('3', 12), -1, 180, 225, "航空機不足です"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

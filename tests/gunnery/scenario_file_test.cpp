@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cmath>
 
 #include "console/file_system.h"
 #include "tests/gunnery/gunnery_harness.h"
@@ -216,6 +217,24 @@ TEST(ScenarioFile, AShortOrMalformedFileIsReportedAsNoScenario) {
         {"a sloped-belt flag of 2", with_line(whole, 7, " 2 ")},
         {"a belt below 0", with_line(whole, 8, "-100 ")},
         {"a deck below 0", with_line(whole, 9, "-1 ")},
+        // Line 4 + 8 x (ship - 1) + field: BLUE ship 1's fields are lines 4-11.
+        {"a displacement above a proper 999,900 t", with_line(whole, 4, " 10000 ")},
+        {"a gun type 0 on a counted ship", with_line(whole, 5, " 0 ")},
+        {"a gun type beyond 36", with_line(whole, 5, " 36.5 ")},
+        {"a layout beyond 22", with_line(whole, 6, " 23 ")},
+        {"a sloped-belt flag of a half", with_line(whole, 7, " .5 ")},
+        {"a belt thinner than the designer stores", with_line(whole, 8, " 42 ")},
+        {"a belt thicker than the designer stores", with_line(whole, 8, " 1167 ")},
+        {"a fractional belt", with_line(whole, 8, " 285.5 ")},
+        {"a deck thicker than the designer stores", with_line(whole, 9, " 881 ")},
+        {"a speed below 15 kt", with_line(whole, 10, " 14 ")},
+        {"a speed above 60 kt", with_line(whole, 10, " 61 ")},
+        {"a fractional ratio", with_line(whole, 11, " 99.5 ")},
+        {"a ratio below 0", with_line(whole, 11, "-1 ")},
+        {"a ship beyond the count faster than any", with_line(whole, 4 + 8 * 45 + 6, " 61 ")},
+        {"a ship beyond the count below 0", with_line(whole, 4 + 8 * 45, "-1 ")},
+        {"a name longer than any stored one", with_line(whole, 4 + 8 * 92, std::string(21, 'A'))},
+        {"a name with a control byte", with_line(whole, 4 + 8 * 92, "A\x01B")},
     };
     for (const auto& c : cases) {
         ScopedTempDir dir;
@@ -263,12 +282,56 @@ TEST(ScenarioFile, FractionsAndNegativesKeepTheirPrintedForm) {
     EXPECT_NE(bytes.find("\r\n 27.5 \r\n .75 \r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\n-3 \r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\n 1.23457E+06 \r\n"), std::string::npos);
+}
+
+TEST(ScenarioFile, TypedFractionsComeBack) {
+    ScopedTempDir dir;
+    Harness writer;
+    small_fleet(writer.s());
+    // The designer takes typed fractions for the planned displacement, gun, layout and speed.
+    const float typed[] = {80.5f, 2.5f, 3.5f, 0, 285, 123, 27.5f, 100};
+    for (int i = 0; i < 8; ++i) writer.s().A(0, 2, kelmat::kScenarioFields[i]) = typed[i];
+    writer.run("F{ENTER}", Block::WriteScenario);
     Harness reader;
     reader.run("F{ENTER}", Block::LoadScenario);
-    EXPECT_EQ(reader.s().A(0, 1, A_SPEED), 27.5f);
-    EXPECT_EQ(reader.s().A(0, 1, A_RATIO), 0.75f);
-    EXPECT_EQ(reader.s().A(1, 46, A_SPEED), -3);
-    EXPECT_EQ(reader.s().A(0, 2, A_DISPLACEMENT), 1234570) << "six significant digits, as the file holds them";
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(reader.s().A(0, 2, kelmat::kScenarioFields[i]), typed[i]) << i;
+}
+
+TEST(ScenarioFile, EveryRealClassLiesWithinTheLoadersRanges) {
+    auto s = kelmat_test::started();
+    testing_support::ScopedConsole console;
+    kelmat::LOAD_REAL_CLASS_TABLES(*s);
+    int stored = 0;
+    for (int navy = 1; navy <= 5; ++navy) {
+        s->BLUE_NAVY = static_cast<float>(navy);
+        kelmat::LOAD_CLASS_VALUES(*s);
+        for (int c = 1; c <= 22; ++c)
+            for (int as_built = 0; as_built <= 1; ++as_built) {
+                if (as_built == 1 && s->K(navy + kelmat::K_AS_BUILT_ROWS, c, kelmat::K_HAS_AS_BUILT) != 1) continue;
+                s->SIDE_NO = 0;
+                s->BLUE_COUNT = 1;
+                s->SHIP_NO = 1;
+                s->SISTER_COUNT = 0;
+                s->SHIP_SOURCE = 0;
+                s->CLASS_NAVY = static_cast<float>(navy);
+                s->CLASS_NO = static_cast<float>(c);
+                s->LOOP_I = static_cast<float>(c);
+                kelmat::CLASS_ERA(*s);
+                s->DESIGN_ERA = s->CLASS_ERA_NO;
+                s->SHIP_IS_AS_BUILT = static_cast<float>(as_built);
+                s->DESIGN_DISPLACEMENT = s->K(as_built * kelmat::K_AS_BUILT_ROWS + navy, c, kelmat::K_DISPLACEMENT);
+                kelmat::STORE_DISPLACEMENT(*s);
+                ++stored;
+                for (int i = 0; i < 8; ++i) {
+                    const float v = s->A(0, 1, kelmat::kScenarioFields[i]);
+                    const auto& r = kelmat::kScenarioRanges[i];
+                    EXPECT_TRUE(v >= r.least && v <= r.most && (!r.whole || v == std::floor(v)))
+                        << "navy " << navy << " class " << c << (as_built ? " as built" : "") << " field " << i << ": " << v;
+                }
+                EXPECT_LE(con::byte_length(s->M(0, 1)), kelmat::kMostShipNameBytes);
+            }
+    }
+    EXPECT_GT(stored, 110) << "every class of the five navies, and the as-built states";
 }
 
 }  // namespace

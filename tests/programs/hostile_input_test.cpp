@@ -16,21 +16,66 @@ using testing_support::write_file;
 namespace {
 
 TEST(HostileInput, TypedNumberTooLargeForAStoredValueIsAskedAgain) {
-    // At kelmat95's ship count: each answer is refused and asked again exactly as a malformed
-    // one is, and the run goes on (the script ends at the question, status 0).
-    ScopedTempDir dir;
-    BinaryRun malformed = run_binary("kelmat95", "x2abc{ENTER}");
-    ASSERT_EQ(malformed.exit_code, 0) << malformed.err;
-    for (const char* typed : {"1E40", "5E64", "-1E39", "1D308", "3.5E38"}) {
-        BinaryRun run = run_binary("kelmat95", std::string("x2") + typed + "{ENTER}");
-        EXPECT_EQ(run.exit_code, 0) << typed << ": " << run.err;
-        EXPECT_EQ(run.screen, malformed.screen) << typed;
+    // At a number question of each program: an answer too large for a stored value is
+    // refused and asked again exactly as a malformed one is, and the run goes on (the script
+    // ends at the question, status 0); a good answer after it is taken as if typed first.
+    struct Question {
+        const char* program;
+        std::string to_question;
+        std::string good;
+    } questions[] = {
+        {"kelmat95", "x2", "3{ENTER}"},  // the ship count
+        {"MORVA95F", "5n1h1123333331233y", "7{ENTER}"},  // the first fleet's target
+        {"MORVA95S", "11Nn5h1123333331233333333y", "7{ENTER}"},  // the first fleet's target
+    };
+    for (const auto& q : questions) {
+        SCOPED_TRACE(q.program);
+        ScopedTempDir dir;
+        BinaryRun malformed = run_binary(q.program, q.to_question + "abc{ENTER}");
+        ASSERT_EQ(malformed.exit_code, 0) << malformed.err;
+        for (const char* typed : {"1E40", "5E64", "-1E39", "1D308", "3.5E38"}) {
+            BinaryRun run = run_binary(q.program, q.to_question + typed + "{ENTER}");
+            EXPECT_EQ(run.exit_code, 0) << typed << ": " << run.err;
+            EXPECT_EQ(run.screen, malformed.screen) << typed;
+        }
+        BinaryRun after = run_binary(q.program, q.to_question + "1E40{ENTER}" + q.good);
+        BinaryRun direct = run_binary(q.program, q.to_question + q.good);
+        EXPECT_EQ(after.exit_code, 0) << after.err;
+        EXPECT_EQ(after.screen, direct.screen);
+        EXPECT_NE(after.screen, malformed.screen) << "the good answer moved the run on";
     }
-    // The question still takes a good answer after a refused one.
-    BinaryRun after = run_binary("kelmat95", "x21E40{ENTER}3{ENTER}");
-    BinaryRun direct = run_binary("kelmat95", "x23{ENTER}");
-    EXPECT_EQ(after.exit_code, 0) << after.err;
-    EXPECT_EQ(after.screen, direct.screen);
+}
+
+TEST(HostileInput, SaveFileHoldingAnOverflowingNumberIsADamagedFile) {
+    // A save the program wrote, one value line replaced by a number too large for a float: the
+    // next start refuses it with the program's own message and asks the scenario again.
+    struct Game {
+        const char* program;
+        const char* file;
+        std::string save;
+        std::string load;
+        const char* refused;
+    } games[] = {
+        {"MORVA95F", "MORDATAF.DAT", "5n1h" + std::string(33, '3') + "y" + "y{ENTER}", "5n7", "Data File not found"},
+        {"MORVA95S", "MORDATAS.DAT", "11Nn5h" + std::string(33, '3') + "y" + "y{ENTER}", "18Nn", "No Files"},
+    };
+    for (const auto& g : games) {
+        SCOPED_TRACE(g.program);
+        ScopedTempDir dir;
+        ASSERT_EQ(run_binary(g.program, g.save).exit_code, 0);
+        const std::string whole = read_file(g.file);
+        ASSERT_FALSE(whole.empty());
+        BinaryRun taken = run_binary(g.program, g.load);
+        EXPECT_EQ(taken.screen.find(g.refused), std::string::npos) << "the whole save loads";
+        // The fifth line: a durability, as in every save.
+        std::size_t at = 0;
+        for (int line = 0; line < 4; ++line) at = whole.find("\r\n", at) + 2;
+        const std::size_t end = whole.find("\r\n", at);
+        write_file(g.file, whole.substr(0, at) + " 1E+40 " + whole.substr(end));
+        BinaryRun run = run_binary(g.program, g.load);
+        EXPECT_EQ(run.exit_code, 0) << run.err;
+        EXPECT_NE(run.screen.find(g.refused), std::string::npos) << run.screen;
+    }
 }
 
 TEST(HostileInput, ScenarioFileHoldingAnOverflowingNumberIsADamagedFile) {
@@ -60,6 +105,39 @@ TEST(HostileInput, ATakenTemporaryNameNeverCostsTheSave) {
     EXPECT_EQ(temporaries, 1u) << "no temporary file of the run left behind";
 }
 
+TEST(HostileInput, ASaveThatCannotTakeItsNameSaysSoAndAsksAgain) {
+    // The save's name is taken by a directory, so the complete new file cannot be renamed to
+    // it: the directory stays as it was, no temporary file is left, the save's own failure
+    // message stays on screen under the save question asked again, and "N" goes on.
+    struct Game {
+        const char* program;
+        const char* file;
+        std::string to_save;
+    } games[] = {
+        {"MORVA95F", "MORDATAF.DAT", "5n1h" + std::string(33, '3') + "y"},
+        {"MORVA95S", "MORDATAS.DAT", "11Nn5h" + std::string(33, '3') + "y"},
+    };
+    for (const auto& g : games) {
+        SCOPED_TRACE(g.program);
+        ScopedTempDir dir;
+        std::filesystem::create_directory(g.file);
+        write_file(std::string(g.file) + "/keep", "x");
+        BinaryRun refused = run_binary(g.program, g.to_save + "y{ENTER}");
+        EXPECT_EQ(refused.exit_code, 0) << refused.err;
+        const std::string message_row = testing_support::dump_line(refused.screen, 23);
+        EXPECT_EQ(testing_support::column_of(message_row, "ＤＩＳＫがセットされてません"), 24) << message_row;
+        EXPECT_NE(refused.screen.find("SAVE しますか ?"), std::string::npos);
+        EXPECT_EQ(read_file(std::string(g.file) + "/keep"), "x");
+        std::size_t entries = 0;
+        for (const auto& e : std::filesystem::directory_iterator("."))
+            entries += !e.path().filename().string().starts_with("run.");
+        EXPECT_EQ(entries, 1u) << "the directory alone: no temporary file left";
+        BinaryRun declined = run_binary(g.program, g.to_save + "y{ENTER}n{ENTER}");
+        EXPECT_EQ(declined.exit_code, 0) << declined.err;
+        EXPECT_NE(declined.screen, refused.screen) << "the turn opening follows";
+    }
+}
+
 // Makes `name` something no loader should read: a FIFO, a link to an endless device, a
 // directory, or a file far larger than any stored file.
 void make_hostile(const std::string& name, int kind) {
@@ -87,6 +165,13 @@ TEST(HostileInput, LoadersReadOnlyRegularFilesOfASaneSize) {
             BinaryRun run = run_binary("MORVA95F", "5n7");
             EXPECT_EQ(run.exit_code, 0) << kind << ": " << run.err;
             EXPECT_NE(run.screen.find("Data File not found"), std::string::npos) << kind;
+        }
+        {
+            ScopedTempDir dir;
+            make_hostile("MORDATAS.DAT", kind);
+            BinaryRun run = run_binary("MORVA95S", "18Nn");
+            EXPECT_EQ(run.exit_code, 0) << kind << ": " << run.err;
+            EXPECT_NE(run.screen.find("No Files"), std::string::npos) << kind;
         }
     }
 }

@@ -99,6 +99,15 @@ TEST(OrganisationPhase, AircraftShortage) {
     equal->V(1, 0) = 4;
     until_waiting([&] { morva95s::ORGANISATION_PHASE(*equal); });
     EXPECT_TRUE(shows(equal.console.screen(), 24, 23, "よろしいですか ? Hit Y - N Key", 7));
+    // Every ship at home is accepted whatever the reserve, even one below 0: the organisation
+    // never locks.
+    for (float reserve : {0.0f, -1.0f}) {
+        Loaded home(std::string(19, '3'));
+        prepare_hensei(*home, 1, 1);
+        for (int t = 1; t <= 3; ++t) home->V(t, 0) = reserve;
+        until_waiting([&] { morva95s::ORGANISATION_PHASE(*home); });
+        EXPECT_TRUE(shows(home.console.screen(), 24, 23, "よろしいですか ? Hit Y - N Key", 7)) << reserve;
+    }
 }
 
 TEST(Mokuhyo, Refusals) {

@@ -128,6 +128,37 @@ TEST(SaveFile, ReadBackAsScenarioEight) {
     EXPECT_TRUE(shows(run.screen(), 60, 7, "ラバウル", 5)) << "base 6 is Japanese-held";
 }
 
+TEST(SaveFile, ValuesOnlyAPlayedCampaignHoldsLoad) {
+    struct Case {
+        const char* name;
+        std::function<void(std::vector<std::string>&)> edit;
+        std::function<bool(const morva95s::State&)> loaded;
+    } cases[] = {
+        // Fewer than 28 hits in the harbour strike leave a value below 0 (none: -14).
+        {"a harbour strike without a hit", [](auto& l) { l[342] = "-14 "; },
+         [](const auto& st) { return st.HW(0) == -14; }},
+        {"a fallen base below 0",
+         [](auto& l) {
+             l[258 + 5] = " 0 ";
+             l[279 + 5] = "-3 ";
+         },
+         [](const auto& st) { return st.P(6, 2) == -3; }},
+        {"the hypothetical set-up's speed", [](auto& l) { l[6 + 3 * 23 + 1] = " 9 "; },
+         [](const auto& st) { return st.A(0, 24, 7) == 9; }},
+        {"the most a turn supplies", [](auto& l) { l[5] = " 360 "; }, [](const auto& st) { return st.V(3, 0) == 40; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedTempDir dir;
+        std::vector<std::string> lines = saved_lines();
+        c.edit(lines);
+        write_file("MORDATAS.DAT", join_lines(lines));
+        Loaded st;
+        morva95s::LOAD_SAVE_FILE(*st);
+        EXPECT_TRUE(c.loaded(*st));
+    }
+}
+
 TEST(SaveFile, DamagedFilesAreNoFilesAndLeaveTheStartingValues) {
     struct Case {
         const char* name;
@@ -141,6 +172,16 @@ TEST(SaveFile, DamagedFilesAreNoFilesAndLeaveTheStartingValues) {
         {"an unknown holder", [](auto& l) { l[258] = " 3 "; }},
         {"a first turn past 13", [](auto& l) { l[8] = " 14 "; }},
         {"a negative reserve", [](auto& l) { l[3] = "-9 "; }},
+        {"a reserve above what the turns supplied", [](auto& l) { l[4] = " 451 "; }},  // 360 + 90
+        {"a fractional reserve", [](auto& l) { l[4] = " 269.5 "; }},
+        {"a durability above the full durability", [](auto& l) { l[6] = " 7 "; }},
+        {"a speed the ship never has", [](auto& l) { l[7] = " 8 "; }},
+        {"the set-up's speed on another ship", [](auto& l) { l[7] = " 9 "; }},
+        {"Allied battleships sunk not those of the durabilities", [](auto& l) { l[2] = " 2 "; }},
+        {"an Allied base without strength", [](auto& l) { l[279 + 5] = " 0 "; }},
+        {"a changed response value", [](auto& l) { l[300 + 5] = " 6 "; }},
+        {"a harbour value below what a strike without a hit leaves", [](auto& l) { l[342] = "-15 "; }},
+        {"a fractional harbour value", [](auto& l) { l[342] = " .5 "; }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
