@@ -21,6 +21,9 @@ constexpr real L(float v) { return static_cast<real>(v); }
 /// Stores an evaluated expression: rounds to the nearest 4-byte value.
 constexpr float store(real v) { return static_cast<float>(v); }
 
+/// Adds an evaluated amount to a stored value, rounding the sum where it is stored.
+inline void add_to(float& cell, real v) { cell = store(L(cell) + v); }
+
 /// INT: the largest whole number not above v, taken on the unrounded value.
 inline real int_floor(real v) { return std::floor(v); }
 

@@ -13,7 +13,7 @@ namespace {
 using con::L;
 using con::real;
 
-void add(float& cell, real v) { cell = con::store(L(cell) + v); }
+using con::add_to;
 
 int side_of(long s) { return s >= 4 ? 1 : 0; }
 
@@ -78,11 +78,11 @@ void write_off_group(State& st, long s, long h) {
     REPORT_LOST_GROUP(st, s, h);
     const int side = side_of(s);
     for (int j = T_FIGHTERS; j <= T_TORPEDO_BOMBERS; ++j) {
-        add(st.VS(side, j - T_FIGHTERS), st.T(s, h, j));
+        add_to(st.VS(side, j - T_FIGHTERS), st.T(s, h, j));
         st.T(s, h, j) = 0;
     }
     if (s <= 3) {
-        add(st.VS(0, AIR_TORPEDO_BOMBERS), st.T(s, h, T_BOMB_ARMED));
+        add_to(st.VS(0, AIR_TORPEDO_BOMBERS), st.T(s, h, T_BOMB_ARMED));
         st.T(s, h, T_BOMB_ARMED) = 0;
     }
     // A group emptied in flight is no group any more: nothing is left to draw, list or fly.
@@ -101,9 +101,9 @@ void night_losses(State& st) {
                 const real q = 27 - step - 2 * con::int_floor(L(s) / 5);
                 const real loss = L(st.T(s, h, j)) - con::int_floor(L(st.T(s, h, j)) * q / 12);
                 if (s <= 3) lost += loss;
-                add(st.T(s, h, j), -loss);
+                add_to(st.T(s, h, j), -loss);
                 const int kind = j == T_BOMB_ARMED && s <= 3 ? AIR_TORPEDO_BOMBERS : j - T_FIGHTERS;
-                add(st.VS(side_of(s), kind), loss);
+                add_to(st.VS(side_of(s), kind), loss);
             }
         }
     }
@@ -131,9 +131,9 @@ void land_field(State& st, long s, long h, int j) {
         for (long k = 1; k <= carriers && st.T(s, h, j) >= 1; ++k) {
             const float ship = st.C(side, f, k);
             if (st.A(side, ship, A_FLIGHT_DECK) < 8 || st.A(side, ship, A_AIRCRAFT_AWAY) <= 0) continue;
-            add(st.F(side, k, kind, F_NOT_READY), 1);
-            add(st.T(s, h, j), -1);
-            add(st.A(side, ship, A_AIRCRAFT_AWAY), -1);
+            add_to(st.F(side, k, kind, F_NOT_READY), 1);
+            add_to(st.T(s, h, j), -1);
+            add_to(st.A(side, ship, A_AIRCRAFT_AWAY), -1);
             landed = true;
         }
     }
@@ -142,7 +142,7 @@ void land_field(State& st, long s, long h, int j) {
 void land_on_carriers(State& st, long s, long h) {
     for (int j = T_FIGHTERS; j <= T_BOMB_ARMED; ++j) {
         if (st.T(s, h, j) < 1 || (j == T_BOMB_ARMED && s >= 4)) continue;
-        if (j != T_FIGHTERS) add(st.ID(s <= 3 ? 0 : s - 5), 1);
+        if (j != T_FIGHTERS) add_to(st.ID(s <= 3 ? 0 : s - 5), 1);
         land_field(st, s, h, j);
     }
     if (!holds_aircraft(st, s, h)) return;
@@ -153,7 +153,7 @@ void land_on_carriers(State& st, long s, long h) {
         const real x = st.T(s, h, T_X), y = st.T(s, h, T_Y);
         if (con::sqr(x * x + y * y) <= 70) {
             for (int j = T_FIGHTERS; j <= T_TORPEDO_BOMBERS; ++j) {
-                add(st.Q(j - T_FIGHTERS, Q_NOT_READY), st.T(s, h, j));
+                add_to(st.Q(j - T_FIGHTERS, Q_NOT_READY), st.T(s, h, j));
                 st.T(s, h, j) = 0;
             }
             return;
@@ -163,11 +163,11 @@ void land_on_carriers(State& st, long s, long h) {
     for (int j = T_FIGHTERS; j <= T_BOMB_ARMED; ++j) {
         const real n = st.T(s, h, j);
         if (j == T_BOMB_ARMED && s <= 3) {
-            add(st.VS(0, AIR_TORPEDO_BOMBERS), n);
-            add(st.VS(0, VS_RETURN_LOSSES + AIR_TORPEDO_BOMBERS), n);
+            add_to(st.VS(0, AIR_TORPEDO_BOMBERS), n);
+            add_to(st.VS(0, VS_RETURN_LOSSES + AIR_TORPEDO_BOMBERS), n);
         } else {
-            add(st.VS(side, j - T_FIGHTERS), n);
-            if (j <= T_TORPEDO_BOMBERS) add(st.VS(side, VS_RETURN_LOSSES + j - T_FIGHTERS), n);
+            add_to(st.VS(side, j - T_FIGHTERS), n);
+            if (j <= T_TORPEDO_BOMBERS) add_to(st.VS(side, VS_RETURN_LOSSES + j - T_FIGHTERS), n);
         }
         st.T(s, h, j) = 0;
     }
@@ -175,19 +175,19 @@ void land_on_carriers(State& st, long s, long h) {
 
 void land_group(State& st, long s, long h, real d) {
     st.T(s, h, T_STATUS) = 0;
-    add(st.T(s, h, T_DISTANCE), d);
+    add_to(st.T(s, h, T_DISTANCE), d);
     if (st.T(s, h, T_DISTANCE) > 200) write_off_group(st, s, h);
     if (st.T(s, h, T_DISTANCE) > 400) {
-        add(st.VS(1, AIR_HEAVY_BOMBERS), st.T(s, h, T_HEAVY_BOMBERS));
+        add_to(st.VS(1, AIR_HEAVY_BOMBERS), st.T(s, h, T_HEAVY_BOMBERS));
         st.T(s, h, T_HEAVY_BOMBERS) = 0;
     }
     if (s == 4) {
         for (int j = T_FIGHTERS; j <= T_TORPEDO_BOMBERS; ++j) {
-            add(st.Q(j - T_FIGHTERS, Q_NOT_READY), st.T(4, h, j));
+            add_to(st.Q(j - T_FIGHTERS, Q_NOT_READY), st.T(4, h, j));
             st.T(4, h, j) = 0;
         }
     } else if (s == 5) {
-        add(st.Q(AIR_HEAVY_BOMBERS, Q_NOT_READY), st.T(5, h, T_HEAVY_BOMBERS));
+        add_to(st.Q(AIR_HEAVY_BOMBERS, Q_NOT_READY), st.T(5, h, T_HEAVY_BOMBERS));
         st.T(5, h, T_HEAVY_BOMBERS) = 0;
     } else {
         land_on_carriers(st, s, h);
@@ -198,7 +198,7 @@ void land_group(State& st, long s, long h, real d) {
 void fly_home(State& st, long s, long h) {
     IDO4(st);
     if (s == 5 && st.T(5, h, T_DISTANCE) > 400) {
-        add(st.VS(1, AIR_HEAVY_BOMBERS), st.T(5, h, T_HEAVY_BOMBERS));
+        add_to(st.VS(1, AIR_HEAVY_BOMBERS), st.T(5, h, T_HEAVY_BOMBERS));
         st.T(5, h, T_HEAVY_BOMBERS) = 0;
         st.T(5, h, T_STATUS) = 0;  // written off by its range: no empty group flies on
         return;

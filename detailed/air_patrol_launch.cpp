@@ -7,6 +7,8 @@
 #include "detailed/routines.h"
 
 namespace morva95f {
+
+using con::add_to;
 namespace {
 
 bool ask_patrol(State& st) {

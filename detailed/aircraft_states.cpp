@@ -13,7 +13,7 @@ namespace {
 using con::L;
 using con::real;
 
-void add(float& cell, real v) { cell = con::store(L(cell) + v); }
+using con::add_to;
 
 long hour_steps(const State& st) { return con::round_half_away(st.TT(TT_SUBTURN)); }
 
@@ -34,20 +34,20 @@ void land_homeless_fighters(State& st, int side, float f, real combat, real patr
             if (!takes_aircraft(st, side, ship)) continue;
             float& away = st.A(side, ship, A_AIRCRAFT_AWAY);
             if (combat > 0 && away > 0) {
-                add(st.F(side, c, AIR_FIGHTERS, F_NOT_READY), 1);
+                add_to(st.F(side, c, AIR_FIGHTERS, F_NOT_READY), 1);
                 combat -= 1;
-                add(away, -1);
+                add_to(away, -1);
                 landed = true;
             }
             if (patrol > 0 && away > 0) {
-                add(st.F(side, c, AIR_FIGHTERS, F_HANGAR), 1);
+                add_to(st.F(side, c, AIR_FIGHTERS, F_HANGAR), 1);
                 patrol -= 1;
-                add(away, -1);
+                add_to(away, -1);
                 landed = true;
             }
         }
     }
-    add(st.VS(side, AIR_FIGHTERS), combat + patrol);
+    add_to(st.VS(side, AIR_FIGHTERS), combat + patrol);
 }
 
 void roll_carrier_fighters(State& st, int side, float f) {
@@ -56,8 +56,8 @@ void roll_carrier_fighters(State& st, int side, float f) {
     for (long c = 1; c <= carriers; ++c) {
         const float ship = st.C(side, f, c);
         if (takes_aircraft(st, side, ship)) {
-            add(st.F(side, c, 0, F_NOT_READY), st.F(side, c, 0, F_AIR_COMBAT));
-            add(st.F(side, c, 0, F_HANGAR), st.F(side, c, 0, F_PATROL_SECOND));
+            add_to(st.F(side, c, 0, F_NOT_READY), st.F(side, c, 0, F_AIR_COMBAT));
+            add_to(st.F(side, c, 0, F_HANGAR), st.F(side, c, 0, F_PATROL_SECOND));
         } else {
             combat += st.F(side, c, 0, F_AIR_COMBAT);
             patrol += st.F(side, c, 0, F_PATROL_SECOND);
@@ -84,7 +84,7 @@ void share_raid_losses(State& st) {
             for (long s = 4; s <= 8; ++s)
                 for (long h = 1; h <= steps; ++h)
                     if (raid_group(s, h))
-                        add(st.T(s, h, T_FIGHTERS + t),
+                        add_to(st.T(s, h, T_FIGHTERS + t),
                             -con::int_floor(losses * st.T(s, h, T_FIGHTERS + t) / total + 0.5L));
         }
         st.W(t) = 0;
@@ -107,14 +107,14 @@ void arrive_at_base(State& st, long h, real d) {
     st.T(0, h, T_X) = 0;
     st.T(0, h, T_Y) = 0;
     st.T(0, h, T_HEADING) = con::store(con::mod(con::round_half_away(L(st.PD(0)) + 180), 360));
-    add(st.T(0, h, T_DISTANCE), d);
+    add_to(st.T(0, h, T_DISTANCE), d);
     if (st.T(0, h, T_DISTANCE) < 91) {
-        add(st.KO(1), st.T(0, h, T_FIGHTERS));
+        add_to(st.KO(1), st.T(0, h, T_FIGHTERS));
         st.T(0, h, T_FIGHTERS) = 0;
     }
-    add(st.KO(2), st.T(0, h, T_DIVE_BOMBERS));
-    add(st.KO(4), st.T(0, h, T_TORPEDO_BOMBERS));
-    add(st.KO(5), st.T(0, h, T_BOMB_ARMED));
+    add_to(st.KO(2), st.T(0, h, T_DIVE_BOMBERS));
+    add_to(st.KO(4), st.T(0, h, T_TORPEDO_BOMBERS));
+    add_to(st.KO(5), st.T(0, h, T_BOMB_ARMED));
     for (int j = T_DIVE_BOMBERS; j <= T_BOMB_ARMED; ++j) st.T(0, h, j) = 0;
 }
 
@@ -132,10 +132,10 @@ void count_deck_aircraft(State& st, bool need_deck) {
     for (long c = 1; c <= carriers; ++c) {
         const float ship = st.C(0, f, c);
         if ((need_deck && st.A(0, ship, A_FLIGHT_DECK) < 8) || st.A(0, ship, A_DURABILITY) < 3) continue;
-        add(st.KO(1), st.F(0, c, AIR_FIGHTERS, F_DECK));
-        add(st.KO(2), st.F(0, c, AIR_DIVE_BOMBERS, F_DECK));
-        add(st.KO(4), st.F(0, c, AIR_TORPEDO_BOMBERS, F_TORPEDO_DECK));
-        add(st.KO(5), st.F(0, c, AIR_TORPEDO_BOMBERS, F_BOMB_DECK));
+        add_to(st.KO(1), st.F(0, c, AIR_FIGHTERS, F_DECK));
+        add_to(st.KO(2), st.F(0, c, AIR_DIVE_BOMBERS, F_DECK));
+        add_to(st.KO(4), st.F(0, c, AIR_TORPEDO_BOMBERS, F_TORPEDO_DECK));
+        add_to(st.KO(5), st.F(0, c, AIR_TORPEDO_BOMBERS, F_BOMB_DECK));
     }
     clamp_strike_counts(st);
 }
@@ -147,10 +147,10 @@ void IDO2(State& st) {
         for (long h = 1; h <= T_LAST_STEP; ++h)
             if (st.T(s, h, T_STATUS) == 2) st.T(s, h, T_STATUS) = 3;
     for (int k = 0; k <= 3; ++k) {
-        add(st.Q(k, Q_READY), st.Q(k, Q_NOT_READY));
+        add_to(st.Q(k, Q_READY), st.Q(k, Q_NOT_READY));
         st.Q(k, Q_NOT_READY) = 0;
     }
-    add(st.Q(AIR_FIGHTERS, Q_NOT_READY), st.Q(AIR_FIGHTERS, Q_INTERCEPTING));
+    add_to(st.Q(AIR_FIGHTERS, Q_NOT_READY), st.Q(AIR_FIGHTERS, Q_INTERCEPTING));
     st.Q(AIR_FIGHTERS, Q_INTERCEPTING) = 0;
     for (int side = 0; side <= 1; ++side) roll_carrier_fighters(st, side, st.TT(TT_FLEET));
 }
@@ -194,13 +194,13 @@ void IDO(State& st) {
             real n = con::int_floor(L(st.A(1, ship, A_FIGHTERS + t)) / 2) - on_deck;
             if (n < 1) continue;
             if (n > st.F(1, i, t, F_HANGAR)) n = st.F(1, i, t, F_HANGAR);
-            add(st.F(1, i, t, F_HANGAR), -n);
-            add(st.F(1, i, t, F_DECK), n);
+            add_to(st.F(1, i, t, F_HANGAR), -n);
+            add_to(st.F(1, i, t, F_DECK), n);
         }
     }
     for (int t = 0; t <= 2; ++t)
         for (long i = 1; i <= carriers; ++i) {
-            add(st.F(1, i, t, F_HANGAR), st.F(1, i, t, F_NOT_READY));
+            add_to(st.F(1, i, t, F_HANGAR), st.F(1, i, t, F_NOT_READY));
             st.F(1, i, t, F_NOT_READY) = 0;
         }
     for (int side = 0; side <= 1; ++side) {

@@ -10,7 +10,7 @@ namespace {
 using con::L;
 using con::real;
 
-void add(float& cell, real v) { cell = con::store(L(cell) + v); }
+using con::add_to;
 
 /// The carriers' survey: fighter strength, aircraft available and the force distance.
 struct Survey {
@@ -59,10 +59,10 @@ struct Launch {
     /// Takes one aircraft of kind t off carrier i's deck into its task force's row.
     void take_off(long i, float ship, int t) {
         const long k = con::round_half_away(st.A(1, ship, A_TASK_FORCE));
-        add(st.F(1, i, t, F_DECK), -1);
+        add_to(st.F(1, i, t, F_DECK), -1);
         st.T(k + 5, s, T_STATUS) = 1;
-        add(st.T(k + 5, s, T_FIGHTERS + t), 1);
-        add(st.A(1, ship, A_AIRCRAFT_AWAY), 1);
+        add_to(st.T(k + 5, s, T_FIGHTERS + t), 1);
+        add_to(st.A(1, ship, A_AIRCRAFT_AWAY), 1);
     }
 
     void launch_escorts(real e) {
@@ -155,7 +155,7 @@ struct Launch {
                 real n = con::int_floor(ready * con::int_floor(L(con::rnd()) * 7 + 4) / 10);
                 if (ready < 3) n = ready;
                 if (n <= 0) continue;
-                add(st.Q(t, Q_READY), -n);
+                add_to(st.Q(t, Q_READY), -n);
                 st.T(4, s, T_FIGHTERS + t) = con::store(n);
                 start_base_row(4);
             }
@@ -165,7 +165,7 @@ struct Launch {
             real n = con::int_floor(ready * con::int_floor(L(con::rnd()) * 4 + 5) / 10);
             if (ready == 1) n = 1;
             if (n > 0) {
-                add(st.Q(AIR_HEAVY_BOMBERS, Q_READY), -n);
+                add_to(st.Q(AIR_HEAVY_BOMBERS, Q_READY), -n);
                 st.T(5, s, T_HEAVY_BOMBERS) = con::store(n);
                 start_base_row(5);
             }

@@ -10,6 +10,7 @@
 namespace morva95f {
 namespace {
 
+using con::add_to;
 using con::L;
 
 /// The mark that a change of loads leaves for the induced-explosion rolls of the next raid.

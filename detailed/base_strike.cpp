@@ -16,7 +16,7 @@ using con::real;
 /// The two bases whose defences a turn-1 operation takes by surprise at its first strike.
 constexpr float kSurpriseBases[] = {6, 9};
 
-void add(float& cell, real v) { cell = con::store(L(cell) + v); }
+using con::add_to;
 
 float objective(const State& st) { return st.AT(st.FLEET_NO); }
 
@@ -72,13 +72,13 @@ void base_fighters(State& st) {
     INTERCEPTORS_APPROACH(st, count);
     if (st.GE(1) >= 1 && st.KO(1) >= 1) {
         const EscortLosses losses = ESCORT_COMBAT(st);
-        add(st.KO(1), -L(losses.ATTACKER_LOSSES));
-        add(st.Q(AIR_FIGHTERS, Q_INTERCEPTING), -L(losses.DEFENDER_LOSSES));
+        add_to(st.KO(1), -L(losses.ATTACKER_LOSSES));
+        add_to(st.Q(AIR_FIGHTERS, Q_INTERCEPTING), -L(losses.DEFENDER_LOSSES));
         con::print_at(con::Col(10), con::Row(14),
                       "損害  " + con::format_single(losses.ATTACKER_LOSSES) + "    " +
                           con::format_single(losses.DEFENDER_LOSSES));
-        add(st.VS(0, AIR_FIGHTERS), losses.ATTACKER_LOSSES);
-        add(st.VS(1, AIR_FIGHTERS), losses.DEFENDER_LOSSES);
+        add_to(st.VS(0, AIR_FIGHTERS), losses.ATTACKER_LOSSES);
+        add_to(st.VS(1, AIR_FIGHTERS), losses.DEFENDER_LOSSES);
     }
     INTERCEPTOR_ATTACK(st);
     PAUSE_MESSAGE(st);
@@ -115,9 +115,9 @@ void resolve_strike(State& st) {
 /// One dive bomber's 250 kg bomb on the base: a tenth of a point, and two times in three
 /// (while it has any) a gun position silenced.
 void dive_bomb_base(State& st, float b, real& counter, StrikeReport& report) {
-    add(st.PE(0), L(0.1f));
+    add_to(st.PE(0), L(0.1f));
     const real r = L(con::rnd());
-    if (r * 10 > 3 && st.P(b, P_AIR_DEFENCE) > 0) add(st.P(b, P_AIR_DEFENCE), -1);
+    if (r * 10 > 3 && st.P(b, P_AIR_DEFENCE) > 0) add_to(st.P(b, P_AIR_DEFENCE), -1);
     report.push_back({52, 13, static_cast<int>(counter), "２５０Ｋｇ爆弾命中", false, After::ShortPause});
     report.push_back({50, 19, -1, con::space_string(20), true});
     counter = counter + 1 == 7 ? 2 : counter + 1;
@@ -125,7 +125,7 @@ void dive_bomb_base(State& st, float b, real& counter, StrikeReport& report) {
 
 /// One torpedo bomber's 500 kg bomb on the base: 1 or 2 points.
 void torpedo_bomb_base(State& st, real& counter, StrikeReport& report) {
-    add(st.PE(0), con::int_floor(L(con::rnd()) * 2) + 1);
+    add_to(st.PE(0), con::int_floor(L(con::rnd()) * 2) + 1);
     report.push_back({52, 13, static_cast<int>(counter), "５００Ｋｇ爆弾命中", false, After::ShortPause});
     report.push_back({50, 22, -1, con::space_string(20), true});
     counter = counter + 1 == 7 ? 2 : counter + 1;
@@ -153,7 +153,7 @@ void return_base_strike(State& st) {
         if (!first) continue;
         // Fighters that flew too far to escort stayed in the group: the escorts that came
         // through join them rather than replace them.
-        add(st.T(0, h, T_FIGHTERS), st.KO(1));
+        add_to(st.T(0, h, T_FIGHTERS), st.KO(1));
         st.T(0, h, T_DIVE_BOMBERS) = st.KO(2);
         st.T(0, h, T_TORPEDO_BOMBERS) = st.KO(3);
         for (int k = 1; k <= 3; ++k) st.KO(k) = 0;
@@ -172,7 +172,7 @@ StrikeReport base_attack(State& st) {
         const real limit = 50 - con::int_floor(L(st.VS(0, AIR_DIVE_BOMBERS)) / 10);
         for (real j = 1; j <= dive; ++j)
             if (con::int_floor(L(con::rnd()) * 100) <= limit) dive_bomb_base(st, b, counter, report);
-        add(st.P(b, P_STRENGTH), -con::int_floor(L(st.PE(0))));
+        add_to(st.P(b, P_STRENGTH), -con::int_floor(L(st.PE(0))));
         st.PE(0) = 0;  // the fraction of a point is lost
     }
     if (torpedo >= 1) {
@@ -180,7 +180,7 @@ StrikeReport base_attack(State& st) {
         const real limit = 30 - con::int_floor(L(st.VS(0, AIR_TORPEDO_BOMBERS)) / 16);
         for (real j = 1; j <= torpedo; ++j)
             if (con::int_floor(L(con::rnd()) * 100) <= limit) torpedo_bomb_base(st, counter, report);
-        add(st.P(b, P_STRENGTH), -L(st.PE(0)));
+        add_to(st.P(b, P_STRENGTH), -L(st.PE(0)));
     }
     const real r = L(con::rnd());
     if (dive + torpedo > 7 && st.TK(TK_POSTURE) == 1 && r * 5 > 2) st.TK(TK_POSTURE) = 0;

@@ -24,8 +24,6 @@ bool carrier_operational(const State& st, float ship);
 /// cannot meet stops there instead of running on.
 void carrier_passes(State& st, const std::function<bool(long slot, float ship)>& give,
                     const std::function<bool()>& done);
-/// Adds v to a stored cell.
-void add_to(float& cell, con::real v);
 
 /// How many of a group of torpedo bombers go torpedo-armed and how many bomb-armed.
 struct Loads {

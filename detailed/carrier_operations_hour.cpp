@@ -10,6 +10,8 @@
 #include "detailed/routines.h"
 
 namespace morva95f {
+
+using con::add_to;
 namespace {
 
 /// The torpedo-share question of n torpedo bombers (the count at column 9 of row 20, the
@@ -31,8 +33,6 @@ Loads ask_torpedo_share(State& st, float n, float torpedo_ready, float bomb_read
 }
 
 }  // namespace
-
-void add_to(float& cell, con::real v) { cell = con::store(con::L(cell) + v); }
 
 bool carrier_operational(const State& st, float ship) {
     return st.A(0, ship, A_FLIGHT_DECK) >= 8 && st.A(0, ship, A_DURABILITY) >= 3;

@@ -12,6 +12,7 @@
 namespace morva95f {
 namespace {
 
+using con::add_to;
 using con::L;
 
 /// The aircraft in the hangars that are not ready (fighters and dive bombers) or unarmed

@@ -20,7 +20,7 @@ constexpr float kEscortRange = 91;
 constexpr float kFirstDistantBase = 18;
 constexpr float kLastBase = 21;
 
-void add(float& cell, real v) { cell = con::store(L(cell) + v); }
+using con::add_to;
 
 /// The fleet strike group being resolved and what it carries through its resolution.
 struct Group {
@@ -89,15 +89,15 @@ float launch_interceptors(State& st, const Group& g, float ceiling) {
         const real before = left;
         for (long j = 1; j <= allied_carriers(st) && left > 0; ++j) {
             if (!operational(st, g, j) || !(st.F(1, j, AIR_FIGHTERS, F_DECK) > 0)) continue;
-            add(st.F(1, j, AIR_FIGHTERS, F_DECK), -1);
-            add(st.F(1, j, AIR_FIGHTERS, F_AIR_COMBAT), 1);
-            add(st.A(1, st.C(1, f, j), A_AIRCRAFT_AWAY), 1);
+            add_to(st.F(1, j, AIR_FIGHTERS, F_DECK), -1);
+            add_to(st.F(1, j, AIR_FIGHTERS, F_AIR_COMBAT), 1);
+            add_to(st.A(1, st.C(1, f, j), A_AIRCRAFT_AWAY), 1);
             left -= 1;
         }
         if (left == before) break;  // no deck fighter left to launch
     }
     for (long j = 1; j <= allied_carriers(st); ++j) {
-        add(st.F(1, j, AIR_FIGHTERS, F_AIR_COMBAT),
+        add_to(st.F(1, j, AIR_FIGHTERS, F_AIR_COMBAT),
             L(st.F(1, j, AIR_FIGHTERS, F_PATROL_FIRST)) + L(st.F(1, j, AIR_FIGHTERS, F_PATROL_SECOND)));
         st.F(1, j, AIR_FIGHTERS, F_PATROL_FIRST) = st.F(1, j, AIR_FIGHTERS, F_PATROL_SECOND) = 0;
     }
@@ -111,7 +111,7 @@ void take_interceptor_losses(State& st, real losses) {
         const real before = losses;
         for (long j = 1; j <= allied_carriers(st) && losses > 0; ++j) {
             if (st.F(1, j, AIR_FIGHTERS, F_AIR_COMBAT) < 1) continue;
-            add(st.F(1, j, AIR_FIGHTERS, F_AIR_COMBAT), -1);
+            add_to(st.F(1, j, AIR_FIGHTERS, F_AIR_COMBAT), -1);
             losses -= 1;
         }
         if (losses == before) return;  // no fighter left in air combat
@@ -124,14 +124,14 @@ void air_combat(State& st, float interceptors) {
     INTERCEPTORS_APPROACH(st, interceptors);
     if (st.KO(1) >= 1 && st.GE(1) >= 1) {
         const EscortLosses losses = ESCORT_COMBAT(st);
-        add(st.KO(1), -L(losses.ATTACKER_LOSSES));
-        add(st.GE(1), -L(losses.DEFENDER_LOSSES));
+        add_to(st.KO(1), -L(losses.ATTACKER_LOSSES));
+        add_to(st.GE(1), -L(losses.DEFENDER_LOSSES));
         con::print_at(
             con::Col(10), con::Row(14),
             "損害  " + con::format_single(losses.ATTACKER_LOSSES) + "   " + con::format_single(losses.DEFENDER_LOSSES));
         con::print_end();
-        add(st.VS(0, AIR_FIGHTERS), losses.ATTACKER_LOSSES);
-        add(st.VS(1, AIR_FIGHTERS), losses.DEFENDER_LOSSES);
+        add_to(st.VS(0, AIR_FIGHTERS), losses.ATTACKER_LOSSES);
+        add_to(st.VS(1, AIR_FIGHTERS), losses.DEFENDER_LOSSES);
         take_interceptor_losses(st, losses.DEFENDER_LOSSES);
     }
     INTERCEPTOR_ATTACK(st);
@@ -234,7 +234,7 @@ real recount_carriers(State& st, const Group& g) {
             fit += 1;
         } else {
             for (int t = AIR_FIGHTERS; t <= AIR_TORPEDO_BOMBERS; ++t) {
-                add(st.F(1, k, t, F_NOT_READY), st.F(1, k, t, F_DECK));
+                add_to(st.F(1, k, t, F_NOT_READY), st.F(1, k, t, F_DECK));
                 st.F(1, k, t, F_DECK) = 0;
             }
         }

@@ -19,7 +19,7 @@ constexpr float kHarbourFleet = 1;
 constexpr long kTorpedoSlots = 4;
 constexpr long kMooredBattleships = 8;
 
-void add(float& cell, real v) { cell = con::store(L(cell) + v); }
+using con::add_to;
 
 /// A hit test with limit H: INT(RND x 100) at most H.
 bool hits(real limit) { return con::int_floor(L(con::rnd()) * 100) <= limit; }
@@ -38,8 +38,8 @@ void destroy_on_ground(State& st, long t, real base, real spread) {
     for (int state : {Q_NOT_READY, Q_READY}) {
         real d = base + con::int_floor(L(con::rnd()) * spread);
         if (d > st.Q(t, state)) d = st.Q(t, state);
-        add(st.Q(t, state), -d);
-        add(st.VS(1, t), d);
+        add_to(st.Q(t, state), -d);
+        add_to(st.VS(1, t), d);
     }
 }
 
@@ -64,7 +64,7 @@ void port_hit(State& st, real& counter, StrikeReport& report) {
     report.push_back({47, 22, 6, "軍港施設"});
     report.push_back({57, 22, static_cast<int>(counter), "爆弾命中", false, After::ShortPause});
     counter = next_colour(counter);
-    add(st.HW(HW_HITS), 1);
+    add_to(st.HW(HW_HITS), 1);
 }
 
 /// Step 5.2: where one dive bomber's hit falls.
@@ -105,9 +105,9 @@ void torpedo_attack(State& st, StrikeReport& report) {
         if (st.HW(HW_TORPEDOES_FLYING) < 1)
             limit = 2;
         else
-            add(st.HW(HW_TORPEDOES_FLYING), -1);
+            add_to(st.HW(HW_TORPEDOES_FLYING), -1);
         if (!hits(limit)) continue;
-        add(st.PE(k), 1);
+        add_to(st.PE(k), 1);
         counter += 1;
         report.push_back({58, static_cast<int>(13 + k), static_cast<int>(con::mod(counter, 7)) + 1, "魚雷命中", false,
                           After::ShortPause});
@@ -130,7 +130,7 @@ void level_bombing(State& st, real phase, StrikeReport& report) {
             const bool ship = phase == 1 && (r * 10 > 3 - L(st.HW(HW_BASE_STRUCK)) || st.HW(HW_BOMBS_FLYING) > 0);
             int column = 58, row = static_cast<int>(13 + k);
             if (ship) {
-                add(st.PE(k), damage);
+                add_to(st.PE(k), damage);
             } else {
                 report.push_back({47, 22, 6, "軍港施設"});
                 column = 57, row = 22;
@@ -138,9 +138,9 @@ void level_bombing(State& st, real phase, StrikeReport& report) {
             counter += 1;
             report.push_back({column, row, static_cast<int>(con::mod(counter, 7)) + 1,
                               damage < 1 ? "５００Ｋｇ爆弾命中" : "８００Ｋｇ爆弾命中", false, After::BusyPause});
-            add(st.HW(HW_HITS), 1);
+            add_to(st.HW(HW_HITS), 1);
         }
-        if (st.HW(HW_BOMBS_FLYING) > 0) add(st.HW(HW_BOMBS_FLYING), -1);
+        if (st.HW(HW_BOMBS_FLYING) > 0) add_to(st.HW(HW_BOMBS_FLYING), -1);
     }
 }
 

@@ -31,7 +31,7 @@ constexpr float kFitToOperate = 3;
 
 real armed(const CarrierAboard& c) { return L(c.dive_deck) + L(c.torpedo_deck) + L(c.bomb_deck); }
 
-void add(float& cell, real v) { cell = con::store(L(cell) + v); }
+using con::add_to;
 
 /// Sub-step 2: a fire burns on unless armed aircraft on the deck (and a re-arming) stay below
 /// the roll; with none on the deck it always burns on.
@@ -52,25 +52,25 @@ void roll_fires(std::vector<CarrierAboard>& cs, float rearm, const Draw& rnd) {
 void burn(CarrierAboard& c, long j, FireOutcome& out, const Draw& rnd) {
     if (c.fire == kBurning) out.spreading.push_back(j);
     c.fire = kBurning;
-    add(c.durability, -1 - int_floor(L(rnd()) * 2));
-    add(c.deck, -2);
+    add_to(c.durability, -1 - int_floor(L(rnd()) * 2));
+    add_to(c.deck, -2);
     real k = int_floor(L(rnd()) * 7) + 6;
     if (armed(c) < k) k = armed(c);
     for (int n = 0; k > 0 && n < kBurnDrawBound; ++n) {
         const real r = L(rnd()) * 10;
         if (r >= 5 && c.dive_deck >= 1) {
-            add(c.dive_deck, -1);
-            add(out.dive_lost, 1);
+            add_to(c.dive_deck, -1);
+            add_to(out.dive_lost, 1);
         } else if (c.torpedo_deck > 0) {
-            add(c.torpedo_deck, -1);
-            add(out.torpedo_lost, 1);
+            add_to(c.torpedo_deck, -1);
+            add_to(out.torpedo_lost, 1);
         } else if (c.bomb_deck > 0) {
-            add(c.bomb_deck, -1);
-            add(out.torpedo_lost, 1);
+            add_to(c.bomb_deck, -1);
+            add_to(out.torpedo_lost, 1);
         } else {
             continue;
         }
-        add(c.away, 1);
+        add_to(c.away, 1);
         k -= 1;
     }
 }
@@ -113,14 +113,14 @@ void fire_step(State& st) {
         st.F(0, j, AIR_TORPEDO_BOMBERS, F_TORPEDO_DECK) = a.torpedo_deck;
         st.F(0, j, AIR_TORPEDO_BOMBERS, F_BOMB_DECK) = a.bomb_deck;
     }
-    add(st.VS(0, AIR_DIVE_BOMBERS), out.dive_lost);
-    add(st.VS(0, AIR_TORPEDO_BOMBERS), out.torpedo_lost);
+    add_to(st.VS(0, AIR_DIVE_BOMBERS), out.dive_lost);
+    add_to(st.VS(0, AIR_TORPEDO_BOMBERS), out.torpedo_lost);
 }
 
 /// Writes off the aircraft of kind t in states first..last aboard carrier slot j.
 void write_off(State& st, long j, int t, int first, int last) {
     for (int s = first; s <= last; ++s) {
-        add(st.VS(0, t), st.F(0, j, t, s));
+        add_to(st.VS(0, t), st.F(0, j, t, s));
         st.F(0, j, t, s) = 0;
     }
 }
@@ -147,10 +147,10 @@ void settle_carriers(State& st) {
 /// losing their loads.
 void strike_down(State& st, long j) {
     for (const int t : {AIR_FIGHTERS, AIR_DIVE_BOMBERS}) {
-        add(st.F(0, j, t, F_NOT_READY), st.F(0, j, t, F_DECK));
+        add_to(st.F(0, j, t, F_NOT_READY), st.F(0, j, t, F_DECK));
         st.F(0, j, t, F_DECK) = 0;
     }
-    add(st.F(0, j, AIR_TORPEDO_BOMBERS, F_UNARMED),
+    add_to(st.F(0, j, AIR_TORPEDO_BOMBERS, F_UNARMED),
         L(st.F(0, j, AIR_TORPEDO_BOMBERS, F_TORPEDO_DECK)) + L(st.F(0, j, AIR_TORPEDO_BOMBERS, F_BOMB_DECK)));
     st.F(0, j, AIR_TORPEDO_BOMBERS, F_TORPEDO_DECK) = 0;
     st.F(0, j, AIR_TORPEDO_BOMBERS, F_BOMB_DECK) = 0;

@@ -28,24 +28,24 @@ real hit_damage(int k, real draw, bool carrier) {
     return carrier ? L(0.25f) : L(0.2f);
 }
 
-void add(float& cell, real v) { cell = con::store(L(cell) + v); }
+using con::add_to;
 
 /// One aircraft of part k that hits ship j: the battleship's tally, or the carrier's screen,
 /// tally, flight deck and (for a bomb) induced explosion.
 void resolve_hit(const AttackInput& in, int k, long j, AttackResult& r, const Draw& rnd) {
     const real draw = int_floor(L(rnd()) * 2) + 1;
     if (!in.carriers) {
-        add(r.PE[j], hit_damage(k, draw, false));
+        add_to(r.PE[j], hit_damage(k, draw, false));
         r.hits.push_back({j, k == AIR_TORPEDO_BOMBERS, false});
         return;
     }
     const real screen = L(rnd()) * 10;
     if (screen > 9 && r.destroyers > 0) {
-        add(r.destroyers, -1);
+        add_to(r.destroyers, -1);
         return;
     }
-    add(r.PE[j], hit_damage(k, draw, true));
-    if (L(rnd()) * 3 < 2) add(r.deck_hits[j], 1);
+    add_to(r.PE[j], hit_damage(k, draw, true));
+    if (L(rnd()) * 3 < 2) add_to(r.deck_hits[j], 1);
     if (k == AIR_TORPEDO_BOMBERS) {
         r.hits.push_back({j, true, false});
         return;

@@ -15,7 +15,7 @@ using con::real;
 /// The interceptors one escort fighter ties up, and the shots it fires.
 constexpr real kINTERCEPTORS_PER_ESCORT = 3;
 
-void add(float& cell, real v) { cell = con::store(L(cell) + v); }
+using con::add_to;
 
 /// INT(RND x 60): the roll of one exchange.
 real roll60() { return con::int_floor(L(con::rnd()) * 60); }
@@ -62,9 +62,9 @@ float INTERCEPTORS_APPROACH(State& st, float INTERCEPTOR_COUNT) {
     const float rest = con::store(L(INTERCEPTOR_COUNT) - L(st.GE(1)));
     for (real i = 1; i <= rest; ++i) {
         if (L(con::rnd()) * 10 > 7)
-            add(st.GE(2), 1);
+            add_to(st.GE(2), 1);
         else
-            add(st.GE(3), 1);
+            add_to(st.GE(3), 1);
     }
     return rest;
 }
@@ -93,7 +93,7 @@ void INTERCEPTOR_ATTACK(State& st) {
         if (st.GE(t) < 1 || st.KO(t) < 1) continue;
         const float losses = con::store(bombers_shot_down(st, t));
         st.KO(t) = con::store(L(st.KO(t)) - L(losses));
-        add(st.VS(0, t - 1), losses);
+        add_to(st.VS(0, t - 1), losses);
         show_match(st, 12, 8 + 4 * t, t);
         con::print_at(con::Col(6), con::Row(10 + 4 * t),
                       st.NX(t) + con::format_single(losses) + "機墜落 残り " + con::format_single(st.KO(t)));

@@ -12,7 +12,7 @@ namespace {
 using con::L;
 using con::real;
 
-void add(float& cell, real v) { cell = con::store(L(cell) + v); }
+using con::add_to;
 
 real die() { return con::int_floor(L(con::rnd()) * 6) + 1; }
 
@@ -28,11 +28,11 @@ AntiAircraftHits shots_fired(const State& st) {
         const bool low = (st.KO(4) > 0 && low_percentage > r * 100) || L(st.KO(2)) + L(st.KO(5)) < 1;
         if (!low) {
             if (die() == 6) {
-                add(hits.high, 1);
+                add_to(hits.high, 1);
                 continue;
             }
         }
-        if (die() >= 5) add(hits.low, 1);
+        if (die() >= 5) add_to(hits.low, 1);
     }
     return hits;
 }
@@ -86,7 +86,7 @@ StrikeReport anti_aircraft_fire(State& st) {
         report.push_back(
             {46, 6 + t, -1,
              st.NX(t + 1) + con::format_single(st.L(t)) + "機墜落 残り" + con::format_single(st.KO(t + 1))});
-        add(st.VS(0, t), st.L(t));
+        add_to(st.VS(0, t), st.L(t));
     }
     if (st.TT(TT_HARBOUR_STRIKE) != 0) {
         lose_special_load(st.HW(HW_TORPEDOES_FLYING), hits.low, st.KO(4));

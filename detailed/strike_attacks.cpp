@@ -26,7 +26,7 @@ constexpr int kLastListSlot = 42;
 /// before it; it only guards against a corrupt durability.
 constexpr int kMaxFirePasses = 10000;
 
-void add(float& cell, real v) { cell = con::store(L(cell) + v); }
+using con::add_to;
 
 struct Target {
     float f = 0;  ///< the player's air fleet in operation
@@ -48,7 +48,7 @@ real deck_load(const State& st, long k) {
 bool destroyer_takes_hit(State& st, float t) {
     const real r = L(con::rnd());
     if (!(r * 10 > 9 && st.DF(t) > 0)) return false;
-    add(st.DF(t), -1);
+    add_to(st.DF(t), -1);
     return true;
 }
 
@@ -95,14 +95,14 @@ void apply_carrier_damage(State& st, float f) {
 void burn(State& st, long k, float s, StrikeReport& report) {
     report.push_back({54, 15, 2, "進行", false, After::Pause});
     st.A(1, s, A_FIRE) = 1;
-    add(st.A(1, s, A_DURABILITY), -1);
-    add(st.A(1, s, A_FLIGHT_DECK), -2);
+    add_to(st.A(1, s, A_DURABILITY), -1);
+    add_to(st.A(1, s, A_FLIGHT_DECK), -2);
     real destroyed = con::int_floor(L(con::rnd()) * 5) + 6;
     const int type = L(con::rnd()) * 10 < 5 ? AIR_TORPEDO_BOMBERS : AIR_DIVE_BOMBERS;
     float& on_deck = st.F(1, k, type, F_DECK);
     if (destroyed > on_deck) destroyed = on_deck;
-    add(on_deck, -destroyed);
-    add(st.A(1, s, A_AIRCRAFT_AWAY), destroyed);
+    add_to(on_deck, -destroyed);
+    add_to(st.A(1, s, A_AIRCRAFT_AWAY), destroyed);
 }
 
 /// One pass of the fire checks: a carrier below 0.5 has no fire; a fire burns on while its draw
@@ -140,8 +140,8 @@ void dive_bomb(State& st, Target at, real& counter, StrikeReport& report) {
     if (k == 0) return;
     const float s = st.C(1, at.f, k);
     const real r = L(con::rnd());
-    if (s < kFirstBritishCarrier || r * 10 > 5) add(st.A(1, s, A_FLIGHT_DECK), -1);
-    add(st.PE(k), L(0.2f));
+    if (s < kFirstBritishCarrier || r * 10 > 5) add_to(st.A(1, s, A_FLIGHT_DECK), -1);
+    add_to(st.PE(k), L(0.2f));
     counter += 1;
     report.push_back(
         {50, 13, static_cast<int>(con::mod(counter, 7)) + 1, "２５０Ｋｇ爆弾命中", false, After::ShortPause});
@@ -165,7 +165,7 @@ bool attacks_battleships(const State& st, Target at) {
 /// A torpedo or bomb on a battleship of the task force.
 void torpedo_bomber_hits_battleship(State& st, Target at, bool torpedo, int colour, StrikeReport& report) {
     const long k = battleship_hit(st, at);
-    if (k != 0) add(st.PE(k), torpedo ? 1 : L(0.25f));
+    if (k != 0) add_to(st.PE(k), torpedo ? 1 : L(0.25f));
     report.push_back({50, 19, colour, torpedo ? "魚雷命中" : "爆弾命中", torpedo});
 }
 
@@ -174,18 +174,18 @@ void torpedo_bomber_hits_battleship(State& st, Target at, bool torpedo, int colo
 void torpedo_bomber_hits_carrier(State& st, Target at, bool torpedo, int colour, StrikeReport& report) {
     const long k = carriers(st, at.f) < 1 ? 0 : carrier_hit(st, at);
     const float s = k == 0 ? 0 : st.C(1, at.f, k);
-    if (s > 0) add(st.A(1, s, A_FLIGHT_DECK), -1);
+    if (s > 0) add_to(st.A(1, s, A_FLIGHT_DECK), -1);
     if (torpedo) {
         if (s > 0) {
-            add(st.PE(k), con::int_floor(L(con::rnd()) * 2));
-            add(st.PE(k), 1);
+            add_to(st.PE(k), con::int_floor(L(con::rnd()) * 2));
+            add_to(st.PE(k), 1);
         }
         report.push_back({50, 19, colour, "魚雷命中", true});
         return;
     }
     if (s > 0) {
-        add(st.PE(k), L(0.1f));
-        add(st.PE(k), L(0.25f));
+        add_to(st.PE(k), L(0.1f));
+        add_to(st.PE(k), L(0.25f));
     }
     report.push_back({50, 19, colour, "爆弾命中"});
     if (s > 0)

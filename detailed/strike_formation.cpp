@@ -9,6 +9,7 @@
 namespace morva95f {
 namespace {
 
+using con::add_to;
 using con::L;
 
 /// The harbour raid while it keeps its surprise: the player splits the torpedo bombers' loads.

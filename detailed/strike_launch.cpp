@@ -11,6 +11,7 @@
 namespace morva95f {
 namespace {
 
+using con::add_to;
 using con::L;
 
 const std::string kNoStrike = "攻撃はできません";

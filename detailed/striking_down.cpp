@@ -9,6 +9,7 @@
 namespace morva95f {
 namespace {
 
+using con::add_to;
 using con::L;
 
 void draw_deck_status(State& st) {

@@ -2,6 +2,7 @@
 // (the target base), the stage steps that move every airborne unit on by one stage, and the
 // operation's routines that work on these tables (day's end, operation end, battle line).
 #pragma once
+#include "console/numbers.h"
 #include "simplified/state.h"
 
 namespace morva95s {
@@ -117,5 +118,11 @@ void land_day_air_units(State& st);
 /// SP: N(side) = battleships afloat (durability 1 or more) in each side's line of the fleet
 /// in TT_FLEET, S(side) = the lowest speed among them; with none afloat S = 8 - side.
 void SP(State& st);
+
+/// Adds the units of a stage column into another and empties it.
+inline void gather_units(float& to, float& from) {
+    to = con::store(con::L(to) + con::L(from));
+    from = 0;
+}
 
 }  // namespace morva95s

@@ -14,7 +14,7 @@ using con::L;
 namespace {
 
 /// Adds a value to a stored count.
-void add(float& to, con::real v) { to = con::store(L(to) + v); }
+using con::add_to;
 
 /// Calls fn(slot) for the operating fleet's Japanese slots 1 to CV(0, FLEET_NO).
 template <typename Fn>
@@ -81,7 +81,7 @@ float torpedo_bombers_to_fleet(State& st, float count, bool far) {
         [&](long k) {
             if (torpedo_left()) {
                 move_unit(st.T, JAPANESE, k, T_DECK_TORPEDO, far ? T_FLEET_OUT_TORPEDO : T_OVER_FLEET_TORPEDO);
-                add(st.KO(KO_TORPEDO_ARMED), -1);
+                add_to(st.KO(KO_TORPEDO_ARMED), -1);
             } else {
                 move_unit(st.T, JAPANESE, k, T_DECK_BOMB, far ? T_FLEET_OUT_BOMB : T_OVER_FLEET_BOMB);
             }
@@ -115,12 +115,12 @@ UnarmedUnits form_hangar_stock(State& st) {
     for (int i = SE_FIGHTERS; i <= SE_BOMB_ARMED; ++i) st.SE(i) = 0;
     UnarmedUnits unarmed{0, 0};
     each_fit_slot(st, [&](long k) {
-        add(st.SE(SE_FIGHTERS), L(st.F(JAPANESE, k, F_HANGAR)));
-        add(st.SE(SE_DIVE), L(st.D(JAPANESE, k, D_ARMED)));
-        add(st.SE(SE_TORPEDO_ARMED), L(st.T(JAPANESE, k, T_TORPEDO)));
-        add(st.SE(SE_BOMB_ARMED), L(st.T(JAPANESE, k, T_BOMB)));
-        add(unarmed.dive, L(st.D(JAPANESE, k, D_HANGAR)));
-        add(unarmed.torpedo, L(st.T(JAPANESE, k, T_HANGAR)));
+        add_to(st.SE(SE_FIGHTERS), L(st.F(JAPANESE, k, F_HANGAR)));
+        add_to(st.SE(SE_DIVE), L(st.D(JAPANESE, k, D_ARMED)));
+        add_to(st.SE(SE_TORPEDO_ARMED), L(st.T(JAPANESE, k, T_TORPEDO)));
+        add_to(st.SE(SE_BOMB_ARMED), L(st.T(JAPANESE, k, T_BOMB)));
+        add_to(unarmed.dive, L(st.D(JAPANESE, k, D_HANGAR)));
+        add_to(unarmed.torpedo, L(st.T(JAPANESE, k, T_HANGAR)));
     });
     st.SE(SE_TORPEDO) = con::store(L(st.SE(SE_TORPEDO_ARMED)) + L(st.SE(SE_BOMB_ARMED)));
     return unarmed;
@@ -130,8 +130,8 @@ void form_deck_room(State& st) {
     st.DECK_CAPACITY = 0;
     st.DECK_UNITS = 0;
     each_fit_slot(st, [&](long k) {
-        add(st.DECK_CAPACITY, L(st.A(JAPANESE, st.C(JAPANESE, st.FLEET_NO, k), A_CAPACITY)));
-        add(st.DECK_UNITS, L(st.F(JAPANESE, k, F_DECK)) + L(st.D(JAPANESE, k, D_DECK)) +
+        add_to(st.DECK_CAPACITY, L(st.A(JAPANESE, st.C(JAPANESE, st.FLEET_NO, k), A_CAPACITY)));
+        add_to(st.DECK_UNITS, L(st.F(JAPANESE, k, F_DECK)) + L(st.D(JAPANESE, k, D_DECK)) +
                                L(st.T(JAPANESE, k, T_DECK_TORPEDO)) + L(st.T(JAPANESE, k, T_DECK_BOMB)));
     });
     // The room of the fleet as a whole: the capacities are summed before they are halved.
@@ -185,9 +185,9 @@ void sum_hangar_torpedo_bombers(State& st) {
     st.SE(SE_BOMB_ARMED) = 0;
     st.TORPEDO_BOMBER_UNITS = 0;
     each_fit_slot(st, [&](long k) {
-        add(st.SE(SE_TORPEDO_ARMED), L(st.T(JAPANESE, k, T_TORPEDO)));
-        add(st.SE(SE_BOMB_ARMED), L(st.T(JAPANESE, k, T_BOMB)));
-        add(st.TORPEDO_BOMBER_UNITS,
+        add_to(st.SE(SE_TORPEDO_ARMED), L(st.T(JAPANESE, k, T_TORPEDO)));
+        add_to(st.SE(SE_BOMB_ARMED), L(st.T(JAPANESE, k, T_BOMB)));
+        add_to(st.TORPEDO_BOMBER_UNITS,
             L(st.T(JAPANESE, k, T_HANGAR)) + L(st.T(JAPANESE, k, T_TORPEDO)) + L(st.T(JAPANESE, k, T_BOMB)));
     });
 }

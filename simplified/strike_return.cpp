@@ -58,11 +58,6 @@ void fleet_pass(State& st, float ship, long k) {
 
 }  // namespace
 
-void gather_units(float& to, float& from) {
-    to = con::store(L(to) + L(from));
-    from = 0;
-}
-
 void APPLY_AIR_LOSSES(State& st) {
     const float f = st.FLEET_NO;
     for (long k = 1; L(k) <= L(st.CV(JAPANESE, f)); ++k) {

@@ -15,9 +15,6 @@
 
 namespace morva95s {
 
-/// Adds the units of a stage column into another and empties it.
-void gather_units(float& to, float& from);
-
 /// The bombers' hit die from one draw: INT(draw x 6), 0-5.
 con::real hit_die(const Draw& rnd);
 

@@ -35,29 +35,23 @@ bool carrier_upkeep(State& st, int side) {
     return speed_found;
 }
 
-/// Adds `from` into `to` and clears it.
-void gather(float& to, float& from) {
-    to = con::store(L(to) + L(from));
-    from = 0;
-}
-
 /// Steps 7-8: the Allied carriers' and the base's units in range join the raid W.
 void gather_raid(State& st) {
     for (long k = 1; L(k) <= L(st.CV(ALLIED, st.FLEET_NO)); ++k) {
-        if (L(st.AIR_DISTANCE) <= 7) gather(st.W(0), st.F(ALLIED, k, AL_OVER));
+        if (L(st.AIR_DISTANCE) <= 7) gather_units(st.W(0), st.F(ALLIED, k, AL_OVER));
         if (L(st.AIR_DISTANCE) <= 9) {
-            gather(st.W(1), st.D(ALLIED, k, AL_OVER));
-            gather(st.W(2), st.T(ALLIED, k, AL_OVER));
+            gather_units(st.W(1), st.D(ALLIED, k, AL_OVER));
+            gather_units(st.W(2), st.T(ALLIED, k, AL_OVER));
         }
     }
     if (L(st.BASE_DISTANCE) <= 7) {
         st.W(4) = st.W(0);
-        gather(st.W(0), st.Q(QR_FIGHTERS, Q_OVER));
+        gather_units(st.W(0), st.Q(QR_FIGHTERS, Q_OVER));
     }
     if (L(st.BASE_DISTANCE) <= 9) {
         for (int row = QR_DIVE; row <= QR_TORPEDO; ++row) {
             st.W(row + 4) = st.W(row);
-            gather(st.W(row), st.Q(row, Q_OVER));
+            gather_units(st.W(row), st.Q(row, Q_OVER));
         }
     }
     st.W(3) = st.Q(QR_HEAVY, Q_OVER);
