@@ -85,7 +85,7 @@ void share_raid_losses(State& st) {
                 for (long h = 1; h <= steps; ++h)
                     if (raid_group(s, h))
                         add_to(st.T(s, h, T_FIGHTERS + t),
-                            -con::int_floor(losses * st.T(s, h, T_FIGHTERS + t) / total + 0.5L));
+                               -con::int_floor(losses * st.T(s, h, T_FIGHTERS + t) / total + 0.5L));
         }
         st.W(t) = 0;
     }

@@ -98,7 +98,7 @@ float launch_interceptors(State& st, const Group& g, float ceiling) {
     }
     for (long j = 1; j <= allied_carriers(st); ++j) {
         add_to(st.F(1, j, AIR_FIGHTERS, F_AIR_COMBAT),
-            L(st.F(1, j, AIR_FIGHTERS, F_PATROL_FIRST)) + L(st.F(1, j, AIR_FIGHTERS, F_PATROL_SECOND)));
+               L(st.F(1, j, AIR_FIGHTERS, F_PATROL_FIRST)) + L(st.F(1, j, AIR_FIGHTERS, F_PATROL_SECOND)));
         st.F(1, j, AIR_FIGHTERS, F_PATROL_FIRST) = st.F(1, j, AIR_FIGHTERS, F_PATROL_SECOND) = 0;
     }
     return con::store(count + n);

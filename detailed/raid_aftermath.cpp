@@ -151,7 +151,7 @@ void strike_down(State& st, long j) {
         st.F(0, j, t, F_DECK) = 0;
     }
     add_to(st.F(0, j, AIR_TORPEDO_BOMBERS, F_UNARMED),
-        L(st.F(0, j, AIR_TORPEDO_BOMBERS, F_TORPEDO_DECK)) + L(st.F(0, j, AIR_TORPEDO_BOMBERS, F_BOMB_DECK)));
+           L(st.F(0, j, AIR_TORPEDO_BOMBERS, F_TORPEDO_DECK)) + L(st.F(0, j, AIR_TORPEDO_BOMBERS, F_BOMB_DECK)));
     st.F(0, j, AIR_TORPEDO_BOMBERS, F_TORPEDO_DECK) = 0;
     st.F(0, j, AIR_TORPEDO_BOMBERS, F_BOMB_DECK) = 0;
 }

@@ -132,7 +132,7 @@ void form_deck_room(State& st) {
     each_fit_slot(st, [&](long k) {
         add_to(st.DECK_CAPACITY, L(st.A(JAPANESE, st.C(JAPANESE, st.FLEET_NO, k), A_CAPACITY)));
         add_to(st.DECK_UNITS, L(st.F(JAPANESE, k, F_DECK)) + L(st.D(JAPANESE, k, D_DECK)) +
-                               L(st.T(JAPANESE, k, T_DECK_TORPEDO)) + L(st.T(JAPANESE, k, T_DECK_BOMB)));
+                                  L(st.T(JAPANESE, k, T_DECK_TORPEDO)) + L(st.T(JAPANESE, k, T_DECK_BOMB)));
     });
     // The room of the fleet as a whole: the capacities are summed before they are halved.
     st.DECK_CAPACITY = con::store(con::int_floor((L(st.DECK_CAPACITY) + 1) / 2));
@@ -188,7 +188,7 @@ void sum_hangar_torpedo_bombers(State& st) {
         add_to(st.SE(SE_TORPEDO_ARMED), L(st.T(JAPANESE, k, T_TORPEDO)));
         add_to(st.SE(SE_BOMB_ARMED), L(st.T(JAPANESE, k, T_BOMB)));
         add_to(st.TORPEDO_BOMBER_UNITS,
-            L(st.T(JAPANESE, k, T_HANGAR)) + L(st.T(JAPANESE, k, T_TORPEDO)) + L(st.T(JAPANESE, k, T_BOMB)));
+               L(st.T(JAPANESE, k, T_HANGAR)) + L(st.T(JAPANESE, k, T_TORPEDO)) + L(st.T(JAPANESE, k, T_BOMB)));
     });
 }
 
