@@ -80,12 +80,13 @@ void show_patrol(const State& st, float earlier, float deck) {
     con::print_string_item("機）");
 }
 
-/// Step 8: how many deck fighters go up. Only a whole number from 0 to the deck fighters is
-/// taken; a negative or fractional answer is asked again like one above them, since the
-/// scramble moves whole aircraft.
+/// Step 8: how many deck fighters go up, read by the line input for numbers, which refuses an
+/// empty or malformed answer with its own message and reads again in place. Only a whole number
+/// from 0 to the deck fighters is taken; a negative or fractional answer is asked again like one
+/// above them, since the scramble moves whole aircraft.
 float ask_scramble(float deck) {
     const auto ask = [] { line_at(10, 20, "何機発進させますか ?"); };
-    return con::store(morva::ask_number(ask, {39, 20, ""}, 0, L(deck)));
+    return con::store(morva::ask_count(ask, {39, 20, ""}, 0, L(deck)));
 }
 
 /// Step 9: the scrambled fighters go up one a carrier in passes, from the decks to patrol.

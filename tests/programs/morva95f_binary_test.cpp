@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "console/text.h"
+#include "tests/programs/replay_table.h"
 #include "tests/test_support.h"
 
 using testing_support::colour_at;
@@ -65,4 +66,57 @@ TEST(Morva95fBinary, WholeCampaignToTheFinalScreen) {
     EXPECT_EQ(colour_at(run.colours, 1, 8), '6');
     EXPECT_EQ(column_of(dump_line(run.screen, 1), "連合軍"), 5);
     EXPECT_EQ(column_of(dump_line(run.screen, 1), "圧倒的勝利"), 12);
+}
+
+// The scramble question of a raid on a fleet with 3 fighters aloft and 27 on deck. An answer
+// that is no count of deck fighters is asked again at the question's place: an empty or
+// malformed line by the line input itself (its echo cleared), one out of range or with a
+// fraction by the question (its tail left under the next answer). The "9" typed after it shows
+// where the input reads.
+TEST(Morva95fBinary, ScrambleAnswerIsAskedAgainInPlaceUntilAWholeCountUpToTheDeck) {
+    struct Refused {
+        const char* name;
+        std::string answer;
+        std::string row_20_from_39;
+    };
+    const Refused cases[] = {
+        {"Enter alone", "{ENTER}", "9"},
+        {"not a number", "abc{ENTER}", "9"},
+        {"too large to store", "1e999{ENTER}", "9"},
+        {"negative", "-1{ENTER}", "91"},
+        {"fractional", "2.5{ENTER}", "9.5"},
+        {"above the deck fighters", "28{ENTER}", "98"},
+    };
+    for (const Refused& c : cases) {
+        ScopedTempDir dir;
+        auto run = run_binary("MORVA95F", golden_replays::kMorvaRaidOnThePatrol + c.answer + "9",
+                              golden_replays::kMorvaRaidSeconds);
+        ASSERT_EQ(run.exit_code, 0) << c.name << ": " << run.err;
+        const std::string question = dump_line(run.screen, 20);
+        EXPECT_EQ(question, "          何機発進させますか ?" + std::string(9, ' ') + c.row_20_from_39) << c.name;
+        EXPECT_EQ(colour_at(run.colours, 10, 20), '6') << c.name;
+        EXPECT_EQ(column_of(dump_line(run.screen, 21), "現在上空に直衛機   3 機飛行中"), 16) << c.name;
+        EXPECT_EQ(column_of(dump_line(run.screen, 22), "（甲板待機中の零式艦戦は 27 機）"), 16) << c.name;
+    }
+
+    // After all of them a whole count is taken: that many go up (0 none), and the raid goes on
+    // exactly as when the count is typed at once.
+    std::string refusals;
+    for (const Refused& c : cases) refusals += c.answer;
+    const std::string refused_first = golden_replays::kMorvaRaidOnThePatrol + refusals;
+    for (const auto& [count, aloft] : {std::pair{"17", "20"}, std::pair{"0", "3"}}) {
+        ScopedTempDir dir;
+        const std::string taken = std::string(count) + "{ENTER}";
+        auto answered = run_binary("MORVA95F", refused_first + taken, golden_replays::kMorvaRaidSeconds);
+        ASSERT_EQ(answered.exit_code, 0) << answered.err;
+        EXPECT_EQ(dump_line(answered.screen, 21), std::string(16, ' ') + "現在上空に直衛機  " + aloft + " 機飛行中")
+            << count;
+        EXPECT_EQ(dump_line(answered.screen, 22), "") << count << ": the deck line is cleared";
+        auto at_once = run_binary("MORVA95F", golden_replays::kMorvaRaidOnThePatrol + taken + "aa",
+                                  golden_replays::kMorvaRaidSeconds);
+        auto fought = run_binary("MORVA95F", refused_first + taken + "aa", golden_replays::kMorvaRaidSeconds);
+        ASSERT_EQ(fought.exit_code, 0) << fought.err;
+        EXPECT_EQ(fought.screen, at_once.screen) << count;
+        EXPECT_EQ(fought.colours, at_once.colours) << count;
+    }
 }

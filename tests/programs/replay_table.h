@@ -161,6 +161,32 @@ inline const std::string kMorvaSubmarineFound =
     kMorvaDayQuestions + "300{ENTER}" + morva_stay_hours(1, 10) + morva_stay_hour(11, "", Pauses::KeyedFromSearch);
 inline const std::string kMorvaSubmarineAttack = kMorvaSubmarineFound + "a" + kMorvaTimedMode + "a" +
                                                  morva_stay_hour(12) + morva_stay_hour(13, "", Pauses::KeyedFromSearch);
+// MORVA95F: the single operation in practice mode against Midway (base 14) with the fleet
+// `ships` (the answers for the 27 listed ships), up to the Allied order of battle and the
+// target's values of the other single-operation rows, the day's questions and the approach
+// from bearing 332.
+inline std::string morva_practice_operation(const std::string& ships) {
+    return "5n6yh" + ships + "y14{ENTER}" + kMorvaAlliedShips + kMorvaTargetValues + kMorvaDayQuestions + "332{ENTER}";
+}
+// MORVA95F: that operation with 翔鶴, 瑞鶴, 龍驤 and 大和, the fleet staying after its approach,
+// the clock at second kMorvaRaidSeconds: hour step 1 arms 20 torpedo bombers with torpedoes;
+// hour step 2 spots 18 fighters, 18 dive bombers and 18 torpedo bombers (all torpedo-armed);
+// hour step 3 sends 3 fighters on patrol and spots 27 more fighters; hour step 4 sends 3 more
+// on patrol.
+inline constexpr int kMorvaRaidSeconds = 25;
+inline const std::string kMorvaPatrolAloft =
+    morva_practice_operation("11" + std::string(4, '3') + "1" + std::string(8, '3') + "1" + std::string(11, '3')) +
+    morva_hour({.hour = 1, .deck = "y20{ENTER}", .detach = "n"}) +
+    morva_hour({.hour = 2, .deck = "y18{ENTER}18{ENTER}18{ENTER}18{ENTER}nn", .detach = "n"}) +
+    morva_hour({.hour = 3, .deck = "ny3{ENTER}y27{ENTER}0{ENTER}0{ENTER}nn", .detach = "n"}) +
+    morva_hour({.hour = 4, .deck = "ny3{ENTER}nnn", .detach = "n"});
+// MORVA95F: from there hour step 5's raid (3 fighters scrambled) sinks 龍驤; the hour sends 3
+// more fighters on patrol. Hour step 6 opens with a raid of 31 F4F, 34 SBD and a B-17 on a fleet
+// with 3 fighters on patrol and 27 on deck, in key mode: the scramble question.
+inline const std::string kMorvaRaidOnThePatrol =
+    kMorvaPatrolAloft +
+    morva_hour(
+        {.hour = 5, .pauses = Pauses::KeyedFromSearch, .raid = "3{ENTER}", .deck = "ny3{ENTER}nnn", .detach = "n"});
 // kelmat95: scenario making with one BLUE and one RED ship of Japan; BLUE's own design of
 // era 6: 35,000 t, 13-inch guns in four twin turrets, 30 knots diesel, a sloped 410 mm belt
 // and a 200 mm deck, up to the result screen.

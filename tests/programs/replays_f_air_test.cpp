@@ -9,43 +9,17 @@
 namespace golden_replays {
 namespace {
 
-// The single operation in practice mode against Midway (base 14) with the fleet `ships` (the
-// answers for the 27 listed ships), up to the Allied order of battle and the target's values of
-// the other single-operation rows, the day's questions and the approach from bearing 332.
-std::string practice_operation(const std::string& ships) {
-    return "5n6yh" + ships + "y14{ENTER}" + kMorvaAlliedShips + kMorvaTargetValues + kMorvaDayQuestions + "332{ENTER}";
-}
-
 // --- Allied raids on the fleet ---
 
-// The single operation with 翔鶴, 瑞鶴, 龍驤 and 大和, the fleet staying after its approach, the
-// clock at second kRaidSeconds: hour step 1 arms 20 torpedo bombers with torpedoes; hour step 2
-// spots 18 fighters, 18 dive bombers and 18 torpedo bombers (all torpedo-armed); hour step 3
-// sends 3 fighters on patrol and spots 27 more fighters; hour step 4 sends 3 more on patrol.
-constexpr int kRaidSeconds = 25;
-const std::string kThreeCarriers =
-    practice_operation("11" + std::string(4, '3') + "1" + std::string(8, '3') + "1" + std::string(11, '3'));
-const std::string kPatrolAloft =
-    kThreeCarriers + morva_hour({.hour = 1, .deck = "y20{ENTER}", .detach = "n"}) +
-    morva_hour({.hour = 2, .deck = "y18{ENTER}18{ENTER}18{ENTER}18{ENTER}nn", .detach = "n"}) +
-    morva_hour({.hour = 3, .deck = "ny3{ENTER}y27{ENTER}0{ENTER}0{ENTER}nn", .detach = "n"}) +
-    morva_hour({.hour = 4, .deck = "ny3{ENTER}nnn", .detach = "n"});
-// Hour step 5's raid (3 fighters scrambled) sinks 龍驤; the hour sends 3 more fighters on
-// patrol. Hour step 6 opens with a raid of 31 F4F, 34 SBD and a B-17 on a fleet with 3 fighters
-// on patrol and 27 on deck, in key mode: the scramble question.
-const std::string kRaidOnThePatrol =
-    kPatrolAloft +
-    morva_hour(
-        {.hour = 5, .pauses = Pauses::KeyedFromSearch, .raid = "3{ENTER}", .deck = "ny3{ENTER}nnn", .detach = "n"});
 // 17 fighters scrambled: the patrol of 20 is allocated, and the raid's pauses follow.
-const std::string kScrambled = kRaidOnThePatrol + "17{ENTER}";
+const std::string kScrambled = kMorvaRaidOnThePatrol + "17{ENTER}";
 
 // From hour step 5 on (timed): 3 fighters scrambled against each raid and 3 more sent on
 // patrol each hour, with 2 and then 4 fighters spotted; hour step 8 opens, in key mode, with a
 // raid of one F4F, 2 SBD and 8 TBD on a patrol of 8 fighters, 3 more scrambled: the allocation
 // sets the patrol against all three, the air combat downs every bomber.
 const std::string kBombersAllDown =
-    kPatrolAloft + morva_hour({.hour = 5, .raid = "3{ENTER}", .deck = "ny3{ENTER}nnn", .detach = "n"}) +
+    kMorvaPatrolAloft + morva_hour({.hour = 5, .raid = "3{ENTER}", .deck = "ny3{ENTER}nnn", .detach = "n"}) +
     morva_hour({.hour = 6, .raid = "3{ENTER}", .deck = "ny3{ENTER}y2{ENTER}0{ENTER}0{ENTER}nn", .detach = "n"}) +
     morva_hour({.hour = 7,
                 .pauses = Pauses::KeyedFromSearch,
@@ -101,7 +75,7 @@ const std::string kBaseStrike =
 // and the fleet stays after the pause that halves its move. The strike reaches the task force
 // in hour step 4.
 const std::string kFleetStrike =
-    practice_operation("1111" + std::string(11, '3') + "1" + std::string(11, '3')) +
+    morva_practice_operation("1111" + std::string(11, '3') + "1" + std::string(11, '3')) +
     morva_hour({.hour = 1,
                 .search = "y1{ENTER}345{ENTER}",
                 .deck = "y54{ENTER}",
@@ -122,24 +96,28 @@ const std::string kFleetStrikeLanded =
 const ReplayRows kRows{{
     // A raid met by a patrol and a scramble: the warning, the raid's lines, the patrol of 3
     // (high 1, low 2) and the scramble question over the 27 fighters on deck.
-    {"morva95f_air_raid_scramble_question", morva95f_program, kRaidOnThePatrol, kRaidSeconds},
+    {"morva95f_air_raid_scramble_question", morva95f_program, kMorvaRaidOnThePatrol, kMorvaRaidSeconds},
+    // A malformed answer and Enter alone are each refused by the line input, which reads again
+    // in place: the question, the patrol and the deck line stand as before.
+    {"morva95f_air_raid_scramble_refused", morva95f_program, kMorvaRaidOnThePatrol + "abc{ENTER}{ENTER}",
+     kMorvaRaidSeconds},
     // The patrol of 20 is allocated: 14 against the F4F, 6 against the SBD.
-    {"morva95f_air_raid_allocation", morva95f_program, kScrambled + "a", kRaidSeconds},
+    {"morva95f_air_raid_allocation", morva95f_program, kScrambled + "a", kMorvaRaidSeconds},
     // The air combat: the escorts' and the patrol's losses, 6 SBD shot down.
-    {"morva95f_air_raid_air_combat", morva95f_program, kScrambled + "aa", kRaidSeconds},
+    {"morva95f_air_raid_air_combat", morva95f_program, kScrambled + "aa", kMorvaRaidSeconds},
     // The fleet's fire: 5 SBD down, the B-17 untouched.
-    {"morva95f_air_raid_anti_aircraft", morva95f_program, kScrambled + "aaa", kRaidSeconds},
+    {"morva95f_air_raid_anti_aircraft", morva95f_program, kScrambled + "aaa", kMorvaRaidSeconds},
     // The attack: bomb hits on 翔鶴 and 瑞鶴, "命中せず" beside the sunk 龍驤.
-    {"morva95f_air_raid_hit_marks", morva95f_program, kScrambled + "aaaaaaaa", kRaidSeconds},
+    {"morva95f_air_raid_hit_marks", morva95f_program, kScrambled + "aaaaaaaa", kMorvaRaidSeconds},
     // The damage list and the raid's one closing pause: 翔鶴 unhurt (cyan), 瑞鶴 damaged with its
     // induced explosion (yellow), 龍驤 sunk (red).
-    {"morva95f_air_raid_damage_list", morva95f_program, kScrambled + "aaaaaaaaaa", kRaidSeconds},
+    {"morva95f_air_raid_damage_list", morva95f_program, kScrambled + "aaaaaaaaaa", kMorvaRaidSeconds},
     // One key later the hour goes on to its air-defence questions.
-    {"morva95f_air_raid_after_closing_pause", morva95f_program, kScrambled + "aaaaaaaaaaa", kRaidSeconds},
+    {"morva95f_air_raid_after_closing_pause", morva95f_program, kScrambled + "aaaaaaaaaaa", kMorvaRaidSeconds},
     // Every bomber falls to the patrol: the air combat's report and its pause.
-    {"morva95f_air_raid_bombers_all_down", morva95f_program, kBombersAllDown, kRaidSeconds},
+    {"morva95f_air_raid_bombers_all_down", morva95f_program, kBombersAllDown, kMorvaRaidSeconds},
     // Outside the harbour raid no closing pause follows: the search flight's pause over the map.
-    {"morva95f_air_raid_bombers_all_down_no_pause", morva95f_program, kBombersAllDown + "a", kRaidSeconds},
+    {"morva95f_air_raid_bombers_all_down_no_pause", morva95f_program, kBombersAllDown + "a", kMorvaRaidSeconds},
     // The harbour raid with its surprise kept: no fighters, no guns; the moored battleships'
     // figures after the strike, the port and airfield hits.
     {"morva95f_air_harbour_surprise_kept", morva95f_program, kHarbourStrike},
