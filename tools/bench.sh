@@ -28,26 +28,27 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 
 # measure PROGRAM KEYS SECONDS: runs the program headless $runs times in this folder and sets
-# MIN, MEDIAN (ms) and PEAK (MiB, the largest of the runs). /bin/true takes the same arguments
-# and is started the same way: the bare process the start-up is compared with.
+# MIN, MEDIAN (ms) and PEAK (MiB, from one more run under /usr/bin/time). Each timed run is
+# started by the shell itself and timed with its clock variable, so that nothing else is
+# started around it. /bin/true takes the same arguments and is started the same way: the bare
+# process the start-up is compared with.
 measure() {
-    local program=$1 keys=$2 seconds=$3 times=() peak=0
+    local program=$1 keys=$2 seconds=$3 times=()
     printf '%s' "$keys" >bench.keys
     for ((r = 0; r < runs; r++)); do
-        local start end kib
-        start=$(date +%s%N)
-        /usr/bin/time -f %M -o bench.mem "$program" --headless --keys-file bench.keys --clock-seconds "$seconds" \
-            --screen bench.screen
-        end=$(date +%s%N)
-        times+=($(((end - start) / 1000)))
-        kib=$(tail -1 bench.mem)
-        ((kib > peak)) && peak=$kib
+        local start end
+        start=${EPOCHREALTIME/[.,]/}
+        "$program" --headless --keys-file bench.keys --clock-seconds "$seconds" --screen bench.screen
+        end=${EPOCHREALTIME/[.,]/}
+        times+=($((end - start)))
     done
+    /usr/bin/time -f %M -o bench.mem "$program" --headless --keys-file bench.keys --clock-seconds "$seconds" \
+        --screen bench.screen
     local sorted
     sorted=($(printf '%s\n' "${times[@]}" | sort -n))
-    MIN=$(awk -v u="${sorted[0]}" 'BEGIN { printf "%.1f", u / 1000 }')
-    MEDIAN=$(awk -v u="${sorted[$((runs / 2))]}" 'BEGIN { printf "%.1f", u / 1000 }')
-    PEAK=$(awk -v k="$peak" 'BEGIN { printf "%.1f", k / 1024 }')
+    MIN=$(awk -v u="${sorted[0]}" 'BEGIN { printf "%.2f", u / 1000 }')
+    MEDIAN=$(awk -v u="${sorted[$((runs / 2))]}" 'BEGIN { printf "%.2f", u / 1000 }')
+    PEAK=$(awk -v k="$(tail -1 bench.mem)" 'BEGIN { printf "%.1f", k / 1024 }')
 }
 
 row() { printf '%-44s %9s %9s %9s  %s\n' "$@"; }
