@@ -2,7 +2,7 @@
 # The programs' figures in one table, from the optimised build (build/, RelWithDebInfo), each
 # as the minimum and the median of several runs, with the peak memory of the run:
 #   - start-up to the first key wait of each program, headless, also as a multiple of a bare
-#     process (/bin/true) started the same way in the same run;
+#     process (/bin/true) started the same way, each time just before the program;
 #   - a whole 12-turn MORVA95F campaign, headless, from bench_campaign.sh's key script;
 #   - a 46-against-46 kelmat95 gun battle at display time 0 (bench_battle.sh's scenario);
 #   - the processor share of each program's window waiting for a key (bench_idle.sh, Xvfb);
@@ -30,13 +30,19 @@ cd "$work"
 # measure PROGRAM KEYS SECONDS: runs the program headless $runs times in this folder and sets
 # MIN, MEDIAN (ms) and PEAK (MiB, from one more run under /usr/bin/time). Each timed run is
 # started by the shell itself and timed with its clock variable, so that nothing else is
-# started around it. /bin/true takes the same arguments and is started the same way: the bare
-# process the start-up is compared with.
+# started around it. With BARE=1, /bin/true (the bare process) is started the same way, with
+# the same arguments, just before each run, and BARE_MEDIAN is its median: the machine's load
+# weighs on both alike.
 measure() {
-    local program=$1 keys=$2 seconds=$3 times=()
+    local program=$1 keys=$2 seconds=$3 times=() bare_times=() start end
     printf '%s' "$keys" >bench.keys
     for ((r = 0; r < runs; r++)); do
-        local start end
+        if [[ "${BARE:-0}" == 1 ]]; then
+            start=${EPOCHREALTIME/[.,]/}
+            /bin/true --headless --keys-file bench.keys --clock-seconds "$seconds" --screen bench.screen
+            end=${EPOCHREALTIME/[.,]/}
+            bare_times+=($((end - start)))
+        fi
         start=${EPOCHREALTIME/[.,]/}
         "$program" --headless --keys-file bench.keys --clock-seconds "$seconds" --screen bench.screen
         end=${EPOCHREALTIME/[.,]/}
@@ -49,24 +55,26 @@ measure() {
     MIN=$(awk -v u="${sorted[0]}" 'BEGIN { printf "%.2f", u / 1000 }')
     MEDIAN=$(awk -v u="${sorted[$((runs / 2))]}" 'BEGIN { printf "%.2f", u / 1000 }')
     PEAK=$(awk -v k="$(tail -1 bench.mem)" 'BEGIN { printf "%.1f", k / 1024 }')
+    if [[ "${BARE:-0}" == 1 ]]; then
+        sorted=($(printf '%s\n' "${bare_times[@]}" | sort -n))
+        BARE_MEDIAN=$(awk -v u="${sorted[$((runs / 2))]}" 'BEGIN { printf "%.2f", u / 1000 }')
+    fi
 }
 
 row() { printf '%-44s %9s %9s %9s  %s\n' "$@"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.1f x start-up", a / b; else print "" }'; }
-
-bare() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.1f x bare process", a / b; else print "" }'; }
+bare() {
+    awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.1f x bare process (%.2f ms)", a / b, b; else print "" }'
+}
 
 echo "tools/bench.sh: $runs runs each, $(nproc) cores, $(basename "$build") build"
 row "figure" "min ms" "median ms" "peak MiB" ""
-measure /bin/true "" 0
-bare_median=$MEDIAN
-row "bare process (/bin/true), started the same way" "$MIN" "$MEDIAN" "$PEAK" ""
 declare -A startup
 for p in detailed/MORVA95F simplified/MORVA95S gunnery/kelmat95; do
     name=$(basename "$p")
-    measure "$build/$p" "" 0
+    BARE=1 measure "$build/$p" "" 0
     startup[$name]=$MEDIAN
-    row "start-up to the first key wait: $name" "$MIN" "$MEDIAN" "$PEAK" "$(bare "$MEDIAN" "$bare_median")"
+    row "start-up to the first key wait: $name" "$MIN" "$MEDIAN" "$PEAK" "$(bare "$MEDIAN" "$BARE_MEDIAN")"
 done
 
 measure "$build/detailed/MORVA95F" "$("$root/tools/bench_campaign.sh" --print-keys)" 0
