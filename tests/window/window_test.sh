@@ -48,8 +48,8 @@ skip() {
     exit 77
 }
 
-# Starts the virtual X server (tools/xvfb.sh; SIZE: its screen, default 1280x1024) and points
-# DISPLAY at it.
+# start_xvfb [WxH]: starts the virtual X server (tools/xvfb.sh) with a screen of that size
+# (default 1280x1024) and points DISPLAY at it.
 start_xvfb() {
     command -v Xvfb >/dev/null 2>&1 || skip "Xvfb is not installed (Debian package xvfb)"
     command -v xdotool >/dev/null 2>&1 || skip "xdotool is not installed (Debian package xdotool)"
