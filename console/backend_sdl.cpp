@@ -1,7 +1,12 @@
 // The window backend: the screen in an SDL2 window scaled by a whole factor, keys from the
 // keyboard, a generated tone for the bell. Events are awaited, never spun for, and the picture
 // is sent to the window only when the screen changed or the window needs it again.
+//
+// SDL2 is opened when the first window is asked for, not linked: a headless run maps none of
+// the display and sound libraries SDL2 brings along, and runs where they are not installed.
+// Only SDL's types and constants come from its headers; every call goes through `sdl`.
 #include <SDL.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <array>
@@ -22,6 +27,50 @@ namespace con {
 
 
 namespace {
+
+// The SDL2 functions this backend calls, looked up in the library opened at run time.
+// clang-format off
+#define CON_SDL_FUNCTIONS(X)                                                                            \
+    X(CloseAudioDevice) X(CreateRenderer) X(CreateTexture) X(CreateWindow) X(DestroyRenderer)           \
+    X(DestroyTexture) X(DestroyWindow) X(EventState) X(GetCurrentVideoDriver) X(GetDisplayUsableBounds) \
+    X(GetError) X(GetQueuedAudioSize) X(GetRendererOutputSize) X(Init) X(InitSubSystem) X(LockTexture)  \
+    X(OpenAudioDevice) X(PauseAudioDevice) X(PollEvent) X(QueueAudio) X(Quit) X(QuitSubSystem)          \
+    X(RenderClear) X(RenderCopy) X(RenderPresent) X(SetHint) X(SetRenderDrawColor)                      \
+    X(SetWindowMinimumSize) X(StartTextInput) X(UnlockTexture) X(WaitEventTimeout) X(getenv)
+// clang-format on
+
+struct SdlApi {
+#define CON_SDL_MEMBER(name) decltype(&::SDL_##name) name = nullptr;
+    CON_SDL_FUNCTIONS(CON_SDL_MEMBER)
+#undef CON_SDL_MEMBER
+};
+
+constexpr const char* kSdlLibrary = "libSDL2-2.0.so.0";
+constexpr const char* kSdlPackage = "libsdl2-2.0-0";
+
+const SdlApi* sdl = nullptr;
+
+// Opens SDL2 once; it stays loaded until the process ends (SDL's own threads may still run
+// code of it while the process ends). Throws a one-line message naming the package to install.
+void load_sdl() {
+    if (sdl) return;
+    void* library = dlopen(kSdlLibrary, RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        const char* why = dlerror();
+        throw std::runtime_error(std::string("cannot load the window library ") + kSdlLibrary + " (" +
+                                 (why ? why : "not found") + "): install the package " + kSdlPackage +
+                                 ", or run with --headless to run without a window");
+    }
+    static SdlApi api;
+#define CON_SDL_LOOKUP(name)                                                                                         \
+    api.name = reinterpret_cast<decltype(api.name)>(dlsym(library, "SDL_" #name));                                   \
+    if (!api.name)                                                                                                   \
+        throw std::runtime_error(std::string(kSdlLibrary) + " lacks SDL_" #name ": install a newer " + kSdlPackage + \
+                                 ", or run with --headless to run without a window");
+    CON_SDL_FUNCTIONS(CON_SDL_LOOKUP)
+#undef CON_SDL_LOOKUP
+    sdl = &api;
+}
 
 using Clock = std::chrono::steady_clock;
 using std::chrono::microseconds;
@@ -54,8 +103,7 @@ constexpr auto kAudioIdle = milliseconds(2000);
 // at most this often while it runs, and at once when it pauses or waits for input.
 constexpr auto kFrameInterval = milliseconds(15);
 
-// The window is twice the plane's size when the display has room for it (with a title bar).
-constexpr int kLargeScale = 2;
+// Room left above the window for the title bar a window manager adds.
 constexpr int kTitleBarRoom = 32;
 
 /// What a key press (other than a character) gives the program.
@@ -149,28 +197,28 @@ std::string no_display_message(const std::string& detail) {
 // SDL falls back to drivers that show nothing when no display answers; a window nobody can
 // see would wait for keys that never come. They are used only when asked for by name.
 bool invisible_driver_chosen_silently() {
-    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* driver = sdl->GetCurrentVideoDriver();
     if (!driver) return true;
     std::string name = driver;
     if (name != "offscreen" && name != "dummy") return false;
-    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    const char* asked = sdl->getenv("SDL_VIDEODRIVER");
     return !asked || name != asked;
 }
 
 // Starts SDL's video on a display the player can see, or throws the message that sends the
 // player to the headless mode.
 void init_video() {
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(no_display_message(SDL_GetError()));
+    if (sdl->Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(no_display_message(sdl->GetError()));
     if (!invisible_driver_chosen_silently()) return;
-    SDL_Quit();
+    sdl->Quit();
     // A named X display gets a second try by name: one that was busy gets another chance, and
     // one that refuses says why.
-    const char* display = SDL_getenv("DISPLAY");
+    const char* display = sdl->getenv("DISPLAY");
     if (!display || !*display) throw std::runtime_error(no_display_message("no X11 or Wayland display answered"));
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
-    if (SDL_Init(SDL_INIT_VIDEO) == 0) return;
-    std::string why = std::string("X display ") + display + ": " + SDL_GetError();
-    SDL_Quit();
+    sdl->SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    if (sdl->Init(SDL_INIT_VIDEO) == 0) return;
+    std::string why = std::string("X display ") + display + ": " + sdl->GetError();
+    sdl->Quit();
     throw std::runtime_error(no_display_message(why));
 }
 
@@ -227,26 +275,28 @@ private:
 
 WindowBackend::WindowBackend(const std::string& title) : indices_(static_cast<std::size_t>(kPlaneWidth) * kPlaneHeight) {
     // The program installs its own interrupt handler; SDL must not replace it.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // A game that waits for keys for minutes must not keep the screen saver away, nor turn off
     // the desktop's compositor.
-    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
-    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    sdl->SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    sdl->SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    sdl->SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     init_video();
 
+    // The largest whole scale whose window, with a title bar, fits the display's usable area;
+    // the player may resize or maximise it, and redraw() keeps the picture at a whole scale.
     int scale = 1;
     SDL_Rect usable{};
-    if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w >= kLargeScale * kPlaneWidth &&
-        usable.h >= kLargeScale * kPlaneHeight + kTitleBarRoom)
-        scale = kLargeScale;
-    window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kPlaneWidth * scale,
-                               kPlaneHeight * scale, SDL_WINDOW_SHOWN);
+    if (sdl->GetDisplayUsableBounds(0, &usable) == 0)
+        scale = std::max(1, std::min(usable.w / kPlaneWidth, (usable.h - kTitleBarRoom) / kPlaneHeight));
+    window_ = sdl->CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kPlaneWidth * scale,
+                                kPlaneHeight * scale, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
     if (!window_) {
-        std::string why = SDL_GetError();
+        std::string why = sdl->GetError();
         release();
         throw std::runtime_error("cannot open the window (" + why + "): run with --headless to run without a window");
     }
+    sdl->SetWindowMinimumSize(window_, kPlaneWidth, kPlaneHeight);
     try {
         create_renderer();
     } catch (...) {
@@ -262,34 +312,34 @@ WindowBackend::WindowBackend(const std::string& title) : indices_(static_cast<st
     // Only keys and the window's own events matter; the mouse would only wake the waits.
     for (Uint32 type : {SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP, SDL_MOUSEWHEEL, SDL_FINGERMOTION,
                         SDL_FINGERDOWN, SDL_FINGERUP, SDL_KEYUP, SDL_TEXTEDITING})
-        SDL_EventState(type, SDL_IGNORE);
-    SDL_StartTextInput();
+        sdl->EventState(type, SDL_IGNORE);
+    sdl->StartTextInput();
     redraw();
 }
 
 void WindowBackend::create_renderer() {
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (texture_) sdl->DestroyTexture(texture_);
+    if (renderer_) sdl->DestroyRenderer(renderer_);
     texture_ = nullptr;
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    renderer_ = sdl->CreateRenderer(window_, -1, 0);
+    if (!renderer_) renderer_ = sdl->CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (renderer_)
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, kPlaneWidth,
-                                     kPlaneHeight);
-    if (!renderer_ || !texture_) throw std::runtime_error(std::string("cannot draw in the window: ") + SDL_GetError());
+        texture_ = sdl->CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, kPlaneWidth,
+                                      kPlaneHeight);
+    if (!renderer_ || !texture_) throw std::runtime_error(std::string("cannot draw in the window: ") + sdl->GetError());
     shown_version_ = 0;  // the new texture holds nothing yet
 }
 
 void WindowBackend::release() {
-    if (audio_) SDL_CloseAudioDevice(audio_);
+    if (audio_) sdl->CloseAudioDevice(audio_);
     audio_ = 0;
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
-    if (window_) SDL_DestroyWindow(window_);
+    if (texture_) sdl->DestroyTexture(texture_);
+    if (renderer_) sdl->DestroyRenderer(renderer_);
+    if (window_) sdl->DestroyWindow(window_);
     texture_ = nullptr;
     renderer_ = nullptr;
     window_ = nullptr;
-    SDL_Quit();
+    sdl->Quit();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -318,13 +368,13 @@ void WindowBackend::upload(const Screen& screen) {
     screen.compose(indices_.data());
     void* pixels = nullptr;
     int pitch = 0;
-    if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) return;  // tried again at the next change
+    if (sdl->LockTexture(texture_, nullptr, &pixels, &pitch) != 0) return;  // tried again at the next change
     const std::uint8_t* in = indices_.data();
     for (int y = 0; y < kPlaneHeight; ++y) {
         auto* row = reinterpret_cast<Uint32*>(static_cast<std::uint8_t*>(pixels) + static_cast<std::ptrdiff_t>(y) * pitch);
         for (int x = 0; x < kPlaneWidth; ++x) row[x] = palette_[*in++];
     }
-    SDL_UnlockTexture(texture_);
+    sdl->UnlockTexture(texture_);
     shown_version_ = screen.version();
 }
 
@@ -334,14 +384,14 @@ void WindowBackend::redraw() {
     needs_redraw_ = false;
     last_shown_ = Clock::now();
     int w = 0, h = 0;
-    if (SDL_GetRendererOutputSize(renderer_, &w, &h) != 0) return;
+    if (sdl->GetRendererOutputSize(renderer_, &w, &h) != 0) return;
     int factor = std::max(1, std::min(w / kPlaneWidth, h / kPlaneHeight));
     SDL_Rect dst{(w - kPlaneWidth * factor) / 2, (h - kPlaneHeight * factor) / 2, kPlaneWidth * factor,
                  kPlaneHeight * factor};
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
-    SDL_RenderPresent(renderer_);
+    sdl->SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    sdl->RenderClear(renderer_);
+    sdl->RenderCopy(renderer_, texture_, nullptr, &dst);
+    sdl->RenderPresent(renderer_);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -412,10 +462,10 @@ int WindowBackend::pump(EventSink& sink, int timeout_ms) {
     int delivered = 0;
     if (timeout_ms > 0) show(true);
     SDL_Event e;
-    bool have = timeout_ms > 0 ? SDL_WaitEventTimeout(&e, timeout_ms) != 0 : SDL_PollEvent(&e) != 0;
+    bool have = timeout_ms > 0 ? sdl->WaitEventTimeout(&e, timeout_ms) != 0 : sdl->PollEvent(&e) != 0;
     while (have) {
         delivered += handle(e, sink);
-        have = SDL_PollEvent(&e) != 0;
+        have = sdl->PollEvent(&e) != 0;
     }
     if (g_interrupt_requested.load()) {
         sink.close();
@@ -503,7 +553,7 @@ void WindowBackend::sleep_micros(std::uint64_t us, EventSink& sink) {
 bool WindowBackend::open_audio() {
     if (audio_) return true;
     if (audio_failed_) return false;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    if (sdl->InitSubSystem(SDL_INIT_AUDIO) != 0) {
         audio_failed_ = true;  // no sound on this machine: the bell stays silent
         return false;
     }
@@ -512,9 +562,9 @@ bool WindowBackend::open_audio() {
     want.format = AUDIO_S16SYS;
     want.channels = 1;
     want.samples = 512;
-    audio_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+    audio_ = sdl->OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
     if (!audio_) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl->QuitSubSystem(SDL_INIT_AUDIO);
         audio_failed_ = true;
         return false;
     }
@@ -534,15 +584,15 @@ bool WindowBackend::open_audio() {
 void WindowBackend::beep() {
     if (!open_audio()) return;
     auto bytes = static_cast<Uint32>(tone_.size() * sizeof(std::int16_t));
-    if (SDL_GetQueuedAudioSize(audio_) <= bytes * (kMaxQueuedTones - 1)) SDL_QueueAudio(audio_, tone_.data(), bytes);
-    SDL_PauseAudioDevice(audio_, 0);
+    if (sdl->GetQueuedAudioSize(audio_) <= bytes * (kMaxQueuedTones - 1)) sdl->QueueAudio(audio_, tone_.data(), bytes);
+    sdl->PauseAudioDevice(audio_, 0);
     last_beep_ = Clock::now();
 }
 
 void WindowBackend::close_audio_when_quiet() {
-    if (!audio_ || SDL_GetQueuedAudioSize(audio_) > 0 || Clock::now() - last_beep_ < kAudioIdle) return;
-    SDL_CloseAudioDevice(audio_);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (!audio_ || sdl->GetQueuedAudioSize(audio_) > 0 || Clock::now() - last_beep_ < kAudioIdle) return;
+    sdl->CloseAudioDevice(audio_);
+    sdl->QuitSubSystem(SDL_INIT_AUDIO);
     audio_ = 0;
 }
 
@@ -558,6 +608,7 @@ std::string WindowBackend::time_string() {
 }  // namespace
 
 std::unique_ptr<Backend> make_window_backend(const std::string& title) {
+    load_sdl();
     return std::make_unique<WindowBackend>(title);
 }
 

@@ -1,12 +1,21 @@
 // Characters of the in-memory text (UTF-8 with raw lone bytes) and their CP932 forms.
-#include <iconv.h>
-
-#include <array>
-#include <mutex>
-#include <unordered_map>
-#include <vector>
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 
 #include "console/text.h"
+
+// The double-byte tables, generated at build time from the C library's converter
+// (tools/gen_cp932.cpp): a program opens no converter and builds no table at start.
+namespace con::cp932_data {
+struct EncodeEntry {
+    char32_t character;
+    std::uint16_t code;
+};
+extern const char32_t kDecode[60 * 256];
+extern const std::size_t kEncodeCount;
+extern const EncodeEntry kEncode[];
+}  // namespace con::cp932_data
 
 namespace con {
 namespace {
@@ -14,9 +23,8 @@ namespace {
 bool is_lead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 bool is_trail(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
-/// CP932 double-byte codes and their characters, built once with the C library's converter.
-class Cp932Tables {
-public:
+/// CP932 double-byte codes and their characters.
+struct Cp932Tables {
     static const Cp932Tables& get() {
         static const Cp932Tables tables;
         return tables;
@@ -24,60 +32,16 @@ public:
     /// The character of a double-byte code, 0 when it has none.
     char32_t decode(unsigned char lead, unsigned char trail) const {
         if (!is_lead(lead) || !is_trail(trail)) return 0;
-        return decode_[index(lead, trail)];
+        std::size_t l = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31;
+        return cp932_data::kDecode[l * 256 + trail];
     }
     /// The double-byte code of a character (0 when there is none).
     std::uint16_t encode(char32_t c) const {
-        auto it = encode_.find(c);
-        return it == encode_.end() ? 0 : it->second;
+        const cp932_data::EncodeEntry* end = cp932_data::kEncode + cp932_data::kEncodeCount;
+        const cp932_data::EncodeEntry* it = std::lower_bound(
+            cp932_data::kEncode, end, c, [](const cp932_data::EncodeEntry& e, char32_t v) { return e.character < v; });
+        return it != end && it->character == c ? it->code : 0;
     }
-
-private:
-    static std::size_t index(unsigned char lead, unsigned char trail) {
-        std::size_t l = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31;
-        return l * 256 + trail;
-    }
-    Cp932Tables() : decode_(60 * 256, 0) {
-        iconv_t cd = iconv_open("UTF-32LE", "CP932");
-        iconv_t back = iconv_open("CP932", "UTF-32LE");
-        if (cd == reinterpret_cast<iconv_t>(-1) || back == reinterpret_cast<iconv_t>(-1)) return;
-        for (int lead = 0x81; lead <= 0xFC; ++lead) {
-            if (!is_lead(static_cast<unsigned char>(lead))) continue;
-            for (int trail = 0x40; trail <= 0xFC; ++trail) {
-                if (!is_trail(static_cast<unsigned char>(trail))) continue;
-                char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-                char out[8];
-                char* ip = in;
-                char* op = out;
-                std::size_t il = 2, ol = sizeof out;
-                iconv(cd, nullptr, nullptr, nullptr, nullptr);
-                if (iconv(cd, &ip, &il, &op, &ol) == static_cast<std::size_t>(-1) || il != 0 || ol != 4)
-                    continue;
-                char32_t c = static_cast<unsigned char>(out[0]) | static_cast<unsigned char>(out[1]) << 8 |
-                             static_cast<unsigned char>(out[2]) << 16 |
-                             static_cast<char32_t>(static_cast<unsigned char>(out[3])) << 24;
-                // The user-defined rows (private-use characters) are no characters of the
-                // programs: their bytes stay lone bytes, which could not be told apart from
-                // the UTF-8 form of such a character.
-                if (c >= 0xE000 && c <= 0xF8FF) continue;
-                decode_[index(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail))] = c;
-                if (encode_.count(c)) continue;
-                // The converter's own choice among duplicate codes (NEC and IBM rows).
-                char* ip2 = out;
-                char enc[4];
-                char* ep = enc;
-                std::size_t il2 = 4, el = sizeof enc;
-                iconv(back, nullptr, nullptr, nullptr, nullptr);
-                if (iconv(back, &ip2, &il2, &ep, &el) != static_cast<std::size_t>(-1) && el == 2)
-                    encode_[c] = static_cast<std::uint16_t>(static_cast<unsigned char>(enc[0]) << 8 |
-                                                            static_cast<unsigned char>(enc[1]));
-            }
-        }
-        iconv_close(cd);
-        iconv_close(back);
-    }
-    std::vector<char32_t> decode_;
-    std::unordered_map<char32_t, std::uint16_t> encode_;
 };
 
 }  // namespace

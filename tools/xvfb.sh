@@ -7,14 +7,15 @@ xvfb_pid=""
 window=""
 xvfb_error=""
 
-# Starts Xvfb on a free display (it picks the number and reports it) and points DISPLAY at it.
+# xvfb_start [WxH]: starts Xvfb with a screen of that size (default 1280x1024) on a free
+# display (it picks the number and reports it) and points DISPLAY at it.
 # -noreset: the server does not reset each time its last client leaves, which happens while
 # xdotool's searches come and go before the program has connected.
 xvfb_start() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     local i
-    for ((i = 0; i < 100; i++)); do
+    for ((i = 0; i < 300; i++)); do
         [ -s "$work/display" ] && break
         if ! kill -0 "$xvfb_pid" 2>/dev/null; then
             xvfb_error="Xvfb did not start: $(cat "$work/xvfb.log")"
@@ -23,7 +24,7 @@ xvfb_start() {
         sleep 0.1
     done
     if [ ! -s "$work/display" ]; then
-        xvfb_error="Xvfb reported no display within 10 s"
+        xvfb_error="Xvfb reported no display within 30 s"
         return 1
     fi
     DISPLAY=":$(head -n1 "$work/display")"
@@ -36,21 +37,21 @@ xvfb_process_runs() {
     [ -e "/proc/$1" ] && ! grep -q ') Z ' "/proc/$1/stat" 2>/dev/null
 }
 
-# xvfb_find_window TITLE PID: waits up to 15 s for a visible window named TITLE while process
+# xvfb_find_window TITLE PID: waits up to 60 s for a visible window named TITLE while process
 # PID runs; sets `window` (empty when none appeared, with xvfb_error saying why).
 # Searched again and again rather than with --sync: a search dies of an X error when the
 # program destroys a window it is looking at (SDL makes short-lived windows at start).
 xvfb_find_window() {
     local title=$1 pid=$2 i
     window=""
-    for ((i = 0; i < 150; i++)); do
+    for ((i = 0; i < 600; i++)); do
         window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1)
         [ -n "$window" ] && return 0
         xvfb_process_runs "$pid" || break
         sleep 0.1
     done
     if xvfb_process_runs "$pid"; then
-        xvfb_error="no window named $title appeared within 15 s"
+        xvfb_error="no window named $title appeared within 60 s"
     else
         xvfb_error="the program ended before its window appeared"
     fi

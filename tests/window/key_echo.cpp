@@ -1,7 +1,9 @@
 // A small program for the window tests: writes to stdout what each key press gives the
 // program ("a", "<13>" for a control code, "F3" for a function key), so that keys sent
 // through the X server can be compared with what the console received. "b" sounds the bell,
-// "w" starts a 3 s timed wait, "q" ends the program.
+// "w" starts a 60 s timed wait, "p" clears the text and fills the plane with blue but for one
+// red pixel near its bottom-right corner (the picture the scale tests read back), "q" ends
+// the program.
 #include <iostream>
 #include <string>
 
@@ -29,8 +31,13 @@ void echo_keys() {
             report("beep");
         } else if (k == "w") {
             report("wait");
-            con::wait_ticks(300);
+            con::wait_ticks(6000);
             report("waited");
+        } else if (k == "p") {
+            con::clear_screen();
+            con::draw_line(0, 0, con::kPlaneWidth - 1, con::kPlaneHeight - 1, 1, con::Shape::FilledBox);
+            con::pset(con::kPlaneWidth - 2, con::kPlaneHeight - 2, 2);
+            report("pattern");
         } else if (k.size() == 1 && static_cast<unsigned char>(k[0]) < 0x20) {
             report("<" + std::to_string(static_cast<int>(k[0])) + ">");
         } else {

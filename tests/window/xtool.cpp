@@ -6,11 +6,21 @@
 //                                spare key code first and stays bound. (xdotool would bind
 //                                such a symbol only for a moment, and a busy program may read
 //                                the key after the binding is gone.)
+//   xtool picture WINDOW-ID      reads the window's pixels and prints, on one line:
+//                                W H (the window), X Y PW PH (the box of its non-black pixels),
+//                                MX MY MW MH (the box of the pixels of the picture's second most
+//                                common colour, the marker) and OTHER (pixels in the picture box
+//                                of neither of its two most common colours: blurred edges, or
+//                                black inside the picture).
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -92,12 +102,75 @@ int press_keys(Display* display, const char* id_text, int count, char** names) {
     return 0;
 }
 
+struct Box {
+    int x0 = 1 << 30, y0 = 1 << 30, x1 = -1, y1 = -1;  // inclusive corners; empty while x1 < 0
+    void add(int x, int y) {
+        x0 = std::min(x0, x);
+        y0 = std::min(y0, y);
+        x1 = std::max(x1, x);
+        y1 = std::max(y1, y);
+    }
+    void print(std::ostream& out) const {
+        if (x1 < 0)
+            out << "0 0 0 0";
+        else
+            out << x0 << ' ' << y0 << ' ' << x1 - x0 + 1 << ' ' << y1 - y0 + 1;
+    }
+};
+
+int describe_picture(Display* display, const char* id_text) {
+    Window window = parse_window(id_text);
+    if (!window) return 2;
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(display, window, &attributes)) return 1;
+    const int w = attributes.width, h = attributes.height;
+    XImage* image =
+        XGetImage(display, window, 0, 0, static_cast<unsigned>(w), static_cast<unsigned>(h), AllPlanes, ZPixmap);
+    if (!image) {
+        std::cerr << "xtool: cannot read the window's pixels\n";
+        return 1;
+    }
+    Box picture;
+    std::map<unsigned long, long> count;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            unsigned long pixel = XGetPixel(image, x, y) & 0xFFFFFFul;
+            if (pixel) picture.add(x, y);
+        }
+    for (int y = picture.y0; y <= picture.y1; ++y)
+        for (int x = picture.x0; x <= picture.x1; ++x) ++count[XGetPixel(image, x, y) & 0xFFFFFFul];
+    std::vector<std::pair<long, unsigned long>> by_count;
+    for (const auto& [pixel, n] : count) by_count.push_back({n, pixel});
+    std::sort(by_count.rbegin(), by_count.rend());
+    Box marker;
+    long other = 0;
+    if (by_count.size() >= 2) {
+        const unsigned long fill = by_count[0].second, mark = by_count[1].second;
+        for (int y = picture.y0; y <= picture.y1; ++y)
+            for (int x = picture.x0; x <= picture.x1; ++x) {
+                unsigned long pixel = XGetPixel(image, x, y) & 0xFFFFFFul;
+                if (pixel == mark)
+                    marker.add(x, y);
+                else if (pixel != fill)
+                    ++other;
+            }
+    }
+    XDestroyImage(image);
+    std::cout << w << ' ' << h << ' ';
+    picture.print(std::cout);
+    std::cout << ' ';
+    marker.print(std::cout);
+    std::cout << ' ' << other << '\n';
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string command = argc > 1 ? argv[1] : "";
-    if (!((command == "close" && argc == 3) || (command == "press" && argc >= 4))) {
-        std::cerr << "usage: xtool close WINDOW-ID | xtool press WINDOW-ID KEYSYM...\n";
+    if (!((command == "close" && argc == 3) || (command == "press" && argc >= 4) ||
+          (command == "picture" && argc == 3))) {
+        std::cerr << "usage: xtool close WINDOW-ID | xtool press WINDOW-ID KEYSYM... | xtool picture WINDOW-ID\n";
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -105,7 +178,9 @@ int main(int argc, char** argv) {
         std::cerr << "xtool: cannot open the display\n";
         return 1;
     }
-    int result = command == "close" ? close_window(display, argv[2]) : press_keys(display, argv[2], argc - 3, argv + 3);
+    int result = command == "close"     ? close_window(display, argv[2])
+                 : command == "picture" ? describe_picture(display, argv[2])
+                                        : press_keys(display, argv[2], argc - 3, argv + 3);
     XCloseDisplay(display);
     return result;
 }
