@@ -119,16 +119,16 @@ TEST(CommandLine, ArgumentsThatCannotBeUsedAreRefusedWithStatusTwo) {
     EXPECT_EQ(read_file("file"), "x");
 }
 
-// Runs tools/monkey.sh on one short random run of kelmat95 with MONKEY_BUILD_DIR as given;
-// returns its exit status.
-int run_monkey_script(const std::string& build_dir) {
+// Runs tools/monkey.sh on one short random run of kelmat95 with MONKEY_BUILD_DIR as given and
+// `path` as PATH; returns its exit status.
+int run_monkey_script(const std::string& build_dir, const std::string& path) {
     const pid_t pid = fork();
     if (pid == 0) {
         if (!std::freopen("monkey.out.txt", "w", stdout) || !std::freopen("monkey.err.txt", "w", stderr)) _exit(126);
+        setenv("PATH", path.c_str(), 1);
         setenv("MONKEY_BUILD_DIR", build_dir.c_str(), 1);
         setenv("MONKEY_FIRST_SEED", "1", 1);
         setenv("MONKEY_KEYS", "40", 1);
-        setenv("MONKEY_JOBS", "1", 1);
         const std::string script = std::string(SOURCE_DIR) + "/tools/monkey.sh";
         execl("/bin/bash", "bash", script.c_str(), "kelmat95", "1", static_cast<char*>(nullptr));
         _exit(127);
@@ -139,14 +139,28 @@ int run_monkey_script(const std::string& build_dir) {
 }
 
 TEST(CommandLine, MonkeyScriptTakesAbsoluteAndRelativeBuildFolders) {
-    // The build folder of this suite, named from the source folder (where the script runs)
-    // both ways.
-    const std::filesystem::path build = std::filesystem::canonical(BINARY_DIR);
-    const std::filesystem::path relative = std::filesystem::relative(build, std::filesystem::canonical(SOURCE_DIR));
-    for (const std::string& folder : {build.string(), relative.string()}) {
-        ScopedTempDir dir;
-        EXPECT_EQ(run_monkey_script(folder), 0) << folder << "\n"
-                                                << read_file("monkey.out.txt") << read_file("monkey.err.txt");
+    // A build folder of the built monkey and kelmat95, named absolute and relative to the
+    // source folder (where the script runs), with a cmake that builds nothing: a test never
+    // rebuilds what other tests run.
+    namespace fs = std::filesystem;
+    ScopedTempDir dir;
+    const fs::path here = fs::current_path();
+    fs::create_directories("build/gunnery");
+    write_file("build/CMakeCache.txt", "");
+    ASSERT_TRUE(fs::exists(std::string(BINARY_DIR) + "/monkey")) << "the monkey target is built";
+    fs::create_symlink(std::string(BINARY_DIR) + "/monkey", "build/monkey");
+    fs::create_symlink(std::string(BINARY_DIR) + "/gunnery/kelmat95", "build/gunnery/kelmat95");
+    fs::create_directory("bin");
+    write_file("bin/cmake", "#!/bin/sh\nexit 0\n");
+    fs::permissions("bin/cmake", fs::perms::owner_all);
+    const std::string path =
+        (here / "bin").string() + ":" + (std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin");
+    const fs::path absolute = here / "build";
+    const fs::path relative = fs::relative(absolute, fs::canonical(SOURCE_DIR));
+    for (const fs::path& folder : {absolute, relative}) {
+        EXPECT_EQ(run_monkey_script(folder.string(), path), 0)
+            << folder << "\n"
+            << read_file("monkey.out.txt") << read_file("monkey.err.txt");
     }
 }
 
