@@ -225,7 +225,8 @@ TEST_P(SaveUnderKill, TheSaveIsAlwaysAWholeFileAndLeftoversAreNeverRead) {
     // At least an open, a write and a rename or link per save.
     ASSERT_GE(whole.stops, 3 * kSaves);
     int kept_old = 0, replaced = 0, left_behind = 0;
-    std::set<std::string> resumed_alone;
+    std::set<std::string> tried_loads, tried_without_save;
+    int leaving_kill = -1;  // the first kill that left a temporary file
     for (int kill_after = 0; kill_after < whole.stops; ++kill_after) {
         SCOPED_TRACE("killed after file call " + std::to_string(kill_after));
         write_file(kSave, old_file);
@@ -247,16 +248,18 @@ TEST_P(SaveUnderKill, TheSaveIsAlwaysAWholeFileAndLeftoversAreNeverRead) {
             }
         }
         // The next start loads the save file, whatever the killed run left beside it (once
-        // per save file without a leftover: the same file alone loads the same way).
-        if (!left.empty() || resumed_alone.insert(file).second) {
+        // for each save file and leftover: the same files load the same way).
+        const std::string beside = left.empty() ? std::string("none") : "'" + read_file(left[0]) + "'";
+        if (tried_loads.insert(file + "\n" + beside).second) {
             auto resumed = run_binary("MORVA95F", opening_keys(7));
             EXPECT_NE(testing_support::dump_line(resumed.screen, 0).find("第  " + saved_turn(file) + "  ターン"),
                       std::string::npos)
                 << testing_support::dump_line(resumed.screen, 0);
         }
         // Without the save file, a temporary file is no save.
-        if (!left.empty()) {
-            ++left_behind;
+        left_behind += !left.empty();
+        if (!left.empty() && leaving_kill < 0) leaving_kill = kill_after;
+        if (!left.empty() && tried_without_save.insert(beside).second) {
             std::filesystem::remove(kSave);
             auto none = run_binary("MORVA95F", opening_keys(7));
             EXPECT_NE(none.screen.find("Data File not found"), std::string::npos);
@@ -265,7 +268,10 @@ TEST_P(SaveUnderKill, TheSaveIsAlwaysAWholeFileAndLeftoversAreNeverRead) {
     EXPECT_GT(kept_old, 0);
     EXPECT_GT(replaced, 0);
     // The next whole save leaves nothing beside it.
+    ASSERT_GE(leaving_kill, 0) << "a kill between a temporary name and its rename";
     write_file(kSave, old_file);
+    ASSERT_TRUE(run_traced(keys, named, leaving_kill).killed);
+    ASSERT_EQ(leftovers().size(), 1u);
     EXPECT_EQ(run_traced(saving_campaign(1), named, -1).exit_code, 0);
     EXPECT_TRUE(leftovers().empty()) << leftovers()[0];
     std::cout << whole.stops << " kills (" << (named ? "named" : "unnamed") << " temporary files): " << kept_old
