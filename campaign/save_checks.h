@@ -112,13 +112,16 @@ bool ships_valid(std::span<const float> v, const Ships& A, const SaveLimits& lim
 
 // A base is held by Japan or by its own Allied nation; an Allied-held base keeps at least 1
 // point (a strike that leaves none takes it). Strength is whole and grows at most by its turn
-// ends; the planning weight and the heavy-bomber factor never change.
+// ends; the planning weight and the heavy-bomber factor never change. The bases below the
+// growing ones (the home base 1 among them) are never a target and never grow: no game
+// changes their strength.
 template <typename Bases>
 bool bases_valid(std::span<const float> v, const Bases& P) {
     const con::real turn_ends = con::L(v[kSaveTurnAt]) - 1;
     for (int b = 1; b <= kSaveBases; ++b) {
         const float holder = v[save_base_value(b, P_HOLDER)];
         if (holder != 0 && (P(b, P_HOLDER) == 0 || holder != P(b, P_HOLDER))) return false;
+        if (b < kFirstGrowingBase && v[save_base_value(b, P_STRENGTH)] != P(b, P_STRENGTH)) return false;
         const con::real most = std::max<con::real>(con::L(P(b, P_STRENGTH)) + most_growth(b) * turn_ends,
                                                    kStrengthAfterFailure);
         if (!whole_in(v[save_base_value(b, P_STRENGTH)], holder == 0 ? -kMostCount : 1, most)) return false;

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "console/file_system.h"
 #include "console/runner.h"
 
 namespace con {
@@ -81,7 +82,23 @@ private:
     std::uint64_t micros_ = 0;
 };
 
+// F1 to F12, without a leading zero: read digit by digit, so no count of digits can overflow.
+bool is_function_key_name(const std::string& name) {
+    if (name.size() < 2 || name.size() > 3 || name[0] != 'F' || name[1] == '0') return false;
+    if (name.find_first_not_of("0123456789", 1) != std::string::npos) return false;
+    const int n = name.size() == 2 ? name[1] - '0' : (name[1] - '0') * 10 + (name[2] - '0');
+    return n >= 1 && n <= 12;
+}
+
 }  // namespace
+
+void append_key_file(const std::string& path, std::string& keys) {
+    std::string text;
+    const std::string why = read_whole_file(path, text);
+    if (!why.empty()) throw std::invalid_argument("cannot read the key file " + path + ": " + why);
+    for (char c : text)  // line ends only split a long script; Enter is {ENTER}
+        if (c != '\n' && c != '\r') keys += c;
+}
 
 std::vector<std::string> parse_key_script(std::string_view script) {
     std::vector<std::string> keys;
@@ -105,8 +122,7 @@ std::vector<std::string> parse_key_script(std::string_view script) {
             else if (name == "LEFT") keys.emplace_back(1, key::kLeft);
             else if (name == "RIGHT") keys.emplace_back(1, key::kRight);
             else if (name == "CLOSE") keys.push_back(std::string(1, kSpecial) + "CLOSE");
-            else if (name.size() >= 2 && name[0] == 'F' && name.find_first_not_of("0123456789", 1) == std::string::npos &&
-                     std::stoi(name.substr(1)) >= 1 && std::stoi(name.substr(1)) <= 12)
+            else if (is_function_key_name(name))
                 keys.push_back(std::string(1, kSpecial) + name);
             else
                 throw std::invalid_argument("unknown key {" + name + "} in key script");

@@ -1,13 +1,21 @@
 // Sequential text files: CP932 on disk, CR LF line ends, host failures mapped to the error
 // numbers the programs test. An output file is written beside its name and takes the name only
-// when closed complete, so a failed write never leaves a partial file under the name.
+// when closed complete, so a failed write never leaves a partial file under the name. Where the
+// file system allows, it is written unnamed (O_TMPFILE), so a run killed while writing leaves
+// nothing behind; elsewhere it has a temporary name, and a later write to the same name removes
+// the leftovers of runs that are gone.
 #include "console/file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstring>
 
 #include "console/console_state.h"
 
@@ -38,40 +46,126 @@ int error_number_for(int host_errno, FileOp op) {
 
 namespace {
 
-// The largest file a program reads: well above every stored file the programs write (a few
-// kilobytes), far below what would fill memory.
-constexpr off_t kMaxInputBytes = 1 << 20;
+// kMaxInputBytes is well above every stored file the programs write (a few kilobytes), far
+// below what would fill memory.
+static_assert(kMaxInputBytes >= 1 << 16);
 
 // Opens `path` for reading only when it is a regular file of a sane size. The open never
 // blocks (a FIFO or a device under the name); anything else is taken as no file at all.
-std::FILE* open_regular_for_input(const std::string& path) {
+// `why` says which, when given.
+std::FILE* open_regular_for_input(const std::string& path, std::string* why = nullptr) {
     int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return nullptr;
+    if (fd < 0) {
+        if (why) *why = std::strerror(errno);
+        return nullptr;
+    }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxInputBytes) {
+        if (why)
+            *why = !S_ISREG(st.st_mode) ? "not a regular file"
+                                        : "larger than " + std::to_string(kMaxInputBytes) + " bytes";
         ::close(fd);
         errno = ENOENT;
         return nullptr;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     std::FILE* fp = ::fdopen(fd, "rb");
-    if (!fp) ::close(fd);
+    if (!fp) {
+        if (why) *why = std::strerror(errno);
+        ::close(fd);
+    }
     return fp;
 }
 
 // How many names a write tries for its temporary file before it gives up.
 constexpr int kTempAttempts = 16;
 
+constexpr std::string_view kTempSuffix = ".partial";
+
+// Where the last part of `name` starts.
+std::size_t base_start(std::string_view name) {
+    const std::size_t slash = name.rfind('/');
+    return slash == std::string_view::npos ? 0 : slash + 1;
+}
+
+// The directory that holds `name`.
+std::string directory_of(std::string_view name) {
+    const std::size_t base = base_start(name);
+    if (base == 0) return ".";
+    return base == 1 ? "/" : std::string(name.substr(0, base - 1));
+}
+
 // A temporary name of this write's own beside `name` (same directory, so the rename stays on
-// one disk): the process and a count of writes make it unique, so two runs saving in one
-// directory, or a leftover of a killed run, never share it.
+// one disk): "~NAME.<pid>-<n>.partial". The process and a count of writes make it unique, so
+// two runs saving in one directory, or a leftover of a killed run, never share it.
 std::string temp_name_for(std::string_view name) {
     static unsigned long serial = 0;
-    const std::size_t slash = name.rfind('/');
-    const std::size_t base = slash == std::string_view::npos ? 0 : slash + 1;
-    return std::string(name.substr(0, base)) + "~" + std::string(name.substr(base)) + "." +
-           std::to_string(::getpid()) + "-" + std::to_string(++serial) + ".partial";
+    const std::size_t base = base_start(name);
+    return std::string(name.substr(0, base)) + "~" + std::string(name.substr(base)) + "." + std::to_string(::getpid()) +
+           "-" + std::to_string(++serial) + std::string(kTempSuffix);
 }
+
+// The writer's process of `entry` when it is a temporary name of a write to `base`
+// ("~BASE.<pid>-<n>.partial"), else 0.
+pid_t writer_of(std::string_view entry, std::string_view base) {
+    const std::string prefix = "~" + std::string(base) + ".";
+    if (!entry.starts_with(prefix) || !entry.ends_with(kTempSuffix)) return 0;
+    const std::string_view middle = entry.substr(prefix.size(), entry.size() - prefix.size() - kTempSuffix.size());
+    const std::size_t dash = middle.find('-');
+    if (dash == std::string_view::npos || dash == 0 || dash > 9 || dash + 1 == middle.size() ||
+        middle.find_first_not_of("0123456789") != dash ||
+        middle.find_first_not_of("0123456789", dash + 1) != std::string_view::npos)
+        return 0;
+    long pid = 0;
+    for (char c : middle.substr(0, dash)) pid = pid * 10 + (c - '0');
+    return pid > 0 && pid <= INT_MAX ? static_cast<pid_t>(pid) : 0;
+}
+
+// Removes the temporary files that earlier writes to `name` left behind (a run killed while
+// writing): only regular files of this user whose writing process is gone. Another user's file
+// and a live run's (this one's included) stay. Nothing here is an error: a leftover that cannot
+// be removed costs nothing but its room.
+void remove_leftovers(std::string_view name) {
+    const std::string dir = directory_of(name), base(name.substr(base_start(name)));
+    DIR* d = ::opendir(dir.c_str());
+    if (!d) return;
+    const int dir_fd = ::dirfd(d);
+    while (const dirent* e = ::readdir(d)) {
+        const pid_t writer = writer_of(e->d_name, base);
+        if (writer == 0 || writer == ::getpid()) continue;
+        // EPERM: the process lives, under another user.
+        if (::kill(writer, 0) == 0 || errno != ESRCH) continue;
+        struct stat st {};
+        if (::fstatat(dir_fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_uid != ::geteuid())
+            continue;
+        ::unlinkat(dir_fd, e->d_name, 0);
+    }
+    ::closedir(d);
+}
+
+// An unnamed file in the directory of `name`, or -1 where the file system cannot make one or
+// the system cannot name it later (no /proc/self/fd).
+int open_unnamed(std::string_view name) {
+#ifdef O_TMPFILE
+    static const bool can_name = ::access("/proc/self/fd", X_OK) == 0;
+    if (!can_name) return -1;
+    return ::open(directory_of(name).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+#else
+    (void)name;
+    return -1;
+#endif
+}
+
+// Gives the unnamed file `fd` the name `path`; fails (errno) when the name is taken.
+int name_unnamed(int fd, const std::string& path) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW);
+}
+
+// A write past the file-size limit (ulimit -f) must fail like a full disk (EFBIG), not end
+// the program on SIGXFSZ with its temporary file left behind.
+void ignore_file_size_signal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 void check_channel_number(int n) {
     if (n < 1 || n > FileSystem::kChannels) raise_error(err::kBadFileNumber);
@@ -79,7 +173,22 @@ void check_channel_number(int n) {
 
 }  // namespace
 
-FileSystem::FileSystem() = default;
+std::string read_whole_file(const std::string& path, std::string& out) {
+    std::string why;
+    std::FILE* fp = open_regular_for_input(path, &why);
+    if (!fp) return why;
+    // Read to a bound, never to the end: the file may have grown since it was measured.
+    out.assign(static_cast<std::size_t>(kMaxInputBytes) + 1, '\0');
+    const std::size_t n = std::fread(out.data(), 1, out.size(), fp);
+    const bool failed = std::ferror(fp);
+    std::fclose(fp);
+    out.resize(n);
+    if (failed) return "read error";
+    if (n > static_cast<std::size_t>(kMaxInputBytes)) return "larger than " + std::to_string(kMaxInputBytes) + " bytes";
+    return "";
+}
+
+FileSystem::FileSystem() { ignore_file_size_signal(); }
 FileSystem::~FileSystem() { abandon_all(); }
 
 FileSystem::Channel& FileSystem::channel(int n) {
@@ -125,21 +234,24 @@ void FileSystem::open(int n, FileMode mode, std::string_view name, Existing exis
     if (injected(FileOp::OpenOutput)) fail(FileOp::OpenOutput, injected_errno_);
     // Opening an existing file for output does not truncate it: it fails with 64.
     if (existing == Existing::Refuse && exists(path)) raise_error(err::kFileExists);
-    // Created exclusively under a fresh name: a taken name is never removed (it may be another
-    // run's file) and its failure is never taken for the target's own "exists".
+    remove_leftovers(path);
     std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < kTempAttempts && fd < 0; ++attempt) {
-        temp = temp_name_for(path);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-        if (fd < 0 && errno != EEXIST) fail(FileOp::OpenOutput, errno);
+    int fd = unnamed_allowed_ ? open_unnamed(path) : -1;
+    // Else created exclusively under a fresh name: a taken name is never removed (it may be
+    // another run's file) and its failure is never taken for the target's own "exists".
+    if (fd < 0) {
+        for (int attempt = 0; attempt < kTempAttempts && fd < 0; ++attempt) {
+            temp = temp_name_for(path);
+            fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+            if (fd < 0 && errno != EEXIST) fail(FileOp::OpenOutput, errno);
+        }
+        if (fd < 0) fail(FileOp::OpenOutput, EBUSY);
     }
-    if (fd < 0) fail(FileOp::OpenOutput, EBUSY);
     std::FILE* fp = ::fdopen(fd, "wb");
     if (!fp) {
         int e = errno;
         ::close(fd);
-        ::unlink(temp.c_str());
+        if (!temp.empty()) ::unlink(temp.c_str());
         fail(FileOp::OpenOutput, e);
     }
     ch = Channel{};
@@ -162,10 +274,19 @@ void FileSystem::close(int n) {
     if (injected(FileOp::Close)) e = injected_errno_;
     if (std::fflush(ch.fp) != 0 && !e) e = errno;
     if (::fsync(::fileno(ch.fp)) != 0 && !e && errno != EINVAL) e = errno;
-    if (std::fclose(ch.fp) != 0 && !e) e = errno;
+    std::FILE* fp = ch.fp;
     std::string temp = ch.temp_name, name = ch.name;
     bool replace = ch.replace;
     ch = Channel{};
+    if (temp.empty()) {
+        // Unnamed: named while still open; its data are on disk already, so a failing close
+        // afterwards cannot cost the file. Dropped unnamed on a failure, it leaves nothing.
+        if (!e) e = name_unnamed_file(::fileno(fp), name, replace);
+        std::fclose(fp);
+        if (e) fail(FileOp::Close, e);
+        return;
+    }
+    if (std::fclose(fp) != 0 && !e) e = errno;
     if (!e) {
         if (replace) {
             if (::rename(temp.c_str(), name.c_str()) != 0) e = errno;
@@ -176,6 +297,26 @@ void FileSystem::close(int n) {
     }
     ::unlink(temp.c_str());
     if (e) fail(FileOp::Close, e);
+}
+
+int FileSystem::name_unnamed_file(int fd, const std::string& name, bool replace) {
+    // A new name: linkat refuses one that appeared meanwhile, so the old file is never lost.
+    if (!replace) return name_unnamed(fd, name) == 0 ? 0 : errno;
+    // linkat cannot replace a name: the file takes a temporary name of its own and is renamed
+    // over the old one at once. A run killed between the two leaves that name behind, which
+    // the next write to `name` removes.
+    for (int attempt = 0; attempt < kTempAttempts; ++attempt) {
+        const std::string temp = temp_name_for(name);
+        if (name_unnamed(fd, temp) != 0) {
+            if (errno == EEXIST) continue;
+            return errno;
+        }
+        if (::rename(temp.c_str(), name.c_str()) == 0) return 0;
+        const int e = errno;
+        ::unlink(temp.c_str());
+        return e;
+    }
+    return EBUSY;
 }
 
 void FileSystem::close_all() {
@@ -195,7 +336,7 @@ void FileSystem::abandon_all() {
     for (auto& ch : channels_) {
         if (!ch.fp) continue;
         std::fclose(ch.fp);
-        if (ch.mode == FileMode::Output) ::unlink(ch.temp_name.c_str());
+        if (ch.mode == FileMode::Output && !ch.temp_name.empty()) ::unlink(ch.temp_name.c_str());
         ch = Channel{};
     }
 }
@@ -211,7 +352,7 @@ void FileSystem::write_line(int n, std::string_view text) {
     if (e) {
         // A failed write ends the file: the partial text is removed, never committed.
         std::fclose(ch.fp);
-        ::unlink(ch.temp_name.c_str());
+        if (!ch.temp_name.empty()) ::unlink(ch.temp_name.c_str());
         ch = Channel{};
         fail(FileOp::Write, e);
     }

@@ -9,6 +9,13 @@
 
 namespace con {
 
+/// The largest file the programs read: stored files, and key scripts of the command line.
+inline constexpr long kMaxInputBytes = 1L << 20;
+
+/// Reads the whole of `path` into `out` when it is a regular file of at most kMaxInputBytes;
+/// never blocks on a FIFO or a device under the name. Returns why it cannot ("" once read).
+std::string read_whole_file(const std::string& path, std::string& out);
+
 /// The error number of a host failure (errno) for an operation.
 enum class FileOp { OpenInput, OpenOutput, Write, Close, Read, Kill };
 int error_number_for(int host_errno, FileOp op);
@@ -32,13 +39,16 @@ public:
 
     /// Tests: the next operation of this kind fails with this host errno (once).
     void inject_failure(FileOp op, int host_errno) { injected_op_ = op, injected_errno_ = host_errno; }
+    /// Tests: false writes every output file under a temporary name, as on a file system that
+    /// cannot create unnamed files.
+    void set_unnamed_files(bool allowed) { unnamed_allowed_ = allowed; }
 
 private:
     struct Channel {
         std::FILE* fp = nullptr;
         FileMode mode = FileMode::Input;
         std::string name;       // final name
-        std::string temp_name;  // output: where the text goes until close
+        std::string temp_name;  // output: where the text goes until close ("" while unnamed)
         bool replace = false;
         std::string pending;    // input: rest of the current line
         bool at_eof = false;
@@ -46,10 +56,13 @@ private:
     };
     Channel& channel(int n);
     [[noreturn]] void fail(FileOp op, int host_errno);
+    /// Gives an unnamed output file its name; returns 0 or the host errno.
+    static int name_unnamed_file(int fd, const std::string& name, bool replace);
     bool injected(FileOp op);
     Channel channels_[kChannels + 1];
     std::optional<FileOp> injected_op_;
     int injected_errno_ = 0;
+    bool unnamed_allowed_ = true;
 };
 
 }  // namespace con

@@ -42,15 +42,12 @@ int program_main(int argc, char** argv, const ProgramInfo& info) {
         } else if (arg == "--keys") {
             options.keys += value();
         } else if (arg == "--keys-file") {
-            std::string path = value();
-            std::ifstream in(path, std::ios::binary);
-            if (!in) {
-                std::fprintf(stderr, "%s: cannot read %s\n", info.name.c_str(), path.c_str());
+            try {
+                append_key_file(value(), options.keys);
+            } catch (const std::invalid_argument& e) {
+                std::fprintf(stderr, "%s: %s\n", info.name.c_str(), e.what());
                 return 2;
             }
-            std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            for (char c : text)  // line ends only split a long script; Enter is {ENTER}
-                if (c != '\n' && c != '\r') options.keys += c;
         } else if (arg == "--clock-seconds") {
             std::string v = value();
             char* end = nullptr;

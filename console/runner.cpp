@@ -1,8 +1,15 @@
 // Running a program on a console: its end, the report of an error no handler took, the dumps.
 #include "console/runner.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <utility>
 
 #include "console/png.h"
 
@@ -31,7 +38,42 @@ void report_unhandled(Console& console, const ProgramInfo& info, const RuntimeEr
 void write_text_file(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
+    out.close();
     if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+// Why the file of a dump option cannot be written ("" when it can): it is opened for writing
+// (created if missing, never truncated here) without blocking on a FIFO.
+std::string unwritable_file(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0) return std::strerror(errno);
+    ::close(fd);
+    return "";
+}
+
+// Why the --frames folder cannot take the frames ("" when it can); it is made if missing.
+std::string unusable_folder(const std::string& path) {
+    if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) return std::strerror(errno);
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::strerror(errno);
+    if (!S_ISDIR(st.st_mode)) return "not a folder";
+    if (::access(path.c_str(), W_OK | X_OK) != 0) return std::strerror(errno);
+    return "";
+}
+
+// The first dump option that cannot be used, as a message ("" when all can): checked before
+// the run, so that a run is never played to be lost at its end.
+std::string unusable_dump_option(const HeadlessOptions& options) {
+    const std::pair<const char*, const std::string*> files[] = {
+        {"--screen", &options.screen_file}, {"--colours", &options.colours_file}, {"--png", &options.png_file}};
+    for (const auto& [option, path] : files)
+        if (!path->empty())
+            if (std::string why = unwritable_file(*path); !why.empty())
+                return std::string("cannot write ") + option + " " + *path + ": " + why;
+    if (!options.frames_dir.empty())
+        if (std::string why = unusable_folder(options.frames_dir); !why.empty())
+            return "cannot use --frames " + options.frames_dir + ": " + why;
+    return "";
 }
 
 }  // namespace
@@ -63,11 +105,24 @@ RunResult run_on(Console& console, const ProgramInfo& info) {
 }
 
 RunResult run_headless(const ProgramInfo& info, const HeadlessOptions& options, std::unique_ptr<Console>* keep) {
+    // A command-line argument that cannot be used ends the run with status 2, before it starts
+    // or when its dump cannot be written after all.
+    RunResult refused;
+    refused.exit_code = 2;
+    if (const std::string why = unusable_dump_option(options); !why.empty()) {
+        std::fprintf(stderr, "%s: %s\n", info.name.c_str(), why.c_str());
+        return refused;
+    }
     auto console = std::make_unique<Console>(make_headless_backend(options));
     RunResult result = run_on(*console, info);
-    if (!options.screen_file.empty()) write_text_file(options.screen_file, console->screen().dump_text());
-    if (!options.colours_file.empty()) write_text_file(options.colours_file, console->screen().dump_colours());
-    if (!options.png_file.empty()) write_png(console->screen(), options.png_file);
+    try {
+        if (!options.screen_file.empty()) write_text_file(options.screen_file, console->screen().dump_text());
+        if (!options.colours_file.empty()) write_text_file(options.colours_file, console->screen().dump_colours());
+        if (!options.png_file.empty()) write_png(console->screen(), options.png_file);
+    } catch (const std::runtime_error& e) {
+        std::fprintf(stderr, "%s: %s\n", info.name.c_str(), e.what());
+        result.exit_code = 2;
+    }
     if (keep) *keep = std::move(console);
     return result;
 }

@@ -24,6 +24,11 @@ struct HeadlessOptions {
 /// or "\x01CLOSE". Throws std::invalid_argument on an unknown {NAME}.
 std::vector<std::string> parse_key_script(std::string_view script);
 
+/// Appends the key script held in the file `path` (--keys-file), line ends dropped. Throws
+/// std::invalid_argument with a message when it is no regular file of at most kMaxInputBytes
+/// (a FIFO or device is never waited on).
+void append_key_file(const std::string& path, std::string& keys);
+
 /// Creates the headless backend.
 std::unique_ptr<Backend> make_headless_backend(const HeadlessOptions& options);
 /// Creates the window backend; throws std::runtime_error with a clear message without a display.

@@ -2,6 +2,8 @@
 // LOAD_SAVE_FILE, which reads the save file back for scenario 8.
 #include "simplified/save_file.h"
 
+#include <cmath>
+
 #include "campaign/save_checks.h"
 #include "console/console.h"
 #include "simplified/blocks.h"
@@ -21,6 +23,19 @@ static_assert(A_SPEED == morva::A_SPEED && A_FIRST_TURN == morva::A_FIRST_TURN &
 // The hypothetical set-up gives Japanese battleships 24 and 25 the speed 9; the harbour
 // strike leaves HW(0) = INT((hits - 28) / 2), which is -14 after a strike without a hit.
 constexpr morva::SaveLimits kLimits{9, -14};
+
+// What this game writes whole where the other may not: the reserve in aircraft from whole
+// units (units x 9), and every durability, as every fractional hit is rounded before a save can
+// follow (CLC2 after a fleet strike, the harbour strike's ship table, the raid reports) and gun
+// damage and repairs are whole.
+bool written_whole(const SaveValues& v) {
+    for (int t = 0; t < 3; ++t)
+        if (std::fmod(con::L(v[morva::kSaveReserveAt + t]), 9) != 0) return false;
+    for (int s = 0; s <= 1; ++s)
+        for (int j = 1; j <= kShipRows; ++j)
+            if (const float d = v[save_ship_value(s, j, 0)]; d != std::floor(d)) return false;
+    return true;
+}
 
 }  // namespace
 
@@ -42,14 +57,14 @@ SaveValues save_values(const State& st) {
 }
 
 bool save_values_valid(const State& st, const SaveValues& v) {
-    return morva::shared_save_values_valid(v, st.A, st.P, kLimits);
+    return morva::shared_save_values_valid(v, st.A, st.P, kLimits) && written_whole(v);
 }
 
 void restore_save_values(State& st, const SaveValues& v) {
     st.TURN_NO = v[0];
     st.ALLIED_CV_SUNK = v[1];
     st.ALLIED_BB_SUNK = v[2];
-    // Aircraft back to units, to the nearest unit.
+    // Aircraft back to units (a loaded reserve is a multiple of 9).
     for (int t = 1; t <= 3; ++t)
         st.V(t, 0) = con::store(con::int_floor((con::L(v[morva::kSaveReserveAt + t - 1]) + 4) / 9));
     for (int s = 0; s <= 1; ++s)

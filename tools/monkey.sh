@@ -20,10 +20,12 @@ case "$1" in
   *) echo "unknown program '$1' (MORVA95F MORVA95S kelmat95)" >&2; exit 2 ;;
 esac
 build="${MONKEY_BUILD_DIR:-build-sanitize}"
+# The runs start the program from folders of their own: its path must not depend on this one.
+[[ "$build" == /* ]] || build="$PWD/$build"
 if [[ ! -f "$build/CMakeCache.txt" ]]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=ON -DWARNINGS_AS_ERRORS=ON >/dev/null
 fi
 cmake --build "$build" -j"${MONKEY_JOBS:-3}" --target "$1" monkey >/dev/null
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 "$build/monkey" --program "$PWD/$build/$folder/$1" \
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 "$build/monkey" --program "$build/$folder/$1" \
   --runs "$2" --first-seed "${MONKEY_FIRST_SEED:-$(date +%s)}" --keys "${MONKEY_KEYS:-3000}" \
   --timeout "${MONKEY_TIMEOUT:-60}"

@@ -1,6 +1,11 @@
 // Sequential files: what a print to a file writes, reading items back, the error numbers of
-// host failures, and that an unfinished output file never takes its name.
+// host failures, that an unfinished output file never takes its name, written unnamed or under
+// a temporary name, and which leftovers of killed runs a write removes.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -91,6 +96,133 @@ struct HostFailure {
     int number;
 };
 
+// Whether the file system of the current folder can create unnamed files (O_TMPFILE).
+bool unnamed_files_here() {
+    const int fd = ::open(".", O_TMPFILE | O_WRONLY, 0600);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
+}
+
+TEST(Files, EitherWayAFileTakesItsNameOnlyWhenClosed) {
+    // Unnamed where the file system allows: nothing beside the name while it is written;
+    // otherwise a temporary name of its own. Both replace an old file, or take a new name.
+    for (bool unnamed : {true, false}) {
+        SCOPED_TRACE(unnamed ? "unnamed" : "named");
+        ScopedTempDir dir;
+        ScopedConsole sc;
+        sc.console().files().set_unnamed_files(unnamed);
+        write_file("SAVE.DAT", "old");
+        con::open_file(1, con::FileMode::Output, "SAVE.DAT", con::Existing::Replace);
+        con::open_file(2, con::FileMode::Output, "NEW.DAT");
+        con::print_to_file(1, 1.0f);
+        con::print_to_file(2, 2.0f);
+        if (unnamed && unnamed_files_here()) {
+            EXPECT_FALSE(any_partial_file());
+        }
+        if (!unnamed) {
+            EXPECT_TRUE(any_partial_file());
+        }
+        EXPECT_EQ(read_file("SAVE.DAT"), "old");
+        EXPECT_FALSE(con::file_exists("NEW.DAT"));
+        con::close_files();
+        EXPECT_EQ(read_file("SAVE.DAT"), " 1 \r\n");
+        EXPECT_EQ(read_file("NEW.DAT"), " 2 \r\n");
+        EXPECT_FALSE(any_partial_file());
+        // A name that appeared while the file was written is never overwritten.
+        con::open_file(1, con::FileMode::Output, "LATE.DAT");
+        con::print_to_file(1, 3.0f);
+        write_file("LATE.DAT", "first");
+        EXPECT_EQ(error_number_of([] { con::close_files(); }), 64);
+        EXPECT_EQ(read_file("LATE.DAT"), "first");
+        EXPECT_FALSE(any_partial_file());
+    }
+}
+
+// A process that lives until `stop` is called: a run that is writing.
+struct LiveProcess {
+    pid_t pid = 0;
+    int pipe_fd[2] = {-1, -1};
+    LiveProcess() {
+        if (::pipe(pipe_fd) != 0) return;
+        pid = fork();
+        if (pid == 0) {
+            char c;
+            ::close(pipe_fd[1]);
+            (void)::read(pipe_fd[0], &c, 1);
+            _exit(0);
+        }
+        ::close(pipe_fd[0]);
+    }
+    void stop() {
+        ::close(pipe_fd[1]);
+        waitpid(pid, nullptr, 0);
+    }
+};
+
+// A process number whose process has ended.
+pid_t gone_process() {
+    const pid_t pid = fork();
+    if (pid == 0) _exit(0);
+    waitpid(pid, nullptr, 0);
+    return pid;
+}
+
+std::string leftover(const std::string& target, pid_t pid, int n) {
+    return "~" + target + "." + std::to_string(pid) + "-" + std::to_string(n) + ".partial";
+}
+
+TEST(Files, AWriteRemovesOnlyItsNamesLeftoversOfGoneRunsOwnedByThePlayer) {
+    // Temporary files that killed runs left under the save's name are removed before the
+    // save, in either way of writing; a live run's (this one's too), another user's, another
+    // name's, anything not a plain file or not named as a write names its file stays.
+    const bool root = ::geteuid() == 0;
+    for (bool unnamed : {true, false}) {
+        SCOPED_TRACE(unnamed ? "unnamed" : "named");
+        ScopedTempDir dir;
+        ScopedConsole sc;
+        sc.console().files().set_unnamed_files(unnamed);
+        const pid_t gone = gone_process();
+        LiveProcess live;
+        ASSERT_GT(live.pid, 0);
+        const std::string removed[] = {leftover("SAVE.DAT", gone, 1), leftover("SAVE.DAT", gone, 27)};
+        std::vector<std::string> kept = {leftover("SAVE.DAT", live.pid, 1),
+                                         leftover("SAVE.DAT", ::getpid(), 999),
+                                         leftover("OTHER.DAT", gone, 1),
+                                         "~SAVE.DAT." + std::to_string(gone) + "x-1.partial",
+                                         "~SAVE.DAT." + std::to_string(gone) + "-1.partia",
+                                         "~SAVE.DAT.-1-1.partial",
+                                         "~SAVE.DAT.0-1.partial"};
+        for (const auto& name : removed) write_file(name, "left");
+        for (const auto& name : kept) write_file(name, "kept");
+        // Not plain files: a folder and a link under a leftover's name.
+        std::filesystem::create_directory(leftover("SAVE.DAT", gone, 2));
+        std::filesystem::create_symlink("OTHER.DAT", leftover("SAVE.DAT", gone, 3));
+        if (root) {
+            // Another user's file (a uid no account has).
+            write_file(leftover("SAVE.DAT", gone, 4), "kept");
+            ASSERT_EQ(::chown(leftover("SAVE.DAT", gone, 4).c_str(), 54321, 54321), 0);
+            kept.push_back(leftover("SAVE.DAT", gone, 4));
+        }
+        write_file("SAVE.DAT", "old");
+        con::open_file(1, con::FileMode::Output, "SAVE.DAT", con::Existing::Replace);
+        con::print_to_file(1, 1.0f);
+        con::close_files();
+        live.stop();
+        EXPECT_EQ(read_file("SAVE.DAT"), " 1 \r\n");
+        for (const auto& name : removed) EXPECT_FALSE(std::filesystem::exists(name)) << name;
+        for (const auto& name : kept) EXPECT_EQ(read_file(name), "kept") << name;
+        EXPECT_TRUE(std::filesystem::is_directory(leftover("SAVE.DAT", gone, 2)));
+        EXPECT_TRUE(std::filesystem::is_symlink(leftover("SAVE.DAT", gone, 3)));
+        // Reading never removes anything.
+        write_file(removed[0], "left");
+        con::open_file(1, con::FileMode::Input, "SAVE.DAT");
+        con::close_files();
+        EXPECT_TRUE(std::filesystem::exists(removed[0]));
+    }
+    if (!root) GTEST_SKIP() << "another user's file is tried as root only";
+}
+
 TEST(Files, HostFailuresMapToTheProgramsErrorNumbers) {
     const HostFailure cases[] = {
         {"disk full while writing", con::FileOp::Write, ENOSPC, 67},
@@ -102,41 +234,46 @@ TEST(Files, HostFailuresMapToTheProgramsErrorNumbers) {
         {"missing at input", con::FileOp::OpenInput, ENOENT, 63},
         {"protected at kill", con::FileOp::Kill, EPERM, 73},
     };
-    for (const HostFailure& c : cases) {
-        ScopedTempDir dir;
-        ScopedConsole sc;
-        write_file("IN.DAT", "1\r\n");
-        write_file("GONE.DAT", "1\r\n");
-        sc.console().files().inject_failure(c.op, c.host_errno);
-        int got = error_number_of([&] {
-            switch (c.op) {
-                case con::FileOp::OpenInput: con::open_file(1, con::FileMode::Input, "IN.DAT"); break;
-                case con::FileOp::Kill: con::kill_file("GONE.DAT"); break;
-                default:
-                    con::open_file(1, con::FileMode::Output, "OUT.DAT");
-                    con::print_to_file(1, 5.0f);
-                    con::close_files();
-            }
-        });
-        EXPECT_EQ(got, c.number) << c.name;
-        // A failed output never leaves a file under its name, nor a temporary one.
-        EXPECT_FALSE(con::file_exists("OUT.DAT")) << c.name;
-        EXPECT_FALSE(any_partial_file()) << c.name;
-        con::abandon_files();
-    }
+    for (bool unnamed : {true, false})
+        for (const HostFailure& c : cases) {
+            ScopedTempDir dir;
+            ScopedConsole sc;
+            sc.console().files().set_unnamed_files(unnamed);
+            write_file("IN.DAT", "1\r\n");
+            write_file("GONE.DAT", "1\r\n");
+            sc.console().files().inject_failure(c.op, c.host_errno);
+            int got = error_number_of([&] {
+                switch (c.op) {
+                    case con::FileOp::OpenInput: con::open_file(1, con::FileMode::Input, "IN.DAT"); break;
+                    case con::FileOp::Kill: con::kill_file("GONE.DAT"); break;
+                    default:
+                        con::open_file(1, con::FileMode::Output, "OUT.DAT");
+                        con::print_to_file(1, 5.0f);
+                        con::close_files();
+                }
+            });
+            EXPECT_EQ(got, c.number) << c.name;
+            // A failed output never leaves a file under its name, nor a temporary one.
+            EXPECT_FALSE(con::file_exists("OUT.DAT")) << c.name;
+            EXPECT_FALSE(any_partial_file()) << c.name;
+            con::abandon_files();
+        }
 }
 
 TEST(Files, AbandonedOutputLeavesTheOldFileAndNoPartialOne) {
-    ScopedTempDir dir;
-    {
-        ScopedConsole sc;
-        write_file("SAVE.DAT", "old save");
-        con::open_file(1, con::FileMode::Output, "SAVE.DAT", con::Existing::Replace);
-        con::print_to_file(1, 7.0f);
-        con::abandon_files();
+    for (bool unnamed : {true, false}) {
+        ScopedTempDir dir;
+        {
+            ScopedConsole sc;
+            sc.console().files().set_unnamed_files(unnamed);
+            write_file("SAVE.DAT", "old save");
+            con::open_file(1, con::FileMode::Output, "SAVE.DAT", con::Existing::Replace);
+            con::print_to_file(1, 7.0f);
+            con::abandon_files();
+        }
+        EXPECT_EQ(read_file("SAVE.DAT"), "old save") << unnamed;
+        EXPECT_FALSE(any_partial_file()) << unnamed;
     }
-    EXPECT_EQ(read_file("SAVE.DAT"), "old save");
-    EXPECT_FALSE(any_partial_file());
 }
 
 TEST(Files, NameInAMissingDirectoryIsAnUnavailableDevice) {

@@ -194,6 +194,9 @@ TEST(SaveFile, DamagedFileIsAFailedLoadThatLeavesNothingBehind) {
         {"a strength above a turn's growth", [](auto& l) { l[279 + 6] = " 22 "; }},  // 18 + 3 at most
         {"a base held by the other Allied nation", [](auto& l) { l[258 + 7] = " 1 "; }},
         {"a home base held by the Allies", [](auto& l) { l[258] = " 1 "; }},
+        // No game changes the strength of bases 1-5: never a target, never growing.
+        {"a home base below 0", [](auto& l) { l[279] = "-1 "; }},
+        {"a changed strength of base 5", [](auto& l) { l[279 + 4] = " 1 "; }},
         {"a changed planning weight", [](auto& l) { l[300 + 5] = " 6 "; }},
         {"a changed heavy-bomber factor", [](auto& l) { l[321] = " 1 "; }},
         {"turns without repair below 0", [](auto& l) { l[342] = "-1 "; }},

@@ -1,5 +1,8 @@
 // The three programs' headless command line: dumps, frames, exit status and refusals.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -62,6 +65,103 @@ TEST(CommandLine, ControlCharactersInAKeyScriptAreRefusedBeforeTheRun) {
             EXPECT_NE(run.err.find("control character"), std::string::npos) << program << ": " << run.err;
             EXPECT_EQ(run.err.find("internal failure"), std::string::npos) << program << ": " << run.err;
         }
+}
+
+TEST(CommandLine, AKeyFileIsReadWithItsLineEndsDropped) {
+    for (const char* program : kPrograms) {
+        ScopedTempDir dir;
+        BinaryRun typed = run_binary(program, "{ESC}1{ENTER}");
+        write_file("run.keys", "{ESC}\r\n1{EN\nTER}\n");
+        BinaryRun from_file = run_binary(program, "", 0, {"--keys-file", "run.keys"});
+        EXPECT_EQ(from_file.exit_code, 0) << program << ": " << from_file.err;
+        EXPECT_EQ(from_file.screen, typed.screen) << program;
+    }
+}
+
+TEST(CommandLine, ArgumentsThatCannotBeUsedAreRefusedWithStatusTwo) {
+    // Each refused before the run, with status 2 and a message that names the argument: a key
+    // number too large for any integer, a key file that is no regular file of a stored file's
+    // size (read for ever, or waited on for ever, before), and dump files or a frames folder
+    // that cannot be written.
+    ScopedTempDir dir;
+    ASSERT_EQ(::mkfifo("fifo", 0644), 0);
+    std::filesystem::create_directory("folder");
+    write_file("file", "x");
+    write_file("big.keys", std::string((1u << 20) + 1, '1'));
+    struct Case {
+        std::vector<std::string> args;
+        const char* says;
+    } cases[] = {
+        {{"--keys", "{F99999999999}"}, "{F99999999999}"},
+        {{"--keys", "{F13}"}, "{F13}"},
+        {{"--keys", "{F01}"}, "{F01}"},
+        {{"--keys-file", "/dev/zero"}, "/dev/zero: not a regular file"},
+        {{"--keys-file", "fifo"}, "fifo: not a regular file"},
+        {{"--keys-file", "folder"}, "folder: not a regular file"},
+        {{"--keys-file", "big.keys"}, "big.keys: larger than 1048576 bytes"},
+        {{"--keys-file", "none.keys"}, "none.keys: No such file"},
+        {{"--screen", "no/such/screen.txt"}, "--screen no/such/screen.txt"},
+        {{"--screen", "folder"}, "--screen folder"},
+        {{"--colours", "folder"}, "--colours folder"},
+        {{"--png", "no/such/shot.png"}, "--png no/such/shot.png"},
+        {{"--frames", "file"}, "--frames file: not a folder"},
+        {{"--frames", "no/such/frames"}, "--frames no/such/frames"},
+    };
+    for (const char* program : kPrograms)
+        for (const Case& c : cases) {
+            BinaryRun run = run_binary(program, "", 0, c.args);
+            EXPECT_EQ(run.exit_code, 2) << program << " " << c.args[1] << ": " << run.err;
+            EXPECT_NE(run.err.find(c.says), std::string::npos) << program << " " << c.args[1] << ": " << run.err;
+            EXPECT_EQ(run.err.find("stoi"), std::string::npos) << run.err;
+            EXPECT_EQ(run.err.find("internal failure"), std::string::npos) << run.err;
+        }
+    EXPECT_TRUE(std::filesystem::is_directory("folder")) << "left as it was";
+    EXPECT_EQ(read_file("file"), "x");
+}
+
+// Runs tools/monkey.sh on one short random run of kelmat95 with MONKEY_BUILD_DIR as given and
+// `path` as PATH; returns its exit status.
+int run_monkey_script(const std::string& build_dir, const std::string& path) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!std::freopen("monkey.out.txt", "w", stdout) || !std::freopen("monkey.err.txt", "w", stderr)) _exit(126);
+        setenv("PATH", path.c_str(), 1);
+        setenv("MONKEY_BUILD_DIR", build_dir.c_str(), 1);
+        setenv("MONKEY_FIRST_SEED", "1", 1);
+        setenv("MONKEY_KEYS", "40", 1);
+        const std::string script = std::string(SOURCE_DIR) + "/tools/monkey.sh";
+        execl("/bin/bash", "bash", script.c_str(), "kelmat95", "1", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+TEST(CommandLine, MonkeyScriptTakesAbsoluteAndRelativeBuildFolders) {
+    // A build folder of the built monkey and kelmat95, named absolute and relative to the
+    // source folder (where the script runs), with a cmake that builds nothing: a test never
+    // rebuilds what other tests run.
+    namespace fs = std::filesystem;
+    ScopedTempDir dir;
+    const fs::path here = fs::current_path();
+    fs::create_directories("build/gunnery");
+    write_file("build/CMakeCache.txt", "");
+    ASSERT_TRUE(fs::exists(std::string(BINARY_DIR) + "/monkey")) << "the monkey target is built";
+    fs::create_symlink(std::string(BINARY_DIR) + "/monkey", "build/monkey");
+    fs::create_symlink(std::string(BINARY_DIR) + "/gunnery/kelmat95", "build/gunnery/kelmat95");
+    fs::create_directory("bin");
+    write_file("bin/cmake", "#!/bin/sh\nexit 0\n");
+    fs::permissions("bin/cmake", fs::perms::owner_all);
+    const std::string path =
+        (here / "bin").string() + ":" + (std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin");
+    const fs::path absolute = here / "build";
+    const fs::path relative = fs::relative(absolute, fs::canonical(SOURCE_DIR));
+    for (const fs::path& folder : {absolute, relative}) {
+        EXPECT_EQ(run_monkey_script(folder.string(), path), 0)
+            << folder << "\n"
+            << read_file("monkey.out.txt") << read_file("monkey.err.txt");
+    }
 }
 
 }  // namespace

@@ -1,9 +1,15 @@
 // Hostile input through the built programs: numbers too large for a stored value, typed or
-// held in a stored file, and the end of a run after an error no handler takes.
+// held in a stored file, the end of a run after an error no handler takes, and a file-size
+// limit that a save crosses.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "tests/test_support.h"
 
@@ -136,6 +142,91 @@ TEST(HostileInput, ASaveThatCannotTakeItsNameSaysSoAndAsksAgain) {
         EXPECT_EQ(declined.exit_code, 0) << declined.err;
         EXPECT_NE(declined.screen, refused.screen) << "the turn opening follows";
     }
+}
+
+// Runs a built program headless under a file-size limit of `limit` bytes (ulimit -f): its
+// final screen comes through a pipe, which the limit does not reach. Returns the exit status
+// and the screen.
+BinaryRun run_under_file_size_limit(const std::string& program, const std::string& folder, const std::string& keys,
+                                    rlim_t limit) {
+    BinaryRun run;
+    int screen[2];
+    if (::pipe(screen) != 0) return run;
+    const std::string exe = std::string(BINARY_DIR) + "/" + folder + "/" + program;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        ::close(screen[0]);
+        if (::dup2(screen[1], 3) != 3 || !std::freopen("/dev/null", "w", stderr)) _exit(126);
+        const rlimit r{limit, limit};
+        if (::setrlimit(RLIMIT_FSIZE, &r) != 0) _exit(125);
+        execl(exe.c_str(), program.c_str(), "--headless", "--keys", keys.c_str(), "--screen", "/dev/fd/3",
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    ::close(screen[1]);
+    char buf[4096];
+    for (ssize_t n; (n = ::read(screen[0], buf, sizeof buf)) > 0;) run.screen.append(buf, static_cast<std::size_t>(n));
+    ::close(screen[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return run;
+}
+
+// The names in the current folder, the run's dumps left out.
+std::vector<std::string> entries() {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator("."))
+        if (!e.path().filename().string().starts_with("run.")) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(HostileInput, AFileSizeLimitIsAFullDisk) {
+    // A save that crosses the limit (256 bytes, below every save) fails like a full disk: the
+    // program is not killed by the limit's signal, says so, keeps the old save byte for byte,
+    // leaves no temporary file, and asks the save question again.
+    constexpr rlim_t kLimit = 256;
+    struct Game {
+        const char* program;
+        const char* folder;
+        const char* file;
+        std::string to_save;
+    } games[] = {
+        {"MORVA95F", "detailed", "MORDATAF.DAT", "5n1h" + std::string(33, '3') + "y"},
+        {"MORVA95S", "simplified", "MORDATAS.DAT", "11Nn5h" + std::string(33, '3') + "y"},
+    };
+    for (const auto& g : games) {
+        SCOPED_TRACE(g.program);
+        ScopedTempDir dir;
+        // The old save: another campaign's.
+        ASSERT_EQ(run_binary(g.program, g.to_save + "y{ENTER}", 30).exit_code, 0);
+        const std::string old_save = read_file(g.file);
+        ASSERT_GT(old_save.size(), kLimit);
+        BinaryRun run = run_under_file_size_limit(g.program, g.folder, g.to_save + "y{ENTER}", kLimit);
+        EXPECT_EQ(run.exit_code, 0);
+        const std::string message_row = testing_support::dump_line(run.screen, 23);
+        EXPECT_EQ(testing_support::column_of(message_row, "ＤＩＳＫにスペースがないです"), 24) << message_row;
+        EXPECT_NE(run.screen.find("SAVE しますか ?"), std::string::npos) << run.screen;
+        EXPECT_EQ(read_file(g.file), old_save);
+        EXPECT_EQ(entries(), std::vector<std::string>{g.file}) << "no temporary file left";
+    }
+    // kelmat95's scenario file (about 5 KB): no file under the name, nor a temporary one, and
+    // the name question again (the message is shown for a timed pause before it).
+    ScopedTempDir dir;
+    // A designed scenario of three ships against one, to its save question.
+    const std::string to_name = std::string("x2") + "3{ENTER}1" + "2{ENTER}3" + "3" + "7" + "2{ENTER}" +
+                                "500{ENTER}25{ENTER}17{ENTER}35{ENTER}4" + "500{ENTER}y" + "250{ENTER}" + "1{ENTER}" +
+                                "80.5{ENTER}1{ENTER}1{ENTER}15{ENTER}1" + "50{ENTER}n" + "20{ENTER}" + "2{ENTER}" +
+                                "2" + "22{ENTER}2{ENTER}" +
+                                "200{ENTER}7{ENTER}11{ENTER}21{ENTER}250{ENTER}100{ENTER}1{ENTER}" + "Y";
+    BinaryRun run = run_under_file_size_limit("kelmat95", "gunnery", to_name + "A{ENTER}", kLimit);
+    EXPECT_EQ(run.exit_code, 0);
+    EXPECT_NE(run.screen.find("シナリオをディスクへ書き込みます"), std::string::npos) << run.screen;
+    EXPECT_EQ(entries(), std::vector<std::string>{}) << "no scenario file, no temporary file";
+    // Without the limit, the same keys write it.
+    ASSERT_EQ(run_binary("kelmat95", to_name + "A{ENTER}").exit_code, 0);
+    EXPECT_GT(read_file("A-DATA.DAT").size(), kLimit);
 }
 
 // Makes `name` something no loader should read: a FIFO, a link to an endless device, a

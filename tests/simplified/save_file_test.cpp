@@ -105,11 +105,11 @@ TEST(SaveFile, WrittenAtTheStartOfTurnTwo) {
 TEST(SaveFile, ReadBackAsScenarioEight) {
     ScopedTempDir dir;
     std::vector<std::string> lines = saved_lines();
-    // The reserve goes back to units, to the nearest unit: 184 -> 20, 185 -> 21, 229 -> 25.
-    lines[3] = " 184 ";
-    lines[4] = " 185 ";
-    lines[5] = " 229 ";
-    lines[3 * 7 + 3] = " .75 ";  // Japanese ship 7's durability, without a 0 before the point
+    // The reserve goes back to units of 9 aircraft: 180 -> 20, 189 -> 21, 225 -> 25.
+    lines[3] = " 180 ";
+    lines[4] = " 189 ";
+    lines[5] = " 225 ";
+    lines[3 * 7 + 3] = " 1 ";     // Japanese ship 7's durability
     lines[258 + 5] = " 0 ";       // base 6 held by Japan
     lines[0] = " 4 ";
     write_file("MORDATAS.DAT", join_lines(lines));
@@ -119,7 +119,7 @@ TEST(SaveFile, ReadBackAsScenarioEight) {
     EXPECT_EQ(st->V(1, 0), 20);
     EXPECT_EQ(st->V(2, 0), 21);
     EXPECT_EQ(st->V(3, 0), 25);
-    EXPECT_EQ(st->A(0, 7, 0), 0.75f);
+    EXPECT_EQ(st->A(0, 7, 0), 1);
     EXPECT_EQ(st->P(6, 1), 0);
     // The continued campaign opens at the organisation of its turn, with its reserve.
     ProgramRun run = run_program(morva95s_program(), start_keys(8));
@@ -174,11 +174,18 @@ TEST(SaveFile, DamagedFilesAreNoFilesAndLeaveTheStartingValues) {
         {"a negative reserve", [](auto& l) { l[3] = "-9 "; }},
         {"a reserve above what the turns supplied", [](auto& l) { l[4] = " 451 "; }},  // 360 + 90
         {"a fractional reserve", [](auto& l) { l[4] = " 269.5 "; }},
+        // The reserve is written as units x 9, every durability whole.
+        {"a reserve not a multiple of 9", [](auto& l) { l[4] = " 262 "; }},
+        {"a fractional Japanese durability", [](auto& l) { l[6] = " 5.5 "; }},
+        {"a fractional Allied durability", [](auto& l) { l[6 + 3 * 42] = " 5.75 "; }},
         {"a durability above the full durability", [](auto& l) { l[6] = " 7 "; }},
         {"a speed the ship never has", [](auto& l) { l[7] = " 8 "; }},
         {"the set-up's speed on another ship", [](auto& l) { l[7] = " 9 "; }},
         {"Allied battleships sunk not those of the durabilities", [](auto& l) { l[2] = " 2 "; }},
         {"an Allied base without strength", [](auto& l) { l[279 + 5] = " 0 "; }},
+        // No game changes the strength of bases 1-5: never a target, never growing.
+        {"a home base below 0", [](auto& l) { l[279] = "-1 "; }},
+        {"a changed strength of base 5", [](auto& l) { l[279 + 4] = " 1 "; }},
         {"a changed response value", [](auto& l) { l[300 + 5] = " 6 "; }},
         {"a harbour value below what a strike without a hit leaves", [](auto& l) { l[342] = "-15 "; }},
         {"a fractional harbour value", [](auto& l) { l[342] = " .5 "; }},
