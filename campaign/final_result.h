@@ -20,19 +20,26 @@ int count_bases_held(const BaseTable& P) {
     return held;
 }
 
-/// COUNT_ALLIED_LOSSES: recounts the Allied ships sunk (durability below 1) into `carriers`
-/// (ships 1-15) and `battleships` (16-42).
+/// Counts the ships 1-`last` of `side` that are sunk (durability below 1): carriers 1-`last_carrier`
+/// into `carriers`, the battleships after them into `battleships`.
 template <typename ShipTable>
-void count_allied_losses(const ShipTable& A, float& carriers, float& battleships) {
+void count_sunk(const ShipTable& A, int side, int last_carrier, int last, float& carriers, float& battleships) {
     carriers = 0;
     battleships = 0;
-    for (int ship = 1; ship <= 42; ++ship) {
-        if (!(A(1, ship, A_DURABILITY) < 1)) continue;
-        if (ship <= 15)
+    for (int ship = 1; ship <= last; ++ship) {
+        if (!(A(side, ship, A_DURABILITY) < 1)) continue;
+        if (ship <= last_carrier)
             carriers = carriers + 1;
         else
             battleships = battleships + 1;
     }
+}
+
+/// COUNT_ALLIED_LOSSES: recounts the Allied ships sunk into `carriers` (ships 1-15) and
+/// `battleships` (16-42).
+template <typename ShipTable>
+void count_allied_losses(const ShipTable& A, float& carriers, float& battleships) {
+    count_sunk(A, 1, 15, 42, carriers, battleships);
 }
 
 /// SHOW_RESULTS_LINE: "戦果   空母 " carriers " 戦艦 " battleships at the cursor.
@@ -43,13 +50,7 @@ void show_results_line(float carriers, float battleships, LineEnd end);
 template <typename ShipTable>
 void show_own_losses(const ShipTable& A, const std::function<void()>& print_aircraft) {
     float carriers = 0, battleships = 0;
-    for (int ship = 1; ship <= 33; ++ship) {
-        if (!(A(0, ship, A_DURABILITY) < 1)) continue;
-        if (ship <= 21)
-            carriers = carriers + 1;
-        else
-            battleships = battleships + 1;
-    }
+    count_sunk(A, 0, 21, 33, carriers, battleships);
     con::locate(con::Col(0), con::Row(5));
     con::print_string_item("損害   空母 ");
     con::print_single_item(carriers);
