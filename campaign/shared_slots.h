@@ -5,6 +5,20 @@
 
 namespace morva {
 
+/// The parameter-vector slots; a game takes them all into its own namespace with
+/// `using namespace morva::shared_tt_slots;`.
+inline namespace shared_tt_slots {
+
+/// The turn 1-12 (a copy of the game's turn number).
+inline constexpr int TT_TURN = 0;
+/// The day of the operation 1-3.
+inline constexpr int TT_DAY = 1;
+/// The step of the day (the hour shown is the step + 3); 0 = no time shown.
+inline constexpr int TT_SUBTURN = 2;
+/// The step of a gun battle.
+inline constexpr int TT_GUN_SUBTURN = 3;
+/// The scenario (6 = the single operation).
+inline constexpr int TT_SCENARIO = 4;
 /// The air fleet 1-2 in operation (read by `HIGAI`).
 inline constexpr int TT_FLEET = 5;
 /// The display time in ticks of 10 ms (written by `SET_DISPLAY_TIME`).
@@ -13,6 +27,8 @@ inline constexpr int TT_WAIT = 10;
 inline constexpr int TT_ATTACKABLE = 14;
 /// The base asked about, minus 5 (the question to `SHOZOKU`).
 inline constexpr int TT_BASE_QUERY = 15;
+
+}  // namespace shared_tt_slots
 
 // Fields of a ship's row A(side, ship, field) that the shared routines read.
 /// Durability now: afloat at 1 or more, sunk at 0 (fractions only while an attack is resolved).

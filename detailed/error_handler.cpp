@@ -1,32 +1,16 @@
 // MORVA95F: DISK_ERROR_HANDLER, the one error handler: it makes sense of the save file's errors
 // and ends the program on every other.
+#include "campaign/disk_error.h"
 #include "console/console.h"
 #include "detailed/blocks.h"
 #include "detailed/save_file.h"
 
 namespace morva95f {
-namespace {
-
-const char* disk_message(int error, bool loading) {
-    using namespace con::err;
-    if (error == kDeviceUnavailable || (error == kDriveNotReady && !loading)) return "ＤＩＳＫがセットされてません";
-    if (error == kDiskFull) return "ＤＩＳＫにスペースがないです";
-    if (error == kWriteProtected) return "ＤＩＳＫが書き込み禁止です　";
-    return nullptr;
-}
-
-}  // namespace
 
 Block DISK_ERROR_HANDLER(State& st, int error) {
     using namespace con::err;
-    // Every file is closed without keeping what an unfinished output file received: the
-    // handler only runs after an error, so a save in progress is never committed half written.
-    con::abandon_files();
-    con::locate(con::Col(24), con::Row(23));
-    con::color(6);
     const bool loading = st.LOAD_MODE == 1;
-    if (const char* message = disk_message(error, loading)) {
-        con::print_string_item(message);
+    if (morva::show_disk_message(error, !loading)) {
         // A disk error while loading goes back to the scenario question: the save step of a
         // game that was never set up must not be entered. One while saving asks the save
         // question again over the map already drawn, so that the message stays to be read.

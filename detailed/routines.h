@@ -1,10 +1,11 @@
 // MORVA95F: the routines of the detailed game and the blocks of its main routine that are
 // entered like a call (they return to their caller). Each works on the program's state.
 #pragma once
-#include "campaign/calendar.h"
 #include <string>
 #include <utility>
 
+#include "campaign/calendar.h"
+#include "campaign/final_result.h"
 #include "detailed/state.h"
 
 namespace morva95f {
@@ -54,7 +55,7 @@ void COUNT_ALLIED_LOSSES(State& st);
 /// SHOW_RESULTS_LINE: "戦果   空母 " n " 戦艦 " m at the cursor, no line end.
 void SHOW_RESULTS_LINE(State& st);
 /// The victory words for a count of Japanese-held bases: the winner (or "引き分け") and the level.
-std::pair<std::string, std::string> victory_level(int bases_held);
+using morva::victory_level;
 
 // Operation start.
 /// SETUMEI: the harbour raid's note on the announcement screen.

@@ -1,12 +1,13 @@
 // MORVA95F: the start-up: random seed, the two handlers, the built-in tables, the title, the
 // display-time and aircraft-type questions, the scenario menu and the first strategic map.
+#include "campaign/startup.h"
 #include "campaign/dialogue.h"
-#include "console/console.h"
-#include "detailed/blocks.h"
 #include "campaign/display_time.h"
 #include "campaign/route_network.h"
-#include "detailed/routines.h"
 #include "campaign/strategic_map.h"
+#include "console/console.h"
+#include "detailed/blocks.h"
+#include "detailed/routines.h"
 
 namespace morva95f {
 namespace {
@@ -69,10 +70,7 @@ void show_scenario_menu() {
 }  // namespace
 
 Block STARTUP(State& st) {
-    con::randomize(static_cast<std::uint32_t>(con::val(con::right_string(con::time_string(), 2))));
-    con::on_error_goto(true);
-    con::on_key_gosub(1, [&st] { FKEY_HANDLER(st); });
-    con::key_switch(1, con::TrapState::On);
+    morva::start_program([&st] { FKEY_HANDLER(st); });
     st.TURN_NO = 1;
     st.ALLIED_CV_SUNK = 0;
     st.ALLIED_BB_SUNK = 0;
@@ -109,11 +107,7 @@ Block SCENARIO_CHOICE(State& st) {
     }
     morva::DRAW_STRATEGIC_MAP(st.DATA, st.P, st.TX);
     morva::MAPS(st.TT, st.P);
-    con::color(5);
-    con::locate(con::Col(11), con::Row(0));
-    con::print_string_item("第 ");
-    con::print_single_item(st.TURN_NO);
-    con::print_string_item(" ターン");
+    morva::show_turn_banner(st.TURN_NO);
     con::color(7);
     return st.GAME_RESUMED == 1 ? Block::TurnOpening : Block::PracticeQuestion;
 }

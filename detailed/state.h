@@ -10,18 +10,13 @@
 
 namespace morva95f {
 
-using morva::TT_ATTACKABLE;
-using morva::TT_BASE_QUERY;
-using morva::TT_FLEET;
-using morva::TT_WAIT;
+// The slots both games number alike (campaign/shared_slots.h): here TT_TURN is a copy of
+// TURN_NO, TT_SUBTURN the hour step 1-21 (0 before the first), TT_GUN_SUBTURN the round of the
+// gun battle and TT_SCENARIO the scenario 1-7 (7 in a resumed campaign).
+using namespace morva::shared_tt_slots;
 
 // Slots of `TT`, the parameter vector through which the main routine hands values to the
 // routines and takes their results back (slot 9 carries nothing).
-inline constexpr int TT_TURN = 0;              ///< turn 1-12 (copy of TURN_NO)
-inline constexpr int TT_DAY = 1;               ///< day of the operation 1-3
-inline constexpr int TT_SUBTURN = 2;           ///< hour step 1-21; 0 before the first
-inline constexpr int TT_GUN_SUBTURN = 3;       ///< round of the gun battle
-inline constexpr int TT_SCENARIO = 4;          ///< scenario 1-7 (7 in a resumed campaign)
 inline constexpr int TT_CHARACTER = 6;         ///< Allied commander in this operation, +1 / -1
 inline constexpr int TT_ALLIED_CV_AFLOAT = 7;  ///< Allied carriers afloat after the last strike
 inline constexpr int TT_RANGE_START = 8;       ///< gun-battle range at its start

@@ -1,6 +1,7 @@
 // MORVA95F: the turn loop's head and tail: the practice-mode question, the turn start with the
 // scenario openings, the air-fleet loop's tail, the end of turn and its campaign step CLC.
 #include "campaign/dialogue.h"
+#include "campaign/harbour_raid.h"
 #include "console/console.h"
 #include "detailed/blocks.h"
 #include "detailed/routines.h"
@@ -19,14 +20,7 @@ void set_reserve(State& st, float fighters, float dive_bombers, float torpedo_bo
 // The Allied force facing air fleet 1 in the harbour raid. The slot order of the battleships
 // matters: the torpedo group attacks slots 1-4, the level bombers slots 5-8.
 void preset_allied_harbour_force(State& st) {
-    st.C(1, 1, 1) = 1;
-    st.C(1, 1, 2) = 3;
-    st.CV(1, 1) = 2;
-    st.A(1, 1, A_FLIGHT_DECK) = 10;
-    st.A(1, 3, A_FLIGHT_DECK) = 10;
-    const int battleships[] = {24, 26, 32, 33, 23, 25, 30, 31};
-    for (int k = 1; k <= 8; ++k) st.G(1, 1, k) = static_cast<float>(battleships[k - 1]);
-    st.BB(1, 1) = 8;
+    morva::preset_allied_harbour_force(st.C, st.CV, st.A, st.G, st.BB, {24, 26, 32, 33, 23, 25, 30, 31});
 }
 
 }  // namespace

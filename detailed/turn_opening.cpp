@@ -2,6 +2,7 @@
 // with its base list, reserve line, checks and confirmation, and the harbour-raid turn's loading
 // of the preset force.
 #include "campaign/dialogue.h"
+#include "campaign/startup.h"
 #include "console/console.h"
 #include "detailed/blocks.h"
 #include "detailed/organisation.h"
@@ -19,12 +20,7 @@ void ask_commander_character(State& st) {
                                             {3, 3, 7, "猛進(H) - 慎重(S) - 乱数(R)"},
                                             {9, 4, 6, "Hit H - S - R Key"}},
                                            morva::kAnyKey);
-    if (key == "H" || key == "h")
-        st.COMMANDER_CHARACTER = 1;
-    else if (key == "S" || key == "s")
-        st.COMMANDER_CHARACTER = -1;
-    else
-        st.COMMANDER_CHARACTER = 0;
+    st.COMMANDER_CHARACTER = morva::commander_character(key);
 }
 
 // The cleared screen of the organisation with the turn banner (none in the single operation).

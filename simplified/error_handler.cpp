@@ -1,19 +1,12 @@
 // MORVA95S: DISK_ERROR_HANDLER, the one error handler: it makes sense of the save file's
 // errors and ends the program on every other.
+#include "campaign/disk_error.h"
 #include "console/console.h"
 #include "simplified/blocks.h"
 #include "simplified/save_file.h"
 
 namespace morva95s {
 namespace {
-
-const char* disk_message(int error, float context) {
-    using namespace con::err;
-    if (error == kDeviceUnavailable || (error == kDriveNotReady && context == 0)) return "ＤＩＳＫがセットされてません";
-    if (error == kDiskFull) return "ＤＩＳＫにスペースがないです";
-    if (error == kWriteProtected) return "ＤＩＳＫが書き込み禁止です　";
-    return nullptr;
-}
 
 // The run still fails (a non-zero exit status and a line on stderr) though the screen is quiet.
 [[noreturn]] void END_PROGRAM(int error) {
@@ -28,14 +21,8 @@ const char* disk_message(int error, float context) {
 
 Block DISK_ERROR_HANDLER(State& st, int error) {
     using namespace con::err;
-    // Every file is closed without keeping what an unfinished output file received: the
-    // handler only runs after an error, so a save in progress is never committed half written.
-    con::abandon_files();
-    con::locate(con::Col(24), con::Row(23));
-    con::color(6);
     const float context = st.FILE_CONTEXT;
-    if (const char* message = disk_message(error, context)) {
-        con::print_string_item(message);
+    if (morva::show_disk_message(error, context == 0)) {
         // A disk error while loading goes back to the scenario question (and one at start-up
         // to the tables): the save question of a campaign that was never set up must not be
         // entered.

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "campaign/calendar.h"
+#include "campaign/final_result.h"
 #include "console/console.h"
 #include "simplified/state.h"
 
@@ -63,7 +64,7 @@ void repair_ships(State& st);
 /// CLC: committed marks, Allied repair, the war-over test, base growth, reserve top-up.
 void CLC(State& st);
 /// The verdict for a count of Japanese-held bases: the winner (or "引き分け") and the level.
-std::pair<std::string, std::string> victory_level(int bases_held);
+using morva::victory_level;
 
 // Save file (save_file.cpp).
 /// LOAD_SAVE_FILE: reads MORDATAS.DAT; commits only a whole, valid file (else raises 63).

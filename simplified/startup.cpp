@@ -1,5 +1,6 @@
 // MORVA95S: the start-up, the main menu, the scenario list and choice, and the four play
 // options asked over the first strategic map.
+#include "campaign/startup.h"
 #include "campaign/dialogue.h"
 #include "console/console.h"
 #include "simplified/blocks.h"
@@ -59,21 +60,13 @@ void ask_commander(State& st) {
                                             {3, 3, 7, "猛進(H) - 慎重(S) - 乱数(R)"},
                                             {9, 4, 6, "Hit H - S - R Key"}},
                                            morva::kAnyKey);
-    if (key == "H" || key == "h")
-        st.COMMANDER_CHARACTER = 1;
-    else if (key == "S" || key == "s")
-        st.COMMANDER_CHARACTER = -1;
-    else
-        st.COMMANDER_CHARACTER = 0;
+    st.COMMANDER_CHARACTER = morva::commander_character(key);
 }
 
 }  // namespace
 
 Block STARTUP(State& st) {
-    con::randomize(static_cast<std::uint32_t>(con::val(con::right_string(con::time_string(), 2))));
-    con::on_error_goto(true);
-    con::on_key_gosub(1, [&st] { FKEY_HANDLER(st); });
-    con::key_switch(1, con::TrapState::On);
+    morva::start_program([&st] { FKEY_HANDLER(st); });
     SHOW_TITLE(st);
     return Block::StartupContinue;
 }
@@ -130,11 +123,7 @@ Block SCENARIO_CHOICE(State& st) {
 Block PLAY_OPTIONS(State& st) {
     st.RESERVE_SUPPLIED = con::store(con::L(st.V(1, 0)) + con::L(st.V(2, 0)) + con::L(st.V(3, 0)));
     draw_strategic_map(st);
-    con::color(5);
-    con::locate(con::Col(11), con::Row(0));
-    con::print_string_item("第 ");
-    con::print_single_item(st.TURN_NO);
-    con::print_string_item(" ターン");
+    morva::show_turn_banner(st.TURN_NO);
     ask_movement_orders(st);
     ask_comment_key(st);
     ask_display_time(st);

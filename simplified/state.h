@@ -13,19 +13,16 @@ using morva::A_DURABILITY;
 using morva::A_FLIGHT_DECK;
 using morva::A_FULL_DURABILITY;
 using morva::P_HOLDER;
-using morva::TT_ATTACKABLE;
-using morva::TT_BASE_QUERY;
-using morva::TT_FLEET;
-using morva::TT_WAIT;
+
+// The slots both games number alike (campaign/shared_slots.h): here TT_TURN is a copy of
+// TURN_NO, TT_SUBTURN the sub-turn 1-20 of the day (0 = no time shown), TT_GUN_SUBTURN the
+// gun-battle step 1-20 (1 outside a gun battle) and TT_SCENARIO the scenario 1-8 (a copy of
+// SCENARIO_NO).
+using namespace morva::shared_tt_slots;
 
 // Slots of `TT`, the parameter vector through which the main routine hands values to the
-// routines and takes their results back. Slots 5, 10, 14 and 15 are the shared ones
+// routines and takes their results back. Slots 0-5, 10, 14 and 15 are the shared ones
 // (campaign/shared_slots.h).
-inline constexpr int TT_TURN = 0;          ///< turn 1-12 (copy of TURN_NO)
-inline constexpr int TT_DAY = 1;           ///< day of the operation 1-3
-inline constexpr int TT_SUBTURN = 2;       ///< sub-turn 1-20 of the day; 0 = no time shown
-inline constexpr int TT_GUN_SUBTURN = 3;   ///< gun-battle step 1-20 (1 outside a gun battle)
-inline constexpr int TT_SCENARIO = 4;      ///< scenario 1-8 (copy of SCENARIO_NO)
 inline constexpr int TT_AIR_DISTANCE = 7;  ///< the fleets' distance in air units, for the stage steps
 inline constexpr int TT_FLEET_DISTANCE = 8;  ///< the fleets' distance handed to MOVE0 and BS
 inline constexpr int TT_OWN_ORDERS = 9;    ///< 1 = the player gives the movement orders

@@ -1,6 +1,7 @@
 // MORVA95S: the small status blocks the phases share: the damage list, the distance sketch,
 // the attack-prerequisite query, the recount of the Allied losses, the results line and the
 // status panel that F1 shows between operations.
+#include "campaign/final_result.h"
 #include "console/console.h"
 #include "simplified/routines.h"
 #include "simplified/shared.h"
@@ -52,24 +53,10 @@ void CHECK_BASE_ATTACKABLE(State& st) {
     morva::SHOZOKU(st.TT, st.P);
 }
 
-void COUNT_ALLIED_LOSSES(State& st) {
-    st.ALLIED_CV_SUNK = 0;
-    st.ALLIED_BB_SUNK = 0;
-    for (int i = 1; i <= kAlliedShips; ++i) {
-        if (!(st.A(1, i, A_DURABILITY) < 1)) continue;
-        if (i <= kAlliedCarriers)
-            st.ALLIED_CV_SUNK = st.ALLIED_CV_SUNK + 1;
-        else
-            st.ALLIED_BB_SUNK = st.ALLIED_BB_SUNK + 1;
-    }
-}
+void COUNT_ALLIED_LOSSES(State& st) { morva::count_allied_losses(st.A, st.ALLIED_CV_SUNK, st.ALLIED_BB_SUNK); }
 
 void SHOW_RESULTS_LINE(State& st) {
-    con::print_string_item("戦果   空母 ");
-    con::print_single_item(st.ALLIED_CV_SUNK);
-    con::print_string_item(" 戦艦 ");
-    con::print_single_item(st.ALLIED_BB_SUNK);
-    con::print_end();
+    morva::show_results_line(st.ALLIED_CV_SUNK, st.ALLIED_BB_SUNK, morva::LineEnd::Closed);
 }
 
 void STATUS_PANEL(State& st) {

@@ -1,5 +1,6 @@
 // MORVA95S: the head of the turn loop with the first-turn scenario set-ups, the end of turn
 // and its campaign step CLC.
+#include "campaign/harbour_raid.h"
 #include "console/console.h"
 #include "simplified/blocks.h"
 #include "simplified/routines.h"
@@ -53,14 +54,7 @@ void HARBOUR_STRIKE_SETUP(State& st) {
     st.A(1, 37, A_FIRST_TURN) = 13;
     st.P(6, P_HOLDER) = 0;
     st.PEARL_HARBOR_TURN = 1;
-    st.C(1, 1, 1) = 1;
-    st.C(1, 1, 2) = 3;
-    st.CV(1, 1) = 2;
-    st.A(1, 1, A_FLIGHT_DECK) = 10;
-    st.A(1, 3, A_FLIGHT_DECK) = 10;
-    const int battleships[] = {23, 24, 25, 26, 30, 31, 32, 33};
-    for (int k = 1; k <= 8; ++k) st.G(1, 1, k) = static_cast<float>(battleships[k - 1]);
-    st.BB(1, 1) = 8;
+    morva::preset_allied_harbour_force(st.C, st.CV, st.A, st.G, st.BB, {23, 24, 25, 26, 30, 31, 32, 33});
     if (st.SCENARIO_NO == 5)
         fill_japanese_fleet_1(st, 1, 8, 30, 4);
     else
@@ -135,15 +129,6 @@ void CLC(State& st) {
     }
     for (int t = 1; t <= 3; ++t) st.V(t, 0) = con::store(L(st.V(t, 0)) + 10);
     st.RESERVE_SUPPLIED = con::store(L(st.RESERVE_SUPPLIED) + 30);
-}
-
-std::pair<std::string, std::string> victory_level(int n) {
-    if (n == 12 || n == 13) return {"引き分け", ""};
-    const std::string winner = n > 13 ? "日本軍" : "連合軍";
-    if (n > 8 && n < 17) return {winner, "限定的勝利"};
-    if (n > 5 && n < 19) return {winner, "全面的勝利"};
-    if (n > 2 && n < 21) return {winner, "圧倒的勝利"};
-    return {winner, "完全勝利"};
 }
 
 }  // namespace morva95s

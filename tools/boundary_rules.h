@@ -1,4 +1,4 @@
-// The platform boundary's rules: program code (detailed/, simplified/, gunnery/, campaign/)
+// The platform boundary's rules: program code (detailed/, simplified/, gunnery/, campaign/, dialogue/)
 // reaches the screen, keys, clock, files and random numbers only through the console's public
 // headers. Shared by the check that runs with the build and by its tests.
 #pragma once
