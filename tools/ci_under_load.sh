@@ -29,6 +29,7 @@ cleanup() {
   if [[ "${KEEP:-0}" == 1 ]]; then echo "clone kept in $work"; else rm -rf "$work"; fi
 }
 trap cleanup EXIT
+trap "exit 130" INT TERM
 git clone -q --no-local "$repo" "$work/repo"
 git -C "$work/repo" checkout -q "$commit"
 echo "commit $commit, cores $cores, $load stress-ng workers on them, clone in $work/repo"
