@@ -30,9 +30,11 @@ build="$(realpath -m "${FUZZ_BUILD_DIR:-build-fuzz}")"
 seeds="$PWD/tests/fuzz/corpus"
 # -O1 with line tables only: quick to build, fast enough to fuzz, and sanitizer reports name
 # their lines.
+build_start=$(date +%s)
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" \
   -DFUZZ=ON -DWITH_SDL=OFF -DWARNINGS_AS_ERRORS=OFF >/dev/null
 cmake --build "$build" -j"${FUZZ_JOBS:-3}" --target "${chosen[@]/#/fuzz_}" >/dev/null
+echo "== configure and build: $(($(date +%s) - build_start)) s"
 mkdir -p "$build/findings"
 status=0
 failed=0

@@ -18,7 +18,7 @@ std::uint64_t draws() { return con::random_generator().draws(); }
 
 /// Fleet 1 of turn 2 against base 7 (strength 3, air defence 1) in hour step 4 of day 1, the
 /// base bearing 90 from the fleet; timed pauses of no length.
-void operation(State& st, float base = 7) {
+void strike_operation(State& st, float base = 7) {
     st.FLEET_NO = 1, st.TT(TT_FLEET) = 1, st.AT(1) = base;
     st.TURN_NO = 2, st.TT(TT_TURN) = 2, st.TT(TT_SCENARIO) = 1;
     st.DAY_NO = 1, st.SUBTURN_NO = 4, st.TT(TT_SUBTURN) = 4, st.GUN_SUBTURN_NO = 1;
@@ -34,7 +34,7 @@ void group(State& st, int h, float x, float y, float flown, float fighters, floa
     st.T(0, h, T_TORPEDO_BOMBERS) = torpedo, st.T(0, h, T_BOMB_ARMED) = bomb;
 }
 
-std::vector<float> times(int n, float r) { return std::vector<float>(static_cast<std::size_t>(n), r); }
+std::vector<float> n_times(int n, float r) { return std::vector<float>(static_cast<std::size_t>(n), r); }
 
 std::vector<float> join(std::initializer_list<std::vector<float>> parts) {
     std::vector<float> all;
@@ -54,7 +54,7 @@ std::vector<int> hit_colours(const StrikeReport& report) {
 
 TEST(BaseStrike, ADefendedBaseFoughtAndTheGroupsHome) {
     Loaded st;
-    operation(*st);
+    strike_operation(*st);
     // Two groups arrive together: the first has flown 90 (its escorts join), the second 100
     // (its 5 fighters stay with it). 4 fighters meet them: 3 ready, 1 on patrol.
     group(*st, 2, 30, 0, 60, 4, 6, 2, 3);
@@ -63,15 +63,15 @@ TEST(BaseStrike, ADefendedBaseFoughtAndTheGroupsHome) {
     st->TK(TK_POSTURE) = 1;
     const auto script = join({
         {0.5f},  // the surprise roll (no raid)
-        times(4, 0.5f),
+        n_times(4, 0.5f),
         {0.99f, 0.99f},
-        times(10, 0.1f),                          // escorts: none lost, 2 kills
+        n_times(10, 0.1f),                        // escorts: none lost, 2 kills
         {0.0f, 0.99f, 0.1f, 0.1f, 0.99f, 0.99f},  // 2 shots: one high hit
         {0.01f, 0.5f},
-        times(7, 0.99f),  // one dive-bomber hit
+        n_times(7, 0.99f),  // one dive-bomber hit
         {0.01f, 0.99f},
-        times(3, 0.99f),  // one 500 kg hit of 2
-        {0.9f},           // posture: back to normal
+        n_times(3, 0.99f),  // one 500 kg hit of 2
+        {0.9f},             // posture: back to normal
     });
     con::random_generator().script(script);
     const auto before = draws();
@@ -110,7 +110,7 @@ TEST(BaseStrike, ADefendedBaseFoughtAndTheGroupsHome) {
 
 TEST(BaseStrike, EscortsArrivingAloneFlyHomeWithTheirGroup) {
     Loaded st;
-    operation(*st);
+    strike_operation(*st);
     group(*st, 1, 30, 0, 60, 4, 0, 0, 0);
     group(*st, 2, 0, 40, 60, 5, 0, 0, 0);
     const auto before = draws();
@@ -127,7 +127,7 @@ TEST(BaseStrike, EscortsArrivingAloneFlyHomeWithTheirGroup) {
 TEST(BaseStrike, TurnOneSurpriseAtBasesSixAndNine) {
     for (const float base : {6.0f, 9.0f}) {
         Loaded st;
-        operation(*st, base);
+        strike_operation(*st, base);
         st->TURN_NO = 1, st->TT(TT_TURN) = 1;
         st->Q(AIR_FIGHTERS, Q_READY) = 3;
         group(*st, 1, 30, 0, 60, 0, 1, 0, 0);
@@ -150,7 +150,7 @@ TEST(BaseStrike, TurnOneSurpriseAtBasesSixAndNine) {
 
 TEST(BaseAttack, FromTheGeneratorsFirstState) {
     Loaded st;
-    operation(*st);
+    strike_operation(*st);
     st->P(7, P_AIR_DEFENCE) = 4;
     st->KO(2) = 2, st->KO(3) = 1;
     const auto before = draws();
@@ -184,7 +184,7 @@ TEST(BaseAttack, DamageByTheTenthsAndTheReport) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Loaded st;
-        operation(*st);
+        strike_operation(*st);
         st->P(7, P_STRENGTH) = c.strength;
         st->P(7, P_AIR_DEFENCE) = 0;  // the guns already silenced: the hits count all the same
         st->KO(2) = c.dive, st->KO(3) = c.torpedo;
@@ -203,10 +203,10 @@ TEST(BaseAttack, DamageByTheTenthsAndTheReport) {
          {std::tuple{8.0f, 1.0f, 0.5f, 0.0f}, std::tuple{8.0f, 1.0f, 0.3f, 1.0f}, std::tuple{7.0f, 1.0f, 0.9f, 1.0f},
           std::tuple{8.0f, 2.0f, 0.9f, 2.0f}}) {
         Loaded st;
-        operation(*st);
+        strike_operation(*st);
         st->KO(2) = bombers;
         st->TK(TK_POSTURE) = posture;
-        con::random_generator().script(join({times(static_cast<int>(bombers), 0.99f), {r}}));
+        con::random_generator().script(join({n_times(static_cast<int>(bombers), 0.99f), {r}}));
         KOGEKI4(*st);
         EXPECT_EQ(st->TK(TK_POSTURE), after) << bombers << " " << posture << " " << r;
     }

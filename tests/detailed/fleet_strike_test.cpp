@@ -15,13 +15,13 @@ using testing_support::colour_of;
 
 namespace {
 
-std::uint64_t draws() { return con::random_generator().draws(); }
+std::uint64_t fleet_draws() { return con::random_generator().draws(); }
 
 /// Fleet 1 of turn 2 (objective base 7) in hour step 4, two carriers afloat, against task
 /// force 1: carrier 3 (slot 1, 5 fighters on deck) and carrier 4 (slot 2, 1 on deck, damaged
 /// to 8 by an earlier strike), 2 standard fighters each, and a slow battleship 16 (speed 8, so
 /// its guns do not count); one destroyer. Task force 1 bears 10 degrees from the fleet.
-void task_force(State& st) {
+void strike_task_force(State& st) {
     st.FLEET_NO = 1, st.TT(TT_FLEET) = 1, st.AT(1) = 7;
     st.TURN_NO = 2, st.TT(TT_TURN) = 2, st.TT(TT_SCENARIO) = 1;
     st.DAY_NO = 1, st.SUBTURN_NO = 4, st.TT(TT_SUBTURN) = 4, st.GUN_SUBTURN_NO = 1;
@@ -54,7 +54,7 @@ void at_task_force(State& st, int s, int l, int k, float flown, float fighters, 
 
 TEST(FleetStrike, AGroupMetByFightersAndGunsClaimsAndTurnsHome) {
     Loaded st;
-    task_force(*st);
+    strike_task_force(*st);
     at_task_force(*st, 1, 3, 1, 80, 2, 2, 1, 1);
     const std::vector<float> script{
         0.5f,                                                               // posture: defensive
@@ -66,9 +66,9 @@ TEST(FleetStrike, AGroupMetByFightersAndGunsClaimsAndTurnsHome) {
         0.5f,  0.99f, 0.3f,  0.9f,                                          // a carrier claim; withdraw
     };
     con::random_generator().script(script);
-    const auto before = draws();
+    const auto before = fleet_draws();
     EXPECT_EQ(run_block(*st, Block::FleetStrikePhase), Block::HourlyAirPhase);
-    EXPECT_EQ(draws() - before, script.size());
+    EXPECT_EQ(fleet_draws() - before, script.size());
     const con::Screen& screen = con::screen();
     EXPECT_TRUE(shows(screen, 10, 4, "攻撃隊 敵艦隊に接近!!", 6));
     EXPECT_TRUE(shows(screen, 9, 6, "零式艦戦  2  機", 6));
@@ -105,7 +105,7 @@ TEST(FleetStrike, AGroupMetByFightersAndGunsClaimsAndTurnsHome) {
 
 TEST(FleetStrike, GroupsWithoutBombersFarEscortsAndThoseSkipped) {
     Loaded st;
-    task_force(*st);
+    strike_task_force(*st);
     st->F(1, 1, AIR_FIGHTERS, F_DECK) = st->F(1, 2, AIR_FIGHTERS, F_DECK) = 0;
     st->DF(1) = 0;
     st->A(1, 4, A_DURABILITY) = 10;
@@ -118,9 +118,9 @@ TEST(FleetStrike, GroupsWithoutBombersFarEscortsAndThoseSkipped) {
     at_task_force(*st, 2, 3, 1, 50, 6, 1, 0, 0);
     st->T(2, 3, T_HEADING) = 90;                          // not at a task force: passed over
     con::random_generator().script({0.5f, 0.99f, 0.1f});  // posture, a miss, no battleship claim
-    const auto before = draws();
+    const auto before = fleet_draws();
     run_block(*st, Block::FleetStrikePhase);
-    EXPECT_EQ(draws() - before, 3u);
+    EXPECT_EQ(fleet_draws() - before, 3u);
     EXPECT_EQ(st->T(2, 1, T_FIGHTERS), 3);
     EXPECT_EQ(st->T(1, 2, T_FIGHTERS), 4);
     EXPECT_EQ(st->T(3, 2, T_FIGHTERS), 5);

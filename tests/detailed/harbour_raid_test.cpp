@@ -14,7 +14,7 @@ using namespace morva95f;
 
 namespace {
 
-std::uint64_t draws() { return con::random_generator().draws(); }
+std::uint64_t raid_draws() { return con::random_generator().draws(); }
 
 /// Scenario 2's harbour raid in hour step 4: the preset forces, the eight moored battleships at
 /// 10 of 10, the harbour's guns at 3, 5 fighters landed and 10 ready, 10 torpedoes and 10
@@ -68,9 +68,9 @@ TEST(HarbourRaid, TheFirstStrikeWithItsSurpriseKept) {
         0.99f, 0.01f, 0.5f,                           // an 800 kg bomb of 3 on slot 5
     };
     con::random_generator().script(script);
-    const auto before = draws();
+    const auto before = raid_draws();
     EXPECT_EQ(run_block(*st, Block::BaseStrikeArrival), Block::FleetStrikePhase);
-    EXPECT_EQ(draws() - before, script.size());
+    EXPECT_EQ(raid_draws() - before, script.size());
     const con::Screen& screen = con::screen();
     EXPECT_TRUE(shows(screen, 17, 4, "真珠湾に接近 トトトト !!", 6));
     EXPECT_EQ(row_of(screen, 6), "") << "no strike list, no fighters, no guns";
@@ -114,9 +114,9 @@ TEST(HarbourRaid, SurpriseLostAtTheFirstStrike) {
         0.5f,  0.01f, 0.5f,               // the level bomb falls on the port
     };
     con::random_generator().script(script);
-    const auto before = draws();
+    const auto before = raid_draws();
     run_block(*st, Block::BaseStrikeArrival);
-    EXPECT_EQ(draws() - before, script.size());
+    EXPECT_EQ(raid_draws() - before, script.size());
     EXPECT_EQ(st->PEARL_HARBOR_TURN, 2);
     EXPECT_EQ(st->TT(TT_HARBOUR_STRIKE), 2);
     EXPECT_EQ(st->KS(KS_BATTLESHIPS + 1), 8);
@@ -192,9 +192,9 @@ TEST(HarbourAttack, TorpedoesAndLevelBombsOnTheMooredBattleships) {
         st->HW(HW_TORPEDOES_FLYING) = c.torpedoes_aboard, st->HW(HW_BOMBS_FLYING) = c.bombs_aboard;
         st->HW(HW_BASE_STRUCK) = c.alerted;
         con::random_generator().script(c.draws);
-        const auto before = draws();
+        const auto before = raid_draws();
         const StrikeReport report = harbour_attack(*st);
-        EXPECT_EQ(draws() - before, c.draws.size());
+        EXPECT_EQ(raid_draws() - before, c.draws.size());
         for (int k = 1; k <= 8; ++k) EXPECT_EQ(st->PE(k), c.damage[k - 1]) << "slot " << k;
         EXPECT_EQ(st->HW(HW_HITS), c.hits_on_the_harbour);
         EXPECT_EQ(st->HW(HW_BOMBS_FLYING), c.bombs_aboard > c.bomb ? c.bombs_aboard - c.bomb : 0);
@@ -214,9 +214,9 @@ TEST(HarbourAttack, AlertedDefencesAndASunkBattleship) {
     st->P(18, P_AIR_DEFENCE) = 0;
     st->A(1, st->G(1, 1, 8), A_DURABILITY) = 0;
     con::random_generator().script({0.01f, 0.5f});  // a hit, on a battery (no strafing)
-    const auto before = draws();
+    const auto before = raid_draws();
     KOGEKI5(*st);
-    EXPECT_EQ(draws() - before, 2u);
+    EXPECT_EQ(raid_draws() - before, 2u);
     EXPECT_EQ(st->P(18, P_AIR_DEFENCE), 0) << "never below 0";
     EXPECT_EQ(st->HW(HW_HITS), 1);
     EXPECT_EQ(st->Q(AIR_FIGHTERS, Q_READY), 10);

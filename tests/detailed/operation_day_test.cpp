@@ -12,7 +12,7 @@ using namespace morva95f;
 namespace {
 
 /// Fleet 1 with carriers 1 and 2 (slots 1-2) against Allied carriers 3 and 4, target b.
-void operation(State& st, float b) {
+void day_operation(State& st, float b) {
     st.FLEET_NO = 1;
     st.TT(TT_FLEET) = 1;
     st.AT(1) = b;
@@ -45,7 +45,7 @@ TEST(DayLoop, AlliedPostureByTheOrderOfItsTests) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Loaded st;
-        operation(*st, c.target);
+        day_operation(*st, c.target);
         st->ALLIED_CV_FIT = c.fit;
         st->CV(0, 1) = c.own, st->CV(1, 1) = c.allied;
         st->OPERATION_CHARACTER = c.character;
@@ -61,7 +61,7 @@ TEST(DayLoop, ASkippedDayStillSetsUpItsSearchPlanes) {
     // The target is Japanese-held: the day's set-up and its questions run, then the next day
     // follows at once.
     Loaded st(kMorvaDayQuestions);
-    operation(*st, 7);
+    day_operation(*st, 7);
     st->P(7, P_HOLDER) = 0;
     st->DAY_NO = 2;
     st->PZ(0, PZ_X) = 12, st->PZ(0, PZ_Y) = -7;
@@ -97,7 +97,7 @@ TEST(DayLoop, ASkippedDayStillSetsUpItsSearchPlanes) {
     EXPECT_TRUE(shows(con::screen(), 34, 5, "第  2  日", 7));
     // California is never skipped; the harbour raid skips every day after the first.
     Loaded raid(kMorvaDayQuestions);
-    operation(*raid, 18);
+    day_operation(*raid, 18);
     raid->PEARL_HARBOR_TURN = 1;
     raid->DAY_NO = 2;
     EXPECT_EQ(DAY_START(*raid), Block::NextDay);
@@ -105,7 +105,7 @@ TEST(DayLoop, ASkippedDayStillSetsUpItsSearchPlanes) {
 
 TEST(DayLoop, DayOneDeploysAndEmptiesTheAirGroups) {
     Loaded st(kMorvaDayQuestions + "45{ENTER}");
-    operation(*st, 7);
+    day_operation(*st, 7);
     st->T(3, 5, T_STATUS) = 3, st->T(3, 5, T_X) = 40, st->T(3, 5, T_FIGHTERS) = 9, st->T(3, 5, T_BOMB_ARMED) = 2;
     st->T(6, 16, T_STATUS) = 1;  // launch steps past 15 are never used
     EXPECT_EQ(DAY_START(*st), Block::HourStart);
@@ -122,7 +122,7 @@ TEST(DayLoop, DayOneDeploysAndEmptiesTheAirGroups) {
 
 TEST(DayLoop, LaterDaysRecoverTheBaseAndMoveByNight) {
     Loaded st(kMorvaDayQuestions + "{ENTER}{ENTER}");
-    operation(*st, 11);
+    day_operation(*st, 11);
     st->DAY_NO = 3;
     st->P(11, P_AIR_DEFENCE) = 10;
     st->BASE_DEFENCE_MAX = 12;
@@ -137,7 +137,7 @@ TEST(DayLoop, LaterDaysRecoverTheBaseAndMoveByNight) {
 
 TEST(HourStep, OpeningAndRouting) {
     Loaded st;
-    operation(*st, 7);
+    day_operation(*st, 7);
     st->A(0, 1, A_DURABILITY) = 5, st->A(0, 1, A_FLIGHT_DECK) = 7.5f;
     st->A(0, 2, A_DURABILITY) = 0, st->A(0, 2, A_FLIGHT_DECK) = 6;  // sunk
     st->F(0, 2, AIR_FIGHTERS, F_HANGAR) = 4, st->F(0, 2, AIR_FIGHTERS, F_PATROL_FIRST) = 2;
@@ -172,7 +172,7 @@ TEST(HourStep, OpeningAndRouting) {
 
 TEST(HourStep, VisualContactsByTheLastMap) {
     Loaded st;
-    operation(*st, 7);
+    day_operation(*st, 7);
     st->KS(3) = 1;
     st->PK(1) = 8, st->PK(2) = 9, st->PK(3) = 3;
     st->H(H_ON_FLEET) = 5, st->H(1) = -1, st->H(2) = -1, st->H(3) = 4;
@@ -192,7 +192,7 @@ TEST(HourStep, VisualContactsByTheLastMap) {
 
 TEST(EndOfHour, ReportsAgeingAndTheFleetAfloat) {
     Loaded st;
-    operation(*st, 7);
+    day_operation(*st, 7);
     st->A(0, 1, A_DURABILITY) = 0, st->A(0, 2, A_DURABILITY) = 0;
     st->BB(0, 1) = 1, st->G(0, 1, 1) = 25, st->A(0, 25, A_DURABILITY) = 1;
     st->SUBTURN_NO = 9, st->TT(TT_SUBTURN) = 9;

@@ -50,7 +50,7 @@ std::vector<Block> run_raid(State& st) {
     return blocks;
 }
 
-std::vector<float> repeat(std::initializer_list<float> draws, int times) {
+std::vector<float> repeat_draws(std::initializer_list<float> draws, int times) {
     std::vector<float> v;
     for (int i = 0; i < times; ++i) v.insert(v.end(), draws);
     return v;
@@ -68,7 +68,7 @@ TEST(RaidFlow, RaidMetByPatrolAndScrambleToItsClosingPause) {
     std::vector<float> draws = {/*escorts*/ 0.9f, 0.1f, /*patrol vs escorts*/ 0.6f, 0.6f, 0.1f,
                                 /*patrol vs dive bombers*/ 0.9f, 0.1f, 0.1f, 0.1f,
                                 /*fire: a torpedo bomber hit, then 7 misses at the dive bombers*/ 0.1f, 0.9f};
-    append(draws, repeat({0.9f, 0.1f}, 7));
+    append(draws, repeat_draws({0.9f, 0.1f}, 7));
     append(draws, {/*the dive bomber on 翔鶴*/ 0.5f, 0.0001f, 0.5f, 0.5f, 0.1f, 0.01f, /*瑞鶴: done*/ 0.5f});
     append(draws, {/*the burn*/ 0.1f, 0.0001f, 0.6f, 0.6f, 0.6f, 0.6f, 0.6f, 0.6f, /*the fire goes out*/ 0.5f});
     con::random_generator().script(draws);

@@ -12,7 +12,7 @@ using testing_support::run_program;
 
 namespace {
 
-std::string repeat(const std::string& key, int n) {
+std::string copies(const std::string& key, int n) {
     std::string keys;
     for (int i = 0; i < n; ++i) keys += key;
     return keys;
@@ -38,13 +38,13 @@ std::string to_order_of_battle(int target) {
 
 // Answers for the 42 Allied ships: LEXINGTON and ENTERPRISE and SOUTHDAKOTA join (a stray key
 // before ENTERPRISE is ignored).
-const std::string kShips = "12x1" + repeat("2", 12) + "1" + repeat("2", 26);
+const std::string kShips = "12x1" + copies("2", 12) + "1" + copies("2", 26);
 
 }  // namespace
 
 TEST(SingleOperationOrder, TurnFromTheTargetAndTheReserve) {
     for (int target = 6; target <= 21; ++target) {
-        SingleOperation o(repeat("2", 42) + "Y" + "1{ENTER}" + repeat("0{ENTER}", 4), target);
+        SingleOperation o(copies("2", 42) + "Y" + "1{ENTER}" + copies("0{ENTER}", 4), target);
         EXPECT_EQ(SINGLE_OPERATION_ORDER(*o), Block::OperationsReset) << target;
         EXPECT_EQ(o->TURN_NO, target <= 11 ? 2 : target - 9) << target;
         EXPECT_EQ(o->V(1, V_RESERVE), 36);
@@ -79,7 +79,7 @@ TEST(SingleOperationOrder, ChosenShipsStrengthAndAircraft) {
 TEST(SingleOperationOrder, LimitsAndTheNewChoiceAfterN) {
     // Eight carriers: the other carriers are marked unasked and the next key answers ship 16;
     // twenty battleships: the rest likewise.
-    SingleOperation full(repeat("1", 28) + "Y" + "5{ENTER}" + repeat("{ENTER}", 4), 20);
+    SingleOperation full(copies("1", 28) + "Y" + "5{ENTER}" + copies("{ENTER}", 4), 20);
     EXPECT_EQ(SINGLE_OPERATION_ORDER(*full), Block::OperationsReset);
     EXPECT_EQ(full->CV(1, 1), 8);
     EXPECT_EQ(full->C(1, 1, 8), 8);
@@ -94,7 +94,7 @@ TEST(SingleOperationOrder, LimitsAndTheNewChoiceAfterN) {
     EXPECT_TRUE(shows(s, 13, 17, " X", 3)) << "PRINCEOFWALES unasked";
 
     // "N" builds the order of battle again from empty.
-    SingleOperation again(repeat("1", 28) + "yn" "N" + repeat("2", 42) + "Y" + "5{ENTER}" + repeat("{ENTER}", 4), 20);
+    SingleOperation again(copies("1", 28) + "yn" "N" + copies("2", 42) + "Y" + "5{ENTER}" + copies("{ENTER}", 4), 20);
     EXPECT_EQ(SINGLE_OPERATION_ORDER(*again), Block::SingleOperationOrder);
     EXPECT_EQ(SINGLE_OPERATION_ORDER(*again), Block::OperationsReset);
     EXPECT_EQ(again->CV(1, 1), 0);

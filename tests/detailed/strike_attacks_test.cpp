@@ -17,7 +17,7 @@ namespace {
 
 /// Fleet 1 against task force 1: Allied carrier 3 in slot 1 (task force 1), carrier 4 in slot
 /// 2 (task force 2), battleship 16 in slot 1 (task force 1); all at 10, decks 10.
-void task_force(State& st) {
+void attack_task_force(State& st) {
     st.TT(TT_FLEET) = 1, st.FLEET_NO = 1, st.TT(TT_TARGET_TF) = 1;
     st.CV(1, 1) = 1, st.C(1, 1, 1) = 3, st.C(1, 1, 2) = 4;
     st.BB(1, 1) = 1, st.G(1, 1, 1) = 16;
@@ -29,14 +29,14 @@ void task_force(State& st) {
     st.A(1, 4, A_TASK_FORCE) = 2;
 }
 
-std::vector<float> repeat(std::vector<float> draws, int times) {
+std::vector<float> repeat_hits(std::vector<float> draws, int times) {
     std::vector<float> all;
     for (int i = 0; i < times; ++i) all.insert(all.end(), draws.begin(), draws.end());
     return all;
 }
 
 /// The colours of the report's messages with this text, in order.
-std::vector<int> colours_of(const StrikeReport& report, const std::string& text) {
+std::vector<int> attack_colours_of(const StrikeReport& report, const std::string& text) {
     std::vector<int> colours;
     for (const StrikeLine& line : report)
         if (line.text == text) colours.push_back(line.colour);
@@ -54,7 +54,7 @@ void run_cases(const std::vector<Case>& cases, StrikeReport (*attack)(State&)) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Loaded st;
-        task_force(*st);
+        attack_task_force(*st);
         c.setup(*st);
         con::random_generator().script(c.draws);
         const auto before = con::random_generator().draws();
@@ -73,7 +73,7 @@ TEST(DiveBomberAttack, HitsDamageAndTheirDraws) {
     const float hit = 0.01f;
     run_cases(
         {
-            {"five hits on one carrier cost one point", [](State& st) { st.KO(2) = 5; }, repeat(kDiveHit, 5),
+            {"five hits on one carrier cost one point", [](State& st) { st.KO(2) = 5; }, repeat_hits(kDiveHit, 5),
              [](const State& st) {
                  EXPECT_EQ(st.PE(1), 1.0f);
                  EXPECT_EQ(st.A(1, 3, A_DURABILITY), 9);
@@ -81,13 +81,14 @@ TEST(DiveBomberAttack, HitsDamageAndTheirDraws) {
                  EXPECT_TRUE(shows(con::screen(), 48, 11, "９９式艦爆 の攻撃", 6));
                  EXPECT_TRUE(shows(con::screen(), 50, 13, "２５０Ｋｇ爆弾命中", 1)) << "the fifth hit";
              }},
-            {"twenty-five sum to just under 5 and cost four", [](State& st) { st.KO(2) = 25; }, repeat(kDiveHit, 25),
+            {"twenty-five sum to just under 5 and cost four", [](State& st) { st.KO(2) = 25; },
+             repeat_hits(kDiveHit, 25),
              [](const State& st) {
                  EXPECT_LT(st.PE(1), 5.0f);
                  EXPECT_EQ(st.A(1, 3, A_DURABILITY), 6);
                  EXPECT_EQ(st.A(1, 3, A_FLIGHT_DECK), -15) << "no lower bound";
              }},
-            {"four hits cost nothing", [](State& st) { st.KO(2) = 4; }, repeat(kDiveHit, 4),
+            {"four hits cost nothing", [](State& st) { st.KO(2) = 4; }, repeat_hits(kDiveHit, 4),
              [](const State& st) { EXPECT_EQ(st.A(1, 3, A_DURABILITY), 10); }},
             {"a destroyer takes the hit; the draw is made with none left",
              [](State& st) {
@@ -140,7 +141,7 @@ TEST(DiveBomberAttack, ChanceByTheStrikesSize) {
     for (const auto& [bombers, r, hits] : {std::tuple{7.0f, 0.255f, true}, std::tuple{7.0f, 0.265f, false},
                                            std::tuple{8.0f, 0.275f, true}, std::tuple{8.0f, 0.285f, false}}) {
         Loaded st;
-        task_force(*st);
+        attack_task_force(*st);
         st->KO(2) = bombers;
         std::vector<float> draws{r};
         if (hits) draws.insert(draws.end(), {0.01f, 0.01f, 0.01f, 0.01f, 0.99f});
@@ -153,15 +154,15 @@ TEST(DiveBomberAttack, ChanceByTheStrikesSize) {
 
 TEST(DiveBomberAttack, HitColoursExplosionsAndFires) {
     Loaded st;
-    task_force(*st);
+    attack_task_force(*st);
     st->KO(2) = 9;
-    con::random_generator().script(repeat(kDiveHit, 9));
+    con::random_generator().script(repeat_hits(kDiveHit, 9));
     const StrikeReport hits = dive_bomber_attack(*st);
-    EXPECT_EQ(colours_of(hits, "２５０Ｋｇ爆弾命中"), (std::vector<int>{4, 5, 6, 7, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(attack_colours_of(hits, "２５０Ｋｇ爆弾命中"), (std::vector<int>{4, 5, 6, 7, 1, 2, 3, 4, 5}));
 
     // 20 dive and 10 torpedo bombers on deck: the hit sets them off; the fire burns twice.
     Loaded fire;
-    task_force(*fire);
+    attack_task_force(*fire);
     fire->KO(2) = 1;
     fire->F(1, 1, AIR_DIVE_BOMBERS, F_DECK) = 20, fire->F(1, 1, AIR_TORPEDO_BOMBERS, F_DECK) = 10;
     con::random_generator().script({0.01f, 0.01f, 0.01f, 0.01f, 0.01f, 0.99f,  // the hit, explosion
@@ -182,14 +183,14 @@ TEST(DiveBomberAttack, HitColoursExplosionsAndFires) {
 
     // An exploded carrier that the hits leave below 0.5 does not burn.
     Loaded sunk;
-    task_force(*sunk);
+    attack_task_force(*sunk);
     sunk->KO(2) = 5;
     sunk->A(1, 3, A_DURABILITY) = 1;
     sunk->F(1, 1, AIR_DIVE_BOMBERS, F_DECK) = 30;
-    con::random_generator().script(repeat(kDiveHit, 5));
+    con::random_generator().script(repeat_hits(kDiveHit, 5));
     const StrikeReport report = dive_bomber_attack(*sunk);
-    EXPECT_TRUE(colours_of(report, "進行").empty());
-    EXPECT_EQ(colours_of(report, "誘爆発生").size(), 5u);
+    EXPECT_TRUE(attack_colours_of(report, "進行").empty());
+    EXPECT_EQ(attack_colours_of(report, "誘爆発生").size(), 5u);
     EXPECT_EQ(sunk->A(1, 3, A_DURABILITY), 0);
     EXPECT_EQ(sunk->A(1, 3, A_FIRE), 0);
 }
@@ -201,7 +202,7 @@ TEST(TorpedoBomberAttack, TorpedoesBombsAndTheirTargets) {
     run_cases(
         {
             {"three bombs on a carrier sum to 1.05 and cost one point", [](State& st) { st.KO(3) = st.KO(5) = 3; },
-             repeat(bomb, 3),
+             repeat_hits(bomb, 3),
              [](const State& st) {
                  float sum = 0;
                  for (int i = 0; i < 3; ++i) {
@@ -240,7 +241,7 @@ TEST(TorpedoBomberAttack, TorpedoesBombsAndTheirTargets) {
                  st.KO(3) = st.KO(5) = 4;
                  st.A(1, 3, A_DURABILITY) = 0;
              },
-             repeat({hit, hit, hit, hit}, 4),
+             repeat_hits({hit, hit, hit, hit}, 4),
              [](const State& st) {
                  EXPECT_EQ(st.PE(1), 1.0f);
                  EXPECT_EQ(st.A(1, 16, A_DURABILITY), 9);
@@ -292,7 +293,7 @@ TEST(TorpedoBomberAttack, ChancesInTenthsOfAPerCent) {
                  {8, 8, 0.1105f, true}, {8, 0, 0.0555f, true},  {8, 0, 0.0565f, false}};
     for (const Case& c : cases) {
         Loaded st;
-        task_force(*st);
+        attack_task_force(*st);
         st->KO(3) = c.aircraft, st->KO(4) = c.torpedoes, st->KO(5) = c.aircraft - c.torpedoes;
         std::vector<float> draws{c.r};
         if (c.hits) draws.insert(draws.end(), {0.5f, 0.01f, 0.01f, c.torpedoes > 0 ? 0.01f : 0.99f});
@@ -305,7 +306,7 @@ TEST(TorpedoBomberAttack, ChancesInTenthsOfAPerCent) {
 
 TEST(DamageRounding, TheAlliedForceAfterAStrike) {
     Loaded st;
-    task_force(*st);
+    attack_task_force(*st);
     const float carriers[] = {3.4f, 3.005f, 3.01f, 1.6f, -1.5f};
     const float after[] = {4, 3, 3, 2, 0};
     const float decks[] = {10, 10, 10, 0, 0};

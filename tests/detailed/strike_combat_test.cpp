@@ -15,7 +15,7 @@ using testing_support::colour_of;
 
 namespace {
 
-std::uint64_t draws() { return con::random_generator().draws(); }
+std::uint64_t combat_draws() { return con::random_generator().draws(); }
 
 void strike(State& st, float fighters, float dive, float torpedo, float bomb) {
     st.KO(1) = fighters, st.KO(2) = dive, st.KO(4) = torpedo, st.KO(5) = bomb, st.KO(3) = torpedo + bomb;
@@ -28,7 +28,7 @@ TEST(StrikeAirCombat, FromTheGeneratorsFirstState) {
     Loaded st;
     ASSERT_EQ(con::random_generator().state(), con::Random::kStart);
     strike(*st, 2, 6, 4, 0);
-    const auto before = draws();
+    const auto before = combat_draws();
     con::color(6);
     const float rest = INTERCEPTORS_APPROACH(*st, 10);
     EXPECT_EQ(rest, 4);
@@ -42,7 +42,7 @@ TEST(StrikeAirCombat, FromTheGeneratorsFirstState) {
     EXPECT_EQ(st->KO(1), 2) << "the caller applies the losses";
     EXPECT_TRUE(shows(con::screen(), 11, 12, "零式艦戦 対 " + st->NX(4), 6));
     INTERCEPTOR_ATTACK(*st);
-    EXPECT_EQ(draws() - before, 20u);
+    EXPECT_EQ(combat_draws() - before, 20u);
     EXPECT_TRUE(shows(con::screen(), 6, 22, "９７式艦攻 1 機墜落 残り  3 ", 6));
     EXPECT_EQ(st->KO(3), 3);
     EXPECT_EQ(st->VS(0, AIR_TORPEDO_BOMBERS), 1);
@@ -73,7 +73,7 @@ TEST(StrikeAirCombat, SharesCapsAndTheTypesPassedOver) {
         Loaded st;
         strike(*st, c.escorts, c.dive, c.torpedo, 0);
         con::random_generator().script(c.draws);
-        const auto before = draws();
+        const auto before = combat_draws();
         const float rest = INTERCEPTORS_APPROACH(*st, c.interceptors);
         EXPECT_EQ(rest, c.interceptors - c.ge1);
         EXPECT_EQ(st->GE(1), c.ge1);
@@ -85,7 +85,7 @@ TEST(StrikeAirCombat, SharesCapsAndTheTypesPassedOver) {
             EXPECT_EQ(l.DEFENDER_LOSSES, c.defender);
         }
         INTERCEPTOR_ATTACK(*st);
-        EXPECT_EQ(draws() - before, c.draws.size());
+        EXPECT_EQ(combat_draws() - before, c.draws.size());
         EXPECT_EQ(st->KO(2), c.dive_left);
         EXPECT_EQ(st->KO(3), c.torpedo_left);
         EXPECT_EQ(text_at(con::screen(), 12, 20, 4) == "９７", c.ge3 >= 1 && c.torpedo >= 1);
@@ -132,9 +132,9 @@ TEST(AntiAircraftFire, WorkedShotsAndTheirReport) {
     strike(*st, 0, 3, 0, 0);
     st->TT(TT_AA_SHOTS) = 2;
     con::random_generator().script({0.5f, 0.9f, 0.99f, 0.1f, 0.2f, 0.75f});
-    const auto before = draws();
+    const auto before = combat_draws();
     TAIKU(*st);
-    EXPECT_EQ(draws() - before, 6u);
+    EXPECT_EQ(combat_draws() - before, 6u);
     EXPECT_TRUE(shows(con::screen(), 54, 4, "対空射撃", 6));
     EXPECT_TRUE(shows(con::screen(), 46, 7, "９９式艦爆 1 機墜落 残り 2 ", 6));
     EXPECT_TRUE(shows(con::screen(), 46, 8, "９７式艦攻 0 機墜落 残り 0 ", 6)) << "both lines, even with nothing lost";
@@ -171,9 +171,9 @@ TEST(AntiAircraftFire, SaturationSharesAndTheHarbourLoads) {
         st->TT(TT_AA_SHOTS) = c.shots;
         st->HW(HW_TORPEDOES_FLYING) = 9;
         con::random_generator().script(c.draws);
-        const auto before = draws();
+        const auto before = combat_draws();
         TAIKU(*st);
-        EXPECT_EQ(draws() - before, c.draws.size());
+        EXPECT_EQ(combat_draws() - before, c.draws.size());
         EXPECT_EQ(st->L(1), c.lost_dive);
         EXPECT_EQ(st->L(2), c.lost_torpedo);
         EXPECT_EQ(st->HW(HW_TORPEDOES_FLYING), 9) << "outside the harbour raid HW is not touched";

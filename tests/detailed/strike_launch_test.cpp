@@ -13,7 +13,7 @@ using namespace morva95f;
 namespace {
 
 // The key the script holds after the call: the dialogue read no further than its answers.
-std::string next_key() { return con::wait_key_string(); }
+std::string launch_next_key() { return con::wait_key_string(); }
 
 /// Ready on the flight deck of slot 1: fighters, dive bombers, torpedo- and bomb-armed
 /// torpedo bombers.
@@ -46,14 +46,14 @@ TEST(StrikeLaunch, NothingToFlyEndsThePhaseAtOnce) {
     STRIKE_LAUNCH_PHASE(*st);
     EXPECT_TRUE(shows(con::screen(), 10, 20, "攻撃はできません", 5));
     EXPECT_EQ(st->FIGHTERS_READY, 0);
-    EXPECT_EQ(next_key(), "!");
+    EXPECT_EQ(launch_next_key(), "!");
     // Only fighters ready: the same end; the fighters wait for the patrol.
     Loaded f("!");
     carrier_fleet(*f, 1);
     on_deck(*f, 5, 0, 0, 0);
     STRIKE_LAUNCH_PHASE(*f);
     EXPECT_EQ(f->FIGHTERS_READY, 5);
-    EXPECT_EQ(next_key(), "!");
+    EXPECT_EQ(launch_next_key(), "!");
     // A Japanese-held objective and no task force first in the contact list (a later entry in
     // contact does not count).
     Loaded j("!");
@@ -63,7 +63,7 @@ TEST(StrikeLaunch, NothingToFlyEndsThePhaseAtOnce) {
     j->J(1) = 2, j->H(2) = -1, j->J(2) = 1, j->H(1) = 3;
     STRIKE_LAUNCH_PHASE(*j);
     EXPECT_TRUE(shows(con::screen(), 10, 20, "攻撃はできません", 5));
-    EXPECT_EQ(next_key(), "!");
+    EXPECT_EQ(launch_next_key(), "!");
 }
 
 TEST(StrikeLaunch, EveryTargetAtNight) {
@@ -78,7 +78,7 @@ TEST(StrikeLaunch, EveryTargetAtNight) {
             EXPECT_TRUE(shows(con::screen(), 10, 20, "攻撃隊を発進させますか ?  Hit Y - N Key", 5));
         } else {
             EXPECT_TRUE(shows(con::screen(), 19, 19, "攻撃は夜間になります", 3));
-            EXPECT_EQ(next_key(), "n");
+            EXPECT_EQ(launch_next_key(), "n");
         }
     }
 }
@@ -97,7 +97,7 @@ TEST(StrikeLaunch, QuestionOverTheDeckStatusAndNo) {
     EXPECT_TRUE(shows(s, 10, 20, "攻撃隊を発進させますか ?  Hit Y - N Key", 5));
     EXPECT_EQ(st->ID(0), 2);
     EXPECT_EQ(st->FIGHTERS_READY, 12);
-    EXPECT_EQ(next_key(), "!");
+    EXPECT_EQ(launch_next_key(), "!");
 }
 
 TEST(StrikeLaunch, BaseStrikeRowLoadsAndTheNextOffer) {
@@ -108,7 +108,7 @@ TEST(StrikeLaunch, BaseStrikeRowLoadsAndTheNextOffer) {
     base_on_map(*st);
     on_deck(*st, 4, 3, 6, 4);
     STRIKE_LAUNCH_PHASE(*st);
-    EXPECT_EQ(next_key(), "!");
+    EXPECT_EQ(launch_next_key(), "!");
     const float row[] = {1, 10, -20, 200, 0, 2, 3, 0, 4, 87};
     for (int field = T_STATUS; field <= T_TARGET; ++field) EXPECT_EQ(st->T(0, 3, field), row[field]) << field;
     EXPECT_EQ(st->A(0, 1, A_AIRCRAFT_AWAY), 9);
@@ -127,7 +127,7 @@ TEST(StrikeLaunch, ALaunchThatSendsNothingKeepsItsCount) {
     EXPECT_EQ(st->T(0, 3, T_STATUS), 0);
     EXPECT_EQ(st->ID(0), 1);
     EXPECT_EQ(st->F(0, 1, AIR_DIVE_BOMBERS, F_DECK), 3);
-    EXPECT_EQ(next_key(), "!");
+    EXPECT_EQ(launch_next_key(), "!");
 }
 
 TEST(StrikeLaunch, SecondBaseStrikeJoinsTheFirst) {
@@ -141,7 +141,7 @@ TEST(StrikeLaunch, SecondBaseStrikeJoinsTheFirst) {
     EXPECT_EQ(st->T(0, 3, T_STATUS), 1);
     EXPECT_EQ(st->ID(0), 2);
     EXPECT_TRUE(shows(con::screen(), 10, 20, "攻撃はできません", 5)) << "the third offer finds nothing";
-    EXPECT_EQ(next_key(), "!");
+    EXPECT_EQ(launch_next_key(), "!");
 }
 
 TEST(StrikeLaunch, BaseStrikeNightWarnings) {
@@ -155,7 +155,7 @@ TEST(StrikeLaunch, BaseStrikeNightWarnings) {
     EXPECT_TRUE(shows(con::screen(), 10, 20, "攻撃隊を発進させますか ?  Hit Y - N Key", 5));
     EXPECT_EQ(st->ID(0), 0);
     EXPECT_EQ(st->T(0, 14, T_STATUS), 0);
-    EXPECT_EQ(next_key(), "!");
+    EXPECT_EQ(launch_next_key(), "!");
     // 50 units away: only the return warning, and the strike flies.
     Loaded w("y1{ENTER}!");
     carrier_fleet(*w, 1, 14);
@@ -164,7 +164,7 @@ TEST(StrikeLaunch, BaseStrikeNightWarnings) {
     STRIKE_LAUNCH_PHASE(*w);
     EXPECT_TRUE(shows(con::screen(), 19, 19, "帰艦は夜間になります", 3));
     EXPECT_EQ(w->T(0, 14, T_DIVE_BOMBERS), 1);
-    EXPECT_EQ(next_key(), "!");
+    EXPECT_EQ(launch_next_key(), "!");
 }
 
 TEST(StrikeLaunch, FleetStrikeHeadingAndLock) {
@@ -180,7 +180,7 @@ TEST(StrikeLaunch, FleetStrikeHeadingAndLock) {
     EXPECT_EQ(st->T(1, 3, T_HEADING), 45);
     EXPECT_EQ(st->T(1, 3, T_DIVE_BOMBERS), 2);
     EXPECT_EQ(st->NEXT_FLEET_GROUP, 2);
-    EXPECT_EQ(next_key(), "!");
+    EXPECT_EQ(launch_next_key(), "!");
     // An empty heading is due north and never locks; 45.5 is kept as typed.
     for (const char* heading : {"{ENTER}", "45.5{ENTER}"}) {
         Loaded h(std::string("y2") + heading + "1{ENTER}!");
@@ -190,7 +190,7 @@ TEST(StrikeLaunch, FleetStrikeHeadingAndLock) {
         STRIKE_LAUNCH_PHASE(*h);
         EXPECT_EQ(h->T(1, 3, T_HEADING), heading[0] == '{' ? 0.0f : 45.5f);
         EXPECT_EQ(h->T(1, 3, T_TARGET), 0);
-        EXPECT_EQ(next_key(), "!");
+        EXPECT_EQ(launch_next_key(), "!");
     }
     // The heading question over the target's row, in the target question's colour; the
     // second copy of the target question ran on into row 21.
@@ -218,7 +218,7 @@ TEST(StrikeLaunch, LockedStrikeAtNightIsCalledOff) {
     EXPECT_EQ(st->T(1, 14, T_TARGET), 1061) << "the called-off group keeps its code";
     EXPECT_EQ(st->T(2, 14, T_DIVE_BOMBERS), 1);
     EXPECT_EQ(st->ID(0), 1);
-    EXPECT_EQ(next_key(), "!");
+    EXPECT_EQ(launch_next_key(), "!");
 }
 
 TEST(StrikeLaunch, NoFourthFleetStrikeGroup) {
@@ -232,7 +232,7 @@ TEST(StrikeLaunch, NoFourthFleetStrikeGroup) {
     for (int g = 0; g <= 3; ++g) EXPECT_EQ(st->T(g, 3, T_DIVE_BOMBERS), 1) << g;
     for (int g = 4; g <= T_LAST_SOURCE; ++g) EXPECT_EQ(st->T(g, 3, T_STATUS), 0) << g;
     EXPECT_EQ(st->T(0, 3, T_TARGET), 87) << "the fourth strike went to the base";
-    EXPECT_EQ(next_key(), "!");
+    EXPECT_EQ(launch_next_key(), "!");
     // A Japanese-held objective: after three fleet strikes the launch phase ends.
     Loaded j("y10{ENTER}1{ENTER}y10{ENTER}1{ENTER}y10{ENTER}1{ENTER}!");
     carrier_fleet(*j, 1);
@@ -242,7 +242,7 @@ TEST(StrikeLaunch, NoFourthFleetStrikeGroup) {
     STRIKE_LAUNCH_PHASE(*j);
     EXPECT_TRUE(shows(con::screen(), 10, 20, "攻撃はできません", 5));
     EXPECT_EQ(j->STRIKE_SOURCE, 3);
-    EXPECT_EQ(next_key(), "!");
+    EXPECT_EQ(launch_next_key(), "!");
     // Groups used up by night call-offs within one offer end it the same way.
     Loaded n("y45{ENTER}y45{ENTER}y45{ENTER}!");
     carrier_fleet(*n, 1, 14);
@@ -253,7 +253,7 @@ TEST(StrikeLaunch, NoFourthFleetStrikeGroup) {
     EXPECT_TRUE(shows(con::screen(), 10, 20, "攻撃はできません", 5));
     EXPECT_EQ(n->ID(0), 0);
     EXPECT_EQ(n->NEXT_FLEET_GROUP, 4);
-    EXPECT_EQ(next_key(), "!");
+    EXPECT_EQ(launch_next_key(), "!");
 }
 
 TEST(StrikeLaunch, WrongTargetKeysNeverScroll) {
@@ -312,7 +312,7 @@ TEST(StrikeLaunch, HarbourRaidLoads) {
         const bool moved = c.raid == 1;
         EXPECT_EQ(st->HW(HW_TORPEDOES_FLYING), moved ? c.torpedo : 0);
         EXPECT_EQ(st->HW(HW_BOMBS), moved ? 49 - c.bomb : 49);
-        EXPECT_EQ(next_key(), "!");
+        EXPECT_EQ(launch_next_key(), "!");
     }
     // The share question: the count in "###" at column 9, the prompt from column 13.
     Loaded st("y5{ENTER}");

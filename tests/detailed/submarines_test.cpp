@@ -30,7 +30,7 @@ void submarine_hour(State& st) {
     st.PZ(1, PZ_X) = 20, st.PZ(1, PZ_Y) = 30;
 }
 
-struct Case {
+struct SubmarineCase {
     const char* name;
     std::function<void(State&)> setup;
     std::vector<float> draws;  // every draw of the call, in order
@@ -42,7 +42,7 @@ struct Case {
 }  // namespace
 
 TEST(Submarines, AlliedSubmarineContactAttackAndCounterAttack) {
-    const Case cases[] = {
+    const SubmarineCase cases[] = {
         {"no submarine: 100 x 0.5 > 2 x 1", [](State&) {}, {0.5f, 0.9f},
          [](const State& st) { EXPECT_EQ(st.SB(SB_ON_FLEET), 0); }, 0, ""},
         {"contact: located, no message (H 5 becomes 3)", [](State& st) { st.H(H_ON_FLEET) = 5; }, {0.03f, 0.9f},
@@ -101,7 +101,7 @@ TEST(Submarines, AlliedSubmarineContactAttackAndCounterAttack) {
          },
          {0.01f, 0.9f}, [](const State& st) { EXPECT_EQ(st.SB(SB_ON_FLEET), 0); }, 0, ""},
     };
-    for (const Case& c : cases) {
+    for (const SubmarineCase& c : cases) {
         Loaded st;
         submarine_hour(*st);
         c.setup(*st);
@@ -121,7 +121,7 @@ TEST(Submarines, AlliedSubmarineContactAttackAndCounterAttack) {
 
 TEST(Submarines, JapaneseSubmarinesFindAndAttackTaskForces) {
     const auto quiet = 0.5f;  // 100 x 0.5 > 2: no Allied submarine
-    const Case cases[] = {
+    const SubmarineCase cases[] = {
         {"contact with a task force not found: listed, marked, reported", [](State&) {}, {quiet, 0.005f},
          [](const State& st) {
              EXPECT_EQ(st.J(1), 1);
@@ -190,7 +190,7 @@ TEST(Submarines, JapaneseSubmarinesFindAndAttackTaskForces) {
          },
          {quiet, 0.005f}, [](const State& st) { EXPECT_EQ(st.SB(1), 14); }, 1, "我が軍の潜水艦が敵艦隊を発見しました"},
     };
-    for (const Case& c : cases) {
+    for (const SubmarineCase& c : cases) {
         Loaded st;
         submarine_hour(*st);
         c.setup(*st);

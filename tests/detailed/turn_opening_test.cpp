@@ -16,9 +16,9 @@ namespace {
 
 // Scenario 1, turn 1: fleet 1 carriers 7 and 8 with battleship 30, fleet 2 carrier 9 with
 // battleship 31, the rest on standby.
-const std::string kPlacement = "112333333" "1233";
+const std::string kOpeningPlacement = "112333333" "1233";
 
-std::string repeat(char key, int n) { return std::string(static_cast<std::size_t>(n), key); }
+std::string repeat_key(char key, int n) { return std::string(static_cast<std::size_t>(n), key); }
 
 // A loaded state at the turn opening of `turn` in `scenario`.
 struct Opening : Loaded {
@@ -101,7 +101,7 @@ TEST(TurnOpening, ScenarioOneScreensThroughBothTargets) {
     EXPECT_EQ(org.screen().pixel(300, 300), 0) << "the strategic map is cleared";
 
     // Every ship placed: the confirmation, the question's row blanked.
-    auto confirm = run_program(morva95f_program(), opening_keys(1) + "h" + kPlacement);
+    auto confirm = run_program(morva95f_program(), opening_keys(1) + "h" + kOpeningPlacement);
     const auto& c = confirm.screen();
     EXPECT_TRUE(shows(c, 24, 23, "よろしいですか ? Hit Y - N Key", 7));
     EXPECT_EQ(text_at(c, 23, 22, 56), std::string(56, ' '));
@@ -109,7 +109,7 @@ TEST(TurnOpening, ScenarioOneScreensThroughBothTargets) {
     EXPECT_TRUE(shows(c, 36, 18, "  21   18   27   29", 6)) << "fleet 2: 4 x (1 + 1) + 21";
 
     // "Y": fleet 1's target question.
-    auto first = run_program(morva95f_program(), opening_keys(1) + "h" + kPlacement + "y");
+    auto first = run_program(morva95f_program(), opening_keys(1) + "h" + kOpeningPlacement + "y");
     const auto& f = first.screen();
     EXPECT_TRUE(shows(f, 10, 1, "第  1  艦隊", 6));
     EXPECT_TRUE(shows(f, 10, 4, "翔鶴", 6));
@@ -120,14 +120,14 @@ TEST(TurnOpening, ScenarioOneScreensThroughBothTargets) {
     EXPECT_TRUE(shows(f, 61, 0, "拠点名", 7));
 
     // Fleet 1 takes the Philippines; fleet 2's question.
-    auto second = run_program(morva95f_program(), opening_keys(1) + "h" + kPlacement + "y7{ENTER}");
+    auto second = run_program(morva95f_program(), opening_keys(1) + "h" + kOpeningPlacement + "y7{ENTER}");
     EXPECT_TRUE(shows(second.screen(), 10, 1, "第  2  艦隊", 6));
     EXPECT_TRUE(shows(second.screen(), 10, 4, "赤城", 6));
     EXPECT_TRUE(shows(second.screen(), 24, 4, "比叡", 6));
 
     // Fleet 2 takes Singapore; with pauses that wait for a key the first operation's end shows
     // its target (back to timed pauses before the second operation).
-    const std::string both = opening_keys(1) + "h" + kPlacement + "y7{ENTER}8{ENTER}";
+    const std::string both = opening_keys(1) + "h" + kOpeningPlacement + "y7{ENTER}8{ENTER}";
     auto sailed = run_program(morva95f_program(), both + stay_operation("45", "n", true));
     EXPECT_TRUE(shows(sailed.screen(), 10, 8, "第  1  艦隊作戦終了", 6));
     EXPECT_TRUE(shows(sailed.screen(), 12, 11, "フィリピン侵攻作戦は失敗せり", 3));
@@ -137,7 +137,7 @@ TEST(TurnOpening, ScenarioOneScreensThroughBothTargets) {
 }
 
 TEST(TurnOpening, ScenarioOneLeavesTheFleetsTargetsAndPlan) {
-    Opening o("h" + kPlacement + "y7{ENTER}8{ENTER}", 1);
+    Opening o("h" + kOpeningPlacement + "y7{ENTER}8{ENTER}", 1);
     con::random_generator().script({0.5f, 0.5f, 0.5f});
     std::vector<Block> trail;
     EXPECT_EQ(run_opening(*o, Block::TurnOpening, &trail), Block::OperationsStart);
@@ -181,8 +181,8 @@ TEST(TurnOpening, FailedChecksStartTheOpeningOver) {
     EXPECT_TRUE(shows(again.screen(), 24, 22, "翔鶴 は どこに配属しますか ?   Hit 1 - 3 Key", 5));
 
     // Block by block: each refusal lowers HW(0) once more; "N" at the confirmation does not.
-    Opening o("h" "1222" + repeat('3', 9) + "h" "1" "2" "2" + repeat('3', 10) + "h" "1" + repeat('3', 12) +
-                  "n" "1" + repeat('3', 12) + "y",
+    Opening o("h" "1222" + repeat_key('3', 9) + "h" "1" "2" "2" + repeat_key('3', 10) + "h" "1" + repeat_key('3', 12) +
+                  "n" "1" + repeat_key('3', 12) + "y",
               1);
     o->HW(HW_NO_REPAIR_TURNS) = 3;
     EXPECT_EQ(TURN_OPENING(*o), Block::FleetOrganisation);
@@ -206,16 +206,16 @@ TEST(TurnOpening, CarrierAndReserveChecks) {
         float fighters, dive_bombers, torpedo_bombers;  // the reserve
         const char* message;                            // nullptr: both checks pass
     } cases[] = {
-        {"equal carrier counts pass", "12" + repeat('3', 11), 180, 180, 225, nullptr},
-        {"an empty first fleet beside one carrier", "2" + repeat('3', 12), 180, 180, 225, "第２艦隊が多過ぎます"},
-        {"groups needing exactly the reserve", "11" + repeat('3', 11), 36, 54, 54, nullptr},
-        {"one torpedo bomber short", "11" + repeat('3', 11), 36, 54, 53, "航空機不足です"},
-        {"several types short: one message", "11" + repeat('3', 11), 1, 1, 1, "航空機不足です"},
-        {"every ship at home with an empty reserve", repeat('3', 13), 0, 0, 0, nullptr},
+        {"equal carrier counts pass", "12" + repeat_key('3', 11), 180, 180, 225, nullptr},
+        {"an empty first fleet beside one carrier", "2" + repeat_key('3', 12), 180, 180, 225, "第２艦隊が多過ぎます"},
+        {"groups needing exactly the reserve", "11" + repeat_key('3', 11), 36, 54, 54, nullptr},
+        {"one torpedo bomber short", "11" + repeat_key('3', 11), 36, 54, 53, "航空機不足です"},
+        {"several types short: one message", "11" + repeat_key('3', 11), 1, 1, 1, "航空機不足です"},
+        {"every ship at home with an empty reserve", repeat_key('3', 13), 0, 0, 0, nullptr},
         // No save holds one, but an organisation must never lock: a reserve below 0 still lets
         // the player keep every ship at home.
-        {"every ship at home with a reserve below 0", repeat('3', 13), -1, -1, -1, nullptr},
-        {"a carrier with a reserve below 0", "1" + repeat('3', 12), -1, 180, 225, "航空機不足です"},
+        {"every ship at home with a reserve below 0", repeat_key('3', 13), -1, -1, -1, nullptr},
+        {"a carrier with a reserve below 0", "1" + repeat_key('3', 12), -1, 180, 225, "航空機不足です"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

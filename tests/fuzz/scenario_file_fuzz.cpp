@@ -11,7 +11,9 @@
 namespace fuzz {
 namespace {
 
-bool whole(float v, float low, float high) { return std::isfinite(v) && v == std::floor(v) && v >= low && v <= high; }
+bool whole_scenario_number(float v, float low, float high) {
+    return std::isfinite(v) && v == std::floor(v) && v >= low && v <= high;
+}
 
 // One state for the whole run, its fleet record emptied before each input: the loader
 // touches nothing else.
@@ -50,9 +52,9 @@ void check_ship(const kelmat::Kelmat& s, int side, int ship, bool counted) {
     const float least = counted ? 1 : 0;
     check(s.A(side, ship, kelmat::A_GUN_TYPE) >= least && s.A(side, ship, kelmat::A_GUN_TYPE) <= 36, "a gun type 1-36");
     check(s.A(side, ship, kelmat::A_LAYOUT) >= least && s.A(side, ship, kelmat::A_LAYOUT) <= 22, "a layout 1-22");
-    check(whole(s.A(side, ship, kelmat::A_SLOPED), 0, 1), "a sloped-belt flag 0 or 1");
-    check(whole(s.A(side, ship, kelmat::A_BELT), 0, 2000), "a whole belt");
-    check(whole(s.A(side, ship, kelmat::A_DECK), 0, 2000), "a whole deck");
+    check(whole_scenario_number(s.A(side, ship, kelmat::A_SLOPED), 0, 1), "a sloped-belt flag 0 or 1");
+    check(whole_scenario_number(s.A(side, ship, kelmat::A_BELT), 0, 2000), "a whole belt");
+    check(whole_scenario_number(s.A(side, ship, kelmat::A_DECK), 0, 2000), "a whole deck");
     check(s.A(side, ship, kelmat::A_DISPLACEMENT) >= 0 && s.A(side, ship, kelmat::A_DISPLACEMENT) < 1e4f,
           "a displacement below 1,000,000 t");
     check(s.A(side, ship, kelmat::A_SPEED) >= 0 && s.A(side, ship, kelmat::A_SPEED) <= 60, "a speed up to 60 kt");
@@ -71,8 +73,8 @@ int scenario_file(const std::uint8_t* data, std::size_t size) {
         return 0;
     }
     note_commit();
-    check(whole(s.BLUE_COUNT, 1, 46) && whole(s.RED_COUNT, 1, 46), "counts 1-46");
-    check(whole(s.BLUE_NAVY, 1, 5) && whole(s.RED_NAVY, 1, 5), "navies 1-5");
+    check(whole_scenario_number(s.BLUE_COUNT, 1, 46) && whole_scenario_number(s.RED_COUNT, 1, 46), "counts 1-46");
+    check(whole_scenario_number(s.BLUE_NAVY, 1, 5) && whole_scenario_number(s.RED_NAVY, 1, 5), "navies 1-5");
     for (int side = 0; side <= 1; ++side)
         for (int ship = 1; ship <= 46; ++ship) check_ship(s, side, ship, ship <= (side == 0 ? s.BLUE_COUNT : s.RED_COUNT));
     const std::string first = written(s, "B-DATA.DAT");

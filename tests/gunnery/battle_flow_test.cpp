@@ -12,13 +12,13 @@ using kelmat_test::Harness;
 
 namespace {
 
-struct ShipSpec {
+struct FlowShipSpec {
     float displacement, gun, layout, sloped, belt, deck, speed;
     const char* name;
 };
 
 // Puts `n` ships of the kind `ship` on `side` of the fleet record.
-void put_ships(kelmat::Kelmat& s, int side, int n, const ShipSpec& ship) {
+void put_ships(kelmat::Kelmat& s, int side, int n, const FlowShipSpec& ship) {
     for (int i = 1; i <= n; ++i) {
         const float v[] = {ship.displacement, ship.gun, ship.layout, ship.sloped, ship.belt, ship.deck, ship.speed, 100};
         for (int f = 0; f < 8; ++f) s.A(side, i, kelmat::kScenarioFields[f]) = v[f];
@@ -26,8 +26,8 @@ void put_ships(kelmat::Kelmat& s, int side, int n, const ShipSpec& ship) {
     }
 }
 
-const ShipSpec kBattleship{390, 23, 2, 0, 305, 150, 25, "NAGATO"};
-const ShipSpec kOldBattleship{320, 21, 4, 0, 343, 100, 21, "COLORADO"};
+const FlowShipSpec kBattleship{390, 23, 2, 0, 305, 150, 25, "NAGATO"};
+const FlowShipSpec kOldBattleship{320, 21, 4, 0, 343, 100, 21, "COLORADO"};
 
 // A fleet in memory: BLUE Japanese, RED American.
 Harness fleet(int blue, int red) {
@@ -41,7 +41,7 @@ Harness fleet(int blue, int red) {
     return h;
 }
 
-std::string enters(int n) {
+std::string flow_enters(int n) {
     std::string k;
     for (int i = 0; i < n; ++i) k += "{ENTER}";
     return k;
@@ -57,7 +57,7 @@ testing_support::ProgramRun fresh(Harness& h, int blue, int red, const std::stri
 }
 
 // Title, menu item 1, fight; mode 0, no map; every side question by Enter; no display time.
-const std::string kDefaults = "x1y" + std::string("0n") + enters(11) + enters(11) + "{ENTER}";
+const std::string kDefaults = "x1y" + std::string("0n") + flow_enters(11) + flow_enters(11) + "{ENTER}";
 
 // One side's answers: `answers` typed in order, each ended by Enter ("" is Enter alone).
 std::string side_answers(std::initializer_list<const char*> answers) {
@@ -74,10 +74,10 @@ struct SetupCase {
 };
 
 TEST(BattleSetup, AnswersDefaultsAndReasks) {
-    const std::string simple_defaults = enters(11);
+    const std::string simple_defaults = flow_enters(11);
     const SetupCase cases[] = {
         {"Japan detailed, America detailed, Enter elsewhere",
-         "0n" + side_answers({"2"}) + enters(12) + side_answers({"2"}) + enters(12) + "{ENTER}",
+         "0n" + side_answers({"2"}) + flow_enters(12) + side_answers({"2"}) + flow_enters(12) + "{ENTER}",
          {0, 20, 10, 2, 1, 4, 3, 20, 10, 13, 6}, {0, 50, 50, 100, 100, 1, 1, 1, 1}, {0, 5, -5, 15, 15}, {0, 5, 5, 0, 0}, 0},
         {"simple 20 alternating; fractions as typed; damage control 7 and 9",
          "0n" + side_answers({"1", "20", "", "2", "", "", "", "", "", "", "7"}) +
@@ -126,24 +126,24 @@ TEST(BattleSetup, ScreensOfTheDialogue) {
     EXPECT_EQ(blue.colour_at(29, 1), 5);
     EXPECT_EQ(blue.text_at(10, 4, 53), "命中値は 簡易型にしますか 詳細型にしますか ?    1 - 2");
     // The concentration offered: 10 against 5 gives 2 for BLUE, 1 for RED.
-    auto conc = h.run("x1y0n" + enters(9));
+    auto conc = h.run("x1y0n" + flow_enters(9));
     EXPECT_EQ(conc.text_at(24, 22, 13), "RETURN は  2 ");
-    auto red = h.run("x1y0n" + enters(11) + enters(9));
+    auto red = h.run("x1y0n" + flow_enters(11) + flow_enters(9));
     EXPECT_EQ(red.text_at(29, 1, 3), "RED");
     EXPECT_EQ(red.colour_at(29, 1), 3);
     EXPECT_EQ(red.text_at(24, 22, 13), "RETURN は  1 ");
     // Interval refused: the whole question again, with its default.
-    auto interval = h.run("x1y0n" + enters(2) + "20{ENTER}");
+    auto interval = h.run("x1y0n" + flow_enters(2) + "20{ENTER}");
     EXPECT_EQ(interval.text_at(30, 14, 16), "RETURN は  4    ");
     EXPECT_EQ(interval.text_at(20, 6, 21), "射撃間隔は　?   1 (10");
-    auto display = h.run("x1y0n" + enters(22) + "1500{ENTER}");
+    auto display = h.run("x1y0n" + flow_enters(22) + "1500{ENTER}");
     EXPECT_EQ(display.text_at(29, 9, 14), "表示時間は ?  ");
     EXPECT_EQ(display.text_at(17, 17, 58), "シミュレーション実行中でも、ｆ．１キーを押せば変更できます");
 }
 
 TEST(BattleSetup, TakingOverTheLastParameters) {
     Harness h = fleet(2, 1);
-    h.run("x1y0n" + side_answers({"", "30"}) + enters(9) + enters(11) + "{ENTER}" + "k");
+    h.run("x1y0n" + side_answers({"", "30"}) + flow_enters(9) + flow_enters(11) + "{ENTER}" + "k");
     ASSERT_EQ(h.s().HT(1), 30);
     // The second battle: control mode and map asked again, then the take-over question.
     auto ask = h.run("x1y1y");
@@ -183,7 +183,7 @@ TEST(BattleRun, HandDirectedTargetPrompt) {
     // Mode 4, no map, 60 knots: both steer by hand at step 6; BLUE's 18-inch guns reach RED's
     // line by its first due step, 8.
     Harness h;
-    const std::string setup = "x1y4n" + enters(6) + enters(6) + "{ENTER}" + "{ENTER}{ENTER}";
+    const std::string setup = "x1y4n" + flow_enters(6) + flow_enters(6) + "{ENTER}" + "{ENTER}{ENTER}";
     auto blue = fresh(h, 1, 2, setup, 60);
     EXPECT_EQ(blue.text_at(0, 0, 6), "BLUE  ");
     EXPECT_EQ(blue.colour_at(0, 0), 5);
@@ -208,7 +208,7 @@ TEST(BattleRun, HandDirectedTargetPrompt) {
 
 TEST(BattleRun, ApproachQuestionsWithoutTheMap) {
     Harness h;
-    const std::string setup = "x1y2n" + enters(7) + enters(7) + "{ENTER}";
+    const std::string setup = "x1y2n" + flow_enters(7) + flow_enters(7) + "{ENTER}";
     auto ask = fresh(h, 1, 1, setup);
     EXPECT_EQ(ask.text_at(4, 0, 9), "接近速度 ");
     EXPECT_EQ(ask.text_at(29, 0, 42), "移動 ?  接近(+) or 離脱(-) or 維持(Return)");
@@ -259,7 +259,7 @@ TEST(BattleEditor, ItemsAndDisplayTime) {
 TEST(BattleRun, MapAndTurnQuestions) {
     // Mode 1 with the map: BLUE's first turn question at step 6, over the map of that step.
     Harness h;
-    const std::string setup = "x1y1y" + enters(7) + enters(11) + "{ENTER}";
+    const std::string setup = "x1y1y" + flow_enters(7) + flow_enters(11) + "{ENTER}";
     auto ask = fresh(h, 2, 2, setup);
     EXPECT_EQ(ask.text_at(8, 0, 4), "角度");
     EXPECT_EQ(ask.text_at(29, 0, 48), "進路変更 ?  右折(R) or 左折(L) or 直進(Else Key)");

@@ -84,7 +84,7 @@ void expect_page(const BinaryRun& run, const std::string& name) {
 }
 
 // A cell range of a dump line, by columns (a wide character written once takes two).
-std::string cells(const std::string& dump, int col, int row, int count) {
+std::string dump_cells(const std::string& dump, int col, int row, int count) {
     const std::string line = dump_line(dump, row);
     std::string out;
     int column = 0;
@@ -107,7 +107,7 @@ TEST(ShipDataViewer, FivePagesOfTheClassTable) {
     }
     // The fifth page's key goes back to the menu.
     BinaryRun menu = run_binary("kelmat95", keys);
-    EXPECT_EQ(cells(menu.screen, 29, 4, 16), "どれにしますか ?");
+    EXPECT_EQ(dump_cells(menu.screen, 29, 4, 16), "どれにしますか ?");
 }
 
 TEST(ShipDataViewer, APageOfEachComparisonMode) {
@@ -122,52 +122,52 @@ TEST(ShipDataViewer, CellsOfTheClassTablePages) {
     const BinaryRun japan = run_binary("kelmat95", "x3");
     const BinaryRun plain = run_binary("kelmat95", "x6");
     // Headings three columns further right in mode 0, except the class name's two.
-    EXPECT_EQ(cells(japan.screen, 21, 0, 8), "竣工年度");
-    EXPECT_EQ(cells(plain.screen, 18, 0, 8), "竣工年度");
-    EXPECT_EQ(cells(japan.screen, 61, 1, 8), "(新造時)");
-    EXPECT_EQ(cells(plain.screen, 58, 1, 8), "(新造時)");
-    for (const BinaryRun* run : {&japan, &plain}) EXPECT_EQ(cells(run->screen, 0, 0, 15), "級名 (同型艦数)");
+    EXPECT_EQ(dump_cells(japan.screen, 21, 0, 8), "竣工年度");
+    EXPECT_EQ(dump_cells(plain.screen, 18, 0, 8), "竣工年度");
+    EXPECT_EQ(dump_cells(japan.screen, 61, 1, 8), "(新造時)");
+    EXPECT_EQ(dump_cells(plain.screen, 58, 1, 8), "(新造時)");
+    for (const BinaryRun* run : {&japan, &plain}) EXPECT_EQ(dump_cells(run->screen, 0, 0, 15), "級名 (同型艦数)");
     // The prompt of mode 0 only.
-    EXPECT_EQ(cells(japan.screen, 69, 0, 11), "Hit Any Key");
+    EXPECT_EQ(dump_cells(japan.screen, 69, 0, 11), "Hit Any Key");
     EXPECT_EQ(dump_line(japan.colours, 0).substr(69), "444.444.444");
-    EXPECT_EQ(cells(plain.screen, 69, 0, 11), "");
+    EXPECT_EQ(dump_cells(plain.screen, 69, 0, 11), "");
     // Japan: class 1 never completed, class 16 a novelist's and an estimate.
-    EXPECT_EQ(cells(japan.screen, 21, 2, 6), "(1942)");
-    EXPECT_EQ(cells(japan.screen, 22, 3, 4), "1941");
-    EXPECT_EQ(cells(japan.screen, 20, 17, 8), "舵川砲介");
-    EXPECT_EQ(cells(japan.screen, 46, 17, 4), "950?");
-    EXPECT_EQ(cells(plain.screen, 17, 17, 9), std::string(9, ' ')) << "no year and no novelist in modes 1-3";
-    EXPECT_EQ(cells(japan.screen, 72, 1, 4), "国籍");
-    EXPECT_EQ(cells(japan.screen, 72, 2, 4), "日本");
+    EXPECT_EQ(dump_cells(japan.screen, 21, 2, 6), "(1942)");
+    EXPECT_EQ(dump_cells(japan.screen, 22, 3, 4), "1941");
+    EXPECT_EQ(dump_cells(japan.screen, 20, 17, 8), "舵川砲介");
+    EXPECT_EQ(dump_cells(japan.screen, 46, 17, 4), "950?");
+    EXPECT_EQ(dump_cells(plain.screen, 17, 17, 9), std::string(9, ' ')) << "no year and no novelist in modes 1-3";
+    EXPECT_EQ(dump_cells(japan.screen, 72, 1, 4), "国籍");
+    EXPECT_EQ(dump_cells(japan.screen, 72, 2, 4), "日本");
     // Navy 2: class 20's fixed marks behind its calibre and layout.
     const BinaryRun usa = run_binary("kelmat95", "x3k");
-    EXPECT_EQ(cells(usa.screen, 29, 21, 6), "20/50?");
-    EXPECT_EQ(cells(usa.screen, 38, 21, 4), "2X4?");
-    EXPECT_EQ(cells(usa.screen, 38, 22, 4), "2X4 ");
+    EXPECT_EQ(dump_cells(usa.screen, 29, 21, 6), "20/50?");
+    EXPECT_EQ(dump_cells(usa.screen, 38, 21, 4), "2X4?");
+    EXPECT_EQ(dump_cells(usa.screen, 38, 22, 4), "2X4 ");
     const BinaryRun usa_plain = run_binary("kelmat95", "x6k");
-    EXPECT_EQ(cells(usa_plain.screen, 26, 21, 6), "20/50?");
-    EXPECT_EQ(cells(usa_plain.screen, 35, 21, 4), "2X4?");
+    EXPECT_EQ(dump_cells(usa_plain.screen, 26, 21, 6), "20/50?");
+    EXPECT_EQ(dump_cells(usa_plain.screen, 35, 21, 4), "2X4?");
     // Navy 5: the refitted class as built and the nationalities.
     const BinaryRun five = run_binary("kelmat95", "x3kkkk");
-    EXPECT_EQ(cells(five.screen, 38, 12, 7), "3X3+2X2");
-    EXPECT_EQ(cells(five.screen, 70, 18, 8), "イタリア");
-    EXPECT_EQ(cells(five.screen, 70, 19, 8), "ソビエト");
-    EXPECT_EQ(cells(five.screen, 70, 20, 8), "ソビエト");
-    EXPECT_EQ(cells(five.screen, 67, 21, 12), "オルセア王国");
-    EXPECT_EQ(cells(five.screen, 67, 23, 12), "オルセア王国");
+    EXPECT_EQ(dump_cells(five.screen, 38, 12, 7), "3X3+2X2");
+    EXPECT_EQ(dump_cells(five.screen, 70, 18, 8), "イタリア");
+    EXPECT_EQ(dump_cells(five.screen, 70, 19, 8), "ソビエト");
+    EXPECT_EQ(dump_cells(five.screen, 70, 20, 8), "ソビエト");
+    EXPECT_EQ(dump_cells(five.screen, 67, 21, 12), "オルセア王国");
+    EXPECT_EQ(dump_cells(five.screen, 67, 23, 12), "オルセア王国");
 }
 
 TEST(ShipDataViewer, RowTwentyThreeFilledToItsLastColumnScrollsNothing) {
     testing_support::ScopedTempDir dir;
     // Japan's class 22 in mode 3: the shares end in the last column of the last row.
     const BinaryRun run = run_binary("kelmat95", "x8");
-    EXPECT_EQ(cells(run.screen, 72, 23, 8), "20 36 10");
-    EXPECT_EQ(cells(run.screen, 0, 0, 4), "級名") << "the headings stay on row 0";
-    EXPECT_EQ(cells(run.screen, 0, 23, 4), "若狭");
+    EXPECT_EQ(dump_cells(run.screen, 72, 23, 8), "20 36 10");
+    EXPECT_EQ(dump_cells(run.screen, 0, 0, 4), "級名") << "the headings stay on row 0";
+    EXPECT_EQ(dump_cells(run.screen, 0, 23, 4), "若狭");
     // The next page blanks row 23 short of its last column, then prints over it.
     const BinaryRun next = run_binary("kelmat95", "x8k");
-    EXPECT_EQ(cells(next.screen, 0, 0, 4), "級名");
-    EXPECT_EQ(cells(next.screen, 72, 23, 8), "22 35  9");
+    EXPECT_EQ(dump_cells(next.screen, 0, 0, 4), "級名");
+    EXPECT_EQ(dump_cells(next.screen, 72, 23, 8), "22 35  9");
 }
 
 TEST(ShipDataViewer, KeysTypedAheadPassPagesAndAnyKeyEndsOne) {

@@ -14,7 +14,7 @@ namespace {
 
 const std::string kStart = "11Nn5h";
 // An organisation in which no ship sails: standby for every listed ship, then "Y".
-const std::string kStayHome = std::string(33, '3') + "y";
+const std::string kSimplifiedStayHome = std::string(33, '3') + "y";
 
 // The golden screen of a run, as the in-process flow tests keep it (text part only).
 std::string golden_text(const std::string& name) {
@@ -27,7 +27,7 @@ std::string golden_text(const std::string& name) {
 TEST(Morva95sBinary, TwelveTurnsToTheEndOfTheWar) {
     ScopedTempDir dir;
     std::string keys = kStart + "112333333" "12" "33333333" "y7{ENTER}6{ENTER}" + golden_replays::kSimplifiedDeclinedCarriers;
-    for (int turn = 2; turn <= 12; ++turn) keys += "n{ENTER}" + kStayHome;
+    for (int turn = 2; turn <= 12; ++turn) keys += "n{ENTER}" + kSimplifiedStayHome;
     auto run = run_binary("MORVA95S", keys);
     ASSERT_EQ(run.exit_code, 0) << run.err;
     EXPECT_EQ(run.screen, golden_text("twelve_turns_final_screen"));
@@ -36,7 +36,7 @@ TEST(Morva95sBinary, TwelveTurnsToTheEndOfTheWar) {
 
 TEST(Morva95sBinary, SavedCampaignContinuesInASecondRun) {
     ScopedTempDir dir;
-    auto saved = run_binary("MORVA95S", kStart + kStayHome + "y{ENTER}");
+    auto saved = run_binary("MORVA95S", kStart + kSimplifiedStayHome + "y{ENTER}");
     ASSERT_EQ(saved.exit_code, 0) << saved.err;
     EXPECT_EQ(read_file("MORDATAS.DAT"), read_file(std::string(SOURCE_DIR) + "/tests/golden/simplified/MORDATAS_turn_2.DAT"));
     auto continued = run_binary("MORVA95S", "18Nn5h");

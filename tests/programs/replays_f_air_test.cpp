@@ -93,7 +93,7 @@ const std::string kFleetStrike =
 const std::string kFleetStrikeLanded =
     kFleetStrike + "aa" + kMorvaTimedMode + "a" + morva_hour({.hour = 4, .detach = "n"}) + morva_to_deck({.hour = 5});
 
-const ReplayRows kRows{{
+const ReplayRows kFAirRows{{
     // A raid met by a patrol and a scramble: the warning, the raid's lines, the patrol of 3
     // (high 1, low 2) and the scramble question over the 27 fighters on deck.
     {"morva95f_air_raid_scramble_question", morva95f_program, kMorvaRaidOnThePatrol, kMorvaRaidSeconds},

@@ -4,7 +4,7 @@
 namespace golden_replays {
 namespace {
 
-const ReplayRows kRows{{
+const ReplayRows kKelmat95Rows{{
     {"kelmat95_title", kelmat95_program, ""},
     {"kelmat95_menu", kelmat95_program, "x"},
     {"kelmat95_blue_count_asked_again", kelmat95_program, "x247{ENTER}2.5{ENTER}"},

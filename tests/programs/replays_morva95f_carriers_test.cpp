@@ -24,10 +24,10 @@ const std::string kHarbourSpotted = kHarbourArmed + harbour_to_deck(2) + "ay30{E
 // its deck work.
 const std::string kHarbourHour3 = kHarbourSpotted + "30{ENTER}nn" + "n" + kMorvaStay + harbour_to_deck(3);
 // A base strike of 18 fighters, 54 dive bombers and 40 torpedo bombers, asked for the share.
-const std::string kHarbourStrike = kHarbourHour3 + "ya18{ENTER}54{ENTER}40{ENTER}";
+const std::string kCarrierHarbourStrike = kHarbourHour3 + "ya18{ENTER}54{ENTER}40{ENTER}";
 // 20 of them torpedo-armed; no second strike; 8 fighters of the 12 left on patrol; no spotting
 // and no arming.
-const std::string kHarbourDown = kHarbourStrike + "20{ENTER}ny8{ENTER}nn";
+const std::string kHarbourDown = kCarrierHarbourStrike + "20{ENTER}ny8{ENTER}nn";
 
 // The single operation against Midway with 翔鶴 and 大和: 9 torpedo bombers armed with
 // torpedoes in hour step 1, 9 of each type spotted in hour step 2 (the 9 torpedo-armed), the
@@ -37,7 +37,7 @@ const std::string kHarbourDown = kHarbourStrike + "20{ENTER}ny8{ENTER}nn";
 // bomb hits 翔鶴 and leaves its flight deck working; after the raid's pauses, the splits kept,
 // the search flight's pause and no search plane, the deck work begins with 7 fighters, 9 dive
 // bombers and 9 torpedo bombers on deck, task force 1 15 nautical miles away on bearing 12.
-const std::string kFleetStrike =
+const std::string kCarrierFleetStrike =
     morva_gun_battle({"y9{ENTER}", "y9{ENTER}9{ENTER}9{ENTER}9{ENTER}nn", "nnnnn", "nnnnn", "nnnnn"}, "0{ENTER}") +
     "aaaaa" + morva_closing_sub_turns(6) + "+{ENTER}" +
     morva_to_deck({.hour = 6, .pauses = Pauses::Keyed, .raid = "2{ENTER}" + std::string(9, 'a')});
@@ -60,7 +60,7 @@ std::string save_with_damaged_carrier() {
 const std::string kDamagedCarrier =
     "9n7h" + std::string(6, '3') + "1" + std::string(6, '3') + "y7{ENTER}a" + kMorvaDayQuestions + "45{ENTER}";
 
-const ReplayRows kRows{{
+const ReplayRows kMorva95fCarriersRows{{
     {"morva95f_carriers_harbour_arming", morva95f_program, kHarbour + "a"},
     {"morva95f_carriers_harbour_arming_count", morva95f_program, kHarbour + "ay"},
     {"morva95f_carriers_harbour_spotting", morva95f_program, kHarbourArmed + harbour_to_deck(2) + "a"},
@@ -68,20 +68,22 @@ const ReplayRows kRows{{
     {"morva95f_carriers_harbour_spotting_share", morva95f_program, kHarbourSpotted},
     {"morva95f_carriers_harbour_launch_offer", morva95f_program, kHarbourHour3},
     {"morva95f_carriers_harbour_base_only", morva95f_program, kHarbourHour3 + "y"},
-    {"morva95f_carriers_harbour_strike_share", morva95f_program, kHarbourStrike},
-    {"morva95f_carriers_harbour_second_offer", morva95f_program, kHarbourStrike + "20{ENTER}"},
-    {"morva95f_carriers_harbour_patrol", morva95f_program, kHarbourStrike + "20{ENTER}n"},
-    {"morva95f_carriers_harbour_patrol_count", morva95f_program, kHarbourStrike + "20{ENTER}ny"},
-    {"morva95f_carriers_harbour_rearming", morva95f_program, kHarbourStrike + "20{ENTER}ny8{ENTER}n"},
+    {"morva95f_carriers_harbour_strike_share", morva95f_program, kCarrierHarbourStrike},
+    {"morva95f_carriers_harbour_second_offer", morva95f_program, kCarrierHarbourStrike + "20{ENTER}"},
+    {"morva95f_carriers_harbour_patrol", morva95f_program, kCarrierHarbourStrike + "20{ENTER}n"},
+    {"morva95f_carriers_harbour_patrol_count", morva95f_program, kCarrierHarbourStrike + "20{ENTER}ny"},
+    {"morva95f_carriers_harbour_rearming", morva95f_program, kCarrierHarbourStrike + "20{ENTER}ny8{ENTER}n"},
     {"morva95f_carriers_harbour_striking_down", morva95f_program, kHarbourDown},
     {"morva95f_carriers_harbour_striking_down_count", morva95f_program, kHarbourDown + "y"},
     {"morva95f_carriers_harbour_struck_down", morva95f_program, kHarbourDown + "y4{ENTER}6{ENTER}20{ENTER}"},
-    {"morva95f_carriers_fleet_strike_offer", morva95f_program, kFleetStrike},
-    {"morva95f_carriers_fleet_strike_target", morva95f_program, kFleetStrike + "y"},
-    {"morva95f_carriers_fleet_strike_heading", morva95f_program, kFleetStrike + "y2"},
-    {"morva95f_carriers_fleet_strike_count", morva95f_program, kFleetStrike + "y212{ENTER}"},
-    {"morva95f_carriers_fleet_strike_launched", morva95f_program, kFleetStrike + "y212{ENTER}5{ENTER}9{ENTER}9{ENTER}"},
-    {"morva95f_carriers_fleet_strike_patrol", morva95f_program, kFleetStrike + "y212{ENTER}5{ENTER}9{ENTER}9{ENTER}a"},
+    {"morva95f_carriers_fleet_strike_offer", morva95f_program, kCarrierFleetStrike},
+    {"morva95f_carriers_fleet_strike_target", morva95f_program, kCarrierFleetStrike + "y"},
+    {"morva95f_carriers_fleet_strike_heading", morva95f_program, kCarrierFleetStrike + "y2"},
+    {"morva95f_carriers_fleet_strike_count", morva95f_program, kCarrierFleetStrike + "y212{ENTER}"},
+    {"morva95f_carriers_fleet_strike_launched", morva95f_program,
+     kCarrierFleetStrike + "y212{ENTER}5{ENTER}9{ENTER}9{ENTER}"},
+    {"morva95f_carriers_fleet_strike_patrol", morva95f_program,
+     kCarrierFleetStrike + "y212{ENTER}5{ENTER}9{ENTER}9{ENTER}a"},
     {"morva95f_carriers_no_flight_deck",
      morva95f_program,
      kDamagedCarrier,

@@ -15,7 +15,7 @@ const std::string kHarbourRaidHour3 =
 // the fleet, 18 escorts and 17 dive bombers against 翔鶴 with no fighter aloft or on deck.
 const std::string kRaidOnTheFleet = kMorvaGunBattle + "aaaaa" + morva_closing_sub_turns(6) + "+{ENTER}";
 
-const ReplayRows kRows{{
+const ReplayRows kMorva95fRaidsRows{{
     // Hour 3 without a raid: the closing pause waits for its key over the last hour's screen.
     {"morva95f_raids_harbour_hour_pause", morva95f_program, kHarbourRaidHour3},
     // One key ends it; with the search flight's pause, the launch question and the idle

@@ -22,7 +22,7 @@ std::string one_plane_out(const std::string& heading) {
 // step 7 on the base sends its B-17s, which reach the fleet from hour step 10 on.
 const std::string kPhilippinesDay = kMorvaDeployment + "45{ENTER}";
 
-const ReplayRows kRows{{
+const ReplayRows kMorva95fSearchRows{{
     // The day's reinforcement: how many torpedo bombers fly as extra search planes.
     {"morva95f_search_reinforcement", morva95f_program, kMorvaSailed + "y"},
     // Two added; the patrol's split, the list in yellow.

@@ -4,7 +4,7 @@
 namespace golden_replays {
 namespace {
 
-const ReplayRows kRows{{
+const ReplayRows kMorva95fRows{{
     {"morva95f_title", morva95f_program, ""},
     {"morva95f_aircraft_question", morva95f_program, "5"},
     {"morva95f_scenario_menu", morva95f_program, "5n"},

@@ -19,7 +19,7 @@ const std::string kRaised = kArmedAndSheltered + "y1{ENTER}" + "y0{ENTER}2{ENTER
 // the enemy fleet is unfound): its first count question, the fighters'.
 const std::string kStrikeAsked = kRaised + "1{ENTER}" + "nn" + "y";
 
-const ReplayRows kRows{{
+const ReplayRows kMorva95sCarriersRows{{
     {"morva95s_carriers_harbour_deck_standby", morva95s_program, simplified_opening('2')},
     {"morva95s_carriers_arming_question", morva95s_program, kFleetOne},
     {"morva95s_carriers_arming_ignored_keys", morva95s_program, kFleetOne + "x{ENTER}7"},

@@ -43,7 +43,7 @@ std::vector<Replay> manual_rows() {
     return rows;
 }
 
-const ReplayRows kRows{manual_rows()};
+const ReplayRows kMorva95sManualRows{manual_rows()};
 
 }  // namespace
 }  // namespace golden_replays

@@ -19,7 +19,7 @@ std::string battleship_battle(const std::string& options) {
     return "17" + options + "3311" + std::string(8, '3') + "y" + std::string(20, '1') + "y";
 }
 
-const ReplayRows kRows{{
+const ReplayRows kMorva95sOperationsRows{{
     // The harbour strike in key mode stops at its announcement.
     {"morva95s_operation_announcement", morva95s_program, "12nY1h"},
     // With the player's own orders, the movement menu of sub-turn 1, before contact (the deck

@@ -37,7 +37,7 @@ const std::string kAirCombat = kDiveBomberPrompt + "1{ENTER}" + "1{ENTER}";
 // The first raid hits nothing; the second, an hour later, sets off the decks' dive bombers.
 const std::string kSecondRaidHit = kAirCombat + "   " + " nnn" + "  ";
 
-const ReplayRows kRows{{
+const ReplayRows kMorva95sRaidsRows{{
     {"morva95s_raids_arrival", morva95s_program, kRaidArrival},
     // The question again at the same place; the typed texts stay until written over.
     {"morva95s_raids_launch_asked_again", morva95s_program, kRaidArrival + kLaunchRefused},

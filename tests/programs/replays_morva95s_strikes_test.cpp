@@ -25,7 +25,7 @@ std::string base_strike_launched(const std::string& counts) {
 // bombers at the Allied fleet, then raises more; the strike arrives in sub-turn 7 and meets the
 // Allied patrol. After the pause that follows the guns: both attacks, an explosion with its
 // fire, and the carrier claim.
-const std::string kFleetStrike = simplified_single_operation("NY5h", "111") + "xnx" + "y9{ENTER}n" + "x" + "n" +
+const std::string kSimplifiedFleetStrike = simplified_single_operation("NY5h", "111") + "xnx" + "y9{ENTER}n" + "x" + "n" +
                                  "y3{ENTER}3{ENTER}" + "y6{ENTER}n" + times(3, "xnny6{ENTER}n") + "xx" + "y2" +
                                  "6{ENTER}3{ENTER}3{ENTER}" + "y5{ENTER}6{ENTER}n" + "x";
 
@@ -35,17 +35,17 @@ const std::string kFleetStrike = simplified_single_operation("NY5h", "111") + "x
 // The first wave reaches the harbour in sub-turn 5, before sub-turn 8: after the air combat's
 // pause the harbour's own guns fire within the attack, and the table stands at the closing
 // pause.
-const std::string kHarbourStrike = "12NY5h" + std::string("xx") + "y12{ENTER}" + "n" + "x" + "n" + "y5{ENTER}5{ENTER}" +
+const std::string kSimplifiedHarbourStrike = "12NY5h" + std::string("xx") + "y12{ENTER}" + "n" + "x" + "n" + "y5{ENTER}5{ENTER}" +
                                    "n" + "x" + "y" + "x" + "12{ENTER}5{ENTER}5{ENTER}" + "y10{ENTER}11{ENTER}" + "n" +
                                    "x" + "y" + "x" + "10{ENTER}11{ENTER}" + "x";
 
-const ReplayRows kRows{{
+const ReplayRows kMorva95sStrikesRows{{
     // Sub-turn 4's carrier questions declined; the strike reaches the base in sub-turn 5. The
     // closing pause: the composition, the base's nine fighters shared out and fought by dice,
     // its guns, the 250 kg hit and the report.
     {"morva95s_strikes_base_strike", morva95s_program, base_strike_launched("2{ENTER}2{ENTER}2{ENTER}") + "nnnn" + "x"},
-    {"morva95s_strikes_fleet_strike", morva95s_program, kFleetStrike, 8},
-    {"morva95s_strikes_harbour_turn", morva95s_program, kHarbourStrike},
+    {"morva95s_strikes_fleet_strike", morva95s_program, kSimplifiedFleetStrike, 8},
+    {"morva95s_strikes_harbour_turn", morva95s_program, kSimplifiedHarbourStrike},
     // Only two fighters go: they reach the base in sub-turn 5 unseen, without a pause, and the
     // sub-turn goes on to its launch question (the bombers are still on deck).
     {"morva95s_strikes_escorts_alone", morva95s_program,
