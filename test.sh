@@ -61,7 +61,10 @@ stage "plain ctest"
 (cd build && ctest --no-tests=error --output-on-failure -j"$jobs")
 if [[ "${SKIP_SANITIZERS:-0}" != "1" ]]; then
   stage "sanitizer build"
-  cmake -S . -B build-sanitize "${build_flags[@]}" -DSANITIZE=ON >/dev/null
+  # -O1 for the instrumented build, the sanitizers' usual level: a fifth quicker to compile
+  # than -O2, and the same program (the golden replays run here too).
+  cmake -S . -B build-sanitize "${build_flags[@]}" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
+    -DSANITIZE=ON >/dev/null
   cmake --build build-sanitize -j"$jobs"
   stage "sanitizer ctest"
   (cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \

@@ -42,7 +42,8 @@ status=0
 total=$(($(date +%s) - start))
 stop_load
 
-cp "$work/test.log" "/tmp/ci-under-load-$commit.log"
+log="/tmp/ci-under-load-$commit-cores-${cores//,/-}.log"
+cp "$work/test.log" "$log"
 grep -E "^== configure and build:|^fuzz: |tests passed|tests failed" "$work/test.log" || true
 sed -n '/^test.sh stages:/,$p' "$work/test.log"
 if (( status == 0 )); then
@@ -51,5 +52,5 @@ else
   echo "VERDICT: RED (status $status) after $total s; the last lines:"
   tail -40 "$work/test.log"
 fi
-echo "full log: /tmp/ci-under-load-$commit.log"
+echo "full log: $log"
 exit "$status"

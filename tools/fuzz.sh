@@ -36,24 +36,43 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_
 cmake --build "$build" -j"${FUZZ_JOBS:-3}" --target "${chosen[@]/#/fuzz_}" >/dev/null
 echo "== configure and build: $(($(date +%s) - build_start)) s"
 mkdir -p "$build/findings"
+# run_target T: one target for the given time; its log in build-fuzz/fuzz_T.log, a finding's
+# input in build-fuzz/findings/. Returns non-zero on a finding.
+run_target() {
+  local t="$1"
+  mkdir -p "$build/corpus/$t"
+  # The record reader's cost grows with the input: its inputs stay below 2 KiB.
+  local max_len=()
+  [[ "$t" == records ]] && max_len=(-max_len=2048)
+  # The first folder takes what the run finds new; the committed seeds are only read.
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 "$build/tests/fuzz_$t" \
+    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "${max_len[@]}" \
+    -artifact_prefix="$build/findings/$t-" "$build/corpus/$t" "$seeds/$t" >"$build/fuzz_$t.log" 2>&1
+}
+# The targets run side by side, FUZZ_JOBS at a time (each for the whole time given); their
+# reports are printed in the targets' order once all have ended.
+declare -A pid_of
+running=0
+for t in "${chosen[@]}"; do
+  if (( running >= ${FUZZ_JOBS:-3} )); then
+    wait -n || true
+    running=$((running - 1))
+  fi
+  echo "== $t, ${seconds} s"
+  run_target "$t" &
+  pid_of[$t]=$!
+  running=$((running + 1))
+done
 status=0
 failed=0
 for t in "${chosen[@]}"; do
-  mkdir -p "$build/corpus/$t"
-  echo "== $t, ${seconds} s"
-  # The record reader's cost grows with the input: its inputs stay below 2 KiB.
-  max_len=()
-  [[ "$t" == records ]] && max_len=(-max_len=2048)
-  # The first folder takes what the run finds new; the committed seeds are only read.
-  if ! ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 "$build/tests/fuzz_$t" \
-      -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "${max_len[@]}" \
-      -artifact_prefix="$build/findings/$t-" "$build/corpus/$t" "$seeds/$t" \
-      >"$build/fuzz_$t.log" 2>&1; then
+  if ! wait "${pid_of[$t]}"; then
     status=1
     failed=$((failed + 1))
     echo "FINDING in $t (see $build/fuzz_$t.log and $build/findings/)"
     grep -E "fuzz invariant broken|ERROR: |SUMMARY" "$build/fuzz_$t.log" | head -5 || true
   fi
+  echo "== $t:"
   grep -E "^(#[0-9]+.*DONE|Done [0-9]+ runs|stat::number_of_executed_units)" "$build/fuzz_$t.log" || true
 done
 echo "fuzz: $((${#chosen[@]} - failed)) passed, $failed failed"
