@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds (installing what is missing) and runs the whole test suite, then again built with
-# AddressSanitizer and UndefinedBehaviorSanitizer, with random-key runs of the three programs;
-# then each fuzz target briefly. Prints the time of each stage (wall and processor seconds).
+# AddressSanitizer and UndefinedBehaviorSanitizer, with random-key runs of the three programs
+# and each fuzz target briefly. Prints the time of each stage (wall and processor seconds).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -49,34 +49,58 @@ trap finish EXIT
 stage setup
 tools/setup.sh --tests
 jobs="$(nproc)"
+# configure DIR ARGS...: configures DIR with Ninja, starting afresh where an earlier configure of
+# DIR used another generator or compiler (which CMake cannot switch in place).
+configure() {
+  local dir="$1" cache="$1/CMakeCache.txt" cxx
+  shift
+  cxx="$(command -v "${CXX:-c++}")"
+  if [[ -f "$cache" ]] && ! { grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$cache" &&
+                              grep -qx "CMAKE_CXX_COMPILER:[A-Z]*=$cxx" "$cache"; }; then
+    echo "test.sh: $dir was configured with another generator or compiler; starting it afresh" >&2
+    rm -rf "$dir"
+  fi
+  cmake -G Ninja -S . -B "$dir" "$@" >/dev/null
+}
 # Line tables only (-g1): sanitizer reports and debuggers still name functions and lines, and
 # the builds are about a quarter quicker than with full debug information.
 build_flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
              -DWARNINGS_AS_ERRORS=ON)
 stage configure
-cmake -S . -B build "${build_flags[@]}" >/dev/null
+configure build "${build_flags[@]}"
 stage "plain build"
 cmake --build build -j"$jobs"
 stage "plain ctest"
 (cd build && ctest --no-tests=error --output-on-failure -j"$jobs")
+# The instrumented build: clang with AddressSanitizer, UndefinedBehaviorSanitizer and libFuzzer's
+# coverage (FUZZ=ON), at -O1, the sanitizers' usual level. One build serves the tests, the
+# random-key runs and the fuzz targets; its tests run as a few processes per suite (TEST_SHARDS),
+# each test having had a process of its own in the plain stage. Without clang, gcc builds it
+# with the sanitizers only and the fuzz targets are left out.
 if [[ "${SKIP_SANITIZERS:-0}" != "1" ]]; then
   stage "sanitizer build"
-  # -O1 for the instrumented build, the sanitizers' usual level: a fifth quicker to compile
-  # than -O2, and the same program (the golden replays run here too).
-  cmake -S . -B build-sanitize "${build_flags[@]}" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
-    -DSANITIZE=ON >/dev/null
+  if command -v clang++ >/dev/null; then
+    fuzz=1
+    CC=clang CXX=clang++ configure build-sanitize "${build_flags[@]}" -DFUZZ=ON -DTEST_SHARDS=4 \
+      -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only -DNDEBUG"
+  else
+    fuzz=0
+    echo "test.sh: clang++ is not installed: the sanitizer build uses g++ and the fuzz targets are left out" >&2
+    configure build-sanitize "${build_flags[@]}" -DSANITIZE=ON -DTEST_SHARDS=4 \
+      -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG"
+  fi
   cmake --build build-sanitize -j"$jobs"
   stage "sanitizer ctest"
   (cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
      ctest --no-tests=error --output-on-failure -j"$jobs")
-  # Random-key runs of each program through its sanitizer-built binary, with fixed seeds.
+  # Random-key runs of each program through its instrumented binary, with fixed seeds.
   stage "random-key runs"
   for program in MORVA95F MORVA95S kelmat95; do
     MONKEY_FIRST_SEED=1 MONKEY_BUILD_DIR=build-sanitize MONKEY_JOBS="$jobs" tools/monkey.sh "$program" 20
   done
-fi
-# Each fuzz target for a short, bounded time (clang builds them; tools/fuzz.sh runs one longer).
-if command -v clang++ >/dev/null; then
-  stage "fuzz build and runs"
-  FUZZ_JOBS="$jobs" tools/fuzz.sh all "${FUZZ_SECONDS:-10}"
+  # Each fuzz target for a short, bounded time (tools/fuzz.sh runs one longer).
+  if (( fuzz )); then
+    stage "fuzz runs"
+    FUZZ_BUILD_DIR=build-sanitize FUZZ_JOBS="$jobs" tools/fuzz.sh all "${FUZZ_SECONDS:-10}"
+  fi
 fi

@@ -4,7 +4,8 @@
 # inputs earlier runs kept, and prints libFuzzer's summary (the executions it ran).
 # Usage: tools/fuzz.sh TARGET SECONDS     (TARGET: detailed_save simplified_save scenario_file
 #        records numbers cp932, or "all"). A finding is written to build-fuzz/findings/; mend
-# it and copy the input into tests/fuzz/corpus/TARGET/. FUZZ_BUILD_DIR sets the build folder.
+# it and copy the input into tests/fuzz/corpus/TARGET/. FUZZ_BUILD_DIR sets the build folder
+# (test.sh gives its instrumented build, build-sanitize/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 targets=(detailed_save simplified_save scenario_file records numbers cp932)
@@ -30,9 +31,12 @@ build="$(realpath -m "${FUZZ_BUILD_DIR:-build-fuzz}")"
 seeds="$PWD/tests/fuzz/corpus"
 # -O1 with line tables only: quick to build, fast enough to fuzz, and sanitizer reports name
 # their lines.
+# A folder already configured for fuzzing (test.sh's build-sanitize) is used as it is.
 build_start=$(date +%s)
-CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" \
-  -DFUZZ=ON -DWITH_SDL=OFF -DWARNINGS_AS_ERRORS=OFF >/dev/null
+if ! grep -qx 'FUZZ:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then
+  CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" \
+    -DFUZZ=ON -DWITH_SDL=OFF -DWARNINGS_AS_ERRORS=OFF >/dev/null
+fi
 cmake --build "$build" -j"${FUZZ_JOBS:-3}" --target "${chosen[@]/#/fuzz_}" >/dev/null
 echo "== configure and build: $(($(date +%s) - build_start)) s"
 mkdir -p "$build/findings"

@@ -3,7 +3,7 @@
 # apt-get line to run. Usage: tools/setup.sh [--tests | --load]   (--load: what the tests need and
 # stress-ng, for tools/ci_under_load.sh)
 set -euo pipefail
-packages=(cmake g++ make pkg-config libsdl2-dev libstb-dev)
+packages=(cmake ninja-build g++ make pkg-config libsdl2-dev libstb-dev)
 if [[ "${1:-}" == "--tests" || "${1:-}" == "--load" ]]; then
   # clang and its runtime build the fuzz targets (tools/fuzz.sh, run briefly by test.sh).
   packages+=(googletest libgtest-dev xvfb xdotool libx11-dev clang libclang-rt-14-dev)
