@@ -11,8 +11,10 @@ xvfb_error=""
 # display (it picks the number and reports it) and points DISPLAY at it.
 # -noreset: the server does not reset each time its last client leaves, which happens while
 # xdotool's searches come and go before the program has connected.
+# -r: no key repeat. xdotool presses and releases a key as two requests; on a busy machine the
+# gap between them can outlast the repeat delay, and the server would then type the key twice.
 xvfb_start() {
-    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset -r 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     local i
     for ((i = 0; i < 300; i++)); do
