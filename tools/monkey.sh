@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Random-key runs of one program: builds its headless binary with AddressSanitizer and
-# UndefinedBehaviorSanitizer (build-sanitize/, as test.sh does) and plays RUNS seeded random
-# key scripts through it (tools/monkey.cpp: a few thousand keys each, clock second = seed mod
-# 60, a time limit per run). Fails on a crash, a sanitizer report, a hang, a non-zero exit or a
+# UndefinedBehaviorSanitizer (build-sanitize/, the `sanitizers` preset, as test.sh does) and
+# plays RUNS seeded random key scripts through it (tools/monkey.cpp: a few thousand keys each,
+# clock second = seed mod 60, a time limit per run). Fails on a crash, a sanitizer report, a hang, a non-zero exit or a
 # partial file left behind, and prints the failing script shrunk.
 #   tools/monkey.sh PROGRAM RUNS      PROGRAM: MORVA95F, MORVA95S or kelmat95
 # MONKEY_FIRST_SEED (default: from the clock), MONKEY_KEYS (3000), MONKEY_TIMEOUT (60 s) and
@@ -23,7 +23,7 @@ build="${MONKEY_BUILD_DIR:-build-sanitize}"
 # The runs start the program from folders of their own: its path must not depend on this one.
 [[ "$build" == /* ]] || build="$PWD/$build"
 if [[ ! -f "$build/CMakeCache.txt" ]]; then
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=ON -DWARNINGS_AS_ERRORS=ON >/dev/null
+  cmake --preset sanitizers -B "$build" >/dev/null
 fi
 cmake --build "$build" -j"${MONKEY_JOBS:-3}" --target "$1" monkey >/dev/null
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 "$build/monkey" --program "$build/$folder/$1" \
