@@ -212,6 +212,8 @@ def unity_batches(unity_dir, library):
     if not os.path.isdir(udir):
         return None
     for f in sorted(os.listdir(udir)):
+        if not f.endswith((".cxx", ".cpp")):
+            continue
         with open(os.path.join(udir, f), encoding="utf-8") as batch:
             for line in batch:
                 m = re.match(r'#include "(.*)"', line.strip())
