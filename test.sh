@@ -72,17 +72,17 @@ stage "plain build"
 cmake --build build -j"$jobs"
 stage "plain ctest"
 (cd build && ctest --no-tests=error --output-on-failure -j"$jobs")
-# The instrumented build: clang with AddressSanitizer, UndefinedBehaviorSanitizer and libFuzzer's
-# coverage (FUZZ=ON), at -O1, the sanitizers' usual level. One build serves the tests, the
-# random-key runs and the fuzz targets; its tests run as a few processes per suite (TEST_SHARDS),
-# each test having had a process of its own in the plain stage. Without clang, gcc builds it
-# with the sanitizers only and the fuzz targets are left out.
+# The instrumented build, the `sanitizers` preset (CMakePresets.json): clang with
+# AddressSanitizer, UndefinedBehaviorSanitizer and libFuzzer's coverage (FUZZ=ON), at -O1, the
+# sanitizers' usual level. One build serves the tests, the random-key runs and the fuzz targets;
+# its tests run as a few processes per suite (TEST_SHARDS), each test having had a process of its
+# own in the plain stage. Without clang, gcc builds it with the sanitizers only and the fuzz
+# targets are left out.
 if [[ "${SKIP_SANITIZERS:-0}" != "1" ]]; then
   stage "sanitizer build"
   if command -v clang++ >/dev/null; then
     fuzz=1
-    CC=clang CXX=clang++ configure build-sanitize "${build_flags[@]}" -DFUZZ=ON -DTEST_SHARDS=4 \
-      -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only -DNDEBUG"
+    CC=clang CXX=clang++ configure build-sanitize --preset sanitizers
   else
     fuzz=0
     echo "test.sh: clang++ is not installed: the sanitizer build uses g++ and the fuzz targets are left out" >&2

@@ -29,9 +29,9 @@ if ! command -v clang++ >/dev/null; then
 fi
 build="$(realpath -m "${FUZZ_BUILD_DIR:-build-fuzz}")"
 seeds="$PWD/tests/fuzz/corpus"
+# A folder already configured for fuzzing (test.sh's build-sanitize) is used as it is. Otherwise
 # -O1 with line tables only: quick to build, fast enough to fuzz, and sanitizer reports name
 # their lines.
-# A folder already configured for fuzzing (test.sh's build-sanitize) is used as it is.
 build_start=$(date +%s)
 if ! grep -qx 'FUZZ:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then
   CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" \

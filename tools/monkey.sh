@@ -2,8 +2,8 @@
 # Random-key runs of one program: builds its headless binary with AddressSanitizer and
 # UndefinedBehaviorSanitizer (build-sanitize/, the `sanitizers` preset, as test.sh does) and
 # plays RUNS seeded random key scripts through it (tools/monkey.cpp: a few thousand keys each,
-# clock second = seed mod 60, a time limit per run). Fails on a crash, a sanitizer report, a hang, a non-zero exit or a
-# partial file left behind, and prints the failing script shrunk.
+# clock second = seed mod 60, a time limit per run). Fails on a crash, a sanitizer report, a
+# hang, a non-zero exit or a partial file left behind, and prints the failing script shrunk.
 #   tools/monkey.sh PROGRAM RUNS      PROGRAM: MORVA95F, MORVA95S or kelmat95
 # MONKEY_FIRST_SEED (default: from the clock), MONKEY_KEYS (3000), MONKEY_TIMEOUT (60 s) and
 # MONKEY_BUILD_DIR (build-sanitize) change the defaults; test.sh runs fixed seeds.
