@@ -36,7 +36,8 @@ namespace {
     X(GetError) X(GetQueuedAudioSize) X(GetRendererOutputSize) X(Init) X(InitSubSystem) X(LockTexture)  \
     X(OpenAudioDevice) X(PauseAudioDevice) X(PollEvent) X(QueueAudio) X(Quit) X(QuitSubSystem)          \
     X(RenderClear) X(RenderCopy) X(RenderPresent) X(SetHint) X(SetRenderDrawColor)                      \
-    X(SetWindowMinimumSize) X(StartTextInput) X(UnlockTexture) X(WaitEventTimeout) X(getenv)
+    X(SetWindowMinimumSize) X(ShowWindow) X(StartTextInput) X(UnlockTexture) X(WaitEventTimeout)        \
+    X(getenv)
 // clang-format on
 
 struct SdlApi {
@@ -290,7 +291,7 @@ WindowBackend::WindowBackend(const std::string& title) : indices_(static_cast<st
     if (sdl->GetDisplayUsableBounds(0, &usable) == 0)
         scale = std::max(1, std::min(usable.w / kPlaneWidth, (usable.h - kTitleBarRoom) / kPlaneHeight));
     window_ = sdl->CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kPlaneWidth * scale,
-                                kPlaneHeight * scale, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
+                                kPlaneHeight * scale, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!window_) {
         std::string why = sdl->GetError();
         release();
@@ -314,6 +315,9 @@ WindowBackend::WindowBackend(const std::string& title) : indices_(static_cast<st
                         SDL_FINGERDOWN, SDL_FINGERUP, SDL_KEYUP, SDL_TEXTEDITING})
         sdl->EventState(type, SDL_IGNORE);
     sdl->StartTextInput();
+    // Shown only now: a renderer that needs other window settings replaces the window it is
+    // given, and a window shown before would appear and vanish again.
+    sdl->ShowWindow(window_);
     redraw();
 }
 

@@ -19,9 +19,14 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 work=$(mktemp -d)
 prog_pid=""
+watch_pid=""
 status=""
 
 cleanup() {
+    if [ -n "$watch_pid" ]; then
+        kill "$watch_pid" 2>/dev/null
+        wait "$watch_pid" 2>/dev/null
+    fi
     if [ -n "$prog_pid" ] && kill -0 "$prog_pid" 2>/dev/null; then
         kill -KILL "$prog_pid" 2>/dev/null
         wait "$prog_pid" 2>/dev/null
@@ -298,6 +303,35 @@ case_no_sdl() {
     cat "$work/program.err"
 }
 
+# watch_maps: from now on, xtool notes every window put on the screen (in $work/maps).
+watch_maps() {
+    "$XTOOL" maps >"$work/maps" 2>&1 &
+    watch_pid=$!
+    local i
+    for ((i = 0; i < 300; i++)); do
+        grep -qx watching "$work/maps" && return 0
+        kill -0 "$watch_pid" 2>/dev/null || fail "xtool maps ended: $(cat "$work/maps")"
+        sleep 0.1
+    done
+    fail "xtool maps did not start watching within 30 s"
+}
+
+# expect_one_map: the program put only its window on the screen, once. (A window shown and
+# then replaced, while the program sets up its drawing, flashes on the player's screen, and a
+# test that found it would drive a window that no longer exists.) The server reports the maps
+# in order, so once the program's window is in the list, any earlier one is too.
+expect_one_map() {
+    local i
+    for ((i = 0; i < 300; i++)); do
+        grep -qx "$window" "$work/maps" && break
+        sleep 0.1
+    done
+    local maps
+    maps=$(grep -vx watching "$work/maps" | tr '\n' ' ')
+    [ "$maps" = "$window " ] || fail "windows put on the screen: $maps(expected only the program's window $window)"
+    echo "one window put on the screen: $window"
+}
+
 # expect_picture W H SCALE: the window is W x H, and shows the pattern of KEY_ECHO's "p" at a
 # whole SCALE, centred on black, each plane pixel a SCALE x SCALE square of one colour (no
 # blurred or stretched edges). Read back again and again until it matches: the window gets
@@ -315,17 +349,19 @@ expect_picture() {
     fail "window ${w}x${h}, scale $s: read \"$seen\" (window w h, picture x y w h, marker x y w h, other pixels), expected \"$expected\""
 }
 
-# scale SCREEN EXPECTED-SCALE: on a screen of that size the window opens at the largest whole
-# scale that fits (with room for a title bar); made larger or smaller, the picture keeps a
-# whole scale, the largest that fits, centred.
+# scale SCREEN EXPECTED-SCALE: on a screen of that size the window opens, the only one the
+# program shows, at the largest whole scale that fits (with room for a title bar); made larger
+# or smaller, the picture keeps a whole scale, the largest that fits, centred.
 scale_case() {
     local screen=$1 scale=$2 sw sh
     need_xtool
     start_xvfb "$screen"
     sw=${screen%x*}
     sh=${screen#*x}
+    watch_maps
     start_program "$KEY_ECHO" KEYECHO
     wait_for_output ready 30
+    expect_one_map
     xdotool key p
     wait_for_output pattern 30
     expect_picture $((640 * scale)) $((432 * scale)) "$scale"

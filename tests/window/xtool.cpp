@@ -11,7 +11,11 @@
 //                                MX MY MW MH (the box of the pixels of the picture's second most
 //                                common colour, the marker) and OTHER (pixels in the picture box
 //                                of neither of its two most common colours: blurred edges, or
-//                                black inside the picture).
+//                                black inside the picture);
+//   xtool maps                   prints "watching" once it watches the screen, then the id of
+//                                every window put on the screen (mapped as a child of the root
+//                                window), in decimal as xdotool prints them, one a line, until
+//                                it is stopped.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -164,13 +168,25 @@ int describe_picture(Display* display, const char* id_text) {
     return 0;
 }
 
+int watch_maps(Display* display) {
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, False);
+    std::cout << "watching" << std::endl;
+    for (;;) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == MapNotify) std::cout << event.xmap.window << std::endl;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string command = argc > 1 ? argv[1] : "";
     if (!((command == "close" && argc == 3) || (command == "press" && argc >= 4) ||
-          (command == "picture" && argc == 3))) {
-        std::cerr << "usage: xtool close WINDOW-ID | xtool press WINDOW-ID KEYSYM... | xtool picture WINDOW-ID\n";
+          (command == "picture" && argc == 3) || (command == "maps" && argc == 2))) {
+        std::cerr << "usage: xtool close WINDOW-ID | xtool press WINDOW-ID KEYSYM... | xtool picture WINDOW-ID"
+                     " | xtool maps\n";
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -178,6 +194,7 @@ int main(int argc, char** argv) {
         std::cerr << "xtool: cannot open the display\n";
         return 1;
     }
+    if (command == "maps") return watch_maps(display);
     int result = command == "close"     ? close_window(display, argv[2])
                  : command == "picture" ? describe_picture(display, argv[2])
                                         : press_keys(display, argv[2], argc - 3, argv + 3);
