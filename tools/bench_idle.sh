@@ -68,13 +68,12 @@ prog_pid=$!
 xvfb_find_window "$title" "$prog_pid" || die "$xvfb_error: $(cat "$work/program.err")"
 sleep 1  # the start-up drawing is not part of the wait
 
-cpu_ticks() { sed 's/.*) //' "/proc/$prog_pid/stat" | awk '{print $12 + $13}'; }
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-before=$(cpu_ticks)
+before=$(xvfb_cpu_ticks "$prog_pid")
 t0=$(now_ms)
 sleep "$seconds"
-after=$(cpu_ticks)
+after=$(xvfb_cpu_ticks "$prog_pid")
 t1=$(now_ms)
 kill -0 "$prog_pid" 2>/dev/null || die "the program ended during the measurement: $(cat "$work/program.err")"
 

@@ -39,6 +39,11 @@ xvfb_process_runs() {
     [ -e "/proc/$1" ] && ! grep -q ') Z ' "/proc/$1/stat" 2>/dev/null
 }
 
+# Processor time process PID has used so far, in clock ticks (utime + stime of all its threads).
+xvfb_cpu_ticks() {
+    sed 's/.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'
+}
+
 # xvfb_find_window TITLE PID: waits up to 60 s for a visible window named TITLE while process
 # PID runs; sets `window` (empty when none appeared, with xvfb_error saying why).
 # Searched again and again rather than with --sync: a search dies of an X error when the

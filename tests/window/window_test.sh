@@ -100,19 +100,16 @@ need_xtool() {
     [ -n "${XTOOL:-}" ] || skip "the X test tool was not built (no X11 development files, Debian libx11-dev)"
 }
 
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
-
-# cpu_percent SECONDS: processor time the program used over that many seconds, in percent
-# of one core (utime + stime of all its threads).
+# cpu_percent SECONDS: processor time the program used while the test slept that many seconds,
+# in percent of one core. Taken over the nominal length: a busy machine can only make the sleep
+# longer, so the share is never understated, and no clock is read.
 cpu_percent() {
-    local hz before after t0 t1
+    local hz before after
     hz=$(getconf CLK_TCK)
-    before=$(sed 's/.*) //' "/proc/$prog_pid/stat" | awk '{print $12 + $13}')
-    t0=$(now_ms)
+    before=$(xvfb_cpu_ticks "$prog_pid")
     sleep "$1"
-    after=$(sed 's/.*) //' "/proc/$prog_pid/stat" | awk '{print $12 + $13}')
-    t1=$(now_ms)
-    awk -v d=$((after - before)) -v hz="$hz" -v ms=$((t1 - t0)) 'BEGIN { printf "%.1f", d * 100000 / hz / ms }'
+    after=$(xvfb_cpu_ticks "$prog_pid")
+    awk -v d=$((after - before)) -v hz="$hz" -v s="$1" 'BEGIN { printf "%.1f", d * 100 / hz / s }'
 }
 
 # A program waiting for a key must sleep: anything near a busy core is a fault. The bound is
@@ -129,13 +126,19 @@ expect_idle() {  # WHAT
     fail "$1 uses $p % of a core"
 }
 
-wait_for_output() {  # TEXT SECONDS
+# wait_for_line FILE TEXT SECONDS: true once FILE holds the line TEXT, false when it does not
+# within that time.
+wait_for_line() {
     local i
-    for ((i = 0; i < $2 * 10; i++)); do
-        grep -qx -- "$1" "$work/program.out" && return 0
+    for ((i = 0; i < $3 * 10; i++)); do
+        grep -qx -- "$2" "$1" && return 0
         sleep 0.1
     done
-    fail "the program did not write \"$1\" within $2 s"
+    return 1
+}
+
+wait_for_output() {  # TEXT SECONDS
+    wait_for_line "$work/program.out" "$1" "$2" || fail "the program did not write \"$1\" within $2 s"
 }
 
 # ---------------------------------------------------------------------------------------------
@@ -307,13 +310,7 @@ case_no_sdl() {
 watch_maps() {
     "$XTOOL" maps >"$work/maps" 2>&1 &
     watch_pid=$!
-    local i
-    for ((i = 0; i < 300; i++)); do
-        grep -qx watching "$work/maps" && return 0
-        kill -0 "$watch_pid" 2>/dev/null || fail "xtool maps ended: $(cat "$work/maps")"
-        sleep 0.1
-    done
-    fail "xtool maps did not start watching within 30 s"
+    wait_for_line "$work/maps" watching 30 || fail "xtool maps did not start watching within 30 s: $(cat "$work/maps")"
 }
 
 # expect_one_map: the program put only its window on the screen, once. (A window shown and
@@ -321,11 +318,7 @@ watch_maps() {
 # test that found it would drive a window that no longer exists.) The server reports the maps
 # in order, so once the program's window is in the list, any earlier one is too.
 expect_one_map() {
-    local i
-    for ((i = 0; i < 300; i++)); do
-        grep -qx "$window" "$work/maps" && break
-        sleep 0.1
-    done
+    wait_for_line "$work/maps" "$window" 30
     local maps
     maps=$(grep -vx watching "$work/maps" | tr '\n' ' ')
     [ "$maps" = "$window " ] || fail "windows put on the screen: $maps(expected only the program's window $window)"
