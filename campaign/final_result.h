@@ -7,6 +7,7 @@
 
 #include "campaign/line_end.h"
 #include "campaign/shared_slots.h"
+#include "campaign/ship_and_base_counts.h"
 #include "console/console.h"
 
 namespace morva {
@@ -15,7 +16,7 @@ namespace morva {
 template <typename BaseTable>
 int count_bases_held(const BaseTable& P) {
     int held = 0;
-    for (int b = 1; b <= 21; ++b)
+    for (int b = 1; b <= kBases; ++b)
         if (P(b, P_HOLDER) == 0) ++held;
     return held;
 }
@@ -39,7 +40,7 @@ void count_sunk(const ShipTable& A, int side, int last_carrier, int last, float&
 /// `battleships` (16-42).
 template <typename ShipTable>
 void count_allied_losses(const ShipTable& A, float& carriers, float& battleships) {
-    count_sunk(A, 1, 15, 42, carriers, battleships);
+    count_sunk(A, 1, kAlliedCarriers, kAlliedShips, carriers, battleships);
 }
 
 /// SHOW_RESULTS_LINE: "戦果   空母 " carriers " 戦艦 " battleships at the cursor.
@@ -50,7 +51,7 @@ void show_results_line(float carriers, float battleships, LineEnd end);
 template <typename ShipTable>
 void show_own_losses(const ShipTable& A, const std::function<void()>& print_aircraft) {
     float carriers = 0, battleships = 0;
-    count_sunk(A, 0, 21, 33, carriers, battleships);
+    count_sunk(A, 0, kJapaneseCarriers, kJapaneseShips, carriers, battleships);
     con::locate(con::Col(0), con::Row(5));
     con::print_string_item("損害   空母 ");
     con::print_single_item(carriers);

@@ -8,6 +8,7 @@
 #include "campaign/line_end.h"
 #include "campaign/route_network.h"
 #include "campaign/shared_slots.h"
+#include "campaign/ship_and_base_counts.h"
 #include "console/console.h"
 
 namespace morva {
@@ -25,12 +26,12 @@ void show_fleet_for_target(const CarrierLists& C, const BattleshipLists& G, cons
     con::print_number_item(f);
     con::print_string_item(" 艦隊");
     line_end();
-    for (int k = 1; k <= 8; ++k) {
+    for (int k = 1; k <= kFleetCarrierSlots; ++k) {
         if (!(C(0, f, k) > 0)) continue;
         con::print_at(con::Col(10), con::Row(k + 3), MX(0, C(0, f, k)));
         line_end();
     }
-    for (int k = 1; k <= 12; ++k) {
+    for (int k = 1; k <= kJapaneseBattleships; ++k) {
         if (!(G(0, f, k) > 0)) continue;
         con::print_at(con::Col(24), con::Row(k + 3), MX(0, G(0, f, k)));
         line_end();
@@ -48,7 +49,7 @@ std::optional<float> judge_target(ParamVector& TT, const BaseTable& P, const Tar
     if (n == 99 && may_decline) return 0.0f;
     // A number with a fraction is refused like any other refused answer (made safe on
     // purpose: the tests would read the nearest base while the fraction was stored).
-    if (n < 6 || n > 21 || n != con::int_floor(con::L(n))) return std::nullopt;
+    if (n < kFirstTargetBase || n > kBases || n != con::int_floor(con::L(n))) return std::nullopt;
     if (single_operation) return n;
     if (P(n, P_HOLDER) == 0 || (f == 2 && n == AT(1))) return std::nullopt;
     TT(TT_BASE_QUERY) = con::store(con::L(n) - 5);
