@@ -70,20 +70,27 @@ std::pair<std::string, std::string> victory_level(int bases_held);
 /// The single operation's title "<target area> 作戦" in white at (4, 0).
 void show_operation_title(const std::string& target_area);
 
-/// The final report over the strategic map: the single operation's title (the target area
-/// TX(AT(1))), the black box, then in yellow from row 3 the Allied losses recounted into
-/// `carriers` and `battleships` with the results line (ended as `results_end` says) and the
-/// player's losses.
+/// How a game lays out its last screen (one constant per game).
+struct FinalReportLayout {
+    LineEnd results_line;           ///< how the results line ends
+    LineEnd winner_line;            ///< how the verdict's winner line ends
+    int single_operation_last_row;  ///< the row of the last words after the single operation
+    int campaign_last_row;          ///< the row of the last words after a campaign's verdict
+};
+
+/// The final report over the strategic map, laid out as `layout` says: the single operation's
+/// title (the target area TX(AT(1))), the black box, then in yellow from row 3 the Allied losses
+/// recounted into `carriers` and `battleships` with the results line and the player's losses.
 template <typename BaseNames, typename Targets, typename ShipTable>
-void show_final_report(bool single_operation, const BaseNames& TX, const Targets& AT, const ShipTable& A,
-                       float& carriers, float& battleships, LineEnd results_end,
+void show_final_report(const FinalReportLayout& layout, bool single_operation, const BaseNames& TX, const Targets& AT,
+                       const ShipTable& A, float& carriers, float& battleships,
                        const std::function<void()>& print_aircraft) {
     if (single_operation) show_operation_title(TX(AT(1)));
     con::draw_line(0, 80, 200, 160, 0, con::Shape::FilledBox);
     con::color(6);
     con::locate(con::Col(0), con::Row(3));
     count_allied_losses(A, carriers, battleships);
-    show_results_line(carriers, battleships, results_end);
+    show_results_line(carriers, battleships, layout.results_line);
     show_own_losses(A, print_aircraft);
 }
 
