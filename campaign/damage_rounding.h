@@ -16,7 +16,7 @@ inline float rounded_durability(float v) {
 
 /// CLC2: rounds the durability of every carrier C(1,f,1..CV(1,f)) and battleship
 /// G(1,f,1..BB(1,f)) of the Allied force facing air fleet f = `TT_FLEET`; a carrier sunk or
-/// left at 2 or less loses its flight deck (attribute 15).
+/// left at 2 or less loses its flight deck (A_FLIGHT_DECK).
 template <typename ParamVector, typename Counts, typename CarrierLists, typename BattleshipLists, typename Ships>
 void CLC2(const ParamVector& TT, const Counts& CV, const CarrierLists& C, const Counts& BB, const BattleshipLists& G,
           Ships& A) {

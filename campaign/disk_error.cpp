@@ -7,7 +7,6 @@ namespace morva {
 
 bool show_disk_message(int error, bool not_ready_means_no_disk) {
     using namespace con::err;
-    con::abandon_files();
     con::locate(con::Col(24), con::Row(23));
     con::color(6);
     const char* message = nullptr;

@@ -7,6 +7,7 @@
 
 #include "campaign/line_end.h"
 #include "campaign/shared_slots.h"
+#include "campaign/ship_and_base_counts.h"
 #include "console/console.h"
 
 namespace morva {
@@ -15,7 +16,7 @@ namespace morva {
 template <typename BaseTable>
 int count_bases_held(const BaseTable& P) {
     int held = 0;
-    for (int b = 1; b <= 21; ++b)
+    for (int b = 1; b <= kBases; ++b)
         if (P(b, P_HOLDER) == 0) ++held;
     return held;
 }
@@ -39,7 +40,7 @@ void count_sunk(const ShipTable& A, int side, int last_carrier, int last, float&
 /// `battleships` (16-42).
 template <typename ShipTable>
 void count_allied_losses(const ShipTable& A, float& carriers, float& battleships) {
-    count_sunk(A, 1, 15, 42, carriers, battleships);
+    count_sunk(A, 1, kAlliedCarriers, kAlliedShips, carriers, battleships);
 }
 
 /// SHOW_RESULTS_LINE: "戦果   空母 " carriers " 戦艦 " battleships at the cursor.
@@ -50,7 +51,7 @@ void show_results_line(float carriers, float battleships, LineEnd end);
 template <typename ShipTable>
 void show_own_losses(const ShipTable& A, const std::function<void()>& print_aircraft) {
     float carriers = 0, battleships = 0;
-    count_sunk(A, 0, 21, 33, carriers, battleships);
+    count_sunk(A, 0, kJapaneseCarriers, kJapaneseShips, carriers, battleships);
     con::locate(con::Col(0), con::Row(5));
     con::print_string_item("損害   空母 ");
     con::print_single_item(carriers);
@@ -69,20 +70,27 @@ std::pair<std::string, std::string> victory_level(int bases_held);
 /// The single operation's title "<target area> 作戦" in white at (4, 0).
 void show_operation_title(const std::string& target_area);
 
-/// The final report over the strategic map: the single operation's title (the target area
-/// TX(AT(1))), the black box, then in yellow from row 3 the Allied losses recounted into
-/// `carriers` and `battleships` with the results line (ended as `results_end` says) and the
-/// player's losses.
+/// How a game lays out its last screen (one constant per game).
+struct FinalReportLayout {
+    LineEnd results_line;           ///< how the results line ends
+    LineEnd winner_line;            ///< how the verdict's winner line ends
+    int single_operation_last_row;  ///< the row of the last words after the single operation
+    int campaign_last_row;          ///< the row of the last words after a campaign's verdict
+};
+
+/// The final report over the strategic map, laid out as `layout` says: the single operation's
+/// title (the target area TX(AT(1))), the black box, then in yellow from row 3 the Allied losses
+/// recounted into `carriers` and `battleships` with the results line and the player's losses.
 template <typename BaseNames, typename Targets, typename ShipTable>
-void show_final_report(bool single_operation, const BaseNames& TX, const Targets& AT, const ShipTable& A,
-                       float& carriers, float& battleships, LineEnd results_end,
+void show_final_report(const FinalReportLayout& layout, bool single_operation, const BaseNames& TX, const Targets& AT,
+                       const ShipTable& A, float& carriers, float& battleships,
                        const std::function<void()>& print_aircraft) {
     if (single_operation) show_operation_title(TX(AT(1)));
     con::draw_line(0, 80, 200, 160, 0, con::Shape::FilledBox);
     con::color(6);
     con::locate(con::Col(0), con::Row(3));
     count_allied_losses(A, carriers, battleships);
-    show_results_line(carriers, battleships, results_end);
+    show_results_line(carriers, battleships, layout.results_line);
     show_own_losses(A, print_aircraft);
 }
 

@@ -9,7 +9,7 @@ namespace {
 
 // Prerequisite bases by query 1-16 (bases 6-21): a base may be attacked once every base it
 // lists is Japanese-held. Bases 6-9 have none.
-const std::array<std::vector<int>, 17> kPrerequisites = {{
+const std::array<std::vector<int>, kBaseQueries + 1> kPrerequisites = {{
     {}, {}, {}, {}, {},  // query 0 (none) and queries 1-4
     {7, 8},              // 10 Java
     {6},                 // 11
@@ -69,7 +69,7 @@ const std::array<Route, 28> kRoutes = {{
 }  // namespace
 
 std::span<const int> prerequisite_bases(long query) {
-    if (query < 1 || query > 16) return {};
+    if (query < 1 || query > kBaseQueries) return {};
     return kPrerequisites[static_cast<std::size_t>(query)];
 }
 

@@ -4,10 +4,14 @@
 #pragma once
 #include <span>
 
-#include "console/console.h"
 #include "campaign/shared_slots.h"
+#include "campaign/ship_and_base_counts.h"
+#include "console/console.h"
 
 namespace morva {
+
+/// The queries 1-16 of the route network, one per target base (base = query + 5).
+inline constexpr int kBaseQueries = kBases - kFirstTargetBase + 1;
 
 /// The prerequisite bases of query q (base q + 5); empty for queries 1-4 (bases 6-9), which
 /// may always be attacked, and for a query that names no base.
@@ -24,7 +28,7 @@ int route_far_base(int route);
 template <typename ParamVector, typename BaseTable>
 void SHOZOKU(ParamVector& TT, const BaseTable& P) {
     const long query = con::round_half_away(con::L(TT(TT_BASE_QUERY)));
-    if (query < 1 || query > 16) {
+    if (query < 1 || query > kBaseQueries) {
         TT(TT_ATTACKABLE) = 0;
         return;
     }

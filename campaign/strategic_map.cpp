@@ -1,6 +1,7 @@
 // The strategic map: frame, coastline runs, paint seeds, island boxes and the base labels.
 #include "campaign/strategic_map.h"
 
+#include "campaign/ship_and_base_counts.h"
 #include "console/console.h"
 
 namespace morva {
@@ -9,8 +10,8 @@ namespace {
 constexpr int kCoastlinePoints = 84;
 constexpr int kPaintSeeds = 8;
 constexpr int kIslandBoxes = 6;
-constexpr int kLabelPositions = 42;
-constexpr int kBases = 21;
+// A name and a holder mark per base.
+constexpr int kLabelPositions = 2 * kBases;
 constexpr int kWhite = 15;
 constexpr int kLand = 9;
 

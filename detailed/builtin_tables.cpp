@@ -9,10 +9,6 @@ namespace morva95f {
 namespace {
 
 constexpr int kSides = 2;
-constexpr int kShipRows = 42;
-constexpr int kJapaneseShips = 33;
-constexpr int kAlliedShips = 42;
-constexpr int kJapaneseCarriers = 21;
 
 void read_ship_names(State& st) {
     for (int ship = 1; ship <= kJapaneseShips; ++ship) st.DATA.read_data(st.MX(0, ship));

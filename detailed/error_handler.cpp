@@ -10,6 +10,8 @@ namespace morva95f {
 Block DISK_ERROR_HANDLER(State& st, int error) {
     using namespace con::err;
     const bool loading = st.LOAD_MODE == 1;
+    // A file being written is dropped, never kept half written.
+    con::abandon_files();
     if (morva::show_disk_message(error, !loading)) {
         // A disk error while loading goes back to the scenario question: the save step of a
         // game that was never set up must not be entered. One while saving asks the save

@@ -36,8 +36,11 @@ std::pair<float, float> point_on_bearing(con::real b, con::real r);
 /// a = (90 - h) x 0.0174533, the products formed left to right.
 std::pair<con::real, con::real> leg_offset(con::real h, con::real v, con::real d);
 
+/// The colour of a located task force's mark on the operational map.
+inline constexpr int kTaskForceColour = 5;
+
 /// The land test: whether the map point's pixel has colour 9 (land) or 5 (the enemy base's
-/// marker and the task forces shown).
+/// marker and the task forces shown, kTaskForceColour).
 bool blocked(con::real x, con::real y);
 
 /// The most tries an automatic move makes at a free end point before the force stays where it

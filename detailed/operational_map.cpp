@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kFleetColour = 11;
 constexpr int kRingColour = 15;
-constexpr int kTaskForceColour = 5;
 constexpr int kOwnPlaneColour = 15;
 constexpr int kAlliedPlaneColour = 7;
 constexpr int kOutboundColour = 11;

@@ -18,7 +18,6 @@ using con::real;
 
 constexpr int kOwnPlaneColour = 15;
 constexpr int kAlliedPlaneColour = 7;
-constexpr int kTaskForceColour = 5;
 /// A homebound plane lands once a sub-step brings it this near home, in map units.
 constexpr real kLandingRange = 20;
 /// The sub-steps of an hour's flight, and of the cross leg (2/5 of an hour).

@@ -10,9 +10,6 @@
 namespace morva95f {
 namespace {
 
-constexpr int kAlliedShips = 42;
-constexpr int kLastAlliedCarrier = 15;
-
 // Where Allied ship i stands on the list.
 struct Place {
     int x;
@@ -37,7 +34,7 @@ void list_allied_ships(const State& st) {
         con::print_string_item("/");
         con::print_single_item(st.A(1, i, A_FULL_DURABILITY));
         con::print_string_item(" ");
-        con::print_single_item(st.A(1, i, i <= kLastAlliedCarrier ? A_CAPACITY : A_GUN_POWER));
+        con::print_single_item(st.A(1, i, i <= kAlliedCarriers ? A_CAPACITY : A_GUN_POWER));
         con::locate(con::Col(p.x + 30), con::Row(p.y));
         con::print_using_start("##@#");
         con::print_using_single(st.A(1, i, A_SPEED));
@@ -84,7 +81,7 @@ void HENSEI2(State& st) {
     con::print_at(con::Col(49), con::Row(23), " Hit 1 (Yes) - 2 (No) Key");
     int carriers = 0, battleships = 0;
     for (int i = 1; i <= kAlliedShips; ++i) {
-        const bool carrier = i <= kLastAlliedCarrier;
+        const bool carrier = i <= kAlliedCarriers;
         if (i == 1 || i == 16) {
             con::color(4);
             con::print_at(con::Col(44), con::Row(21), i == 1 ? "空母は８隻まで" : "戦艦は２０隻まで");

@@ -6,9 +6,18 @@
 #include "console/records.h"
 #include "console/table.h"
 #include "campaign/shared_slots.h"
+#include "campaign/ship_and_base_counts.h"
 #include "detailed/fields.h"
 
 namespace morva95f {
+
+// Ship numbers of the two sides' tables, as both games number them
+// (campaign/ship_and_base_counts.h).
+using morva::kAlliedCarriers;
+using morva::kAlliedShips;
+using morva::kJapaneseCarriers;
+using morva::kJapaneseShips;
+using morva::kShipRows;
 
 // The slots both games number alike (campaign/shared_slots.h): here TT_TURN is a copy of
 // TURN_NO, TT_SUBTURN the hour step 1-21 (0 before the first), TT_GUN_SUBTURN the round of the

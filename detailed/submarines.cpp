@@ -12,9 +12,6 @@ namespace {
 
 using morva::choose_slot;
 
-/// The colour of a task force found on the operational map.
-constexpr int kTaskForceColour = 5;
-
 /// One line of the submarine messages, without a line end.
 void say(int column, int row, std::string_view text) { con::print_at(con::Col(column), con::Row(row), text); }
 

@@ -15,8 +15,6 @@ namespace {
 
 /// The distance within which battleship lines see each other and fight, in map units.
 constexpr float kGunContact = 8;
-/// The colour of a located task force on the operational map.
-constexpr int kTaskForceColour = 5;
 
 /// Lowers `speed` to the ship's, or takes it as the first found.
 void take_slowest(float& speed, bool& found, float ship_speed) {

@@ -9,17 +9,29 @@
 namespace morva95f {
 namespace {
 
-void show_prompt(float scenario) {
+using morva::TargetAnswers;
+
+// The single operation (scenario 6) takes any base and sends fleet 1 alone; every other
+// scenario takes an attackable base or none, from both fleets.
+constexpr morva::TargetRules kTargetRules{
+    .answers_in =
+        [](float scenario) { return scenario == 6 ? TargetAnswers::AnyBase : TargetAnswers::AttackableOrNone; },
+    .fleet_2_stays_in = [](float scenario) { return scenario == 6; },
+    .fleet_lines = morva::LineEnd::Open,
+};
+
+void show_prompt(TargetAnswers answers) {
     con::color(6);
     con::print_at(con::Col(10), con::Row(18), "攻撃目標は ?");
     con::print_at(con::Col(12), con::Row(20), "黄色表示の拠点が攻撃可能");
-    if (scenario != 6) con::print_at(con::Col(12), con::Row(22), "（攻撃せずは 99 を入力）");
+    if (answers == TargetAnswers::AttackableOrNone)
+        con::print_at(con::Col(12), con::Row(22), "（攻撃せずは 99 を入力）");
 }
 
-// The target of fleet f: a base 6-21 that passes the tests, or 0 for 99 (not in scenario 6).
-float ask_target(State& st, int f, float scenario) {
+// The target of fleet f: a base 6-21 that passes the tests, or 0 for 99 where the answers allow.
+float ask_target(State& st, int f, TargetAnswers answers) {
     for (;;) {
-        show_prompt(scenario);
+        show_prompt(answers);
         con::print_at(con::Col(25), con::Row(18), con::space_string(5));
         con::locate(con::Col(26), con::Row(18));
         const float n = con::input_number("");
@@ -28,9 +40,7 @@ float ask_target(State& st, int f, float scenario) {
             con::print_at(con::Col(10), con::Row(18), "攻撃不能    ");
             MATU(st);
         };
-        if (const auto target =
-                morva::judge_target(st.TT, st.P, st.AT, n, f, scenario != 6, scenario == 6, unattackable))
-            return *target;
+        if (const auto target = morva::judge_target(st.TT, st.P, st.AT, n, f, answers, unattackable)) return *target;
     }
 }
 
@@ -38,9 +48,10 @@ float ask_target(State& st, int f, float scenario) {
 
 void MOKUHYO(State& st) {
     const float scenario = st.TT(TT_SCENARIO);
-    morva::MOKUHYO(
-        st.C, st.G, st.MX, st.CV, st.AT, scenario == 6, morva::LineEnd::Open, [&st] { MATU(st); },
-        [&st, scenario](int f) { return ask_target(st, f, scenario); });
+    const TargetAnswers answers = kTargetRules.answers_in(scenario);
+    morva::MOKUHYO(st.C, st.G, st.MX, st.CV, st.AT, kTargetRules, scenario,
+                   {.no_carriers_pause = [&st] { MATU(st); },
+                    .ask_target = [&st, answers](int f) { return ask_target(st, f, answers); }});
 }
 
 Block TARGET_CHOICE(State& st) {

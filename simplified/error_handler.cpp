@@ -22,6 +22,8 @@ namespace {
 Block DISK_ERROR_HANDLER(State& st, int error) {
     using namespace con::err;
     const float context = st.FILE_CONTEXT;
+    // A file being written is dropped, never kept half written.
+    con::abandon_files();
     if (morva::show_disk_message(error, context == 0)) {
         // A disk error while loading goes back to the scenario question (and one at start-up
         // to the tables): the save question of a campaign that was never set up must not be

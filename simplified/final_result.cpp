@@ -7,6 +7,17 @@
 #include "simplified/shared.h"
 
 namespace morva95s {
+namespace {
+
+// Every line is ended; the last words stand on row 9, below the verdict when there is one.
+constexpr morva::FinalReportLayout kFinalReport{
+    .results_line = morva::LineEnd::Closed,
+    .winner_line = morva::LineEnd::Closed,
+    .single_operation_last_row = 9,
+    .campaign_last_row = 9,
+};
+
+}  // namespace
 
 using con::L;
 
@@ -23,10 +34,11 @@ Block FINAL_RESULT(State& st) {
         const con::real reserve = L(st.V(1, 0)) + L(st.V(2, 0)) + L(st.V(3, 0));
         con::print_single_item(con::store(L(st.RESERVE_SUPPLIED) - reserve));
     };
-    morva::show_final_report(single_operation, st.TX, st.AT, st.A, st.ALLIED_CV_SUNK, st.ALLIED_BB_SUNK,
-                             morva::LineEnd::Closed, print_aircraft);
-    if (!single_operation) morva::show_verdict(static_cast<int>(st.BASES_HELD), morva::LineEnd::Closed);
-    morva::close_final_screen(9);
+    morva::show_final_report(kFinalReport, single_operation, st.TX, st.AT, st.A, st.ALLIED_CV_SUNK, st.ALLIED_BB_SUNK,
+                             print_aircraft);
+    if (single_operation) morva::close_final_screen(kFinalReport.single_operation_last_row);
+    morva::show_verdict(static_cast<int>(st.BASES_HELD), kFinalReport.winner_line);
+    morva::close_final_screen(kFinalReport.campaign_last_row);
 }
 
 }  // namespace morva95s

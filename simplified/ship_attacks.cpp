@@ -16,7 +16,8 @@ using con::L;
 namespace {
 
 constexpr int kHeadingColour = 6;
-constexpr int kFireColour = 2;
+/// Red, for the explosions and the fires' spreads.
+constexpr int kExplosionColour = 2;
 /// Allied ships from this number on (the British carriers) lose their flight deck only on
 /// every other 250 kg hit, by draw.
 constexpr int kBritishCarriers = 14;
@@ -132,7 +133,7 @@ void hit_message(int row, int colour, const char* text, con::real wait) {
 /// The explosions and the fires' spreads of KOGEKI2; a spread waits half the display time as
 /// it stands when the spread is shown.
 void fire_message(const State& st, const AttackEvent& e) {
-    con::color(kFireColour);
+    con::color(kExplosionColour);
     if (e.kind == AttackEvent::Kind::Explosion) {
         con::print_at(con::Col(50), con::Row(14), "誘爆発生");
         return;

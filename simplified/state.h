@@ -5,6 +5,7 @@
 
 #include "console/records.h"
 #include "campaign/shared_slots.h"
+#include "campaign/ship_and_base_counts.h"
 #include "console/table.h"
 
 namespace morva95s {
@@ -32,12 +33,13 @@ inline constexpr int TT_HARBOUR_STRIKE = 13;  ///< 1 = the torpedo bombers strik
 inline constexpr int TT_AA_SHOTS = 16;     ///< anti-aircraft shots handed to TAIKU
 inline constexpr int TT_COMMENT_KEY = 19;  ///< 1 = every comment waits for a key
 
-/// Ship numbers of the two sides' tables.
-inline constexpr int kJapaneseShips = 33;  ///< Japanese ships 1-33 (carriers 1-21)
-inline constexpr int kJapaneseCarriers = 21;
-inline constexpr int kAlliedShips = 42;    ///< Allied ships 1-42 (carriers 1-15)
-inline constexpr int kAlliedCarriers = 15;
-inline constexpr int kShipRows = 42;       ///< rows per side in the ship table
+// Ship numbers of the two sides' tables, as both games number them
+// (campaign/ship_and_base_counts.h).
+using morva::kAlliedCarriers;
+using morva::kAlliedShips;
+using morva::kJapaneseCarriers;
+using morva::kJapaneseShips;
+using morva::kShipRows;
 
 // Fields of a ship's row A(side, ship, field) beyond the shared ones. Fields 3-5 are a
 // carrier's air group (fighters, dive bombers, torpedo bombers in units of 9) or a

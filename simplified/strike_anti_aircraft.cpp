@@ -12,7 +12,8 @@ using con::L;
 
 namespace {
 
-constexpr int kFireColour = 6;
+/// Yellow, for the anti-aircraft fire and its toll.
+constexpr int kAntiAircraftColour = 6;
 
 /// Whether a shot goes low (at the torpedo bombers): its aim draw is made for every shot.
 bool low_shot(float dive, float torpedo, const Draw& rnd) {
@@ -41,7 +42,7 @@ AntiAircraftFire fire_at_strike(float shots, float dive, float torpedo, const Dr
 }
 
 void TAIKU(State& st) {
-    con::color(kFireColour);
+    con::color(kAntiAircraftColour);
     con::print_at(con::Col(54), con::Row(4), "対空射撃");
     con::print_end();
     const AntiAircraftFire fire = fire_at_strike(st.TT(TT_AA_SHOTS), st.KO(KO_DIVE), st.KO(KO_TORPEDO), con::rnd);
