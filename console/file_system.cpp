@@ -88,13 +88,6 @@ std::size_t base_start(std::string_view name) {
     return slash == std::string_view::npos ? 0 : slash + 1;
 }
 
-// The directory that holds `name`.
-std::string directory_of(std::string_view name) {
-    const std::size_t base = base_start(name);
-    if (base == 0) return ".";
-    return base == 1 ? "/" : std::string(name.substr(0, base - 1));
-}
-
 // A temporary name of this write's own beside `name` (same directory, so the rename stays on
 // one disk): "~NAME.<pid>-<n>.partial". The process and a count of writes make it unique, so
 // two runs saving in one directory, or a leftover of a killed run, never share it.
@@ -194,7 +187,7 @@ int create_temp_file(const std::string& path, std::string& temp) {
 // a locked one, a link or anything else stays. Nothing here is an error: a leftover that cannot
 // be removed costs nothing but its room.
 void remove_leftovers(std::string_view name) {
-    const std::string dir = directory_of(name), base(name.substr(base_start(name)));
+    const std::string dir = folder_of(name), base(name.substr(base_start(name)));
     DIR* d = ::opendir(dir.c_str());
     if (!d) return;
     const int dir_fd = ::dirfd(d);
@@ -225,7 +218,7 @@ int open_unnamed(std::string_view name) {
 #ifdef O_TMPFILE
     static const bool can_name = ::access("/proc/self/fd", X_OK) == 0;
     if (!can_name) return -1;
-    return ::open(directory_of(name).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+    return ::open(folder_of(name).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
 #else
     (void)name;
     return -1;
@@ -237,7 +230,7 @@ int open_unnamed(std::string_view name) {
 // read, or a file system that cannot flush a folder (EINVAL, EOPNOTSUPP), leaves the rest to
 // the system; a disk that fails the flush is reported like a failed write.
 int flush_folder(std::string_view name) {
-    const int fd = ::open(directory_of(name).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(folder_of(name).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return errno == EACCES || errno == EPERM ? 0 : errno;
     const int e = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
@@ -270,6 +263,13 @@ void check_channel_number(int n) {
 }
 
 }  // namespace
+
+std::string folder_of(std::string_view path) {
+    while (path.size() > 1 && path.ends_with('/')) path.remove_suffix(1);
+    const std::size_t base = base_start(path);
+    if (base == 0) return ".";
+    return base == 1 ? "/" : std::string(path.substr(0, base - 1));
+}
 
 std::string read_whole_file(const std::string& path, std::string& out) {
     std::string why;

@@ -119,6 +119,73 @@ TEST(CommandLine, ArgumentsThatCannotBeUsedAreRefusedWithStatusTwo) {
     EXPECT_EQ(read_file("file"), "x");
 }
 
+TEST(CommandLine, ARefusedCommandLineWritesNothing) {
+    // Every option is checked before any file or folder is made: a later option's refusal
+    // leaves no dump file, nor frames folder, of an earlier one.
+    const std::vector<std::string> cases[] = {
+        {"--screen", "s.txt", "--png", "nodir/p.png"},
+        {"--frames", "frames", "--colours", "nodir/c.txt"},
+        {"--png", "p.png", "--frames", "nodir/frames"},
+        {"--screen", "s.txt", "--keys-file", "none.keys"},
+    };
+    for (const char* program : kPrograms)
+        for (const auto& args : cases) {
+            ScopedTempDir dir;
+            BinaryRun run = run_binary(program, "", 0, args);
+            EXPECT_EQ(run.exit_code, 2) << program << " " << args[3] << ": " << run.err;
+            std::vector<std::string> left;
+            for (const auto& e : std::filesystem::directory_iterator("."))
+                if (e.path().filename() != "run.stderr.txt") left.push_back(e.path().filename().string());
+            EXPECT_TRUE(left.empty()) << program << " " << args[3] << " left " << left[0];
+        }
+}
+
+// What a program run with `args` alone printed, and its exit status.
+struct PlainRun {
+    int exit_code = -1;
+    std::string out, err;
+};
+
+PlainRun run_with_args(const std::string& program, const std::vector<std::string>& args) {
+    std::string exe;
+    for (const char* folder : {"detailed", "simplified", "gunnery"})
+        if (std::string path = std::string(BINARY_DIR) + "/" + folder + "/" + program; access(path.c_str(), X_OK) == 0)
+            exe = path;
+    PlainRun run;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!std::freopen("plain.out.txt", "w", stdout) || !std::freopen("plain.err.txt", "w", stderr)) _exit(126);
+        std::vector<char*> argv = {exe.data()};
+        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(exe.c_str(), argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.out = read_file("plain.out.txt");
+    run.err = read_file("plain.err.txt");
+    return run;
+}
+
+TEST(CommandLine, HelpPrintsTheUsageOnStandardOutputAndAWrongOptionOnStandardError) {
+    for (const char* program : kPrograms) {
+        ScopedTempDir dir;
+        for (const char* help : {"--help", "-h"}) {
+            const PlainRun run = run_with_args(program, {help});
+            EXPECT_EQ(run.exit_code, 0) << program << " " << help;
+            EXPECT_TRUE(run.out.starts_with(std::string("usage: ") + program)) << program << " " << help << ": " << run.out;
+            EXPECT_NE(run.out.find("--headless"), std::string::npos) << run.out;
+            EXPECT_EQ(run.err, "") << program << " " << help;
+        }
+        const PlainRun wrong = run_with_args(program, {"--headless", "--no-such-option"});
+        EXPECT_EQ(wrong.exit_code, 2) << program;
+        EXPECT_EQ(wrong.out, "") << program;
+        EXPECT_TRUE(wrong.err.starts_with(std::string("usage: ") + program)) << program << ": " << wrong.err;
+    }
+}
+
 // Runs tools/monkey.sh on one short random run of kelmat95 with MONKEY_BUILD_DIR as given and
 // `path` as PATH; returns its exit status.
 int run_monkey_script(const std::string& build_dir, const std::string& path) {
