@@ -197,8 +197,8 @@ TracedRun run_traced(const std::string& keys, bool named, int kill_after) {
     const pid_t pid = fork();
     if (pid == 0) {
         ::close(why[0]);
-        const auto refuse = [&](const std::string& what) {
-            const std::string text = what + ": " + std::strerror(errno);
+        const auto refuse = [&](const std::string& what, int error) {
+            const std::string text = what + ": " + std::strerror(error);
             (void)!::write(why[1], text.data(), text.size());
             _exit(125);
         };
@@ -207,8 +207,11 @@ TracedRun run_traced(const std::string& keys, bool named, int kill_after) {
         // process cannot allow.
         const char* asan = std::getenv("ASAN_OPTIONS");
         setenv("ASAN_OPTIONS", (std::string(asan ? asan : "") + ":detect_leaks=0").c_str(), 1);
-        if (named && !refuse_unnamed_files()) refuse("a seccomp filter refusing O_TMPFILE");
-        if (ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) refuse("tracing a child (PTRACE_TRACEME)" + yama_setting());
+        if (named && !refuse_unnamed_files()) refuse("a seccomp filter refusing O_TMPFILE", errno);
+        if (ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) {
+            const int error = errno;
+            refuse("tracing a child (PTRACE_TRACEME)" + yama_setting(), error);
+        }
         raise(SIGSTOP);
         execl(binary_path().c_str(), "MORVA95F", "--headless", "--keys", keys.c_str(), "--clock-seconds", "7",
               static_cast<char*>(nullptr));
