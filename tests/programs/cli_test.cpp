@@ -1,9 +1,12 @@
 // The three programs' headless command line: dumps, frames, exit status and refusals.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "tests/test_support.h"
@@ -146,20 +149,24 @@ struct PlainRun {
     std::string out, err;
 };
 
-PlainRun run_with_args(const std::string& program, const std::vector<std::string>& args) {
-    std::string exe;
+PlainRun run_with_args(const std::string& program, std::vector<std::string> args) {
     for (const char* folder : {"detailed", "simplified", "gunnery"})
         if (std::string path = std::string(BINARY_DIR) + "/" + folder + "/" + program; access(path.c_str(), X_OK) == 0)
-            exe = path;
+            args.insert(args.begin(), path);
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t outputs;
+    posix_spawn_file_actions_init(&outputs);
+    posix_spawn_file_actions_addopen(&outputs, 1, "plain.out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&outputs, 2, "plain.err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     PlainRun run;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (!std::freopen("plain.out.txt", "w", stdout) || !std::freopen("plain.err.txt", "w", stderr)) _exit(126);
-        std::vector<char*> argv = {exe.data()};
-        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execv(exe.c_str(), argv.data());
-        _exit(127);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &outputs, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&outputs);
+    if (spawned != 0) {
+        ADD_FAILURE() << "cannot start " << program << ": " << std::strerror(spawned);
+        return run;
     }
     int status = 0;
     waitpid(pid, &status, 0);
