@@ -3,12 +3,12 @@
 // when closed complete, so a failed write never leaves a partial file under the name. Where the
 // file system allows, it is written unnamed (O_TMPFILE), so a run killed while writing leaves
 // nothing behind; elsewhere it has a temporary name, and a later write to the same name removes
-// the leftovers of runs that are gone.
+// the leftovers of runs that are gone. Once it has its name, the folder is flushed too, so
+// that a save survives a power cut.
 #include "console/file_system.h"
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -88,13 +88,6 @@ std::size_t base_start(std::string_view name) {
     return slash == std::string_view::npos ? 0 : slash + 1;
 }
 
-// The directory that holds `name`.
-std::string directory_of(std::string_view name) {
-    const std::size_t base = base_start(name);
-    if (base == 0) return ".";
-    return base == 1 ? "/" : std::string(name.substr(0, base - 1));
-}
-
 // A temporary name of this write's own beside `name` (same directory, so the rename stays on
 // one disk): "~NAME.<pid>-<n>.partial". The process and a count of writes make it unique, so
 // two runs saving in one directory, or a leftover of a killed run, never share it.
@@ -105,41 +98,116 @@ std::string temp_name_for(std::string_view name) {
            "-" + std::to_string(++serial) + std::string(kTempSuffix);
 }
 
-// The writer's process of `entry` when it is a temporary name of a write to `base`
-// ("~BASE.<pid>-<n>.partial"), else 0.
-pid_t writer_of(std::string_view entry, std::string_view base) {
+// Whether `entry` is a temporary name of a write to `base`: "~BASE.<pid>-<n>.partial".
+bool is_temp_name_of(std::string_view entry, std::string_view base) {
     const std::string prefix = "~" + std::string(base) + ".";
-    if (!entry.starts_with(prefix) || !entry.ends_with(kTempSuffix)) return 0;
+    if (!entry.starts_with(prefix) || !entry.ends_with(kTempSuffix)) return false;
     const std::string_view middle = entry.substr(prefix.size(), entry.size() - prefix.size() - kTempSuffix.size());
     const std::size_t dash = middle.find('-');
     if (dash == std::string_view::npos || dash == 0 || dash > 9 || dash + 1 == middle.size() ||
         middle.find_first_not_of("0123456789") != dash ||
         middle.find_first_not_of("0123456789", dash + 1) != std::string_view::npos)
-        return 0;
+        return false;
     long pid = 0;
     for (char c : middle.substr(0, dash)) pid = pid * 10 + (c - '0');
-    return pid > 0 && pid <= INT_MAX ? static_cast<pid_t>(pid) : 0;
+    return pid > 0 && pid <= INT_MAX;
+}
+
+// Who is still writing a temporary file is told by a lock that its writer holds, never by the
+// process number in its name: a number means nothing in another pid namespace (a container
+// sharing the folder) or on another host (a network file system, which cannot make unnamed
+// files, so every write there has a temporary name).
+//
+// The lock is an open file description lock (fcntl F_OFD_SETLK) on the whole file. It belongs
+// to the open file, so it conflicts with another open of the file in the same process too and
+// is not dropped when some other descriptor of the file is closed (as a process's record lock
+// would be); it holds across pid namespaces and, on a network file system, across hosts (the
+// client takes it on the server, where flock() is emulated by the same locks, so taking both
+// would add nothing); and the kernel drops it however the writer ends.
+//
+// - The writer creates its temporary name exclusively (O_CREAT | O_EXCL), locks the file
+//   (write lock), then checks that the name still names the file it locked. Between the
+//   creation and the lock the new file is unlocked and looks abandoned: a clean-up may hold it
+//   or have removed it. Then the writer leaves it (a clean-up removes it) and takes a fresh
+//   name. Once the check passes, no clean-up can remove the file before the writer is done.
+//   An unnamed file is locked as soon as it is made, before it has any name.
+// - The writer keeps the file open, and so locked, until it has its final name or has been
+//   removed: every name change and removal of its own is made before the close.
+// - A clean-up takes a read lock without waiting, skips the file when it cannot, checks that
+//   the name still names the file it locked, removes it, and only then closes it. (The name
+//   could stand for another file between that check and the removal only if another clean-up
+//   removed this one meanwhile and a writer of the same process number and count, in another
+//   pid namespace, made and locked its file under that name in between.)
+// - Where the file system refuses locks altogether, the writer writes unlocked, and clean-ups,
+//   unable to lock either, remove nothing: a leftover there costs only its room.
+enum class LockResult { Taken, Held, Unsupported };
+
+LockResult lock_whole_file(int fd, short type) {
+    struct flock lock {};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;  // l_start 0, l_len 0: the whole file, however long it grows
+    if (::fcntl(fd, F_OFD_SETLK, &lock) == 0) return LockResult::Taken;
+    return errno == EAGAIN || errno == EACCES ? LockResult::Held : LockResult::Unsupported;
+}
+
+// Whether `entry` of the folder `dir_fd` (not followed if a link) is the file `file`.
+bool names_file(int dir_fd, const char* entry, const struct stat& file) {
+    struct stat st {};
+    return ::fstatat(dir_fd, entry, &st, AT_SYMLINK_NOFOLLOW) == 0 && st.st_dev == file.st_dev &&
+           st.st_ino == file.st_ino;
+}
+
+// Creates this write's temporary file beside `path` and locks it (see above); sets `temp` to
+// its name. Returns the descriptor, or -1 with errno.
+int create_temp_file(const std::string& path, std::string& temp) {
+    for (int attempt = 0; attempt < kTempAttempts; ++attempt) {
+        temp = temp_name_for(path);
+        // A taken name is never removed (it may be another run's file).
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            return -1;
+        }
+        struct stat st {};
+        switch (lock_whole_file(fd, F_WRLCK)) {
+            case LockResult::Unsupported: return fd;
+            case LockResult::Taken:
+                if (::fstat(fd, &st) == 0 && names_file(AT_FDCWD, temp.c_str(), st)) return fd;
+                break;
+            case LockResult::Held: break;
+        }
+        ::close(fd);  // a clean-up holds it or has removed it
+    }
+    errno = EBUSY;
+    return -1;
 }
 
 // Removes the temporary files that earlier writes to `name` left behind (a run killed while
-// writing): only regular files of this user whose writing process is gone. Another user's file
-// and a live run's (this one's included) stay. Nothing here is an error: a leftover that cannot
+// writing): regular files of this user that no writer holds (see above). Another user's file,
+// a locked one, a link or anything else stays. Nothing here is an error: a leftover that cannot
 // be removed costs nothing but its room.
 void remove_leftovers(std::string_view name) {
-    const std::string dir = directory_of(name), base(name.substr(base_start(name)));
+    const std::string dir = folder_of(name), base(name.substr(base_start(name)));
     DIR* d = ::opendir(dir.c_str());
     if (!d) return;
     const int dir_fd = ::dirfd(d);
+    const auto removable = [&](const char* entry, int fd) {
+        struct stat st {};
+        return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+               lock_whole_file(fd, F_RDLCK) == LockResult::Taken && names_file(dir_fd, entry, st);
+    };
     while (const dirent* e = ::readdir(d)) {
-        const pid_t writer = writer_of(e->d_name, base);
-        if (writer == 0 || writer == ::getpid()) continue;
-        // EPERM: the process lives, under another user.
-        if (::kill(writer, 0) == 0 || errno != ESRCH) continue;
+        if (!is_temp_name_of(e->d_name, base)) continue;
+        // Only a plain file of this user is opened at all (never a device under the name);
+        // the opened file is checked again, as the name may have changed meanwhile.
         struct stat st {};
         if (::fstatat(dir_fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
             st.st_uid != ::geteuid())
             continue;
-        ::unlinkat(dir_fd, e->d_name, 0);
+        const int fd = ::openat(dir_fd, e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) continue;
+        if (removable(e->d_name, fd)) ::unlinkat(dir_fd, e->d_name, 0);
+        ::close(fd);  // releases the lock, only after the removal
     }
     ::closedir(d);
 }
@@ -150,17 +218,40 @@ int open_unnamed(std::string_view name) {
 #ifdef O_TMPFILE
     static const bool can_name = ::access("/proc/self/fd", X_OK) == 0;
     if (!can_name) return -1;
-    return ::open(directory_of(name).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+    return ::open(folder_of(name).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
 #else
     (void)name;
     return -1;
 #endif
 }
 
+// Makes the name changes in the folder of `name` last through a power cut; returns 0 or the
+// host errno of a failure. The file has its name by now, whole: a folder this user may not
+// read, or a file system that cannot flush a folder (EINVAL, EOPNOTSUPP), leaves the rest to
+// the system; a disk that fails the flush is reported like a failed write.
+int flush_folder(std::string_view name) {
+    const int fd = ::open(folder_of(name).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return errno == EACCES || errno == EPERM ? 0 : errno;
+    const int e = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    static_assert(ENOTSUP == EOPNOTSUPP);
+    return e == EINVAL || e == EOPNOTSUPP ? 0 : e;
+}
+
 // Gives the unnamed file `fd` the name `path`; fails (errno) when the name is taken.
 int name_unnamed(int fd, const std::string& path) {
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW);
+}
+
+// Gives the file written under the temporary name `temp` the name `name`; returns 0 or the
+// host errno.
+int name_temp_file(const std::string& temp, const std::string& name, bool replace) {
+    if (replace) return ::rename(temp.c_str(), name.c_str()) == 0 ? 0 : errno;
+    // link() refuses a name that appeared meanwhile: the old file is never overwritten.
+    if (::link(temp.c_str(), name.c_str()) != 0) return errno;
+    ::unlink(temp.c_str());
+    return 0;
 }
 
 // A write past the file-size limit (ulimit -f) must fail like a full disk (EFBIG), not end
@@ -172,6 +263,13 @@ void check_channel_number(int n) {
 }
 
 }  // namespace
+
+std::string folder_of(std::string_view path) {
+    while (path.size() > 1 && path.ends_with('/')) path.remove_suffix(1);
+    const std::size_t base = base_start(path);
+    if (base == 0) return ".";
+    return base == 1 ? "/" : std::string(path.substr(0, base - 1));
+}
 
 std::string read_whole_file(const std::string& path, std::string& out) {
     std::string why;
@@ -237,21 +335,16 @@ void FileSystem::open(int n, FileMode mode, std::string_view name, Existing exis
     remove_leftovers(path);
     std::string temp;
     int fd = unnamed_allowed_ ? open_unnamed(path) : -1;
-    // Else created exclusively under a fresh name: a taken name is never removed (it may be
-    // another run's file) and its failure is never taken for the target's own "exists".
-    if (fd < 0) {
-        for (int attempt = 0; attempt < kTempAttempts && fd < 0; ++attempt) {
-            temp = temp_name_for(path);
-            fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-            if (fd < 0 && errno != EEXIST) fail(FileOp::OpenOutput, errno);
-        }
-        if (fd < 0) fail(FileOp::OpenOutput, EBUSY);
-    }
+    // Locked before it has any name: a clean-up never takes it for a leftover once it has one.
+    if (fd >= 0) (void)lock_whole_file(fd, F_WRLCK);
+    // Else a temporary name of its own (a taken name's failure is never taken for the
+    // target's own "exists").
+    if (fd < 0 && (fd = create_temp_file(path, temp)) < 0) fail(FileOp::OpenOutput, errno);
     std::FILE* fp = ::fdopen(fd, "wb");
     if (!fp) {
         int e = errno;
-        ::close(fd);
         if (!temp.empty()) ::unlink(temp.c_str());
+        ::close(fd);
         fail(FileOp::OpenOutput, e);
     }
     ch = Channel{};
@@ -278,24 +371,13 @@ void FileSystem::close(int n) {
     std::string temp = ch.temp_name, name = ch.name;
     bool replace = ch.replace;
     ch = Channel{};
-    if (temp.empty()) {
-        // Unnamed: named while still open; its data are on disk already, so a failing close
-        // afterwards cannot cost the file. Dropped unnamed on a failure, it leaves nothing.
-        if (!e) e = name_unnamed_file(::fileno(fp), name, replace);
-        std::fclose(fp);
-        if (e) fail(FileOp::Close, e);
-        return;
-    }
-    if (std::fclose(fp) != 0 && !e) e = errno;
-    if (!e) {
-        if (replace) {
-            if (::rename(temp.c_str(), name.c_str()) != 0) e = errno;
-        } else {
-            // link() refuses a name that appeared meanwhile: the old file is never overwritten.
-            if (::link(temp.c_str(), name.c_str()) != 0) e = errno;
-        }
-    }
-    ::unlink(temp.c_str());
+    // Named while still open (its lock keeps clean-ups away until it has its name); its data
+    // are on disk already, so a failing close afterwards cannot cost the file. Dropped on a
+    // failure, an unnamed file leaves nothing and a temporary name is removed.
+    if (!e) e = temp.empty() ? name_unnamed_file(::fileno(fp), name, replace) : name_temp_file(temp, name, replace);
+    if (e && !temp.empty()) ::unlink(temp.c_str());
+    if (!e) e = flush_folder(name);
+    std::fclose(fp);
     if (e) fail(FileOp::Close, e);
 }
 
@@ -335,8 +417,8 @@ void FileSystem::close_all() {
 void FileSystem::abandon_all() {
     for (auto& ch : channels_) {
         if (!ch.fp) continue;
-        std::fclose(ch.fp);
         if (ch.mode == FileMode::Output && !ch.temp_name.empty()) ::unlink(ch.temp_name.c_str());
+        std::fclose(ch.fp);
         ch = Channel{};
     }
 }
@@ -351,8 +433,8 @@ void FileSystem::write_line(int n, std::string_view text) {
     else if (std::fwrite(bytes.data(), 1, bytes.size(), ch.fp) != bytes.size()) e = errno ? errno : EIO;
     if (e) {
         // A failed write ends the file: the partial text is removed, never committed.
-        std::fclose(ch.fp);
         if (!ch.temp_name.empty()) ::unlink(ch.temp_name.c_str());
+        std::fclose(ch.fp);
         ch = Channel{};
         fail(FileOp::Write, e);
     }

@@ -16,6 +16,9 @@ inline constexpr long kMaxInputBytes = 1L << 20;
 /// never blocks on a FIFO or a device under the name. Returns why it cannot ("" once read).
 std::string read_whole_file(const std::string& path, std::string& out);
 
+/// The folder that holds `path` ("." for a bare name; trailing slashes are no part of a name).
+std::string folder_of(std::string_view path);
+
 /// The error number of a host failure (errno) for an operation.
 enum class FileOp { OpenInput, OpenOutput, Write, Close, Read, Kill };
 int error_number_for(int host_errno, FileOp op);

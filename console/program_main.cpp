@@ -15,12 +15,14 @@ namespace {
 
 void on_interrupt(int) { g_interrupt_requested.store(true); }
 
-void usage(const ProgramInfo& info) {
-    std::fprintf(stderr,
+// The usage: on standard output when asked for (--help), else on standard error.
+void usage(const ProgramInfo& info, std::FILE* out = stderr) {
+    std::fprintf(out,
                  "usage: %s                      (in a window)\n"
                  "       %s --headless [--keys TEXT] [--keys-file FILE] [--clock-seconds N]\n"
-                 "                 [--screen FILE] [--colours FILE] [--png FILE] [--frames DIR]\n",
-                 info.name.c_str(), info.name.c_str());
+                 "                 [--screen FILE] [--colours FILE] [--png FILE] [--frames DIR]\n"
+                 "       %s --help\n",
+                 info.name.c_str(), info.name.c_str(), info.name.c_str());
 }
 
 }  // namespace
@@ -37,7 +39,10 @@ int program_main(int argc, char** argv, const ProgramInfo& info) {
             }
             return argv[++i];
         };
-        if (arg == "--headless") {
+        if (arg == "--help" || arg == "-h") {
+            usage(info, stdout);
+            return 0;
+        } else if (arg == "--headless") {
             headless = true;
         } else if (arg == "--keys") {
             options.keys += value();

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <utility>
 
+#include "console/file_system.h"
 #include "console/png.h"
 
 namespace con {
@@ -42,18 +43,8 @@ void write_text_file(const std::string& path, const std::string& text) {
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
-// Why the file of a dump option cannot be written ("" when it can): it is opened for writing
-// (created if missing, never truncated here) without blocking on a FIFO.
-std::string unwritable_file(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
-    if (fd < 0) return std::strerror(errno);
-    ::close(fd);
-    return "";
-}
-
-// Why the --frames folder cannot take the frames ("" when it can); it is made if missing.
+// Why the folder `path` cannot take new files ("" when it can).
 std::string unusable_folder(const std::string& path) {
-    if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) return std::strerror(errno);
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return std::strerror(errno);
     if (!S_ISDIR(st.st_mode)) return "not a folder";
@@ -61,8 +52,34 @@ std::string unusable_folder(const std::string& path) {
     return "";
 }
 
-// The first dump option that cannot be used, as a message ("" when all can): checked before
-// the run, so that a run is never played to be lost at its end.
+// Why the file of a dump option cannot be written ("" when it can), found without creating
+// anything: an existing file is opened for writing (never truncated, never waited on as a
+// FIFO); a missing one needs a folder that takes new files.
+std::string unwritable_file(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return "";
+    }
+    if (errno != ENOENT) return std::strerror(errno);
+    const std::string folder = folder_of(path);
+    const std::string why = unusable_folder(folder);
+    return why.empty() ? "" : folder + ": " + why;
+}
+
+// Why the --frames folder cannot take the frames ("" when it can): an existing folder, or a
+// missing one that can be made (the run makes it).
+std::string unusable_frames_folder(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 || errno != ENOENT) return unusable_folder(path);
+    const std::string folder = folder_of(path);
+    const std::string why = unusable_folder(folder);
+    return why.empty() ? "" : folder + ": " + why;
+}
+
+// The first dump option that cannot be used, as a message ("" when all can): every one is
+// checked before the run, so that a run is never played to be lost at its end, and before
+// anything is made, so that a refused command line writes nothing.
 std::string unusable_dump_option(const HeadlessOptions& options) {
     const std::pair<const char*, const std::string*> files[] = {
         {"--screen", &options.screen_file}, {"--colours", &options.colours_file}, {"--png", &options.png_file}};
@@ -71,7 +88,7 @@ std::string unusable_dump_option(const HeadlessOptions& options) {
             if (std::string why = unwritable_file(*path); !why.empty())
                 return std::string("cannot write ") + option + " " + *path + ": " + why;
     if (!options.frames_dir.empty())
-        if (std::string why = unusable_folder(options.frames_dir); !why.empty())
+        if (std::string why = unusable_frames_folder(options.frames_dir); !why.empty())
             return "cannot use --frames " + options.frames_dir + ": " + why;
     return "";
 }

@@ -3,12 +3,17 @@
 // a temporary name, and which leftovers of killed runs a write removes.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "console/console_state.h"
 #include "tests/test_support.h"
@@ -139,27 +144,6 @@ TEST(Files, EitherWayAFileTakesItsNameOnlyWhenClosed) {
     }
 }
 
-// A process that lives until `stop` is called: a run that is writing.
-struct LiveProcess {
-    pid_t pid = 0;
-    int pipe_fd[2] = {-1, -1};
-    LiveProcess() {
-        if (::pipe(pipe_fd) != 0) return;
-        pid = fork();
-        if (pid == 0) {
-            char c;
-            ::close(pipe_fd[1]);
-            (void)::read(pipe_fd[0], &c, 1);
-            _exit(0);
-        }
-        ::close(pipe_fd[0]);
-    }
-    void stop() {
-        ::close(pipe_fd[1]);
-        waitpid(pid, nullptr, 0);
-    }
-};
-
 // A process number whose process has ended.
 pid_t gone_process() {
     const pid_t pid = fork();
@@ -172,43 +156,50 @@ std::string leftover(const std::string& target, pid_t pid, int n) {
     return "~" + target + "." + std::to_string(pid) + "-" + std::to_string(n) + ".partial";
 }
 
-TEST(Files, AWriteRemovesOnlyItsNamesLeftoversOfGoneRunsOwnedByThePlayer) {
+// The temporary files in the current folder.
+std::vector<std::string> partial_files() {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator("."))
+        if (e.path().filename().string().starts_with("~")) names.push_back(e.path().filename().string());
+    return names;
+}
+
+// Saves `name` in the current folder as a player's run does, with unnamed files refused.
+void save(const std::string& name, float value) {
+    ScopedConsole sc;
+    sc.console().files().set_unnamed_files(false);
+    con::open_file(1, con::FileMode::Output, name, con::Existing::Replace);
+    con::print_to_file(1, value);
+    con::close_files();
+}
+
+TEST(Files, AWriteRemovesTheUnheldLeftoversOfItsNameOwnedByThePlayer) {
     // Temporary files that killed runs left under the save's name are removed before the
-    // save, in either way of writing; a live run's (this one's too), another user's, another
-    // name's, anything not a plain file or not named as a write names its file stays.
-    const bool root = ::geteuid() == 0;
+    // save, in either way of writing, whatever process number their name holds (a live
+    // process's and this one's too: a number proves nothing). Another name's, anything not a
+    // plain file or not named as a write names its file stays.
     for (bool unnamed : {true, false}) {
         SCOPED_TRACE(unnamed ? "unnamed" : "named");
         ScopedTempDir dir;
         ScopedConsole sc;
         sc.console().files().set_unnamed_files(unnamed);
         const pid_t gone = gone_process();
-        LiveProcess live;
-        ASSERT_GT(live.pid, 0);
-        const std::string removed[] = {leftover("SAVE.DAT", gone, 1), leftover("SAVE.DAT", gone, 27)};
-        std::vector<std::string> kept = {leftover("SAVE.DAT", live.pid, 1),
-                                         leftover("SAVE.DAT", ::getpid(), 999),
-                                         leftover("OTHER.DAT", gone, 1),
-                                         "~SAVE.DAT." + std::to_string(gone) + "x-1.partial",
-                                         "~SAVE.DAT." + std::to_string(gone) + "-1.partia",
-                                         "~SAVE.DAT.-1-1.partial",
-                                         "~SAVE.DAT.0-1.partial"};
+        const std::string removed[] = {leftover("SAVE.DAT", gone, 1), leftover("SAVE.DAT", gone, 27),
+                                       leftover("SAVE.DAT", 1, 1), leftover("SAVE.DAT", ::getpid(), 999)};
+        const std::string kept[] = {leftover("OTHER.DAT", gone, 1),
+                                    "~SAVE.DAT." + std::to_string(gone) + "x-1.partial",
+                                    "~SAVE.DAT." + std::to_string(gone) + "-1.partia",
+                                    "~SAVE.DAT.-1-1.partial",
+                                    "~SAVE.DAT.0-1.partial"};
         for (const auto& name : removed) write_file(name, "left");
         for (const auto& name : kept) write_file(name, "kept");
         // Not plain files: a folder and a link under a leftover's name.
         std::filesystem::create_directory(leftover("SAVE.DAT", gone, 2));
         std::filesystem::create_symlink("OTHER.DAT", leftover("SAVE.DAT", gone, 3));
-        if (root) {
-            // Another user's file (a uid no account has).
-            write_file(leftover("SAVE.DAT", gone, 4), "kept");
-            ASSERT_EQ(::chown(leftover("SAVE.DAT", gone, 4).c_str(), 54321, 54321), 0);
-            kept.push_back(leftover("SAVE.DAT", gone, 4));
-        }
         write_file("SAVE.DAT", "old");
         con::open_file(1, con::FileMode::Output, "SAVE.DAT", con::Existing::Replace);
         con::print_to_file(1, 1.0f);
         con::close_files();
-        live.stop();
         EXPECT_EQ(read_file("SAVE.DAT"), " 1 \r\n");
         for (const auto& name : removed) EXPECT_FALSE(std::filesystem::exists(name)) << name;
         for (const auto& name : kept) EXPECT_EQ(read_file(name), "kept") << name;
@@ -220,7 +211,190 @@ TEST(Files, AWriteRemovesOnlyItsNamesLeftoversOfGoneRunsOwnedByThePlayer) {
         con::close_files();
         EXPECT_TRUE(std::filesystem::exists(removed[0]));
     }
-    if (!root) GTEST_SKIP() << "another user's file is tried as root only";
+}
+
+TEST(Files, AnotherUsersLeftoverStays) {
+    if (::geteuid() != 0) GTEST_SKIP() << "giving a file to another user needs root";
+    ScopedTempDir dir;
+    const std::string theirs = leftover("SAVE.DAT", gone_process(), 1);
+    write_file(theirs, "kept");
+    ASSERT_EQ(::chown(theirs.c_str(), 54321, 54321), 0);  // a uid no account has
+    save("SAVE.DAT", 1.0f);
+    EXPECT_EQ(read_file(theirs), "kept");
+}
+
+// A pipe, both ends closed with it.
+struct Pipe {
+    int read_end = -1, write_end = -1;
+    Pipe() {
+        int fds[2];
+        if (::pipe(fds) == 0) read_end = fds[0], write_end = fds[1];
+    }
+    ~Pipe() {
+        if (read_end >= 0) ::close(read_end);
+        if (write_end >= 0) ::close(write_end);
+    }
+};
+
+// How a held write ends: its run closes the file, or ends without closing it (as killed).
+enum class WriteEnd : char { Close = 'c', Die = 'd' };
+
+// Another run's save of `name`, with unnamed files refused (as on a network file system): it
+// tells `up` when it is writing, waits for a word on `down`, then ends as told. Exits with 0
+// when its save succeeded, or with the error number the save raised.
+[[noreturn]] void write_and_hold(const std::string& name, int up, int down) {
+    int status = 0;
+    try {
+        con::FileSystem files;
+        files.set_unnamed_files(false);
+        files.open(1, con::FileMode::Output, name, con::Existing::Replace);
+        files.write_line(1, "held");
+        char word = 'w';
+        if (::write(up, &word, 1) != 1 || ::read(down, &word, 1) != 1) _exit(100);
+        if (word == static_cast<char>(WriteEnd::Die)) _exit(0);  // the file stays open to the end
+        files.close(1);
+    } catch (const con::RuntimeError& e) {
+        status = e.number();
+    }
+    _exit(status);
+}
+
+// A save of another run, held in its writing until end(). `start` runs in the new process
+// first; it returns why the write cannot be made there ("" to go on), or starts the write
+// itself and never returns.
+class HeldWrite {
+public:
+    explicit HeldWrite(const std::string& name, const std::function<std::string(const HeldWrite&)>& start = {})
+        : name_(name) {
+        pid_ = fork();
+        // Each side keeps its own ends only: a side that ends is seen to end (end of file).
+        close_end(pid_ == 0 ? up_.read_end : up_.write_end);
+        close_end(pid_ == 0 ? down_.write_end : down_.read_end);
+        if (pid_ != 0) return;
+        if (start) {
+            const std::string why = start(*this);
+            (void)!::write(up_.write_end, why.data(), why.size());
+            _exit(101);
+        }
+        write();
+    }
+    ~HeldWrite() {
+        // Not ended: its run reads the end of the pipe and ends without closing its file.
+        close_end(down_.write_end);
+        if (pid_ > 0) waitpid(pid_, nullptr, 0);
+    }
+    HeldWrite(const HeldWrite&) = delete;
+    HeldWrite& operator=(const HeldWrite&) = delete;
+    /// The new process starts writing (in whichever process `start` chose).
+    [[noreturn]] void write() const { write_and_hold(name_, up_.write_end, down_.read_end); }
+    /// Waits until the write is being made; else why it cannot be.
+    std::string writing() {
+        char word[200] = {};
+        const ssize_t n = ::read(up_.read_end, word, sizeof word - 1);
+        if (n == 1 && word[0] == 'w') return "";
+        return n > 0 ? std::string(word, static_cast<std::size_t>(n)) : "the writer ended before writing";
+    }
+    /// Tells the run, once writing, how to end and returns its exit status.
+    int end(WriteEnd how) {
+        const char word = static_cast<char>(how);
+        (void)!::write(down_.write_end, &word, 1);
+        int status = 0;
+        const pid_t pid = std::exchange(pid_, 0);
+        if (pid <= 0 || waitpid(pid, &status, 0) != pid) return -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+
+private:
+    static void close_end(int& fd) {
+        ::close(fd);
+        fd = -1;
+    }
+    std::string name_;
+    Pipe up_, down_;
+    pid_t pid_ = 0;
+};
+
+TEST(Files, ALiveRunsTemporaryFileStaysUntilItsRunHasGone) {
+    // Another run saving the same name holds its temporary file: a save meanwhile leaves it,
+    // and that run's save still succeeds. Ended without closing (killed), its run no longer
+    // holds it, and the next save removes it.
+    for (WriteEnd how : {WriteEnd::Close, WriteEnd::Die}) {
+        SCOPED_TRACE(how == WriteEnd::Close ? "closed" : "killed");
+        ScopedTempDir dir;
+        HeldWrite other("SAVE.DAT");
+        ASSERT_EQ(other.writing(), "");
+        const auto held = partial_files();
+        ASSERT_EQ(held.size(), 1u) << "the other run writes under a temporary name";
+        save("SAVE.DAT", 1.0f);
+        EXPECT_EQ(read_file("SAVE.DAT"), " 1 \r\n");
+        EXPECT_EQ(partial_files(), held);
+        EXPECT_EQ(other.end(how), 0);
+        if (how == WriteEnd::Close) {
+            EXPECT_EQ(read_file("SAVE.DAT"), "held\r\n");
+            EXPECT_TRUE(partial_files().empty());
+        } else {
+            EXPECT_EQ(partial_files(), held);
+            save("SAVE.DAT", 2.0f);
+            EXPECT_TRUE(partial_files().empty());
+        }
+    }
+}
+
+// In a new pid namespace (and, not being root, a new user namespace in which this user is
+// root): the write is made by a process whose number there is `number`. Returns why not when
+// the system refuses; else the write is made and this never returns.
+std::string write_as_number_in_new_pid_namespace(const HeldWrite& write, pid_t number) {
+    const uid_t uid = ::geteuid();
+    if (uid != 0) {
+        if (::unshare(CLONE_NEWUSER | CLONE_NEWPID) != 0)
+            return std::string("a new user and pid namespace is refused: ") + std::strerror(errno);
+        // This user is root in the new namespace, to choose process numbers there.
+        const std::string map = "0 " + std::to_string(uid) + " 1\n";
+        const int fd = ::open("/proc/self/uid_map", O_WRONLY | O_CLOEXEC);
+        const bool mapped = fd >= 0 && ::write(fd, map.data(), map.size()) == static_cast<ssize_t>(map.size());
+        if (fd >= 0) ::close(fd);
+        if (!mapped) return std::string("mapping the user in a new user namespace is refused: ") + std::strerror(errno);
+    } else if (::unshare(CLONE_NEWPID) != 0) {
+        return std::string("a new pid namespace is refused: ") + std::strerror(errno);
+    }
+    // The namespace's first process (its number 1) makes the writer under `number`.
+    const pid_t first = fork();
+    if (first < 0) return std::string("fork in the new pid namespace: ") + std::strerror(errno);
+    if (first > 0) {
+        int status = 0;
+        waitpid(first, &status, 0);
+        _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 102);
+    }
+    const std::string last = std::to_string(number - 1);
+    const int fd = ::open("/proc/sys/kernel/ns_last_pid", O_WRONLY | O_CLOEXEC);
+    const bool chosen = fd >= 0 && ::write(fd, last.data(), last.size()) == static_cast<ssize_t>(last.size());
+    if (fd >= 0) ::close(fd);
+    if (!chosen) return std::string("choosing a process number in a new pid namespace is refused: ") + std::strerror(errno);
+    const pid_t writer = fork();
+    if (writer == 0) {
+        if (::getpid() != number) _exit(103);
+        write.write();
+    }
+    int status = 0;
+    waitpid(writer, &status, 0);
+    _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 102);
+}
+
+TEST(Files, ARunInAnotherPidNamespaceKeepsItsTemporaryFile) {
+    // A run in a container sharing the folder names its temporary file with a process number
+    // that, here, belongs to no process: its file is still its own while it writes.
+    ScopedTempDir dir;
+    const pid_t number = gone_process();
+    HeldWrite other("SAVE.DAT", [&](const HeldWrite& w) { return write_as_number_in_new_pid_namespace(w, number); });
+    if (const std::string why = other.writing(); !why.empty()) GTEST_SKIP() << why;
+    const auto held = partial_files();
+    ASSERT_EQ(held.size(), 1u);
+    ASSERT_TRUE(held[0].starts_with("~SAVE.DAT." + std::to_string(number) + "-")) << held[0];
+    if (::kill(number, 0) == 0 || errno != ESRCH) GTEST_SKIP() << "process number " << number << " was taken again";
+    save("SAVE.DAT", 1.0f);
+    EXPECT_EQ(partial_files(), held);
+    EXPECT_EQ(other.end(WriteEnd::Close), 0) << "its save failed";
+    EXPECT_EQ(read_file("SAVE.DAT"), "held\r\n");
 }
 
 TEST(Files, HostFailuresMapToTheProgramsErrorNumbers) {

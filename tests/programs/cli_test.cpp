@@ -1,9 +1,12 @@
 // The three programs' headless command line: dumps, frames, exit status and refusals.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "tests/test_support.h"
@@ -117,6 +120,77 @@ TEST(CommandLine, ArgumentsThatCannotBeUsedAreRefusedWithStatusTwo) {
         }
     EXPECT_TRUE(std::filesystem::is_directory("folder")) << "left as it was";
     EXPECT_EQ(read_file("file"), "x");
+}
+
+TEST(CommandLine, ARefusedCommandLineWritesNothing) {
+    // Every option is checked before any file or folder is made: a later option's refusal
+    // leaves no dump file, nor frames folder, of an earlier one.
+    const std::vector<std::string> cases[] = {
+        {"--screen", "s.txt", "--png", "nodir/p.png"},
+        {"--frames", "frames", "--colours", "nodir/c.txt"},
+        {"--png", "p.png", "--frames", "nodir/frames"},
+        {"--screen", "s.txt", "--keys-file", "none.keys"},
+    };
+    for (const char* program : kPrograms)
+        for (const auto& args : cases) {
+            ScopedTempDir dir;
+            BinaryRun run = run_binary(program, "", 0, args);
+            EXPECT_EQ(run.exit_code, 2) << program << " " << args[3] << ": " << run.err;
+            std::vector<std::string> left;
+            for (const auto& e : std::filesystem::directory_iterator("."))
+                if (e.path().filename() != "run.stderr.txt") left.push_back(e.path().filename().string());
+            EXPECT_TRUE(left.empty()) << program << " " << args[3] << " left " << left[0];
+        }
+}
+
+// What a program run with `args` alone printed, and its exit status.
+struct PlainRun {
+    int exit_code = -1;
+    std::string out, err;
+};
+
+PlainRun run_with_args(const std::string& program, std::vector<std::string> args) {
+    for (const char* folder : {"detailed", "simplified", "gunnery"})
+        if (std::string path = std::string(BINARY_DIR) + "/" + folder + "/" + program; access(path.c_str(), X_OK) == 0)
+            args.insert(args.begin(), path);
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t outputs;
+    posix_spawn_file_actions_init(&outputs);
+    posix_spawn_file_actions_addopen(&outputs, 1, "plain.out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&outputs, 2, "plain.err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    PlainRun run;
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &outputs, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&outputs);
+    if (spawned != 0) {
+        ADD_FAILURE() << "cannot start " << program << ": " << std::strerror(spawned);
+        return run;
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.out = read_file("plain.out.txt");
+    run.err = read_file("plain.err.txt");
+    return run;
+}
+
+TEST(CommandLine, HelpPrintsTheUsageOnStandardOutputAndAWrongOptionOnStandardError) {
+    for (const char* program : kPrograms) {
+        ScopedTempDir dir;
+        for (const char* help : {"--help", "-h"}) {
+            const PlainRun run = run_with_args(program, {help});
+            EXPECT_EQ(run.exit_code, 0) << program << " " << help;
+            EXPECT_TRUE(run.out.starts_with(std::string("usage: ") + program)) << program << " " << help << ": " << run.out;
+            EXPECT_NE(run.out.find("--headless"), std::string::npos) << run.out;
+            EXPECT_EQ(run.err, "") << program << " " << help;
+        }
+        const PlainRun wrong = run_with_args(program, {"--headless", "--no-such-option"});
+        EXPECT_EQ(wrong.exit_code, 2) << program;
+        EXPECT_EQ(wrong.out, "") << program;
+        EXPECT_TRUE(wrong.err.starts_with(std::string("usage: ") + program)) << program << ": " << wrong.err;
+    }
 }
 
 // Runs tools/monkey.sh on one short random run of kelmat95 with MONKEY_BUILD_DIR as given and
