@@ -1,16 +1,30 @@
 #!/usr/bin/env bash
-# Builds (installing what is missing) and starts a program: ./play.sh MORVA95F|MORVA95S|kelmat95 [options]
+# Builds one program (installing what is missing) and starts it:
+#   ./play.sh MORVA95F|MORVA95S|kelmat95 [options]     (options go to the program, e.g. --headless)
+# The build folder is play's own, build-play/ (optimised, no tests); only the program asked for
+# is built, and the build's progress is shown.
 set -euo pipefail
 cd "$(dirname "$0")"
-program="${1:-MORVA95F}"
-shift || true
-tools/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" >/dev/null
-case "$program" in
-  MORVA95F) exe=build/detailed/MORVA95F ;;
-  MORVA95S) exe=build/simplified/MORVA95S ;;
-  kelmat95) exe=build/gunnery/kelmat95 ;;
-  *) echo "usage: ./play.sh MORVA95F|MORVA95S|kelmat95 [--headless ...]" >&2; exit 2 ;;
+usage() {
+  echo "usage: ./play.sh MORVA95F|MORVA95S|kelmat95 [options]   (options go to the program, e.g. --headless)" >&2
+  exit 2
+}
+(( $# >= 1 )) || usage
+case "$1" in
+  MORVA95F) folder=detailed ;;
+  MORVA95S) folder=simplified ;;
+  kelmat95) folder=gunnery ;;
+  *) usage ;;
 esac
-exec "$exe" "$@"
+program="$1"
+shift
+tools/setup.sh
+build=build-play
+echo "play.sh: building $program in $build/" >&2
+# The optimisation the tests run with; no debug information, no tests.
+if [[ ! -f "$build/build.ninja" ]]; then
+  cmake -G Ninja -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+    -DBUILD_TESTS=OFF
+fi
+cmake --build "$build" --target "$program"
+exec "$build/$folder/$program" "$@"

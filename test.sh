@@ -65,7 +65,7 @@ configure() {
 # Line tables only (-g1): sanitizer reports and debuggers still name functions and lines, and
 # the builds are about a quarter quicker than with full debug information.
 build_flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
-             -DWARNINGS_AS_ERRORS=ON)
+             -DWARNINGS_AS_ERRORS=ON -DBUILD_TESTS=ON)
 stage configure
 configure build "${build_flags[@]}"
 stage "plain build"
@@ -76,17 +76,37 @@ stage "plain ctest"
 # AddressSanitizer, UndefinedBehaviorSanitizer and libFuzzer's coverage (FUZZ=ON), at -O1, the
 # sanitizers' usual level. One build serves the tests, the random-key runs and the fuzz targets;
 # its tests run as a few processes per suite (TEST_SHARDS), each test having had a process of its
-# own in the plain stage. Without clang, gcc builds it with the sanitizers only and the fuzz
-# targets are left out.
+# own in the plain stage. Where clang++ cannot link a fuzz target (no clang, or its runtime
+# package libclang-rt-<version>-dev missing), g++ builds it with the sanitizers only and the
+# fuzz targets are left out.
+# fuzzer_trial: links a do-nothing fuzz target with clang++; prints the linker's complaint and
+# fails where that cannot be done.
+fuzzer_trial() {
+  local dir status=0
+  dir="$(mktemp -d)"
+  printf '%s\n' '#include <cstddef>' '#include <cstdint>' \
+    'extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t*, std::size_t) { return 0; }' >"$dir/trial.cpp"
+  clang++ -fsanitize=fuzzer,address,undefined "$dir/trial.cpp" -o "$dir/trial" >"$dir/log" 2>&1 || status=$?
+  (( status == 0 )) || grep -m1 -iE 'error|cannot|not found' "$dir/log" || head -n1 "$dir/log"
+  rm -rf "$dir"
+  return "$status"
+}
 if [[ "${SKIP_SANITIZERS:-0}" != "1" ]]; then
-  stage "sanitizer build"
-  if command -v clang++ >/dev/null; then
+  fuzz=0
+  if ! command -v clang++ >/dev/null; then
+    why="clang++ is not installed"
+  elif complaint="$(fuzzer_trial)"; then
     fuzz=1
+  else
+    why="clang++ cannot link a fuzz target ($complaint)"
+  fi
+  if (( fuzz )); then
+    stage "sanitizer build"
     CC=clang CXX=clang++ configure build-sanitize --preset sanitizers
   else
-    fuzz=0
-    echo "test.sh: clang++ is not installed: the sanitizer build uses g++ and the fuzz targets are left out" >&2
-    configure build-sanitize "${build_flags[@]}" -DSANITIZE=ON -DTEST_SHARDS=4 \
+    stage "sanitizer build (g++, no fuzz runs)"
+    echo "test.sh: $why: the sanitizer build uses g++ and the fuzz targets are left out" >&2
+    CC=gcc CXX=g++ configure build-sanitize "${build_flags[@]}" -DSANITIZE=ON -DTEST_SHARDS=4 \
       -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG"
   fi
   cmake --build build-sanitize -j"$jobs"

@@ -206,15 +206,36 @@ bool invisible_driver_chosen_silently() {
     return !asked || name != asked;
 }
 
+bool set_in_environment(const char* name) {
+    const char* value = sdl->getenv(name);
+    return value && *value;
+}
+
 // Starts SDL's video on a display the player can see, or throws the message that sends the
 // player to the headless mode.
+//
+// Left to itself SDL tries each of its drivers in turn, and one for a display that is not there
+// may say so on stderr before our message (Wayland's library does where XDG_RUNTIME_DIR is not
+// set). So the environment chooses: X alone where only DISPLAY names a display, none at all
+// where nothing does; SDL chooses where a Wayland display is named or SDL_VIDEODRIVER names a
+// driver.
 void init_video() {
-    if (sdl->Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(no_display_message(sdl->GetError()));
+    const bool sdl_chooses = set_in_environment("SDL_VIDEODRIVER") || set_in_environment("WAYLAND_DISPLAY") ||
+                             set_in_environment("WAYLAND_SOCKET");
+    const char* display = sdl->getenv("DISPLAY");
+    if (!sdl_chooses) {
+        if (!display || !*display) throw std::runtime_error(no_display_message("neither DISPLAY nor WAYLAND_DISPLAY is set"));
+        sdl->SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    }
+    if (sdl->Init(SDL_INIT_VIDEO) != 0) {
+        std::string why = sdl->GetError();
+        if (!sdl_chooses) why = std::string("X display ") + display + ": " + why;
+        throw std::runtime_error(no_display_message(why));
+    }
     if (!invisible_driver_chosen_silently()) return;
     sdl->Quit();
     // A named X display gets a second try by name: one that was busy gets another chance, and
     // one that refuses says why.
-    const char* display = sdl->getenv("DISPLAY");
     if (!display || !*display) throw std::runtime_error(no_display_message("no X11 or Wayland display answered"));
     sdl->SetHint(SDL_HINT_VIDEODRIVER, "x11");
     if (sdl->Init(SDL_INIT_VIDEO) == 0) return;

@@ -35,7 +35,7 @@ seeds="$PWD/tests/fuzz/corpus"
 build_start=$(date +%s)
 if ! grep -qx 'FUZZ:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then
   CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" \
-    -DFUZZ=ON -DWITH_SDL=OFF -DWARNINGS_AS_ERRORS=OFF >/dev/null
+    -DFUZZ=ON -DWITH_SDL=OFF -DBUILD_TESTS=OFF -DWARNINGS_AS_ERRORS=OFF >/dev/null
 fi
 cmake --build "$build" -j"${FUZZ_JOBS:-3}" --target "${chosen[@]/#/fuzz_}" >/dev/null
 echo "== configure and build: $(($(date +%s) - build_start)) s"

@@ -128,9 +128,8 @@ int numbers(const std::uint8_t* data, std::size_t size) {
 int cp932(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes = text_of(data, size);
     const std::string text = con::from_cp932(bytes);
-    std::size_t units = 0;
     bool raw = false;
-    for (std::size_t i = 0; i < text.size(); ++units) {
+    for (std::size_t i = 0; i < text.size();) {
         const con::TextUnit u = con::next_unit(text, i);
         check(u.length >= 1 && i + u.length <= text.size(), "each character lies within the text");
         check(u.width == 1 || u.width == 2, "a character is one or two cells wide");
