@@ -183,7 +183,8 @@ Outcome run_once(const Options& o, const Script& script, int clock_seconds) {
     if (out.failure.empty() && !o.save_check.empty()) {
         const auto [status, report] = check_saves(o.save_check, work, dir + "/check.txt");
         if (status != 0) {
-            out.failure = "a save file its loader refuses";
+            out.failure = status == 1 ? "a save file its loader refuses"
+                                      : "the save check did not run (status " + std::to_string(status) + ")";
             out.report = report;
         }
     }
