@@ -28,6 +28,8 @@ inline constexpr int kSharedSaveValues = 343;
 /// Ship rows per side in the file; the Japanese side has ships 1-33, its rows 34-42 are empty.
 inline constexpr int kSaveShipRows = 42;
 inline constexpr int kSaveJapaneseShips = 33;
+/// Japanese ships 1-21 are carriers.
+inline constexpr int kSaveJapaneseCarriers = 21;
 /// Allied ships 1-15 are carriers, 16-42 battleships.
 inline constexpr int kSaveAlliedCarriers = 15;
 inline constexpr int kSaveBases = 21;
@@ -50,9 +52,10 @@ inline constexpr float kMostCount = 1e6f;
 struct SaveLimits {
     float opening_speed;       ///< the speed the hypothetical openings give Japanese ships 24 and 25
     float least_repair_turns;  ///< the lowest HW(0) the game writes
-    /// The lowest durability the game writes: 0 where every attack ends by making a sunk ship 0,
-    /// minus infinity where hits on ships already sunk can stay as they fell.
-    float least_durability;
+    /// Whether the game leaves hits on sunk Japanese carriers as they fell, below 0 without a
+    /// lower bound; otherwise every attack ends by setting a ship at or below 0 to 0, and no
+    /// durability is below 0.
+    bool sunk_carriers_below_zero;
 };
 
 /// A value a loader refuses: its position in the file (0-based: value n of the layout is at
@@ -112,7 +115,8 @@ inline Verdict reserve(std::span<const float> v) {
     return std::nullopt;
 }
 
-// A ship's durability lies at or below its full durability and not below the game's least;
+// A ship's durability lies at or below its full durability and not below 0, but for the
+// Japanese carriers of a game that leaves hits on sunk carriers as they fell (still sunk);
 // its speed is the built-in one or the hypothetical openings' for Japanese ships 24 and 25;
 // its first turn is 1-12 or 13 (never). Empty rows keep their built-in values.
 template <typename Ships>
@@ -124,8 +128,9 @@ Verdict ship(std::span<const float> v, const Ships& A, const SaveLimits& limits,
         return std::nullopt;
     }
     const float durability = v[save_ship_value(s, j, 0)], speed = v[save_ship_value(s, j, 1)];
-    if (!(durability >= limits.least_durability && durability <= A(s, j, A_FULL_DURABILITY)))
-        return Refusal{save_ship_value(s, j, 0), "a durability above the full one or below the least"};
+    const bool unbounded_below = limits.sunk_carriers_below_zero && s == 0 && j <= kSaveJapaneseCarriers;
+    if (durability > A(s, j, A_FULL_DURABILITY) || (durability < 0 && !unbounded_below))
+        return Refusal{save_ship_value(s, j, 0), "a durability above the full one or below 0"};
     const bool opening_ship = s == 0 && (j == 24 || j == 25);
     if (speed != A(s, j, A_SPEED) && !(opening_ship && speed == limits.opening_speed))
         return Refusal{save_ship_value(s, j, 1), "a speed the ship never has"};

@@ -3,7 +3,6 @@
 #include "simplified/save_file.h"
 
 #include <cmath>
-#include <limits>
 
 #include "campaign/dialogue.h"
 #include "campaign/save_checks.h"
@@ -24,13 +23,13 @@ static_assert(A_SPEED == morva::A_SPEED && A_FIRST_TURN == morva::A_FIRST_TURN &
 // strike leaves HW(0) = INT((hits - 28) / 2), which is -14 after a strike without a hit. A raid
 // on a fleet whose carriers are all sunk and which has no battleship rounds nothing: the hits
 // on the sunk carriers stay, below 0, however many raids follow.
-constexpr morva::SaveLimits kLimits{9, -14, -std::numeric_limits<float>::infinity()};
+constexpr morva::SaveLimits kLimits{9, -14, true};
 
 // What this game writes whole where the other may not: the reserve in aircraft from whole
 // units (units x 9), and every durability at or above 0, as every fractional hit on a ship
 // afloat is rounded before a save can follow (CLC2 after a fleet strike, the harbour strike's
 // ship table, the raid reports) and gun damage and repairs are whole. Only the hits on sunk
-// carriers that a raid leaves unrounded are fractions, all below 0.
+// Japanese carriers that a raid leaves unrounded are fractions, all below 0.
 morva::Verdict written_whole(std::span<const float> v) {
     for (int t = 0; t < 3; ++t)
         if (std::fmod(con::L(v[morva::kSaveReserveAt + t]), 9) != 0)

@@ -272,6 +272,13 @@ TEST(SaveFile, DamagedFilesAreNoFilesAndLeaveTheStartingValues) {
         {"a reserve not a multiple of 9", [](auto& l) { l[4] = " 262 "; }},
         {"a fractional Japanese durability", [](auto& l) { l[6] = " 5.5 "; }},
         {"a fractional durability between 0 and 1", [](auto& l) { l[6] = " .66 "; }},
+        // Only a sunk Japanese carrier stands below 0: the other ships' hits are rounded.
+        {"a Japanese battleship below 0", [](auto& l) { l[6 + 3 * 23] = "-.25 "; }},
+        {"an Allied carrier below 0",
+         [](auto& l) {
+             l[6 + 3 * 42] = "-2 ";
+             l[1] = " 1 ";
+         }},
         {"a fractional Allied durability", [](auto& l) { l[6 + 3 * 42] = " 5.75 "; }},
         {"a durability above the full durability", [](auto& l) { l[6] = " 7 "; }},
         {"a speed the ship never has", [](auto& l) { l[7] = " 8 "; }},
