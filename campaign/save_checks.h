@@ -1,10 +1,12 @@
 // The checks both campaign games make on the values 1-343 that their save files hold alike
 // (MORDATAF.DAT and MORDATAS.DAT): each value within the range the game itself writes, so that
 // a damaged or hand-made file is refused whole instead of steering a campaign into states no
-// game reaches (a reserve below 0 would refuse every fleet organisation for ever).
+// game reaches (a reserve below 0 would refuse every fleet organisation for ever). A check
+// names the first value it refuses, so that a save about to write one can say which.
 #pragma once
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <span>
 
 #include "campaign/shared_slots.h"
@@ -26,6 +28,8 @@ inline constexpr int kSharedSaveValues = 343;
 /// Ship rows per side in the file; the Japanese side has ships 1-33, its rows 34-42 are empty.
 inline constexpr int kSaveShipRows = 42;
 inline constexpr int kSaveJapaneseShips = 33;
+/// Japanese ships 1-21 are carriers.
+inline constexpr int kSaveJapaneseCarriers = 21;
 /// Allied ships 1-15 are carriers, 16-42 battleships.
 inline constexpr int kSaveAlliedCarriers = 15;
 inline constexpr int kSaveBases = 21;
@@ -46,9 +50,28 @@ inline constexpr float kMostCount = 1e6f;
 
 /// What the two games write differently into the shared values.
 struct SaveLimits {
-    float opening_speed;        ///< the speed the hypothetical openings give Japanese ships 24 and 25
-    float least_repair_turns;   ///< the lowest HW(0) the game writes
+    float opening_speed;       ///< the speed the hypothetical openings give Japanese ships 24 and 25
+    float least_repair_turns;  ///< the lowest HW(0) the game writes
+    /// Whether the game leaves hits on sunk Japanese carriers as they fell, below 0 without a
+    /// lower bound; otherwise every attack ends by setting a ship at or below 0 to 0, and no
+    /// durability is below 0.
+    bool sunk_carriers_below_zero;
 };
+
+/// A value a loader refuses: its position in the file (0-based: value n of the layout is at
+/// n - 1) and the rule it breaks.
+struct Refusal {
+    int at;
+    const char* rule;
+};
+/// The first value a check refuses; nothing when it takes them all.
+using Verdict = std::optional<Refusal>;
+
+/// Nothing when `holds`, else the refusal of the value at `at` for breaking `rule`.
+inline Verdict unless(bool holds, int at, const char* rule) {
+    if (holds) return std::nullopt;
+    return Refusal{at, rule};
+}
 
 /// Whether v is a whole number within [low, high].
 inline bool whole_in(float v, con::real low, con::real high) {
@@ -62,8 +85,9 @@ namespace save_checks_detail {
 inline constexpr float kMostStartingReserve[3] = {270, 360, 360};
 inline constexpr float kReservePerTurn = 90;
 
-// Bases 6-21 grow at every turn end by 1-3 points (the major bases) or 1-2; a fleet that
-// loses its carriers leaves its target at least this strong.
+// Bases 6-21 grow at every turn end by 1-3 points (the major bases) or 1-2, whoever holds
+// them; a fleet that fails against its target leaves the target at least this strong, and
+// the turn's end then grows it on.
 inline constexpr int kFirstGrowingBase = 6;
 inline constexpr float kStrengthAfterFailure = 8;
 inline con::real most_growth(int base) {
@@ -72,81 +96,101 @@ inline con::real most_growth(int base) {
     return major ? 3 : 2;
 }
 
-inline bool allied_losses_valid(std::span<const float> v) {
+// The counts are recounted from the durabilities just before every save: a ship below 1 is
+// sunk, whatever below 1 it stands at.
+inline Verdict allied_losses(std::span<const float> v) {
     int carriers = 0, battleships = 0;
     for (int j = 1; j <= kSaveShipRows; ++j)
         if (v[save_ship_value(1, j, 0)] < 1) ++(j <= kSaveAlliedCarriers ? carriers : battleships);
-    // The counts are recounted from the durabilities just before every save.
-    return v[kSaveCarriersSunkAt] == carriers && v[kSaveBattleshipsSunkAt] == battleships;
+    if (v[kSaveCarriersSunkAt] != carriers) return Refusal{kSaveCarriersSunkAt, "carriers sunk, not those below 1"};
+    return unless(v[kSaveBattleshipsSunkAt] == battleships, kSaveBattleshipsSunkAt,
+                  "battleships sunk, not those below 1");
 }
 
-inline bool reserve_valid(std::span<const float> v) {
+inline Verdict reserve(std::span<const float> v) {
     const con::real turn_ends = con::L(v[kSaveTurnAt]) - 1;
     for (int t = 0; t < 3; ++t)
         if (!whole_in(v[kSaveReserveAt + t], 0, con::L(kMostStartingReserve[t]) + kReservePerTurn * turn_ends))
-            return false;
-    return true;
+            return Refusal{kSaveReserveAt + t, "a reserve not whole from 0 to what the turns supplied"};
+    return std::nullopt;
 }
 
-// A ship's durability lies between 0 and its full durability; its speed is the built-in one
-// or the hypothetical openings' for Japanese ships 24 and 25; its first turn is 1-12 or 13
-// (never). Empty rows keep their built-in values.
+// A ship's durability lies at or below its full durability and not below 0, but for the
+// Japanese carriers of a game that leaves hits on sunk carriers as they fell (still sunk);
+// its speed is the built-in one or the hypothetical openings' for Japanese ships 24 and 25;
+// its first turn is 1-12 or 13 (never). Empty rows keep their built-in values.
 template <typename Ships>
-bool ships_valid(std::span<const float> v, const Ships& A, const SaveLimits& limits) {
-    for (int s = 0; s <= 1; ++s)
-        for (int j = 1; j <= kSaveShipRows; ++j) {
-            const float durability = v[save_ship_value(s, j, 0)], speed = v[save_ship_value(s, j, 1)];
-            const float first_turn = v[save_ship_value(s, j, 2)];
-            if (s == 0 && j > kSaveJapaneseShips) {
-                for (int w = 0; w < 3; ++w)
-                    if (v[save_ship_value(s, j, w)] != A(s, j, kSavedShipFields[w])) return false;
-                continue;
-            }
-            if (!(durability >= 0 && durability <= A(s, j, A_FULL_DURABILITY))) return false;
-            const bool opening_ship = s == 0 && (j == 24 || j == 25);
-            if (speed != A(s, j, A_SPEED) && !(opening_ship && speed == limits.opening_speed)) return false;
-            if (!whole_in(first_turn, 1, 13)) return false;
-        }
-    return true;
+Verdict ship(std::span<const float> v, const Ships& A, const SaveLimits& limits, int s, int j) {
+    if (s == 0 && j > kSaveJapaneseShips) {
+        for (int w = 0; w < 3; ++w)
+            if (v[save_ship_value(s, j, w)] != A(s, j, kSavedShipFields[w]))
+                return Refusal{save_ship_value(s, j, w), "a value in a row that holds no ship"};
+        return std::nullopt;
+    }
+    const float durability = v[save_ship_value(s, j, 0)], speed = v[save_ship_value(s, j, 1)];
+    const bool unbounded_below = limits.sunk_carriers_below_zero && s == 0 && j <= kSaveJapaneseCarriers;
+    if (durability > A(s, j, A_FULL_DURABILITY) || (durability < 0 && !unbounded_below))
+        return Refusal{save_ship_value(s, j, 0), "a durability above the full one or below 0"};
+    const bool opening_ship = s == 0 && (j == 24 || j == 25);
+    if (speed != A(s, j, A_SPEED) && !(opening_ship && speed == limits.opening_speed))
+        return Refusal{save_ship_value(s, j, 1), "a speed the ship never has"};
+    return unless(whole_in(v[save_ship_value(s, j, 2)], 1, 13), save_ship_value(s, j, 2), "a first turn not 1-13");
 }
 
 // A base is held by Japan or by its own Allied nation; an Allied-held base keeps at least 1
 // point (a strike that leaves none takes it). Strength is whole and grows at most by its turn
-// ends; the planning weight and the heavy-bomber factor never change. The bases below the
-// growing ones (the home base 1 among them) are never a target and never grow: no game
-// changes their strength.
+// ends from its built-in strength, or from the strength a failed operation leaves; the
+// planning weight and the heavy-bomber factor never change. The bases below the growing ones
+// (the home base 1 among them) are never a target and never grow: no game changes their
+// strength.
 template <typename Bases>
-bool bases_valid(std::span<const float> v, const Bases& P) {
+Verdict base(std::span<const float> v, const Bases& P, int b) {
     const con::real turn_ends = con::L(v[kSaveTurnAt]) - 1;
-    for (int b = 1; b <= kSaveBases; ++b) {
-        const float holder = v[save_base_value(b, P_HOLDER)];
-        if (holder != 0 && (P(b, P_HOLDER) == 0 || holder != P(b, P_HOLDER))) return false;
-        if (b < kFirstGrowingBase && v[save_base_value(b, P_STRENGTH)] != P(b, P_STRENGTH)) return false;
-        const con::real most = std::max<con::real>(con::L(P(b, P_STRENGTH)) + most_growth(b) * turn_ends,
-                                                   kStrengthAfterFailure);
-        if (!whole_in(v[save_base_value(b, P_STRENGTH)], holder == 0 ? -kMostCount : 1, most)) return false;
-        for (int c : {P_PLANNING_WEIGHT, P_BOMBER_FACTOR})
-            if (v[save_base_value(b, c)] != P(b, c)) return false;
-    }
-    return true;
+    const float holder = v[save_base_value(b, P_HOLDER)];
+    if (holder != 0 && (P(b, P_HOLDER) == 0 || holder != P(b, P_HOLDER)))
+        return Refusal{save_base_value(b, P_HOLDER), "a holder other than Japan or the base's own nation"};
+    const int strength = save_base_value(b, P_STRENGTH);
+    if (b < kFirstGrowingBase && v[strength] != P(b, P_STRENGTH))
+        return Refusal{strength, "a changed strength of a base no game changes"};
+    const con::real most =
+        std::max<con::real>(con::L(P(b, P_STRENGTH)), kStrengthAfterFailure) + most_growth(b) * turn_ends;
+    if (!whole_in(v[strength], holder == 0 ? -kMostCount : 1, most))
+        return Refusal{strength, "a strength not whole, above its growth or an Allied one below 1"};
+    for (int c : {P_PLANNING_WEIGHT, P_BOMBER_FACTOR})
+        if (v[save_base_value(b, c)] != P(b, c)) return Refusal{save_base_value(b, c), "a changed fixed base value"};
+    return std::nullopt;
 }
 
 }  // namespace save_checks_detail
 
-/// Whether the values 1-343 of a save file are ones the game could have written, checked
+/// The first of the values 1-343 of a save file that the game could not have written, checked
 /// against the ship table `A` and the base table `P` as the start-up left them (the built-in
 /// values): every value finite, the turn 2-12, the sunk counts those of the durabilities, the
 /// reserve whole, from 0 to what the turns could have supplied, every ship and base value
 /// within its range, and HW(0) whole from `limits.least_repair_turns`.
 template <typename Ships, typename Bases>
-bool shared_save_values_valid(std::span<const float> v, const Ships& A, const Bases& P, const SaveLimits& limits) {
+Verdict first_shared_refusal(std::span<const float> v, const Ships& A, const Bases& P, const SaveLimits& limits) {
     using namespace save_checks_detail;
-    if (v.size() < static_cast<std::size_t>(kSharedSaveValues)) return false;
+    if (v.size() < static_cast<std::size_t>(kSharedSaveValues)) return Refusal{static_cast<int>(v.size()), "missing"};
     for (int i = 0; i < kSharedSaveValues; ++i)
-        if (!std::isfinite(v[i])) return false;
-    if (!whole_in(v[kSaveTurnAt], 2, 12)) return false;
-    return allied_losses_valid(v) && reserve_valid(v) && ships_valid(v, A, limits) && bases_valid(v, P) &&
-           whole_in(v[kSaveHarbourAt], limits.least_repair_turns, kMostCount);
+        if (!std::isfinite(v[i])) return Refusal{i, "a value that is not finite"};
+    if (!whole_in(v[kSaveTurnAt], 2, 12)) return Refusal{kSaveTurnAt, "a turn not 2-12"};
+    if (Verdict r = allied_losses(v)) return r;
+    if (Verdict r = reserve(v)) return r;
+    for (int s = 0; s <= 1; ++s)
+        for (int j = 1; j <= kSaveShipRows; ++j)
+            if (Verdict r = ship(v, A, limits, s, j)) return r;
+    for (int b = 1; b <= kSaveBases; ++b)
+        if (Verdict r = base(v, P, b)) return r;
+    return unless(whole_in(v[kSaveHarbourAt], limits.least_repair_turns, kMostCount), kSaveHarbourAt,
+                  "turns without repair not whole from the least the game writes");
+}
+
+/// Whether the values 1-343 of a save file are ones the game could have written
+/// (first_shared_refusal finds none).
+template <typename Ships, typename Bases>
+bool shared_save_values_valid(std::span<const float> v, const Ships& A, const Bases& P, const SaveLimits& limits) {
+    return !first_shared_refusal(v, A, P, limits);
 }
 
 }  // namespace morva

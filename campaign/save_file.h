@@ -3,7 +3,10 @@
 // reading that commits nothing but a whole, valid file.
 #pragma once
 #include <functional>
+#include <memory>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "campaign/save_checks.h"
 
@@ -46,6 +49,44 @@ void take_shared_values(std::span<const float> v, float& turn, float& carriers_s
 /// one and takes its name only once complete, so a failed save never loses the campaign saved
 /// before.
 void write_save_file(const char* name, std::span<const float> values);
+
+/// What a save does with values its own loader would refuse.
+enum class RefusedSave {
+    Fail,   ///< raises a logic_error naming the value, before anything is written
+    Write,  ///< writes the file as it stands
+};
+/// Sets what saves do from now on. Fail until set: the test suites and the tools that load
+/// the games' libraries never let a save that could not load again pass. The programs' main()
+/// sets Write: a player's campaign is never lost to a check (the random-key runs load its
+/// files afterwards).
+void on_refused_save(RefusedSave what);
+
+/// The values as the file will hold them and its loader read them back: each printed as the
+/// file prints it (six significant digits) and read again. A value that is not finite, or
+/// whose text no longer fits a float, stays as it is, for the check to refuse.
+std::vector<float> as_read_back(std::span<const float> values);
+
+/// What a refusal names: "value N (the value as written): the rule it breaks", N counted from 1
+/// as in the file's layout.
+std::string refusal_message(std::span<const float> values, const Refusal& r);
+
+/// A game's state as its start-up leaves it, `menu` having loaded the built-in tables; made
+/// once. Its ship and base tables are those a load checks a file against.
+template <typename State>
+const State& start_up_state(void (*menu)(State&)) {
+    static const std::unique_ptr<State> st = [menu] {
+        auto s = std::make_unique<State>();
+        menu(*s);
+        return s;
+    }();
+    return *st;
+}
+
+/// Writes the values to the file `name` as write_save_file does, after `first_refusal` has
+/// looked at them as the file will hold them (as_read_back). A value it refuses fails the save
+/// unless on_refused_save chose Write. The check draws no random number and shows nothing.
+void write_checked_save_file(const char* name, std::span<const float> values,
+                             const std::function<Verdict(std::span<const float>)>& first_refusal);
 
 /// Reads the file `name` into `values`, a staging copy: a file that ends early, holds a
 /// non-number or fails `valid` (which sees the values read) raises "file not found", so that

@@ -31,7 +31,8 @@ inline constexpr int TT_BASE_QUERY = 15;
 }  // namespace shared_tt_slots
 
 // Fields of a ship's row A(side, ship, field) that the shared routines read.
-/// Durability now: afloat at 1 or more, sunk at 0 (fractions only while an attack is resolved).
+/// Durability now: afloat at 1 or more, sunk at 0 (fractions only while an attack is resolved;
+/// in the simplified game a sunk Japanese carrier hit by a raid that rounds nothing stays below 0).
 inline constexpr int A_DURABILITY = 0;
 /// Full durability, the upper limit of repairs.
 inline constexpr int A_FULL_DURABILITY = 1;

@@ -25,19 +25,23 @@ static_assert(A_SPEED == morva::A_SPEED && A_FIRST_TURN == morva::A_FIRST_TURN &
 int loss_value(int side, int kind) { return kLossesAt + 7 * side + kind; }
 
 // The hypothetical openings make Japanese battleships 24 and 25 steam at 27 knots; HW(0) is
-// INT((hits - 230) / 18) only above 230 hits, and counts down to 0.
-constexpr morva::SaveLimits kLimits{27, 0};
+// INT((hits - 230) / 18) only above 230 hits, and counts down to 0. Every attack on ships ends
+// by setting a ship at or below 0 to 0 (the raid's and CLC2's rounding, the harbour's table)
+// or stops at 0 (torpedoes, gunfire), so no durability is below 0.
+constexpr morva::SaveLimits kLimits{27, 0, false};
 
 // Aircraft lost, per side: kinds 0-2 in all, 3 heavy bombers, 4-6 those of kinds 0-2 lost on
 // the way home or in landing, which are counted in their kind's total too. Whole counts.
-bool losses_valid(const SaveValues& v) {
+morva::Verdict losses_refusal(std::span<const float> v) {
     for (int s = 0; s <= 1; ++s) {
         for (int k = 0; k <= 6; ++k)
-            if (!morva::whole_in(v[loss_value(s, k)], 0, morva::kMostCount)) return false;
+            if (!morva::whole_in(v[loss_value(s, k)], 0, morva::kMostCount))
+                return morva::Refusal{loss_value(s, k), "aircraft lost not a whole count"};
         for (int k = AIR_FIGHTERS; k <= AIR_TORPEDO_BOMBERS; ++k)
-            if (v[loss_value(s, VS_RETURN_LOSSES + k)] > v[loss_value(s, k)]) return false;
+            if (v[loss_value(s, VS_RETURN_LOSSES + k)] > v[loss_value(s, k)])
+                return morva::Refusal{loss_value(s, VS_RETURN_LOSSES + k), "losses on the way home above all losses"};
     }
-    return true;
+    return std::nullopt;
 }
 
 // The question on rows 2-4; the answer is typed on row 4.
@@ -65,10 +69,14 @@ SaveValues save_values(const State& st) {
     return v;
 }
 
-bool save_values_valid(const State& st, const SaveValues& v) {
-    return morva::shared_save_values_valid(v, st.A, st.P, kLimits) && losses_valid(v) &&
-           morva::whole_in(v[kScenarioAt], 1, 5);
+morva::Verdict first_refusal(const State& st, std::span<const float> v) {
+    if (v.size() < static_cast<std::size_t>(kSaveValues)) return morva::Refusal{static_cast<int>(v.size()), "missing"};
+    if (morva::Verdict r = morva::first_shared_refusal(v, st.A, st.P, kLimits)) return r;
+    if (morva::Verdict r = losses_refusal(v)) return r;
+    return morva::unless(morva::whole_in(v[kScenarioAt], 1, 5), kScenarioAt, "a scenario not 1-5");
 }
+
+bool save_values_valid(const State& st, const SaveValues& v) { return !first_refusal(st, v); }
 
 void restore_save_values(State& st, const SaveValues& v) {
     morva::take_shared_values(v, st.TT(TT_TURN), st.TT(TT_ALLIED_CV_SUNK), st.TT(TT_ALLIED_BB_SUNK), st.A, st.P,
@@ -101,7 +109,9 @@ Block SAVE_QUESTION(State& st) {
 
 Block WRITE_SAVE_FILE(State& st) {
     st.LOAD_MODE = 0;
-    morva::write_save_file(kSaveFileName, save_values(st));
+    morva::write_checked_save_file(kSaveFileName, save_values(st), [](std::span<const float> read) {
+        return first_refusal(morva::start_up_state(MENU), read);
+    });
     return Block::TurnOpening;
 }
 

@@ -20,20 +20,25 @@ static_assert(A_SPEED == morva::A_SPEED && A_FIRST_TURN == morva::A_FIRST_TURN &
               P_RESPONSE == morva::P_PLANNING_WEIGHT && P_BOMBER_FACTOR == morva::P_BOMBER_FACTOR);
 
 // The hypothetical set-up gives Japanese battleships 24 and 25 the speed 9; the harbour
-// strike leaves HW(0) = INT((hits - 28) / 2), which is -14 after a strike without a hit.
-constexpr morva::SaveLimits kLimits{9, -14};
+// strike leaves HW(0) = INT((hits - 28) / 2), which is -14 after a strike without a hit. A raid
+// on a fleet whose carriers are all sunk and which has no battleship rounds nothing: the hits
+// on the sunk carriers stay, below 0, however many raids follow.
+constexpr morva::SaveLimits kLimits{9, -14, true};
 
 // What this game writes whole where the other may not: the reserve in aircraft from whole
-// units (units x 9), and every durability, as every fractional hit is rounded before a save can
-// follow (CLC2 after a fleet strike, the harbour strike's ship table, the raid reports) and gun
-// damage and repairs are whole.
-bool written_whole(const SaveValues& v) {
+// units (units x 9), and every durability at or above 0, as every fractional hit on a ship
+// afloat is rounded before a save can follow (CLC2 after a fleet strike, the harbour strike's
+// ship table, the raid reports) and gun damage and repairs are whole. Only the hits on sunk
+// Japanese carriers that a raid leaves unrounded are fractions, all below 0.
+morva::Verdict written_whole(std::span<const float> v) {
     for (int t = 0; t < 3; ++t)
-        if (std::fmod(con::L(v[morva::kSaveReserveAt + t]), 9) != 0) return false;
+        if (std::fmod(con::L(v[morva::kSaveReserveAt + t]), 9) != 0)
+            return morva::Refusal{morva::kSaveReserveAt + t, "a reserve not a multiple of 9"};
     for (int s = 0; s <= 1; ++s)
         for (int j = 1; j <= kShipRows; ++j)
-            if (const float d = v[morva::save_ship_value(s, j, 0)]; d != std::floor(d)) return false;
-    return true;
+            if (const float d = v[morva::save_ship_value(s, j, 0)]; d != std::floor(d) && !(d < 0))
+                return morva::Refusal{morva::save_ship_value(s, j, 0), "a fractional durability above 0"};
+    return std::nullopt;
 }
 
 }  // namespace
@@ -47,9 +52,12 @@ SaveValues save_values(const State& st) {
     return v;
 }
 
-bool save_values_valid(const State& st, const SaveValues& v) {
-    return morva::shared_save_values_valid(v, st.A, st.P, kLimits) && written_whole(v);
+morva::Verdict first_refusal(const State& st, std::span<const float> v) {
+    if (morva::Verdict r = morva::first_shared_refusal(v, st.A, st.P, kLimits)) return r;
+    return written_whole(v);
 }
+
+bool save_values_valid(const State& st, const SaveValues& v) { return !first_refusal(st, v); }
 
 void restore_save_values(State& st, const SaveValues& v) {
     morva::take_shared_values(v, st.TURN_NO, st.ALLIED_CV_SUNK, st.ALLIED_BB_SUNK, st.A, st.P, st.HW(0));
@@ -79,7 +87,9 @@ Block SAVE_PROMPT(State& st) {
 }
 
 Block WRITE_SAVE_FILE(State& st) {
-    morva::write_save_file(kSaveFileName, save_values(st));
+    morva::write_checked_save_file(kSaveFileName, save_values(st), [](std::span<const float> read) {
+        return first_refusal(morva::start_up_state(MENU), read);
+    });
     return Block::OrganisationPhase;
 }
 

@@ -1,10 +1,12 @@
 // Random-key runs: plays seeded random key scripts through a program's headless binary (built
-// with the sanitizers) and fails on a crash, a sanitizer report, a hang, a non-zero exit or a
-// partial file left in the working directory. A failing script is shrunk to a short one that
-// fails the same way, and printed with the command that replays it. Not a program of the
-// games: it starts them as a player's shell would. tools/monkey.sh builds and runs it.
+// with the sanitizers) and fails on a crash, a sanitizer report, a hang, a non-zero exit, a
+// partial file left in the working directory or, with --check, a save file there that its
+// game's loader refuses (tools/save_check.cpp loads them). A failing script is shrunk to a
+// short one that fails the same way, and printed with the command that replays it. Not a
+// program of the games: it starts them as a player's shell would. tools/monkey.sh builds and
+// runs it.
 //
-//   monkey --program PATH [--runs N] [--first-seed S] [--keys K] [--timeout SECONDS]
+//   monkey --program PATH [--check SAVE_CHECK] [--runs N] [--first-seed S] [--keys K] [--timeout SECONDS]
 //   monkey --print-script SEED [--keys K]     prints the script of a seed (to replay it)
 #include <signal.h>
 #include <stdlib.h>
@@ -22,12 +24,14 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
 
 struct Options {
     std::string program;
+    std::string save_check;  // the loader check run in each run's folder; none when empty
     long runs = 10;
     unsigned long first_seed = 1;
     int keys = 3000;
@@ -104,6 +108,34 @@ void remove_tree(const std::string& dir) {
     if (ec) std::cerr << "could not remove " << dir << ": " << ec.message() << "\n";
 }
 
+// Starts `args` (the executable first) in the folder `work`, its output dropped and its stderr
+// into `err_file`; the child's process id.
+pid_t start_in(const std::string& work, const std::string& err_file, std::vector<std::string> args) {
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    // What is buffered for our own output must not be written again by the child.
+    std::cout.flush();
+    std::fflush(stdout);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(work.c_str()) != 0 || !freopen("/dev/null", "w", stdout) || !freopen(err_file.c_str(), "w", stderr))
+            _exit(126);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+// Runs `save_check` in `work` and waits for it; the exit status and what it wrote on stderr.
+std::pair<int, std::string> check_saves(const std::string& save_check, const std::string& work,
+                                        const std::string& err_file) {
+    const pid_t pid = start_in(work, err_file, {save_check});
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), read_all(err_file)};
+}
+
 // Runs the program once on the script in a fresh directory and says how it failed, if it did.
 Outcome run_once(const Options& o, const Script& script, int clock_seconds) {
     char pattern[] = "/tmp/morva-monkey-XXXXXX";
@@ -116,18 +148,9 @@ Outcome run_once(const Options& o, const Script& script, int clock_seconds) {
     const std::string keys_file = dir + "/keys.txt", err_file = dir + "/stderr.txt";
     ::mkdir(work.c_str(), 0755);
     std::ofstream(keys_file, std::ios::binary) << text_of(script);
-    const std::string seconds = std::to_string(clock_seconds);
-    // What is buffered for our own output must not be written again by the child.
-    std::cout.flush();
-    std::fflush(stdout);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (chdir(work.c_str()) != 0 || !freopen("/dev/null", "w", stdout) || !freopen(err_file.c_str(), "w", stderr))
-            _exit(126);
-        execl(o.program.c_str(), o.program.c_str(), "--headless", "--keys-file", keys_file.c_str(), "--clock-seconds",
-              seconds.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    const pid_t pid = start_in(work, err_file,
+                               {o.program, "--headless", "--keys-file", keys_file, "--clock-seconds",
+                                std::to_string(clock_seconds)});
     Outcome out;
     int status = 0;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(o.timeout_seconds);
@@ -154,6 +177,15 @@ Outcome run_once(const Options& o, const Script& script, int clock_seconds) {
         } else {
             for (const auto& f : files_in(work))
                 if (f.size() > 8 && f.compare(f.size() - 8, 8, ".partial") == 0) out.failure = "partial file " + f;
+        }
+    }
+    // Every file the run left loads again through its game's loader, or the player lost it.
+    if (out.failure.empty() && !o.save_check.empty()) {
+        const auto [status, report] = check_saves(o.save_check, work, dir + "/check.txt");
+        if (status != 0) {
+            out.failure = status == 1 ? "a save file its loader refuses"
+                                      : "the save check did not run (status " + std::to_string(status) + ")";
+            out.report = report;
         }
     }
     remove_tree(dir);
@@ -184,6 +216,7 @@ bool parse(int argc, char** argv, Options& o) {
         if (i + 1 >= argc) return false;
         const std::string v = argv[++i];
         if (a == "--program") o.program = v;
+        else if (a == "--check") o.save_check = v;
         else if (a == "--runs") o.runs = std::stol(v);
         else if (a == "--first-seed") o.first_seed = std::stoul(v);
         else if (a == "--keys") o.keys = std::stoi(v);
@@ -199,7 +232,8 @@ bool parse(int argc, char** argv, Options& o) {
 int main(int argc, char** argv) {
     Options o;
     if (!parse(argc, argv, o)) {
-        std::cerr << "usage: monkey --program PATH [--runs N] [--first-seed S] [--keys K] [--timeout SECONDS]\n"
+        std::cerr << "usage: monkey --program PATH [--check SAVE_CHECK] [--runs N] [--first-seed S] [--keys K]\n"
+                     "              [--timeout SECONDS]\n"
                      "       monkey --print-script SEED [--keys K]\n";
         return 2;
     }

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <vector>
 
+#include "detailed/blocks.h"
+#include "detailed/routines.h"
 #include "detailed/save_file.h"
 #include "tests/detailed/detailed_support.h"
 
@@ -192,6 +194,7 @@ TEST(SaveFile, DamagedFileIsAFailedLoadThatLeavesNothingBehind) {
         {"an Allied base without strength", [](auto& l) { l[279 + 5] = " 0 "; }},
         {"a fractional strength", [](auto& l) { l[279 + 5] = " 10.5 "; }},
         {"a strength above a turn's growth", [](auto& l) { l[279 + 6] = " 22 "; }},  // 18 + 3 at most
+        {"a strength above a failure's 8 and a turn's growth", [](auto& l) { l[279 + 10] = " 11 "; }},
         {"a base held by the other Allied nation", [](auto& l) { l[258 + 7] = " 1 "; }},
         {"a home base held by the Allies", [](auto& l) { l[258] = " 1 "; }},
         // No game changes the strength of bases 1-5: never a target, never growing.
@@ -261,6 +264,33 @@ TEST(SaveFile, AnyValueTheProgramWritesLoads) {
         EXPECT_EQ(saved[0], " 3 ") << "loaded and played";
         EXPECT_EQ(saved[c.line], c.expected);
     }
+}
+
+// A fleet that loses its carriers leaves its target at least 8 strong, and the turn's end
+// grows it on from there: base 11 (built-in 4, growing by 1-2) lost in turn 2, while the other
+// fleet took base 6, stands at 9 or 10 in turn 3; the save's own check takes it and the
+// campaign loads again.
+TEST(SaveFile, AFailedTargetGrownOnSavesAndLoadsAgain) {
+    ScopedTempDir dir;
+    Loaded st;
+    st->TURN_NO = 2, st->TT(morva95f::TT_TURN) = 2;
+    st->SCENARIO_NO = 1, st->TT(morva95f::TT_SAVED_SCENARIO) = 1;
+    st->TT(morva95f::TT_WAIT) = 0;
+    st->FLEET_NO = 1;
+    st->AT(1) = 11;
+    st->AT(2) = 6;
+    st->P(6, morva95f::P_HOLDER) = 0;
+    EXPECT_EQ(morva95f::CARRIERS_LOST(*st), morva95f::Block::NextFleet);
+    EXPECT_EQ(st->P(11, morva95f::P_STRENGTH), 8);
+    EXPECT_EQ(morva95f::TURN_END(*st), morva95f::Block::TurnStart);
+    const float grown = st->P(11, morva95f::P_STRENGTH);
+    EXPECT_GE(grown, 9);
+    morva95f::COUNT_ALLIED_LOSSES(*st);
+    morva95f::WRITE_SAVE_FILE(*st);
+    Loaded loaded;
+    morva95f::YOMIKOMI(*loaded);
+    EXPECT_EQ(loaded->TT(morva95f::TT_TURN), 3);
+    EXPECT_EQ(loaded->P(11, morva95f::P_STRENGTH), grown);
 }
 
 TEST(SaveFile, SecondSaveReplacesTheFirstWhole) {

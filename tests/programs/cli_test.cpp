@@ -213,16 +213,18 @@ int run_monkey_script(const std::string& build_dir, const std::string& path) {
 }
 
 TEST(CommandLine, MonkeyScriptTakesAbsoluteAndRelativeBuildFolders) {
-    // A build folder of the built monkey and kelmat95, named absolute and relative to the
-    // source folder (where the script runs), with a cmake that builds nothing: a test never
-    // rebuilds what other tests run.
+    // A build folder of the built monkey, save check and kelmat95, named absolute and relative
+    // to the source folder (where the script runs), with a cmake that builds nothing: a test
+    // never rebuilds what other tests run.
     namespace fs = std::filesystem;
     ScopedTempDir dir;
     const fs::path here = fs::current_path();
     fs::create_directories("build/gunnery");
     write_file("build/CMakeCache.txt", "");
-    ASSERT_TRUE(fs::exists(std::string(BINARY_DIR) + "/monkey")) << "the monkey target is built";
+    for (const char* tool : {"monkey", "save_check"})
+        ASSERT_TRUE(fs::exists(std::string(BINARY_DIR) + "/" + tool)) << "the " << tool << " target is built";
     fs::create_symlink(std::string(BINARY_DIR) + "/monkey", "build/monkey");
+    fs::create_symlink(std::string(BINARY_DIR) + "/save_check", "build/save_check");
     fs::create_symlink(std::string(BINARY_DIR) + "/gunnery/kelmat95", "build/gunnery/kelmat95");
     fs::create_directory("bin");
     write_file("bin/cmake", "#!/bin/sh\nexit 0\n");

@@ -6,7 +6,11 @@
 #include <cerrno>
 #include <vector>
 
+#include "campaign/save_checks.h"
+#include "simplified/blocks.h"
+#include "simplified/routines.h"
 #include "simplified/save_file.h"
+#include "tests/simplified/raid_support.h"
 #include "tests/simplified/simplified_support.h"
 
 using namespace simplified_test;
@@ -128,6 +132,86 @@ TEST(SaveFile, ReadBackAsScenarioEight) {
     EXPECT_TRUE(shows(run.screen(), 60, 7, "ラバウル", 5)) << "base 6 is Japanese-held";
 }
 
+// A raid on a fleet whose carriers are all sunk and which has no battleship rounds nothing:
+// the sunk carriers that were hit keep their durability below 0. The next save writes it as
+// it stands, its own check takes it, and the campaign loads again with it.
+TEST(SaveFile, SunkCarriersHitByARaidSaveAndLoadAgain) {
+    ScopedTempDir dir;
+    RaidFleet st;
+    for (int ship = 7; ship <= 9; ++ship) st->A(0, ship, morva95s::A_DURABILITY) = 0;
+    st->BB(0, 1) = 0;
+    st.raid(0, 3, 1, 0);
+    const float attacked = 0.05f, passed = 0.5f;  // a sunk carrier is attacked on a draw of 1 or less
+    // A hit on a carrier: the die, the draw, the draw for DF(0), and for a bomb the explosion's die.
+    const auto hit = [](int die, bool bomb) {
+        std::vector<float> v{die_face(die), 0.5f, 0.5f};
+        if (bomb) v.push_back(die_face(6));
+        return v;
+    };
+    std::vector<float> draws;
+    const auto add = [&draws](const std::vector<float>& v) { draws.insert(draws.end(), v.begin(), v.end()); };
+    add({attacked});  // the torpedo bomber on slot 1 (翔鶴)
+    add(hit(6, false));
+    add({attacked});  // the next visit spends a second unit: the torpedo bombers are done
+    add({attacked});  // the dive bombers on slot 1, 2, (3 and 1 passed over), 2
+    add(hit(3, true));
+    add({attacked});
+    add(hit(3, true));
+    add({passed, passed, attacked});
+    add(hit(3, true));
+    add({attacked});  // a fourth unit: done
+    con::random_generator().script(draws);
+    const auto before = con::random_generator().draws();
+    EXPECT_EQ(morva95s::RAID_HITS(*st), morva95s::Block::AbortQuestion);
+    EXPECT_EQ(con::random_generator().draws() - before, draws.size());
+    const float two_and_a_bomb = con::store(-2 - con::L(0.34f));
+    const float two_bombs = con::store(-con::L(0.34f) - con::L(0.34f));
+    EXPECT_EQ(st->A(0, 7, morva95s::A_DURABILITY), two_and_a_bomb);
+    EXPECT_EQ(st->A(0, 8, morva95s::A_DURABILITY), two_bombs);
+    EXPECT_EQ(st->A(0, 9, morva95s::A_DURABILITY), 0);
+
+    st->TURN_NO = 2;
+    morva95s::COUNT_ALLIED_LOSSES(*st);
+    morva95s::WRITE_SAVE_FILE(*st);
+    const std::vector<std::string> lines = lines_of(read_file("MORDATAS.DAT"));
+    ASSERT_EQ(lines.size(), 343u);
+    EXPECT_EQ(lines[morva::save_ship_value(0, 7, 0)], "-2.34 ");
+    EXPECT_EQ(lines[morva::save_ship_value(0, 8, 0)], "-.68 ");
+    Loaded loaded;
+    morva95s::LOAD_SAVE_FILE(*loaded);
+    EXPECT_EQ(loaded->TURN_NO, 2) << "loaded";
+    EXPECT_EQ(loaded->A(0, 7, morva95s::A_DURABILITY), two_and_a_bomb);
+    EXPECT_EQ(loaded->A(0, 8, morva95s::A_DURABILITY), two_bombs);
+    EXPECT_EQ(loaded->A(0, 9, morva95s::A_DURABILITY), 0);
+}
+
+// A failed operation leaves its target at least 8 strong, and the turn's end grows it on from
+// there: base 11 (built-in 4, growing by 1-2) called off in turn 2, while the other fleet took
+// base 6, stands at 9 or 10 in turn 3.
+TEST(SaveFile, AFailedTargetGrownOnSavesAndLoadsAgain) {
+    ScopedTempDir dir;
+    Loaded st;
+    st->TURN_NO = 2;
+    st->SCENARIO_NO = 1, st->TT(morva95s::TT_SCENARIO) = 1;
+    st->TT(morva95s::TT_WAIT) = 0;
+    st->FLEET_NO = 1;
+    st->AT(1) = 11;
+    st->AT(2) = 6;
+    st->P(6, morva95s::P_HOLDER) = 0;
+    st->TK(0) = 1;  // called off
+    EXPECT_EQ(morva95s::OPERATION_END(*st), morva95s::Block::NextFleet);
+    EXPECT_EQ(st->P(11, morva95s::P_STRENGTH), 8);
+    EXPECT_EQ(morva95s::TURN_END(*st), morva95s::Block::TurnHead);
+    const float grown = st->P(11, morva95s::P_STRENGTH);
+    EXPECT_GE(grown, 9);
+    morva95s::COUNT_ALLIED_LOSSES(*st);
+    morva95s::WRITE_SAVE_FILE(*st);
+    Loaded loaded;
+    morva95s::LOAD_SAVE_FILE(*loaded);
+    EXPECT_EQ(loaded->TURN_NO, 3);
+    EXPECT_EQ(loaded->P(11, morva95s::P_STRENGTH), grown);
+}
+
 TEST(SaveFile, ValuesOnlyAPlayedCampaignHoldsLoad) {
     struct Case {
         const char* name;
@@ -146,6 +230,16 @@ TEST(SaveFile, ValuesOnlyAPlayedCampaignHoldsLoad) {
         {"the hypothetical set-up's speed", [](auto& l) { l[6 + 3 * 23 + 1] = " 9 "; },
          [](const auto& st) { return st.A(0, 24, 7) == 9; }},
         {"the most a turn supplies", [](auto& l) { l[5] = " 360 "; }, [](const auto& st) { return st.V(3, 0) == 40; }},
+        // A raid on sunk carriers with no battleship to take the hits leaves them below 0.
+        {"a sunk carrier hit by a raid", [](auto& l) { l[6 + 3 * 6] = "-2.68 "; },
+         [](const auto& st) { return st.A(0, 7, 0) == -2.68f; }},
+        // Base 11 failed in turn 2 at 8 and grew by 2 at its end.
+        {"a failed target grown on",
+         [](auto& l) {
+             l[0] = " 3 ";
+             l[279 + 10] = " 10 ";
+         },
+         [](const auto& st) { return st.P(11, 2) == 10; }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -177,12 +271,21 @@ TEST(SaveFile, DamagedFilesAreNoFilesAndLeaveTheStartingValues) {
         // The reserve is written as units x 9, every durability whole.
         {"a reserve not a multiple of 9", [](auto& l) { l[4] = " 262 "; }},
         {"a fractional Japanese durability", [](auto& l) { l[6] = " 5.5 "; }},
+        {"a fractional durability between 0 and 1", [](auto& l) { l[6] = " .66 "; }},
+        // Only a sunk Japanese carrier stands below 0: the other ships' hits are rounded.
+        {"a Japanese battleship below 0", [](auto& l) { l[6 + 3 * 23] = "-.25 "; }},
+        {"an Allied carrier below 0",
+         [](auto& l) {
+             l[6 + 3 * 42] = "-2 ";
+             l[1] = " 1 ";
+         }},
         {"a fractional Allied durability", [](auto& l) { l[6 + 3 * 42] = " 5.75 "; }},
         {"a durability above the full durability", [](auto& l) { l[6] = " 7 "; }},
         {"a speed the ship never has", [](auto& l) { l[7] = " 8 "; }},
         {"the set-up's speed on another ship", [](auto& l) { l[7] = " 9 "; }},
         {"Allied battleships sunk not those of the durabilities", [](auto& l) { l[2] = " 2 "; }},
         {"an Allied base without strength", [](auto& l) { l[279 + 5] = " 0 "; }},
+        {"a strength above a failure's 8 and a turn's growth", [](auto& l) { l[279 + 10] = " 11 "; }},
         // No game changes the strength of bases 1-5: never a target, never growing.
         {"a home base below 0", [](auto& l) { l[279] = "-1 "; }},
         {"a changed strength of base 5", [](auto& l) { l[279 + 4] = " 1 "; }},
