@@ -113,10 +113,12 @@ if [[ "${SKIP_SANITIZERS:-0}" != "1" ]]; then
   stage "sanitizer ctest"
   (cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
      ctest --no-tests=error --output-on-failure -j"$jobs")
-  # Random-key runs of each program through its instrumented binary, with fixed seeds.
+  # Random-key runs of each program through its instrumented binary, with fixed seeds; scripts
+  # of 30,000 keys, so that some campaigns get as far as a save, which must load again.
   stage "random-key runs"
   for program in MORVA95F MORVA95S kelmat95; do
-    MONKEY_FIRST_SEED=1 MONKEY_BUILD_DIR=build-sanitize MONKEY_JOBS="$jobs" tools/monkey.sh "$program" 20
+    MONKEY_FIRST_SEED=1 MONKEY_KEYS=30000 MONKEY_BUILD_DIR=build-sanitize MONKEY_JOBS="$jobs" \
+      tools/monkey.sh "$program" 20
   done
   # Each fuzz target for a short, bounded time (tools/fuzz.sh runs one longer).
   if (( fuzz )); then
