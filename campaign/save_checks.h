@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 
+#include "campaign/ship_and_base_counts.h"
 #include "campaign/shared_slots.h"
 #include "console/numbers.h"
 
@@ -25,24 +26,15 @@ inline constexpr int kSaveHarbourAt = 342;        ///< HW(0): turns without Alli
 /// The number of values both files share.
 inline constexpr int kSharedSaveValues = 343;
 
-/// Ship rows per side in the file; the Japanese side has ships 1-33, its rows 34-42 are empty.
-inline constexpr int kSaveShipRows = 42;
-inline constexpr int kSaveJapaneseShips = 33;
-/// Japanese ships 1-21 are carriers.
-inline constexpr int kSaveJapaneseCarriers = 21;
-/// Allied ships 1-15 are carriers, 16-42 battleships.
-inline constexpr int kSaveAlliedCarriers = 15;
-inline constexpr int kSaveBases = 21;
-
 /// The three values kept of every ship, in file order.
 inline constexpr int kSavedShipFields[3] = {A_DURABILITY, A_SPEED, A_FIRST_TURN};
 
 /// Position of ship value `which` (0 durability, 1 speed, 2 first turn) of ship 1-42 of a side.
 constexpr int save_ship_value(int side, int ship, int which) {
-    return kSaveShipsAt + 3 * (kSaveShipRows * side + ship - 1) + which;
+    return kSaveShipsAt + 3 * (kShipRows * side + ship - 1) + which;
 }
 /// Position of column P_HOLDER-P_BOMBER_FACTOR of base 1-21.
-constexpr int save_base_value(int base, int column) { return kSaveBasesAt + kSaveBases * (column - 1) + (base - 1); }
+constexpr int save_base_value(int base, int column) { return kSaveBasesAt + kBases * (column - 1) + (base - 1); }
 
 /// The largest count any campaign value reaches, far beyond what a war produces (losses,
 /// harbour hits, a fallen base's strength below 0); it keeps every count exact in a float.
@@ -100,8 +92,8 @@ inline con::real most_growth(int base) {
 // sunk, whatever below 1 it stands at.
 inline Verdict allied_losses(std::span<const float> v) {
     int carriers = 0, battleships = 0;
-    for (int j = 1; j <= kSaveShipRows; ++j)
-        if (v[save_ship_value(1, j, 0)] < 1) ++(j <= kSaveAlliedCarriers ? carriers : battleships);
+    for (int j = 1; j <= kShipRows; ++j)
+        if (v[save_ship_value(1, j, 0)] < 1) ++(j <= kAlliedCarriers ? carriers : battleships);
     if (v[kSaveCarriersSunkAt] != carriers) return Refusal{kSaveCarriersSunkAt, "carriers sunk, not those below 1"};
     return unless(v[kSaveBattleshipsSunkAt] == battleships, kSaveBattleshipsSunkAt,
                   "battleships sunk, not those below 1");
@@ -121,14 +113,14 @@ inline Verdict reserve(std::span<const float> v) {
 // its first turn is 1-12 or 13 (never). Empty rows keep their built-in values.
 template <typename Ships>
 Verdict ship(std::span<const float> v, const Ships& A, const SaveLimits& limits, int s, int j) {
-    if (s == 0 && j > kSaveJapaneseShips) {
+    if (s == 0 && j > kJapaneseShips) {
         for (int w = 0; w < 3; ++w)
             if (v[save_ship_value(s, j, w)] != A(s, j, kSavedShipFields[w]))
                 return Refusal{save_ship_value(s, j, w), "a value in a row that holds no ship"};
         return std::nullopt;
     }
     const float durability = v[save_ship_value(s, j, 0)], speed = v[save_ship_value(s, j, 1)];
-    const bool unbounded_below = limits.sunk_carriers_below_zero && s == 0 && j <= kSaveJapaneseCarriers;
+    const bool unbounded_below = limits.sunk_carriers_below_zero && s == 0 && j <= kJapaneseCarriers;
     if (durability > A(s, j, A_FULL_DURABILITY) || (durability < 0 && !unbounded_below))
         return Refusal{save_ship_value(s, j, 0), "a durability above the full one or below 0"};
     const bool opening_ship = s == 0 && (j == 24 || j == 25);
@@ -178,9 +170,9 @@ Verdict first_shared_refusal(std::span<const float> v, const Ships& A, const Bas
     if (Verdict r = allied_losses(v)) return r;
     if (Verdict r = reserve(v)) return r;
     for (int s = 0; s <= 1; ++s)
-        for (int j = 1; j <= kSaveShipRows; ++j)
+        for (int j = 1; j <= kShipRows; ++j)
             if (Verdict r = ship(v, A, limits, s, j)) return r;
-    for (int b = 1; b <= kSaveBases; ++b)
+    for (int b = 1; b <= kBases; ++b)
         if (Verdict r = base(v, P, b)) return r;
     return unless(whole_in(v[kSaveHarbourAt], limits.least_repair_turns, kMostCount), kSaveHarbourAt,
                   "turns without repair not whole from the least the game writes");

@@ -23,10 +23,10 @@ void put_shared_values(std::span<float> v, float turn, float carriers_sunk, floa
     v[kSaveCarriersSunkAt] = carriers_sunk;
     v[kSaveBattleshipsSunkAt] = battleships_sunk;
     for (int s = 0; s <= 1; ++s)
-        for (int j = 1; j <= kSaveShipRows; ++j)
+        for (int j = 1; j <= kShipRows; ++j)
             for (int w = 0; w < 3; ++w) v[save_ship_value(s, j, w)] = A(s, j, kSavedShipFields[w]);
     for (int c = P_HOLDER; c <= P_BOMBER_FACTOR; ++c)
-        for (int b = 1; b <= kSaveBases; ++b) v[save_base_value(b, c)] = P(b, c);
+        for (int b = 1; b <= kBases; ++b) v[save_base_value(b, c)] = P(b, c);
     v[kSaveHarbourAt] = harbour;
 }
 
@@ -38,10 +38,10 @@ void take_shared_values(std::span<const float> v, float& turn, float& carriers_s
     carriers_sunk = v[kSaveCarriersSunkAt];
     battleships_sunk = v[kSaveBattleshipsSunkAt];
     for (int s = 0; s <= 1; ++s)
-        for (int j = 1; j <= kSaveShipRows; ++j)
+        for (int j = 1; j <= kShipRows; ++j)
             for (int w = 0; w < 3; ++w) A(s, j, kSavedShipFields[w]) = v[save_ship_value(s, j, w)];
     for (int c = P_HOLDER; c <= P_BOMBER_FACTOR; ++c)
-        for (int b = 1; b <= kSaveBases; ++b) P(b, c) = v[save_base_value(b, c)];
+        for (int b = 1; b <= kBases; ++b) P(b, c) = v[save_base_value(b, c)];
     harbour = v[kSaveHarbourAt];
 }
 

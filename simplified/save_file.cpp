@@ -15,7 +15,7 @@
 namespace morva95s {
 namespace {
 
-static_assert(kSaveValues == morva::kSharedSaveValues && kShipRows == morva::kSaveShipRows);
+static_assert(kSaveValues == morva::kSharedSaveValues);
 static_assert(A_SPEED == morva::A_SPEED && A_FIRST_TURN == morva::A_FIRST_TURN && P_STRENGTH == morva::P_STRENGTH &&
               P_RESPONSE == morva::P_PLANNING_WEIGHT && P_BOMBER_FACTOR == morva::P_BOMBER_FACTOR);
 
