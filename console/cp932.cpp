@@ -20,7 +20,7 @@ extern const EncodeEntry kEncode[];
 namespace con {
 namespace {
 
-bool is_lead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool is_lead_byte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 bool is_trail(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
 /// CP932 double-byte codes and their characters.
@@ -31,7 +31,7 @@ struct Cp932Tables {
     }
     /// The character of a double-byte code, 0 when it has none.
     char32_t decode(unsigned char lead, unsigned char trail) const {
-        if (!is_lead(lead) || !is_trail(trail)) return 0;
+        if (!is_lead_byte(lead) || !is_trail(trail)) return 0;
         std::size_t l = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31;
         return cp932_data::kDecode[l * 256 + trail];
     }
@@ -140,7 +140,7 @@ std::string from_cp932(std::string_view bytes) {
             out += static_cast<char>(b);
         } else if (b >= 0xA1 && b <= 0xDF) {
             append_utf8(out, 0xFF61 + (b - 0xA1));
-        } else if (i + 1 < bytes.size() && is_lead(b)) {
+        } else if (i + 1 < bytes.size() && is_lead_byte(b)) {
             char32_t c = Cp932Tables::get().decode(b, static_cast<unsigned char>(bytes[i + 1]));
             if (c != 0) {
                 append_utf8(out, c);

@@ -89,7 +89,7 @@ void bresenham_major(i64 a1, i64 b1, i64 major, i64 minor, int minor_sign, int l
     }
 }
 
-void line(Screen& s, long double x1, long double y1, long double x2, long double y2, std::uint8_t c) {
+void line_into_plane(Screen& s, long double x1, long double y1, long double x2, long double y2, std::uint8_t c) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
     x1 = whole(x1), y1 = whole(y1), x2 = whole(x2), y2 = whole(y2);
     if (std::max({std::fabs(x1), std::fabs(y1), std::fabs(x2), std::fabs(y2)}) > kFar &&
@@ -251,7 +251,7 @@ void draw_line(Screen& s, long double x1, long double y1, long double x2, long d
                Shape shape) {
     const std::uint8_t c = plane_colour(colour);
     if (shape == Shape::Line)
-        line(s, x1, y1, x2, y2, c);
+        line_into_plane(s, x1, y1, x2, y2, c);
     else
         box(s, x1, y1, x2, y2, c, shape == Shape::FilledBox);
     s.touch();

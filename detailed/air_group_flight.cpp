@@ -11,7 +11,7 @@ namespace {
 using con::L;
 using con::real;
 
-float& group(State& st, long s, long h, int field) { return st.T(s, h, field); }
+float& flight_group(State& st, long s, long h, int field) { return st.T(s, h, field); }
 
 /// The point one hour's step back along the group's heading: the place it observed from.
 std::pair<real, real> back_step(State& st, long s, long h) {
@@ -32,7 +32,7 @@ float distance_to(State& st, long s, long h, real x, real y) {
     return con::store(con::sqr(dx * dx + dy * dy));
 }
 
-long hour_steps(const State& st) { return con::round_half_away(st.TT(TT_SUBTURN)); }
+long flight_hour_steps(const State& st) { return con::round_half_away(st.TT(TT_SUBTURN)); }
 
 // --- The Allied strikes (IDO5) ---
 
@@ -63,7 +63,7 @@ void arrive_on_fleet(State& st, long s, long h, real d) {
     st.T(s, h, T_STATUS) = 2;
     st.T(s, h, T_X) = st.PZ(0, PZ_X);
     st.T(s, h, T_Y) = st.PZ(0, PZ_Y);
-    group(st, s, h, T_DISTANCE) = con::store(L(st.T(s, h, T_DISTANCE)) + d);
+    flight_group(st, s, h, T_DISTANCE) = con::store(L(st.T(s, h, T_DISTANCE)) + d);
 }
 
 void add_to_raid(State& st, int slot, float aircraft) { st.W(slot) = con::store(L(st.W(slot)) + L(aircraft)); }
@@ -196,7 +196,7 @@ void fly_fleet_strike(State& st, long s, long h) {
     st.T(s, h, T_STATUS) = 2;
     st.T(s, h, T_X) = st.PZ(k, PZ_X);
     st.T(s, h, T_Y) = st.PZ(k, PZ_Y);
-    group(st, s, h, T_DISTANCE) = con::store(L(st.T(s, h, T_DISTANCE)) + v.KY[k]);
+    flight_group(st, s, h, T_DISTANCE) = con::store(L(st.T(s, h, T_DISTANCE)) + v.KY[k]);
     if (st.H(k) < 4) st.H(k) = 3;
     st.T(s, h, T_HEADING) = static_cast<float>(1000 + k);
 }
@@ -232,7 +232,7 @@ void IDO5(State& st) {
     const float base = st.AT(st.TT(TT_FLEET));
     const real contact = st.H(H_ON_FLEET);
     const AlliedFlight flight{base == 8 || base == 20 ? 71.0L : 81.0L, contact < 1 ? 1 : contact + 1};
-    for (long h = 1; h <= hour_steps(st); ++h) {
+    for (long h = 1; h <= flight_hour_steps(st); ++h) {
         st.TT(TT_GROUP_HOUR) = static_cast<float>(h);
         for (long s : {6, 7, 8, 4}) {
             if (st.T(s, h, T_STATUS) == 1) fly_allied_strike(st, s, h, flight);
@@ -243,7 +243,7 @@ void IDO5(State& st) {
 }
 
 void IDO7(State& st) {
-    for (long h = 1; h <= hour_steps(st); ++h) {
+    for (long h = 1; h <= flight_hour_steps(st); ++h) {
         st.TT(TT_GROUP_HOUR) = static_cast<float>(h);
         for (long s = 1; s <= 3; ++s)
             if (st.T(s, h, T_STATUS) == 1) fly_fleet_strike(st, s, h);

@@ -12,7 +12,7 @@ namespace {
 // and dive bombers taken for the fleet in hand.
 using WorkTable = con::Table<float, 6>;
 
-void print_using_at(int col, int row, const char* format, con::real v) {
+void print_figure_at(int col, int row, const char* format, con::real v) {
     con::locate(con::Col(col), con::Row(row));
     con::print_using_start(format);
     con::print_using_double(v);
@@ -54,7 +54,7 @@ con::real ask_number(State& st, int f, int t, con::real limit) {
 void take(State& st, FleetTotals& totals, WorkTable& work, int f, int t, con::real n) {
     work(t) = con::store(con::L(work(t)) - n);
     totals.unassigned(f) = con::store(con::L(totals.unassigned(f)) - n);
-    print_using_at(32 + 5 * t, 16 + f, "###", n);
+    print_figure_at(32 + 5 * t, 16 + f, "###", n);
     spread_aircraft(st, f, t, con::store(n));
 }
 
@@ -90,8 +90,8 @@ void load_aircraft_types(State& st, FleetTotals& totals) {
     con::color(5);
     con::print_at(con::Col(51), con::Row(16), "合計");
     con::color(6);
-    print_using_at(52, 17, "###", con::L(totals.total(1)));
-    if (has_carriers(st, 2)) print_using_at(52, 18, "###", con::L(totals.total(2)));
+    print_figure_at(52, 17, "###", con::L(totals.total(1)));
+    if (has_carriers(st, 2)) print_figure_at(52, 18, "###", con::L(totals.total(2)));
     // Made safe on purpose: when no answers can fill the fleets, the dialogue would start again
     // for ever; it asks nothing, the carriers keep their standard groups, and the caller's
     // reserve check refuses the organisation (the standard groups keep every type within half

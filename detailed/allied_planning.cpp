@@ -10,7 +10,7 @@
 namespace morva95f {
 namespace {
 
-con::real roll(int scale) { return con::L(con::rnd()) * scale; }
+con::real random_up_to(int scale) { return con::L(con::rnd()) * scale; }
 
 con::real weight(const State& st, float base) { return con::L(st.P(base, P_WEIGHT)); }
 
@@ -40,7 +40,7 @@ void leave_unopposed(State& st, int f, con::real n) {
     const float o = st.AT(3 - f);
     const con::real other_cv = con::L(st.CV(0, 3 - f));
     st.OC(f) = 0;
-    const con::real r1 = roll(6), r2 = roll(7);
+    const con::real r1 = random_up_to(6), r2 = random_up_to(7);
     const bool none = o < 21 && (n < 2 || o == 0 || (other_cv > 2 * n && r1 > 4) || (other_cv >= 3 * n && r2 > 2));
     st.OC(3 - f) = none ? 0.0f : con::store(n);
 }
@@ -56,20 +56,20 @@ bool review(State& st, int f, con::real n) {
         st.OC(f) = 2;
         return true;
     }
-    if (con::L(st.TURN_NO) * 10 < roll(30) + 18) {
+    if (con::L(st.TURN_NO) * 10 < random_up_to(30) + 18) {
         st.OC(f) = 0;
         return true;
     }
     if (K == 21) {
         st.OC(f) = con::store(n);
     } else {
-        const con::real w = weight(st, K), r = roll(60);
+        const con::real w = weight(st, K), r = random_up_to(60);
         if ((w * w + 5 > r && (st.OC(f) < 3 || st.OC(3 - f) < 3)) || o == 21 || st.OC(f) < 1) {
             leave_unopposed(st, f, n);
             return false;
         }
     }
-    const con::real cv = con::L(st.CV(0, f)), r1 = roll(7), r2 = roll(7);
+    const con::real cv = con::L(st.CV(0, f)), r1 = random_up_to(7), r2 = random_up_to(7);
     if (K < 21 && ((cv > 2 * n && r1 > 5) || (cv >= 3 * n && r2 > 2))) {
         leave_unopposed(st, f, n);
         return false;
@@ -115,9 +115,9 @@ bool battleship_sails(State& st, int f, int j, int s) {
         if (con::L(st.P(K, P_HOLDER)) != (con::L(st.A(1, j, A_CLASS)) - 2) / 2) return false;
         if ((st.TURN_NO > 2 && K == 7) || (f == 1 && st.AT(2) == 0 && weight(st, st.AT(1)) < 6 && e == d))
             return true;
-        if (s > con::L(st.CV(1, f)) * 2 + roll(3)) return false;
+        if (s > con::L(st.CV(1, f)) * 2 + random_up_to(3)) return false;
     }
-    const con::real r1 = roll(10), r2 = roll(10), r3 = roll(10), r4 = roll(10);
+    const con::real r1 = random_up_to(10), r2 = random_up_to(10), r3 = random_up_to(10), r4 = random_up_to(10);
     return (e == d && r1 > 2) || (e - d == 1 && r2 > 4) || (e - d == 2 && r3 > 6) || (e - d == 3 && r4 > 8);
 }
 
@@ -129,9 +129,9 @@ void assign(State& st, int f) {
         return;
     }
     if (K < 21) {
-        const con::real w = weight(st, K), r = roll(8);
+        const con::real w = weight(st, K), r = random_up_to(8);
         if (st.OC(f) > 3 && r < w)
-            st.OC(f) = con::store(con::L(st.OC(f)) - con::int_floor(roll(1 + con::int_floor(w / 4))));
+            st.OC(f) = con::store(con::L(st.OC(f)) - con::int_floor(random_up_to(1 + con::int_floor(w / 4))));
     }
     st.CV(1, f) = static_cast<float>(assign_carriers(st, f, K));
     if (st.CV(1, f) == 0) {
@@ -163,7 +163,7 @@ Block ALLIED_PLANNING(State& st) {
     }
     int q = 3 - p;
     const con::real n = available_carriers(st, w);
-    const con::real r = roll(5);
+    const con::real r = random_up_to(5);
     if (weight(st, st.AT(p)) + 3 > weight(st, st.AT(q)) && con::L(st.CV(0, p)) + 3 < con::L(st.CV(0, q)) && r > 1)
         std::swap(p, q);
     first_split(st, p, q, n);

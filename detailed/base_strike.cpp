@@ -18,7 +18,7 @@ constexpr float kSurpriseBases[] = {6, 9};
 
 using con::add_to;
 
-float objective(const State& st) { return st.AT(st.FLEET_NO); }
+float strike_objective(const State& st) { return st.AT(st.FLEET_NO); }
 
 /// The anti-aircraft factor of the turn: 2 on turns 1-4, 3 on 5-8, 4 on 9-12.
 real anti_aircraft_factor(const State& st) { return 2 + con::int_floor((L(st.TURN_NO) - 1) / 4); }
@@ -54,7 +54,7 @@ void surprise_roll(State& st) {
 /// the first strike of a turn-1 operation against base 6 or 9.
 bool defences_surprised(const State& st) {
     if (st.PEARL_HARBOR_TURN == 1 && st.HW(HW_BASE_STRUCK) == 0) return true;
-    const float b = objective(st);
+    const float b = strike_objective(st);
     return st.TURN_NO == 1 && st.TT(TT_BASE_STRUCK) == 0 && (b == kSurpriseBases[0] || b == kSurpriseBases[1]);
 }
 
@@ -65,7 +65,7 @@ void base_fighters(State& st) {
     st.Q(AIR_FIGHTERS, Q_INTERCEPTING) = count;
     st.Q(AIR_FIGHTERS, Q_READY) = st.Q(AIR_FIGHTERS, Q_PATROL_FIRST) = st.Q(AIR_FIGHTERS, Q_PATROL_SECOND) = 0;
     for (int k = 1; k <= 3; ++k) st.GE(k) = 0;
-    st.ENEMY_TYPE_OFFSET = interceptor_type_offset(objective(st));
+    st.ENEMY_TYPE_OFFSET = interceptor_type_offset(strike_objective(st));
     for (int k = 1; k <= 3; ++k)
         con::print_at(con::Col(10), con::Row(5 + k), st.NX(k) + " " + con::format_single(st.KO(k)) + " 機");
     if (count < 1) return;
@@ -86,7 +86,7 @@ void base_fighters(State& st) {
 
 /// Step 14: the base's guns, by its air defence and the turn.
 void base_guns(State& st) {
-    st.TT(TT_AA_SHOTS) = con::store(L(st.P(objective(st), P_AIR_DEFENCE)) * anti_aircraft_factor(st));
+    st.TT(TT_AA_SHOTS) = con::store(L(st.P(strike_objective(st), P_AIR_DEFENCE)) * anti_aircraft_factor(st));
     if (st.TT(TT_AA_SHOTS) == 0) return;
     st.TT(TT_HARBOUR_STRIKE) = st.PEARL_HARBOR_TURN;
     TAIKU(st);

@@ -9,14 +9,14 @@ namespace {
 
 constexpr int kLand = 9;
 
-using K = CoastElement::Kind;
+using CoastKind = CoastElement::Kind;
 
-CoastElement box(float x1, float y1, float x2, float y2) { return {K::FilledBox, {x1, y1, x2, y2}}; }
-CoastElement outline(std::vector<float> v) { return {K::Outline, std::move(v)}; }
-CoastElement line(float x1, float y1, float x2, float y2) { return {K::Line, {x1, y1, x2, y2}}; }
-CoastElement fill(float x, float y) { return {K::Fill, {x, y}}; }
-CoastElement arc(float cx, float cy, float r, float a, float b) { return {K::Arc, {cx, cy, r, a, b}}; }
-CoastElement disc(float cx, float cy, float r) { return {K::Disc, {cx, cy, r}}; }
+CoastElement box(float x1, float y1, float x2, float y2) { return {CoastKind::FilledBox, {x1, y1, x2, y2}}; }
+CoastElement outline(std::vector<float> v) { return {CoastKind::Outline, std::move(v)}; }
+CoastElement coast_line(float x1, float y1, float x2, float y2) { return {CoastKind::Line, {x1, y1, x2, y2}}; }
+CoastElement fill(float x, float y) { return {CoastKind::Fill, {x, y}}; }
+CoastElement coast_arc(float cx, float cy, float r, float a, float b) { return {CoastKind::Arc, {cx, cy, r, a, b}}; }
+CoastElement disc(float cx, float cy, float r) { return {CoastKind::Disc, {cx, cy, r}}; }
 
 const CoastDrawing& home_waters() {
     static const CoastDrawing d = {
@@ -50,8 +50,8 @@ const CoastDrawing& singapore() {
     // The first arc ends about two pixels below the closing line's left end: the short upright
     // line closes the lens there, or its fill would flood the whole plane.
     static const CoastDrawing d = {
-        arc(450, 37, 150, 0.291f, 0.495f), arc(260, 170, 150, 0.831f, 0.013f),
-        line(300, 40, 335, 40), line(300, 40, 300, 42), fill(330, 70),
+        coast_arc(450, 37, 150, 0.291f, 0.495f), coast_arc(260, 170, 150, 0.831f, 0.013f),
+        coast_line(300, 40, 335, 40), coast_line(300, 40, 300, 42), fill(330, 70),
         outline({170, 122, 387, 192, 449, 248, 449, 310, 407, 310, 170, 232}), fill(390, 210)};
     return d;
 }
@@ -184,12 +184,12 @@ void draw_coast(const CoastDrawing& drawing) {
     for (const CoastElement& e : drawing) {
         const auto& v = e.values;
         switch (e.kind) {
-            case K::FilledBox: con::draw_line(v[0], v[1], v[2], v[3], kLand, con::Shape::FilledBox); break;
-            case K::Outline: draw_outline(v); break;
-            case K::Line: con::draw_line(v[0], v[1], v[2], v[3], kLand); break;
-            case K::Fill: con::paint_fill(v[0], v[1], kLand, kLand); break;
-            case K::Arc: con::draw_circle(v[0], v[1], v[2], kLand, con::L(v[3]), con::L(v[4])); break;
-            case K::Disc: filled_disc(v[0], v[1], v[2], kLand); break;
+            case CoastKind::FilledBox: con::draw_line(v[0], v[1], v[2], v[3], kLand, con::Shape::FilledBox); break;
+            case CoastKind::Outline: draw_outline(v); break;
+            case CoastKind::Line: con::draw_line(v[0], v[1], v[2], v[3], kLand); break;
+            case CoastKind::Fill: con::paint_fill(v[0], v[1], kLand, kLand); break;
+            case CoastKind::Arc: con::draw_circle(v[0], v[1], v[2], kLand, con::L(v[3]), con::L(v[4])); break;
+            case CoastKind::Disc: filled_disc(v[0], v[1], v[2], kLand); break;
         }
     }
 }

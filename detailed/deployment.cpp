@@ -74,7 +74,7 @@ float draw_allied_bearing(const ApproachSectors& row) {
     return -1;
 }
 
-float spread() {
+float bearing_spread() {
     con::real o = 0;
     for (int i = 0; i < 3; ++i) o += con::int_floor(con::L(con::rnd()) * 60 - 30);
     return con::store(o);
@@ -88,7 +88,7 @@ bool place_task_forces(State& st, float w, float target) {
         con::real b = w;
         if (k > 1) {
             for (int tries = 0;; ++tries) {
-                b = con::mod(con::L(w) + con::L(spread()), 360);
+                b = con::mod(con::L(w) + con::L(bearing_spread()), 360);
                 if (!(target == 21 && b < 150) || tries >= kMoveTries) break;
             }
         }

@@ -65,7 +65,7 @@ void located_move(State& st, int k) {
     }
 }
 
-void patrol(State& st, int k) {
+void move_on_patrol(State& st, int k) {
     const float bearing = map_bearing(-con::L(st.PZ(k, PZ_X)), -con::L(st.PZ(k, PZ_Y)), kRuleRadToDeg);
     for (int tries = 0; tries < kMoveTries; ++tries) {
         con::real h = con::mod(con::L(bearing) + 270, 360);
@@ -82,7 +82,7 @@ void MOVE0(State& st) {
         if (st.KS(k) == 0) continue;
         if (st.KM(k) == 0) st.KM(k) = con::store(con::int_floor(con::L(con::rnd()) * 2) + 1);
         if (st.H(H_ON_FLEET) < 1)
-            patrol(st, k);
+            move_on_patrol(st, k);
         else
             located_move(st, k);
     }
@@ -91,7 +91,7 @@ void MOVE0(State& st) {
 namespace {
 
 /// The heading order; Return takes the default. Asked again until it lies in 0-359.
-float ask_heading(const State& st) {
+float ask_fleet_heading(const State& st) {
     const float fallback = st.MM(MM_HEADING) > -1 ? st.MM(MM_HEADING) : st.PD(0);
     for (;;) {
         con::locate(con::Col(9), con::Row(20));
@@ -147,7 +147,7 @@ void MOVE2(State& st) {
         }
     }
     for (;;) {
-        const float h = ask_heading(st);
+        const float h = ask_fleet_heading(st);
         float v = ask_speed(st);
         st.MM(MM_HEADING) = h;
         if (st.ID(0) > 0) v = con::store((con::L(v) + 1) / 2);

@@ -11,7 +11,7 @@ namespace morva95f {
 namespace {
 
 constexpr int kLastCarrier = 21;
-constexpr int kLastShip = 33;
+constexpr int kLastListedShip = 33;
 
 // A ship on the list: its number and the row and base column it was listed at.
 struct Listed {
@@ -44,7 +44,7 @@ void show_early_war_note(const State& st, float turn) {
 std::vector<Listed> list_ships(State& st, float turn, float scenario) {
     std::vector<Listed> listed;
     int carrier_row = 2, battleship_row = 2;
-    for (int i = 1; i <= kLastShip; ++i) {
+    for (int i = 1; i <= kLastListedShip; ++i) {
         st.A(0, i, A_COMMITTED) = 0;
         if (!offered(st, i, turn, scenario)) continue;
         const Listed l{i, is_carrier(i) ? 0 : 28, is_carrier(i) ? carrier_row++ : battleship_row++};

@@ -30,31 +30,31 @@ struct Group {
     bool escorts_loaded = false;  ///< the group flew under 91 units: its fighters are KO(1)
 };
 
-float& field(State& st, const Group& g, int j) { return st.T(g.STRIKE_SOURCE, g.LAUNCH_STEP, j); }
+float& group_field(State& st, const Group& g, int j) { return st.T(g.STRIKE_SOURCE, g.LAUNCH_STEP, j); }
 
 long allied_carriers(const State& st) { return con::round_half_away(st.CV(1, st.FLEET_NO)); }
 
 /// Whether the carrier in slot j belongs to the group's task force and can launch.
-bool operational(const State& st, const Group& g, long j) {
+bool can_launch(const State& st, const Group& g, long j) {
     const float s = st.C(1, st.FLEET_NO, j);
     return st.A(1, s, A_TASK_FORCE) == g.TASK_FORCE_NO && st.A(1, s, A_FLIGHT_DECK) >= 8;
 }
 
 /// Steps 2-3: the group's aircraft into KO; escorts only from a group that flew under 91.
 void load_strike(State& st, Group& g) {
-    st.KO(2) = field(st, g, T_DIVE_BOMBERS);
-    st.KO(4) = field(st, g, T_TORPEDO_BOMBERS);
-    st.KO(5) = field(st, g, T_BOMB_ARMED);
+    st.KO(2) = group_field(st, g, T_DIVE_BOMBERS);
+    st.KO(4) = group_field(st, g, T_TORPEDO_BOMBERS);
+    st.KO(5) = group_field(st, g, T_BOMB_ARMED);
     st.KO(3) = con::store(L(st.KO(4)) + L(st.KO(5)));
-    g.escorts_loaded = field(st, g, T_DISTANCE) < kEscortRange;
-    st.KO(1) = g.escorts_loaded ? field(st, g, T_FIGHTERS) : 0;
+    g.escorts_loaded = group_field(st, g, T_DISTANCE) < kEscortRange;
+    st.KO(1) = g.escorts_loaded ? group_field(st, g, T_FIGHTERS) : 0;
 }
 
 /// Step 4: the standard fighters of the task force's operational carriers.
 float allied_fighter_sum(const State& st, const Group& g) {
     real sum = 0;
     for (long j = 1; j <= allied_carriers(st); ++j)
-        if (operational(st, g, j)) sum += st.A(1, st.C(1, st.FLEET_NO, j), A_FIGHTERS);
+        if (can_launch(st, g, j)) sum += st.A(1, st.C(1, st.FLEET_NO, j), A_FIGHTERS);
     return con::store(sum);
 }
 
@@ -79,7 +79,7 @@ float launch_interceptors(State& st, const Group& g, float ceiling) {
     const float f = st.FLEET_NO;
     real on_deck = 0, count = 0;
     for (long j = 1; j <= allied_carriers(st); ++j) {
-        if (!operational(st, g, j)) continue;
+        if (!can_launch(st, g, j)) continue;
         on_deck += st.F(1, j, AIR_FIGHTERS, F_DECK);
         count += L(st.F(1, j, AIR_FIGHTERS, F_PATROL_FIRST)) + L(st.F(1, j, AIR_FIGHTERS, F_PATROL_SECOND));
     }
@@ -88,7 +88,7 @@ float launch_interceptors(State& st, const Group& g, float ceiling) {
     for (real left = n; left > 0;) {
         const real before = left;
         for (long j = 1; j <= allied_carriers(st) && left > 0; ++j) {
-            if (!operational(st, g, j) || !(st.F(1, j, AIR_FIGHTERS, F_DECK) > 0)) continue;
+            if (!can_launch(st, g, j) || !(st.F(1, j, AIR_FIGHTERS, F_DECK) > 0)) continue;
             add_to(st.F(1, j, AIR_FIGHTERS, F_DECK), -1);
             add_to(st.F(1, j, AIR_FIGHTERS, F_AIR_COMBAT), 1);
             add_to(st.A(1, st.C(1, f, j), A_AIRCRAFT_AWAY), 1);
@@ -268,12 +268,12 @@ void carrier_claim(State& st, real damaged) {
 /// Step 9: the survivors back into the group (its own fighters stay when they flew too far to
 /// escort), all its torpedo bombers in field 7, and the heading home.
 void turn_home(State& st, const Group& g) {
-    if (g.escorts_loaded) field(st, g, T_FIGHTERS) = st.KO(1);
-    field(st, g, T_DIVE_BOMBERS) = st.KO(2);
-    field(st, g, T_TORPEDO_BOMBERS) = st.KO(3);
-    field(st, g, T_BOMB_ARMED) = 0;
+    if (g.escorts_loaded) group_field(st, g, T_FIGHTERS) = st.KO(1);
+    group_field(st, g, T_DIVE_BOMBERS) = st.KO(2);
+    group_field(st, g, T_TORPEDO_BOMBERS) = st.KO(3);
+    group_field(st, g, T_BOMB_ARMED) = 0;
     for (int k : {1, 2, 4, 5}) st.KO(k) = 0;
-    field(st, g, T_HEADING) = return_heading(st.PD(g.TASK_FORCE_NO));
+    group_field(st, g, T_HEADING) = return_heading(st.PD(g.TASK_FORCE_NO));
 }
 
 void resolve(State& st, Group g) {

@@ -22,7 +22,7 @@ constexpr long kMooredBattleships = 8;
 using con::add_to;
 
 /// A hit test with limit H: INT(RND x 100) at most H.
-bool hits(real limit) { return con::int_floor(L(con::rnd()) * 100) <= limit; }
+bool hit_roll(real limit) { return con::int_floor(L(con::rnd()) * 100) <= limit; }
 
 /// An aircraft type on the airfields: fighters, dive and torpedo bombers 2 in 7 each, heavy
 /// bombers 1 in 7.
@@ -106,7 +106,7 @@ void torpedo_attack(State& st, StrikeReport& report) {
             limit = 2;
         else
             add_to(st.HW(HW_TORPEDOES_FLYING), -1);
-        if (!hits(limit)) continue;
+        if (!hit_roll(limit)) continue;
         add_to(st.PE(k), 1);
         counter += 1;
         report.push_back({58, static_cast<int>(13 + k), static_cast<int>(con::mod(counter, 7)) + 1, "魚雷命中", false,
@@ -125,7 +125,7 @@ void level_bombing(State& st, real phase, StrikeReport& report) {
         real limit = 20;
         if (st.HW(HW_BOMBS_FLYING) < 1) damage = L(0.25f);
         if (st.HW(HW_BASE_STRUCK) == 1) limit = 15;
-        if (hits(limit)) {
+        if (hit_roll(limit)) {
             const real r = L(con::rnd());
             const bool ship = phase == 1 && (r * 10 > 3 - L(st.HW(HW_BASE_STRUCK)) || st.HW(HW_BOMBS_FLYING) > 0);
             int column = 58, row = static_cast<int>(13 + k);
@@ -181,7 +181,7 @@ StrikeReport harbour_attack(State& st) {
         real counter = 2;
         const real bombers = st.KO(2);
         for (real j = 1; j <= bombers; ++j)
-            if (hits(80)) dive_bomb_harbour(st, phase, counter, report);
+            if (hit_roll(80)) dive_bomb_harbour(st, phase, counter, report);
     }
     if (st.KO(3) >= 1) {
         split_torpedo_bomber_loads(st);

@@ -13,8 +13,8 @@ namespace {
 
 constexpr int kFleetColour = 11;
 constexpr int kRingColour = 15;
-constexpr int kOwnPlaneColour = 15;
-constexpr int kAlliedPlaneColour = 7;
+constexpr int kMapOwnPlaneColour = 15;
+constexpr int kMapAlliedPlaneColour = 7;
 constexpr int kOutboundColour = 11;
 constexpr int kReturningColour = 3;
 
@@ -52,10 +52,10 @@ void draw_task_forces(const State& st) {
 void draw_search_planes(const State& st) {
     for (int i = 1; i <= 12; ++i) {
         if (st.ST(ST_OWN, i, ST_STATUS) > 1)
-            con::pset(pixel_x(st.ST(ST_OWN, i, ST_X)), pixel_y(st.ST(ST_OWN, i, ST_Y)), kOwnPlaneColour);
+            con::pset(pixel_x(st.ST(ST_OWN, i, ST_X)), pixel_y(st.ST(ST_OWN, i, ST_Y)), kMapOwnPlaneColour);
         if (st.TT(TT_PRACTICE) == 0) continue;
         for (int s = ST_BASE; s <= ST_TASK_FORCE + 2; ++s)  // the base and task forces 1 and 2
-            con::pset(pixel_x(st.ST(s, i, ST_X)), pixel_y(st.ST(s, i, ST_Y)), kAlliedPlaneColour);
+            con::pset(pixel_x(st.ST(s, i, ST_X)), pixel_y(st.ST(s, i, ST_Y)), kMapAlliedPlaneColour);
     }
 }
 

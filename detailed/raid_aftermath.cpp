@@ -29,7 +29,7 @@ constexpr int kCycleBound = 100000;
 /// Below this durability a carrier's deck aircraft are struck down unready.
 constexpr float kFitToOperate = 3;
 
-real armed(const CarrierAboard& c) { return L(c.dive_deck) + L(c.torpedo_deck) + L(c.bomb_deck); }
+real armed_on_deck(const CarrierAboard& c) { return L(c.dive_deck) + L(c.torpedo_deck) + L(c.bomb_deck); }
 
 using con::add_to;
 
@@ -42,20 +42,20 @@ void roll_fires(std::vector<CarrierAboard>& cs, float rearm, const Draw& rnd) {
             c.fire = kNoFire;
         } else if (c.fire == kBurning) {
             const real roll = L(rnd()) * 27;
-            if (armed(c) > 0 && armed(c) + L(rearm) < roll) c.fire = kNoFire;
+            if (armed_on_deck(c) > 0 && armed_on_deck(c) + L(rearm) < roll) c.fire = kNoFire;
         }
     }
 }
 
 /// Sub-step 3: one burn of carrier j: durability and deck, then 6 to 12 armed aircraft on the
 /// deck, dive bombers with even chance first, else the torpedo-armed before the bomb-armed.
-void burn(CarrierAboard& c, long j, FireOutcome& out, const Draw& rnd) {
+void burn_carrier(CarrierAboard& c, long j, FireOutcome& out, const Draw& rnd) {
     if (c.fire == kBurning) out.spreading.push_back(j);
     c.fire = kBurning;
     add_to(c.durability, -1 - int_floor(L(rnd()) * 2));
     add_to(c.deck, -2);
     real k = int_floor(L(rnd()) * 7) + 6;
-    if (armed(c) < k) k = armed(c);
+    if (armed_on_deck(c) < k) k = armed_on_deck(c);
     for (int n = 0; k > 0 && n < kBurnDrawBound; ++n) {
         const real r = L(rnd()) * 10;
         if (r >= 5 && c.dive_deck >= 1) {
@@ -145,7 +145,7 @@ void settle_carriers(State& st) {
 
 /// A carrier below 3 points strikes its deck aircraft down unready, the torpedo bombers
 /// losing their loads.
-void strike_down(State& st, long j) {
+void strike_down_unready(State& st, long j) {
     for (const int t : {AIR_FIGHTERS, AIR_DIVE_BOMBERS}) {
         add_to(st.F(0, j, t, F_NOT_READY), st.F(0, j, t, F_DECK));
         st.F(0, j, t, F_DECK) = 0;
@@ -180,7 +180,7 @@ void list_carriers(State& st) {
         con::print_at(con::Col(24), con::Row(10 + i), con::space_string(8));
         con::print_end();
         figures_at(24, 10 + static_cast<int>(i), now, st.A(0, c, A_FULL_DURABILITY), "");
-        if (now < kFitToOperate) strike_down(st, i);
+        if (now < kFitToOperate) strike_down_unready(st, i);
     }
 }
 
@@ -206,7 +206,7 @@ FireOutcome burn_fires(std::vector<CarrierAboard> carriers, float rearm, const D
         for (std::size_t j = 1; j < carriers.size(); ++j) {
             CarrierAboard& c = carriers[j];
             if (c.durability >= kAfloatForFire && (c.fire == kBurning || c.fire == kExplosion))
-                burn(c, static_cast<long>(j), out, rnd);
+                burn_carrier(c, static_cast<long>(j), out, rnd);
         }
         if (!any_burning(carriers)) break;
     }

@@ -25,7 +25,7 @@ void CLEAR_SEARCH_ROWS() {
     CLEAR_SEARCH_PROMPT();
 }
 
-float& plane(State& st, int s, int n, int field) { return st.ST(s, n, field); }
+float& search_plane(State& st, int s, int n, int field) { return st.ST(s, n, field); }
 
 // --- A. Whether the player may launch ---
 
@@ -78,7 +78,7 @@ void shadow_report(State& st) {
 
 // --- C and D. Whether and how many ---
 
-bool ask_launch(State& st, long ready) {
+bool ask_search_launch(State& st, long ready) {
     const std::string count = "現在 索敵機は" + con::format_single(static_cast<float>(ready)) + "機 使用可能です";
     return morva::ask_yes_no(st.DIALOGUE_KEY,
                              {{10, 20, morva::kColourInForce, con::space_string(kDialogueWidth)},
@@ -105,7 +105,7 @@ long ask_launch_count(long ready) {
 // --- E. Each plane ---
 
 /// The heading of plane n, 0-359 (a fraction as typed).
-float ask_heading(int n) {
+float ask_search_heading(int n) {
     CLEAR_SEARCH_ROWS();
     for (;;) {
         con::locate(con::Col(10), con::Row(20));
@@ -154,14 +154,14 @@ int flight_range(State& st, int relief_of) {
 }
 
 void launch_own_plane(State& st, int n) {
-    const float h = ask_heading(n);
-    plane(st, ST_OWN, n, ST_X) = st.PZ(0, PZ_X);
-    plane(st, ST_OWN, n, ST_Y) = st.PZ(0, PZ_Y);
-    plane(st, ST_OWN, n, ST_HEADING) = h;
-    plane(st, ST_OWN, n, ST_RANGE) = 0;
+    const float h = ask_search_heading(n);
+    search_plane(st, ST_OWN, n, ST_X) = st.PZ(0, PZ_X);
+    search_plane(st, ST_OWN, n, ST_Y) = st.PZ(0, PZ_Y);
+    search_plane(st, ST_OWN, n, ST_HEADING) = h;
+    search_plane(st, ST_OWN, n, ST_RANGE) = 0;
     int relief_of = 0;
     if (const int k = relief_candidate(st, h); k != 0 && ask_relief(st)) {
-        plane(st, ST_OWN, n, ST_RANGE) = kReliefFlight;
+        search_plane(st, ST_OWN, n, ST_RANGE) = kReliefFlight;
         relief_of = k;
     }
     const int c = flight_range(st, relief_of);
@@ -169,16 +169,16 @@ void launch_own_plane(State& st, int n) {
         float& out = st.ST(ST_BASE, ST_COUNTERS, ST_STATUS);
         out = con::store(L(out) + 1);
     }
-    plane(st, ST_OWN, n, ST_STATUS) = ST_OUTBOUND;
-    plane(st, ST_OWN, n, ST_DISTANCE) = 0;
-    plane(st, ST_OWN, n, ST_RANGE) = con::store(L(st.ST(ST_OWN, n, ST_RANGE)) + 50 * c + 50);
+    search_plane(st, ST_OWN, n, ST_STATUS) = ST_OUTBOUND;
+    search_plane(st, ST_OWN, n, ST_DISTANCE) = 0;
+    search_plane(st, ST_OWN, n, ST_RANGE) = con::store(L(st.ST(ST_OWN, n, ST_RANGE)) + 50 * c + 50);
 }
 
 /// B to F: the player's launches.
 void player_launches(State& st, long ready) {
     FLUSH_KEYBOARD(st);
     shadow_report(st);
-    if (!ask_launch(st, ready)) return;
+    if (!ask_search_launch(st, ready)) return;
     long countdown = ask_launch_count(ready);
     if (countdown == 0) return;
     for (int n = 1; n <= kSearchPlanes; ++n) {
@@ -230,16 +230,16 @@ float base_range(const State& st, float heading) {
 void plan_allied_plane(State& st, int s, int n, float c, int m) {
     const float b = st.AT(st.TT(TT_FLEET));
     const bool base = s == ST_BASE;
-    plane(st, s, n, ST_X) = base ? 0.0f : st.PZ(s - 1, PZ_X);
-    plane(st, s, n, ST_Y) = base ? 0.0f : st.PZ(s - 1, PZ_Y);
+    search_plane(st, s, n, ST_X) = base ? 0.0f : st.PZ(s - 1, PZ_X);
+    search_plane(st, s, n, ST_Y) = base ? 0.0f : st.PZ(s - 1, PZ_Y);
     if (!base && b == 19 && st.PZ(s - 1, PZ_Y) < -95) return;
     if (con::mod(st.TT(TT_SUBTURN), m) != con::mod(n, m)) return;
     const float heading = allied_heading(st, s, n, c, m);
-    plane(st, s, n, ST_HEADING) = heading;
+    search_plane(st, s, n, ST_HEADING) = heading;
     if (base && b == 13 && heading > 300 && heading < 330) return;
-    plane(st, s, n, ST_STATUS) = ST_OUTBOUND;
-    plane(st, s, n, ST_DISTANCE) = 0;
-    plane(st, s, n, ST_RANGE) = base ? base_range(st, heading) : 100.0f;
+    search_plane(st, s, n, ST_STATUS) = ST_OUTBOUND;
+    search_plane(st, s, n, ST_DISTANCE) = 0;
+    search_plane(st, s, n, ST_RANGE) = base ? base_range(st, heading) : 100.0f;
 }
 
 /// Whether source s searches this hour (steps 2 and 3; the draw of step 2 is always made).

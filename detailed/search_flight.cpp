@@ -30,9 +30,9 @@ float& plane(State& st, int s, int n, int field) { return st.ST(s, n, field); }
 float shadowing(int k) { return con::store(L(ST_SHADOWING) + k); }
 
 bool homebound(float status) { return status == ST_HOMEBOUND || status == ST_RELIEVED; }
-bool out(float status) { return status == ST_OUTBOUND || status == ST_CROSS_LEG; }
+bool outward(float status) { return status == ST_OUTBOUND || status == ST_CROSS_LEG; }
 
-real distance(real x1, real y1, real x2, real y2) { return std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1)); }
+real search_distance(real x1, real y1, real x2, real y2) { return std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1)); }
 
 /// Home of source s now: the player's fleet, the base, or the task force.
 std::pair<real, real> home_of(const State& st, int s) {
@@ -161,9 +161,9 @@ bool relieves(State& st, int n, int k, real d) {
 /// Task force k seen at distance d; true when the plane's hour ends there (it took a watch).
 bool task_force_seen(State& st, int n, int k, real d) {
     const float status = st.ST(ST_OWN, n, ST_STATUS);
-    if (st.H(k) >= 4 && st.SK(k) != 0 && out(status)) return relieves(st, n, k, d);
+    if (st.H(k) >= 4 && st.SK(k) != 0 && outward(status)) return relieves(st, n, k, d);
     if (st.H(k) <= 1) report_task_force(st, k);
-    if (!(out(status) && st.H(k) < 4)) return false;
+    if (!(outward(status) && st.H(k) < 4)) return false;
     st.SK(k) = static_cast<float>(n);
     st.H(k) = 4;
     plane(st, ST_OWN, n, ST_STATUS) = shadowing(k);
@@ -175,7 +175,7 @@ bool task_force_seen(State& st, int n, int k, real d) {
 
 /// An Allied plane at (px, py): it may find the player's fleet, and be seen by it.
 void allied_sub_step(State& st, int s, real px, real py) {
-    const real d = distance(px, py, st.PZ(0, PZ_X), st.PZ(0, PZ_Y));
+    const real d = search_distance(px, py, st.PZ(0, PZ_X), st.PZ(0, PZ_Y));
     const real found = con::rnd();
     if (8 * d < 100 * found) {
         if (s == ST_BASE) {
@@ -205,7 +205,7 @@ bool own_sub_step(State& st, int n, real px, real py) {
     con::busy_pause(L(st.TT(TT_WAIT)) * 100);
     for (int k = 1; k <= 3; ++k) {
         if (st.KS(k) == 0) continue;
-        const real d = distance(px, py, st.PZ(k, PZ_X), st.PZ(k, PZ_Y));
+        const real d = search_distance(px, py, st.PZ(k, PZ_X), st.PZ(k, PZ_Y));
         const real r = con::rnd();
         if (8 * d > 100 * r) continue;
         if (task_force_seen(st, n, k, d)) return true;
@@ -217,7 +217,7 @@ bool own_sub_step(State& st, int n, real px, real py) {
 /// frees its place among the long flights out.
 bool lands(State& st, int s, int n, real px, real py) {
     const auto [hx, hy] = home_of(st, s);
-    if (!(distance(px, py, hx, hy) < kLandingRange)) return false;
+    if (!(search_distance(px, py, hx, hy) < kLandingRange)) return false;
     plane(st, s, n, ST_STATUS) = ST_READY;
     if (s == ST_OWN && con::mod(st.ST(ST_OWN, n, ST_RANGE), 1000) == 150) {
         float& long_out = st.ST(ST_BASE, ST_COUNTERS, ST_STATUS);

@@ -14,7 +14,7 @@ using con::real;
 
 using con::add_to;
 
-real die() { return con::int_floor(L(con::rnd()) * 6) + 1; }
+real roll_die() { return con::int_floor(L(con::rnd()) * 6) + 1; }
 
 /// The hits of TT_AA_SHOTS shots: a shot goes low when torpedo-armed aircraft are present and
 /// its draw falls under the low-fire percentage, or when nothing flies high; a high shot that
@@ -27,12 +27,12 @@ AntiAircraftHits shots_fired(const State& st) {
         const real r = L(con::rnd());
         const bool low = (st.KO(4) > 0 && low_percentage > r * 100) || L(st.KO(2)) + L(st.KO(5)) < 1;
         if (!low) {
-            if (die() == 6) {
+            if (roll_die() == 6) {
                 add_to(hits.high, 1);
                 continue;
             }
         }
-        if (die() >= 5) add_to(hits.low, 1);
+        if (roll_die() >= 5) add_to(hits.low, 1);
     }
     return hits;
 }

@@ -35,9 +35,9 @@ struct Target {
 
 Target target_of(const State& st) { return {st.TT(TT_FLEET), st.TT(TT_TARGET_TF)}; }
 
-long carriers(const State& st, float f) { return con::round_half_away(st.CV(1, f)); }
+long allied_carriers_of(const State& st, float f) { return con::round_half_away(st.CV(1, f)); }
 
-long battleships(const State& st, float f) { return con::round_half_away(st.BB(1, f)); }
+long allied_battleships_of(const State& st, float f) { return con::round_half_away(st.BB(1, f)); }
 
 /// The Allied bombers spotted on the flight deck of carrier slot k.
 real deck_load(const State& st, long k) {
@@ -55,7 +55,7 @@ bool destroyer_takes_hit(State& st, float t) {
 /// The carrier slot a hit falls on: a carrier of task force t, one below 0.1 only on one draw
 /// in five. 0 when the list holds no carrier of t.
 long carrier_hit(const State& st, Target at) {
-    return choose_slot(carriers(st, at.f), [&](long k, real r) {
+    return choose_slot(allied_carriers_of(st, at.f), [&](long k, real r) {
         const float s = st.C(1, at.f, k);
         return st.A(1, s, A_TASK_FORCE) != at.t || (L(st.A(1, s, A_DURABILITY)) * 10 < 1 && r * 10 > 2);
     });
@@ -64,7 +64,7 @@ long carrier_hit(const State& st, Target at) {
 /// The battleship slot a hit falls on: a battleship of task force t, one below 0 only on one
 /// draw in five. 0 when the list holds no battleship of t.
 long battleship_hit(const State& st, Target at) {
-    return choose_slot(battleships(st, at.f), [&](long k, real r) {
+    return choose_slot(allied_battleships_of(st, at.f), [&](long k, real r) {
         const float s = st.G(1, at.f, k);
         return st.A(1, s, A_TASK_FORCE) != at.t || (st.A(1, s, A_DURABILITY) < 0 && r * 10 > 2);
     });
@@ -88,7 +88,7 @@ void apply_damage_sums(State& st, long n, ShipOf ship_of) {
 }
 
 void apply_carrier_damage(State& st, float f) {
-    apply_damage_sums(st, carriers(st, f), [&](long k) { return st.C(1, f, k); });
+    apply_damage_sums(st, allied_carriers_of(st, f), [&](long k) { return st.C(1, f, k); });
 }
 
 /// A fire that burns on carrier slot k: its cost in durability, flight deck and aircraft on deck.
@@ -108,7 +108,7 @@ void burn(State& st, long k, float s, StrikeReport& report) {
 /// One pass of the fire checks: a carrier below 0.5 has no fire; a fire burns on while its draw
 /// stays within the deck load.
 void check_fires(State& st, float f) {
-    for (long k = 1; k <= carriers(st, f); ++k) {
+    for (long k = 1; k <= allied_carriers_of(st, f); ++k) {
         const float s = st.C(1, f, k);
         if (st.A(1, s, A_DURABILITY) < 0.5f) {
             st.A(1, s, A_FIRE) = 0;
@@ -120,11 +120,11 @@ void check_fires(State& st, float f) {
 }
 
 /// The explosions of the attack become fires, which burn pass after pass until none is left.
-void burn_fires(State& st, float f, StrikeReport& report) {
+void burn_ship_fires(State& st, float f, StrikeReport& report) {
     for (int pass = 0; pass < kMaxFirePasses; ++pass) {
         check_fires(st, f);
         bool burning = false;
-        for (long k = 1; k <= carriers(st, f); ++k) {
+        for (long k = 1; k <= allied_carriers_of(st, f); ++k) {
             const float s = st.C(1, f, k);
             if (st.A(1, s, A_DURABILITY) < 0.5f || st.A(1, s, A_FIRE) == 0) continue;
             burn(st, k, s, report);
@@ -153,11 +153,11 @@ void dive_bomb(State& st, Target at, real& counter, StrikeReport& report) {
 /// battleship of the list (without one the hits go to its carriers).
 bool attacks_battleships(const State& st, Target at) {
     if (st.TT(TT_HARBOUR_STRIKE) == 1 || st.BB(1, at.f) < 1) return false;
-    for (long k = 1; k <= carriers(st, at.f); ++k) {
+    for (long k = 1; k <= allied_carriers_of(st, at.f); ++k) {
         const float s = st.C(1, at.f, k);
         if (st.A(1, s, A_TASK_FORCE) == at.t && st.A(1, s, A_DURABILITY) > 0) return false;
     }
-    for (long k = 1; k <= battleships(st, at.f); ++k)
+    for (long k = 1; k <= allied_battleships_of(st, at.f); ++k)
         if (st.A(1, st.G(1, at.f, k), A_TASK_FORCE) == at.t) return true;
     return false;
 }
@@ -172,7 +172,7 @@ void torpedo_bomber_hits_battleship(State& st, Target at, bool torpedo, int colo
 /// A torpedo (1 or 2 points) or a bomb (0.1 and 0.25) on a carrier of the task force; a bomb
 /// may set off the aircraft on its deck. With no carrier to hit the message still shows.
 void torpedo_bomber_hits_carrier(State& st, Target at, bool torpedo, int colour, StrikeReport& report) {
-    const long k = carriers(st, at.f) < 1 ? 0 : carrier_hit(st, at);
+    const long k = allied_carriers_of(st, at.f) < 1 ? 0 : carrier_hit(st, at);
     const float s = k == 0 ? 0 : st.C(1, at.f, k);
     if (s > 0) add_to(st.A(1, s, A_FLIGHT_DECK), -1);
     if (torpedo) {
@@ -225,7 +225,7 @@ StrikeReport dive_bomber_attack(State& st) {
         dive_bomb(st, at, counter, report);
     }
     apply_carrier_damage(st, at.f);
-    burn_fires(st, at.f, report);
+    burn_ship_fires(st, at.f, report);
     return report;
 }
 
@@ -257,11 +257,11 @@ StrikeReport torpedo_bomber_attack(State& st) {
         report.back().after = After::ShortPause;
     }
     if (on_battleships) {
-        apply_damage_sums(st, battleships(st, at.f), [&](long k) { return st.G(1, at.f, k); });
+        apply_damage_sums(st, allied_battleships_of(st, at.f), [&](long k) { return st.G(1, at.f, k); });
         return report;
     }
     apply_carrier_damage(st, at.f);
-    burn_fires(st, at.f, report);
+    burn_ship_fires(st, at.f, report);
     return report;
 }
 

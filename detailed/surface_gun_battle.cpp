@@ -30,7 +30,7 @@ auto battle_lines(State& st, float f) {
                               [&st, f](int s, long k) { return ship_in_slot(st, s, f, k); }};
 }
 
-bool afloat(const State& st, int s, float i) { return st.A(s, i, A_DURABILITY) > 0; }
+bool still_afloat(const State& st, int s, float i) { return st.A(s, i, A_DURABILITY) > 0; }
 
 /// A die of the battle: 0 to 5.
 con::real die() { return con::int_floor(con::L(con::rnd()) * 6); }
@@ -49,7 +49,7 @@ void battle_pause(State& st) {
 /// current enemy line. A slot from an earlier battle may lie past the end of today's line.
 bool keeps_target(const State& st, int s, float f, float t) {
     const int o = 1 - s;
-    return t > 0 && t <= st.BB(o, f) && afloat(st, o, ship_in_slot(st, o, f, con::round_half_away(t)));
+    return t > 0 && t <= st.BB(o, f) && still_afloat(st, o, ship_in_slot(st, o, f, con::round_half_away(t)));
 }
 
 /// The search for a new target from the cursor t (see choose_targets); 0 when a whole round
@@ -61,8 +61,8 @@ long search_target(const State& st, int s, float f, long& t) {
     const bool spreading = con::L(st.N(s)) / con::L(st.N(o)) > limit;
     if (!spreading) t = 0;
     for (long tries = 0; tries <= 2 * (n + 1); ++tries) {
-        if (spreading && t < n && afloat(st, o, ship_in_slot(st, o, f, t + 1))) return ++t;
-        if (t > 0 && afloat(st, o, ship_in_slot(st, o, f, t)) &&
+        if (spreading && t < n && still_afloat(st, o, ship_in_slot(st, o, f, t + 1))) return ++t;
+        if (t > 0 && still_afloat(st, o, ship_in_slot(st, o, f, t)) &&
             st.B(o, B_NEW_SHOOTERS, ship_in_slot(st, o, f, t)) < limit)
             return t;
         if (++t > n) t = 0;

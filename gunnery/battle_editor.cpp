@@ -13,7 +13,7 @@ using con::store;
 
 namespace {
 
-void text_at(int column, int row, const std::string& text) {
+void editor_text_at(int column, int row, const std::string& text) {
     con::locate(Col(column), Row(row));
     con::print_string_item(text);
 }
@@ -33,7 +33,7 @@ void edit_display_time(Kelmat& s) {
         con::print_string_item("現在は ");
         con::print_single_item(s.TT(TT_DISPLAY_TIME));
         con::print_string_item("    (100 で１秒)");
-        text_at(27, 6, "Input 1 - 1000");
+        editor_text_at(27, 6, "Input 1 - 1000");
         con::locate(Col(25), Row(3));
         con::input_prompt("いくつにしますか ?  ");
         std::string answer;
@@ -52,7 +52,7 @@ void show_items(Kelmat& s, int k) {
     static const char* const kItems[] = {"1  命中値",       "2  一斉射撃　交互射撃", "3  最高制限角度", "4  最大接近距離",
                                          "5  離脱までの射撃回数", "6  回避運動の程度", "7  射撃集中度"};
     for (int i = 0; i < 7; ++i) {
-        text_at(24, 9 + 2 * i, kItems[i]);
+        editor_text_at(24, 9 + 2 * i, kItems[i]);
         con::locate(Col(54), Row(9 + 2 * i));
         con::print_string_item("現在は ");
         switch (i) {
@@ -65,13 +65,13 @@ void show_items(Kelmat& s, int k) {
         default: con::print_single_item(s.HT(HT_CONCENTRATION + k)); break;
         }
     }
-    text_at(24, 23, "0  終了");
+    editor_text_at(24, 23, "0  終了");
 }
 
 // A typed value within 1-hi; anything else shows the range again and reads again.
 real read_item_value(int hi, const std::string& range_text, bool blank_prompt) {
     for (;;) {
-        text_at(27, 6, range_text);
+        editor_text_at(27, 6, range_text);
         con::locate(Col(49), Row(3));
         con::input_prompt(blank_prompt ? " " : "");
         std::string answer;
@@ -87,7 +87,7 @@ void edit_item(Kelmat& s, int k, int item) {
     con::print_string_item(con::space_string(70));
     con::locate(Col(0), Row(6));
     con::print_string_item(con::space_string(70));
-    text_at(27, 3, "いくつにしますか ?");
+    editor_text_at(27, 3, "いくつにしますか ?");
     const real most = firing_limit(s, k);
     switch (item) {
     case 1: {
@@ -97,7 +97,7 @@ void edit_item(Kelmat& s, int k, int item) {
         break;
     }
     case 2:
-        text_at(27, 6, "Hit 1 - 2 Key");
+        editor_text_at(27, 6, "Hit 1 - 2 Key");
         s.HC(HC_FIRE_MODE + k) = store(wait_for_digit(key, 1, 2));
         break;
     case 3: s.MV(MV_LIMIT + k) = store(read_item_value(10, "Input 1 - 10", false) * (1 - 2 * k)); break;
@@ -108,7 +108,7 @@ void edit_item(Kelmat& s, int k, int item) {
         break;
     }
     case 6:
-        text_at(27, 6, "Hit 1 - 5 Key");
+        editor_text_at(27, 6, "Hit 1 - 5 Key");
         s.HC(HC_EVASION + k) = store(wait_for_digit(key, 1, 5));
         break;
     default: s.HT(HT_CONCENTRATION + k) = store(read_item_value(10, "Input 1 - 10", true)); break;
@@ -118,8 +118,8 @@ void edit_item(Kelmat& s, int k, int item) {
 void edit_side(Kelmat& s, int k) {
     for (;;) {
         con::clear_screen(0);
-        text_at(29, 3, "どの項目を変更しますか ?");
-        text_at(33, 6, "Hit 0 - 7 Key");
+        editor_text_at(29, 3, "どの項目を変更しますか ?");
+        editor_text_at(33, 6, "Hit 0 - 7 Key");
         show_items(s, k);
         const int item = wait_key_up_to(7);
         if (item <= 0) return;
@@ -133,12 +133,12 @@ void EDIT_BATTLE_PARAMS(Kelmat& s) {
     for (;;) {
         con::clear_screen(0);
         con::color(6);
-        text_at(23, 4, "どれを変更しますか ?");
-        text_at(27, 6, "Hit 0 - 3 Key");
-        text_at(29, 9, "1  BLUE NAVY のパラメータ");
-        text_at(29, 11, "2  RED　NAVY のパラメータ");
-        text_at(29, 13, "3  データ表示時間");
-        text_at(29, 15, "0  終了");
+        editor_text_at(23, 4, "どれを変更しますか ?");
+        editor_text_at(27, 6, "Hit 0 - 3 Key");
+        editor_text_at(29, 9, "1  BLUE NAVY のパラメータ");
+        editor_text_at(29, 11, "2  RED　NAVY のパラメータ");
+        editor_text_at(29, 13, "3  データ表示時間");
+        editor_text_at(29, 15, "0  終了");
         const int choice = wait_key_up_to(3);
         if (choice <= 0) break;
         if (choice == 3)

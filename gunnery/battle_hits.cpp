@@ -56,7 +56,7 @@ bool deck_penetrated(Kelmat& s, int side, int ship, int e, float t, real R, real
 
 // A penetrating shell: the engine room, a turret or the magazine. Returns false when the
 // magazine blew up (no durability step follows).
-bool penetration(Kelmat& s, int side, int ship, int e, float t, real H, real& d, std::vector<SalvoEvent>& out) {
+bool penetrating_hit(Kelmat& s, int side, int ship, int e, float t, real H, real& d, std::vector<SalvoEvent>& out) {
     out.push_back({SalvoEvent::Penetration, e, static_cast<int>(t)});
     const real dc = damage_control(s, side, ship);  // the firing side's value, kept as it always was
     bool magazine = false;
@@ -106,7 +106,7 @@ void resolve_hit(Kelmat& s, int side, int ship, float t, real R, std::vector<Sal
             deck = draw() * 100 < P;
         }
         const bool through = deck ? deck_penetrated(s, side, ship, e, t, R, d) : belt_penetrated(s, side, ship, e, t, R);
-        if (through && !penetration(s, side, ship, e, t, H, d, out)) return;
+        if (through && !penetrating_hit(s, side, ship, e, t, H, d, out)) return;
     }
     const real dct = damage_control(s, e, static_cast<int>(t));
     d = d + 2;

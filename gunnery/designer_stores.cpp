@@ -11,13 +11,13 @@ using con::real;
 
 namespace {
 
-// Runs `store` for every ship of the group: SHIP_NO to SHIP_NO + SISTER_COUNT, the end taken
+// Runs `store_ship` for every ship of the group: SHIP_NO to SHIP_NO + SISTER_COUNT, the end taken
 // once before the first pass, counted in SISTER_NO.
 template <typename Store>
-void for_each_ship_of_group(Kelmat& s, Store store) {
+void for_each_ship_of_group(Kelmat& s, Store store_ship) {
     const float last = con::store(L(s.SHIP_NO) + L(s.SISTER_COUNT));
     for (s.SISTER_NO = s.SHIP_NO; s.SISTER_NO <= last; s.SISTER_NO = con::store(L(s.SISTER_NO) + 1))
-        store(s.SISTER_NO);
+        store_ship(s.SISTER_NO);
 }
 
 }  // namespace

@@ -14,14 +14,14 @@ using con::Row;
 
 namespace {
 
-struct LayoutText {
+struct ComparedLayout {
     const char* text;
     RecognisedLayout layout;
 };
 
 // Each arrangement by the first layout of its turret groups; the layouts that only place the
 // same turrets elsewhere weigh and count alike.
-constexpr LayoutText kLayoutTexts[] = {
+constexpr ComparedLayout kComparedLayouts[] = {
     {"2X2", {1, 2}},  {"2X3", {2, 3}},  {"3X2", {3, 2}},      {"2X4", {4, 4}},      {"4X2", {6, 2}},
     {"3X3", {8, 3}},  {"2X5", {10, 5}}, {"3X2+2X2", {12, 4}}, {"4X2+2", {13, 3}},   {"2X6", {14, 6}},
     {"3X4", {17, 4}}, {"4X3", {19, 3}}, {"4X2+2X2", {20, 4}}, {"3X3+2X2", {21, 5}}, {"4X4", {22, 4}},
@@ -88,7 +88,7 @@ void print_columns(float c, const ComparisonColumns& k) {
 }  // namespace
 
 std::optional<RecognisedLayout> recognise_layout(std::string_view short_text) {
-    for (const LayoutText& t : kLayoutTexts)
+    for (const ComparedLayout& t : kComparedLayouts)
         if (short_text == t.text) return t.layout;
     return std::nullopt;
 }

@@ -61,19 +61,19 @@ bool planned_deck_left_out(const Kelmat& s, int k, int st) {
     return 4 * st > range_of(s, k) || L(s.E(k, st - 1)) < 1 || L(s.E(k, st)) < L(s.E(k, st - 1));
 }
 
-constexpr GraphSpec kRealBelt = {
+constexpr GraphSpec kRealBeltGraph = {
     Armour::Belt, 22, 7, 3, 2, 74, GridLabel::NumberThenCm, 10, "垂直装甲貫通力 (cm)", 48, false,
     1, 23, BELT_GRAPH_LABEL, real_graph_colour_index, 1, 22, 24, 0.54f, real_belt_left_out,
     40, 2, BELT_ARMOUR_OVERLAY, Block::RealDeckTable};
-constexpr GraphSpec kRealDeck = {
+constexpr GraphSpec kRealDeckGraph = {
     Armour::Deck, 22, 8, 3, 2, 76, GridLabel::NumberThenCm, 5, "水平装甲貫通力 (cm)", 20, false,
     1, 23, DECK_GRAPH_LABEL, real_graph_colour_index, 6, 21, 24, 1.08f, real_deck_left_out,
     40, 2, DECK_ARMOUR_OVERLAY, Block::PenetrationViewerExit};
-constexpr GraphSpec kPlannedBelt = {
+constexpr GraphSpec kPlannedBeltGraph = {
     Armour::Belt, 17, 9, 4, 4, 77, GridLabel::UsingField, 20, "垂直装甲貫通力 (cm)", 48, true,
     18, 36, SHOW_BELT_CURVE_NAME, planned_graph_colour_index, 1, 17, 32, 0.27f, planned_belt_left_out,
     36, 1, BELT_ARMOUR_OVERLAY, Block::PlannedDeckTable};
-constexpr GraphSpec kPlannedDeck = {
+constexpr GraphSpec kPlannedDeckGraph = {
     Armour::Deck, 17, 7, 4, 4, 76, GridLabel::NumberThenCm, 10, "水平装甲貫通力 (cm)", 20, true,
     18, 36, SHOW_DECK_CURVE_NAME, planned_graph_colour_index, 2, 17, 32, 0.54f, planned_deck_left_out,
     40, 1, DECK_ARMOUR_OVERLAY, Block::MainMenu};
@@ -108,7 +108,7 @@ void draw_gridlines(Kelmat& s, const GraphSpec& g) {
 }
 
 // Gun type k's line: segment by segment, each start point taken from E as stored.
-void draw_curve(Kelmat& s, const GraphSpec& g, int k) {
+void draw_graph_curve(Kelmat& s, const GraphSpec& g, int k) {
     const int colour = 2 * g.colour_index(s, k, g.armour) + 3;
     const real scale = L(g.pixels_per_mm);
     for (int st = g.first_end_step; st <= g.last_end_step; ++st) {
@@ -131,7 +131,7 @@ Block penetration_graph(Kelmat& s, const GraphSpec& g) {
     for (int k = g.first_type; k <= g.last_type; ++k) {
         s.LOOP_K = static_cast<float>(k);
         g.name_block(s);
-        draw_curve(s, g, k);
+        draw_graph_curve(s, g, k);
     }
     hit_any_key(s.ANSWER_KEY, {g.key_column, 23, 5, "Hit Any Key  (装甲値表示は Z Key)"});
     if (s.ANSWER_KEY == "Z" || s.ANSWER_KEY == "z") {
@@ -149,14 +149,14 @@ void curve_name(Kelmat& s, int colour_index, real row) {
 
 }  // namespace
 
-Block REAL_BELT_GRAPH(Kelmat& s) { return penetration_graph(s, kRealBelt); }
+Block REAL_BELT_GRAPH(Kelmat& s) { return penetration_graph(s, kRealBeltGraph); }
 
-Block REAL_DECK_GRAPH(Kelmat& s) { return penetration_graph(s, kRealDeck); }
+Block REAL_DECK_GRAPH(Kelmat& s) { return penetration_graph(s, kRealDeckGraph); }
 
-Block PLANNED_BELT_GRAPH(Kelmat& s) { return penetration_graph(s, kPlannedBelt); }
+Block PLANNED_BELT_GRAPH(Kelmat& s) { return penetration_graph(s, kPlannedBeltGraph); }
 
 Block PLANNED_DECK_GRAPH(Kelmat& s) {
-    const Block next = penetration_graph(s, kPlannedDeck);
+    const Block next = penetration_graph(s, kPlannedDeckGraph);
     con::clear_screen(0);
     con::color(7);
     return next;

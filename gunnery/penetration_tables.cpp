@@ -27,7 +27,7 @@ constexpr RealTable kRealDeck = {Armour::Deck, "水平装甲貫通力 (cm)", 8, 
 
 // The last range step of a row: the belt table's 44-km step lies beyond every real gun and
 // stays blank; the deck table stops at 42 km.
-int last_step(Armour armour) { return armour == Armour::Belt ? 22 : 21; }
+int last_table_step(Armour armour) { return armour == Armour::Belt ? 22 : 21; }
 
 // Whether a computed cell stays blank. A belt row shows only the falling part of its curve,
 // a deck row only values that do not fall, each from 1 cm (deck) or 1 mm (belt) on.
@@ -97,7 +97,7 @@ int real_table_text_row(int k) { return k <= 13 ? k + 1 : k; }
 std::vector<PenCell> real_table_row(Kelmat& s, int k, Armour armour) {
     std::vector<PenCell> cells;
     s.PEN_PREV_CM = armour == Armour::Belt ? 100.0f : 0.0f;
-    const int last = last_step(armour);
+    const int last = last_table_step(armour);
     for (int step = 0; step <= last; ++step) {
         s.LOOP_M = static_cast<float>(step);
         s.PEN_RANGE_KM = con::store(2 * L(s.LOOP_M));

@@ -15,7 +15,7 @@ constexpr const char* kNationalities[8] = {"",       "日本",     "アメリカ
                                            "ドイツ", "フランス", "イタリア", "ソビエト"};
 constexpr int kFictionalNation = 8;
 
-int offset(const Kelmat& s) { return static_cast<int>(s.VIEWER_COLUMN_OFFSET); }
+int viewer_column_offset(const Kelmat& s) { return static_cast<int>(s.VIEWER_COLUMN_OFFSET); }
 Row class_row(float c) { return Row(L(c) + 1); }
 
 // Item `n` (1-based) of a group of the viewer's stored texts.
@@ -34,14 +34,14 @@ void print_formatted(const char* format, float v) {
 
 void calibre_column(Kelmat& s, float n) {
     for (s.LOOP_I = 1; s.LOOP_I <= 22; s.LOOP_I = con::store(L(s.LOOP_I) + 1)) {
-        con::locate(Col(26 + offset(s)), class_row(s.LOOP_I));
+        con::locate(Col(26 + viewer_column_offset(s)), class_row(s.LOOP_I));
         con::print_string_item(con::left_string(s.G(s.F(n, s.LOOP_I, F_GUN_TYPE)), 7));
     }
 }
 
 void layout_column(Kelmat& s, float n) {
     for (s.LOOP_I = 1; s.LOOP_I <= 22; s.LOOP_I = con::store(L(s.LOOP_I) + 1)) {
-        con::locate(Col(35 + offset(s)), class_row(s.LOOP_I));
+        con::locate(Col(35 + viewer_column_offset(s)), class_row(s.LOOP_I));
         s.DS(s.LOOP_I) = short_layout_text(n, s.LOOP_I, s.DS(s.LOOP_I));
         con::print_string_item(s.DS(s.LOOP_I));
     }
@@ -51,16 +51,16 @@ void layout_column(Kelmat& s, float n) {
 // in mode 0 its novelist instead.
 void year_cell(Kelmat& s, float n, float c) {
     const float state = s.F(n, c, F_BUILD_STATE), year = s.F(n, c, F_YEAR);
-    if (year > 0 && state == 0) con::print_at(Col(18 + offset(s)), class_row(c), "(    )");
+    if (year > 0 && state == 0) con::print_at(Col(18 + viewer_column_offset(s)), class_row(c), "(    )");
     if (state == 2) {
         const int novelist = novelist_number(n, c);
         if (s.VIEWER_MODE == 0 && novelist > 0) {
             const std::string name = viewer_text(s, "NovelistNames", novelist);
-            con::print_at(Col(17 + offset(s)), class_row(c), name);
+            con::print_at(Col(17 + viewer_column_offset(s)), class_row(c), name);
         }
         return;
     }
-    con::locate(Col(19 + offset(s)), class_row(c));
+    con::locate(Col(19 + viewer_column_offset(s)), class_row(c));
     print_formatted("####", year);
 }
 
@@ -73,7 +73,7 @@ void value_cell(Kelmat& s, float n, int field, float c) {
     // only decides its form.
     static constexpr Place kPlaces[7] = {{}, {}, {}, {43, "###"}, {49, "###"}, {54, "##"}, {58, "######"}};
     static_assert(F_BELT == 3 && F_DECK == 4 && F_SPEED == 5 && F_DISPLACEMENT == 6);
-    con::locate(Col(kPlaces[field].column + offset(s)), class_row(c));
+    con::locate(Col(kPlaces[field].column + viewer_column_offset(s)), class_row(c));
     print_formatted(kPlaces[field].format, s.F(n, c, field));
     if (s.ESTIMATE_FLAGS(field, c) == 1) con::print_string_item("?");
 }
@@ -145,8 +145,8 @@ void VIEWER_CLASS_TABLE(Kelmat& s) {
     value_columns(s, n);
     if (n == 2) {
         // The calibre and the layout of the navy's class 20 are estimates too.
-        con::print_at(Col(31 + offset(s)), Row(21), "?");
-        con::print_at(Col(38 + offset(s)), Row(21), "?");
+        con::print_at(Col(31 + viewer_column_offset(s)), Row(21), "?");
+        con::print_at(Col(38 + viewer_column_offset(s)), Row(21), "?");
     }
     if (s.VIEWER_MODE == 0) nationality_column(s, n);
 }

@@ -53,7 +53,7 @@ Plan favoured_target_and_split(State& st) {
 
 // Whether the Allies shy away from Japanese air fleet f, by its carriers against the fit US
 // carriers n: (2n < CV and RND x scale > above) or (3n <= CV and RND x 7 > 2); both drawn.
-bool outmatched(const State& st, int f, real n, real scale, real above) {
+bool allies_outmatched(const State& st, int f, real n, real scale, real above) {
     const real cv = L(st.CV(0, f));
     const real r1 = L(con::rnd());
     const real r2 = L(con::rnd());
@@ -64,7 +64,7 @@ bool outmatched(const State& st, int f, real n, real scale, real above) {
 void give_up(State& st, int f, real n) {
     st.OC(f) = 0;
     const real other = L(st.AT(3 - f));
-    const bool outnumbered = outmatched(st, 3 - f, n, 6, 4);
+    const bool outnumbered = allies_outmatched(st, 3 - f, n, 6, 4);
     const bool none = other < 21 && (n < 2 || L(st.TURN_NO) == 1 || other == 0 || outnumbered);
     st.OC(3 - f) = none ? 0.0f : con::store(n);
 }
@@ -91,7 +91,7 @@ bool decide_target(State& st, int f, real n) {
             return false;
         }
     }
-    if (outmatched(st, f, n, 7, 5) && k < 21) {
+    if (allies_outmatched(st, f, n, 7, 5) && k < 21) {
         give_up(st, f, n);
         return false;
     }

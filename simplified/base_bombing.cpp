@@ -13,7 +13,7 @@ using con::L;
 
 namespace {
 
-constexpr int kHeadingColour = 6;
+constexpr int kBombingHeadingColour = 6;
 
 /// A 250 kg hit takes a fifth of a point off the strength; the rounding at the end adds 0.8.
 /// Both are 4-byte values: each hit stores the difference as 4 bytes, so that some strengths
@@ -28,7 +28,7 @@ constexpr int kHeavyStrike = 7;
 /// The attacks of `units` units: a hit die above `miss_above` misses; `hit` books a hit (and
 /// makes its own draws). Returns the hits.
 template <typename Hit>
-long attacks(float units, int miss_above, const Draw& rnd, Hit hit) {
+long bombing_attacks(float units, int miss_above, const Draw& rnd, Hit hit) {
     long hits = 0;
     for (long u = 1; L(u) <= L(units); ++u) {
         if (hit_die(rnd) > miss_above) continue;
@@ -39,9 +39,9 @@ long attacks(float units, int miss_above, const Draw& rnd, Hit hit) {
 }
 
 /// The bombers' heading at (50, 11) in yellow, with the bell.
-void heading(const State& st, int type) {
+void bombing_heading(const State& st, int type) {
     con::beep();
-    con::color(kHeadingColour);
+    con::color(kBombingHeadingColour);
     print_row(50, 11, st.NN(type), " の攻撃");
     con::print_end();
 }
@@ -63,12 +63,12 @@ BaseBombing bomb_base(State& st, const Draw& rnd) {
     float& strength = st.P(base, P_STRENGTH);
     float& aa = st.P(base, P_AIR_DEFENCE);
     // A 250 kg hit may silence a gun, on a draw above 2 in tenths, while the base has any.
-    result.dive_hits = attacks(st.KO(KO_DIVE), 4, rnd, [&] {
+    result.dive_hits = bombing_attacks(st.KO(KO_DIVE), 4, rnd, [&] {
         strength = con::store(L(strength) - L(k250kgHit));
         const con::real guns = L(rnd());
         if (guns * 10 > 2 && L(aa) > 0) aa = con::store(L(aa) - 1);
     });
-    result.torpedo_hits = attacks(st.KO(KO_TORPEDO), 2, rnd, [&] { strength = con::store(L(strength) - k800kgHit); });
+    result.torpedo_hits = bombing_attacks(st.KO(KO_TORPEDO), 2, rnd, [&] { strength = con::store(L(strength) - k800kgHit); });
     const con::real stirred = L(rnd());
     if (L(st.KO(KO_DIVE)) + L(st.KO(KO_TORPEDO)) > kHeavyStrike && st.TK(1) == 1 && stirred * 5 > 2) st.TK(1) = 0;
     strength = con::store(con::int_floor(L(strength) + L(kRoundingAddend)));
@@ -84,11 +84,11 @@ void KOGEKI4(State& st) {
     const bool torpedo = L(st.KO(KO_TORPEDO)) >= 1;
     const BaseBombing result = bomb_base(st, con::rnd);
     if (dive) {
-        heading(st, KO_DIVE);
+        bombing_heading(st, KO_DIVE);
         hit_messages(result.dive_hits, "２５０Ｋｇ爆弾命中", wait);
     }
     if (torpedo) {
-        heading(st, KO_TORPEDO);
+        bombing_heading(st, KO_TORPEDO);
         hit_messages(result.torpedo_hits, "８００Ｋｇ爆弾命中", wait);
     }
     con::locate(con::Col(50), con::Row(19));

@@ -16,7 +16,7 @@ using con::L;
 
 namespace {
 
-constexpr int kStrikeColour = 6;
+constexpr int kBaseStrikeColour = 6;
 /// The first sub-turn in which a harbour strike meets the base's own fire before KOGEKI5.
 constexpr int kHarbourGunsReady = 8;
 
@@ -41,13 +41,13 @@ bool gather_base_strike(State& st) {
 }
 
 /// Steps 5-9: the approach screen, the defenders' type, the scramble and the composition.
-void approach_screen(State& st, float base) {
+void base_approach_screen(State& st, float base) {
     con::clear_screen(0);
     st.TT(TT_DAY) = st.DAY_NO;
     st.TT(TT_SUBTURN) = st.SUBTURN_NO;
     st.TT(TT_GUN_SUBTURN) = st.GUN_SUBTURN_NO;
     HINITI(st);
-    con::color(kStrikeColour);
+    con::color(kBaseStrikeColour);
     print_row(10, 4, "攻撃隊");
     print_row(17, 4, st.PEARL_HARBOR_TURN == 1 ? "真珠湾に接近 トトトト !!" : "敵基地に接近 !!");
     st.ENEMY_TYPE_OFFSET = defending_type_offset(base);
@@ -92,7 +92,7 @@ void base_attack(State& st, float base) {
 Block OWN_STRIKE_ARRIVAL(State& st) {
     if (!gather_base_strike(st)) return Block::FleetStrikePhase;
     const float base = st.AT(st.FLEET_NO);
-    approach_screen(st, base);
+    base_approach_screen(st, base);
     if (L(st.PATROL_UNITS) >= 1) base_air_combat(st);
     base_attack(st, base);
     APPLY_AIR_LOSSES(st);

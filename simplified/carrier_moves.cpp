@@ -18,14 +18,14 @@ using con::add_to;
 
 /// Calls fn(slot) for the operating fleet's Japanese slots 1 to CV(0, FLEET_NO).
 template <typename Fn>
-void each_slot(const State& st, Fn fn) {
+void each_japanese_slot(const State& st, Fn fn) {
     for (long k = 1; L(k) <= L(st.CV(JAPANESE, st.FLEET_NO)); ++k) fn(k);
 }
 
 /// Calls fn(slot) for the fit carriers among them.
 template <typename Fn>
 void each_fit_slot(const State& st, Fn fn) {
-    each_slot(st, [&](long k) {
+    each_japanese_slot(st, [&](long k) {
         if (fit_carrier(st, JAPANESE, k)) fn(k);
     });
 }
@@ -42,7 +42,7 @@ float move_load(State& st, Units& u, float count, int from, int to, PassPlace pl
 /// Adds column `from` of every slot into column `to` and empties it.
 template <typename Units>
 void gather_every_slot(State& st, Units& u, int from, int to) {
-    each_slot(st, [&](long k) {
+    each_japanese_slot(st, [&](long k) {
         u(JAPANESE, k, to) = con::store(L(u(JAPANESE, k, to)) + L(u(JAPANESE, k, from)));
         u(JAPANESE, k, from) = 0;
     });
@@ -193,7 +193,7 @@ void sum_hangar_torpedo_bombers(State& st) {
 }
 
 void unload_torpedo_bombers(State& st) {
-    each_slot(st, [&](long k) {
+    each_japanese_slot(st, [&](long k) {
         st.T(JAPANESE, k, T_HANGAR) =
             con::store(L(st.T(JAPANESE, k, T_HANGAR)) + L(st.T(JAPANESE, k, T_TORPEDO)) + L(st.T(JAPANESE, k, T_BOMB)));
         st.T(JAPANESE, k, T_TORPEDO) = 0;

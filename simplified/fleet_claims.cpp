@@ -24,7 +24,7 @@ constexpr int kFarthestTarget = 21;
 /// A withdrawal posture.
 constexpr int kWithdraws = 2;
 
-bool afloat(const State& st, float ship) { return L(st.A(ALLIED, ship, A_DURABILITY)) > 0; }
+bool allied_afloat(const State& st, float ship) { return L(st.A(ALLIED, ship, A_DURABILITY)) > 0; }
 
 /// A claim figure below 1 is shown as 1.
 float at_least_one(con::real v) { return v < 1 ? 1.0f : con::store(v); }
@@ -111,7 +111,7 @@ FleetClaims claim_results(State& st, const Draw& rnd) {
     const float f = st.FLEET_NO;
     con::real bb_afloat = 0;
     for (long k = 1; L(k) <= L(st.BB(ALLIED, f)); ++k)
-        if (afloat(st, st.G(ALLIED, f, k))) bb_afloat += 1;
+        if (allied_afloat(st, st.G(ALLIED, f, k))) bb_afloat += 1;
     st.ALLIED_BB_AFLOAT = con::store(bb_afloat);
     if (!(st.PEARL_HARBOR_TURN == 1 || L(st.BB(ALLIED, f)) < 1)) battleship_claim(st, c, rnd);
     count_carriers(st);

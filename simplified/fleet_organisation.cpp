@@ -15,7 +15,7 @@ struct ListPlace {
     int row = 1;
 };
 
-bool listed(const State& st, int i, float turn, float scenario) {
+bool is_listed(const State& st, int i, float turn, float scenario) {
     const bool single = scenario == 6 || scenario == 7;
     return !(st.A(0, i, A_DURABILITY) < 1) && !(st.A(0, i, A_FIRST_TURN) > turn && !single) &&
            !(st.A(0, i, A_FIRST_TURN) > 12);
@@ -36,7 +36,7 @@ void list_own_ships(State& st, float turn, float scenario) {
     for (int i = 1; i <= kJapaneseShips; ++i) {
         if (i == 22) at = {28, 1};
         st.A(0, i, A_COMMITTED) = 0;
-        if (!listed(st, i, turn, scenario)) continue;
+        if (!is_listed(st, i, turn, scenario)) continue;
         con::print_at(con::Col(at.column), con::Row(at.row + 2), st.MM(0, i));
         ship_values(st, 0, static_cast<float>(i), at.column + 6, at.row + 2, at.column + 18);
         ++at.row;
@@ -90,7 +90,7 @@ void assign_own_ships(State& st, float turn, float scenario) {
     ListPlace at;
     for (int i = 1; i <= kJapaneseShips; ++i) {
         if (i == 22) at = {28, 1};
-        if (!listed(st, i, turn, scenario)) continue;
+        if (!is_listed(st, i, turn, scenario)) continue;
         if (scenario == 7 && i <= kJapaneseCarriers) {
             ++at.row;  // listed, never asked
             continue;

@@ -36,18 +36,18 @@ void take(State& st, int row, int from, int to) {
 }
 
 /// The operating air fleet (TT_FLEET).
-float fleet(const State& st) { return st.TT(TT_FLEET); }
+float operating_fleet(const State& st) { return st.TT(TT_FLEET); }
 
 /// Calls fn(slot) for slots 1 to CV(side, fleet): a loop whose bound is the stored count.
 template <typename Fn>
 void each_slot(const State& st, int side, Fn fn) {
-    const float f = fleet(st);
+    const float f = operating_fleet(st);
     for (long k = 1; L(k) <= L(st.CV(side, f)); ++k) fn(k);
 }
 
 /// Whether the carrier of a slot is sunk (durability below 1).
 bool slot_sunk(const State& st, int side, long slot) {
-    return L(st.A(side, st.C(side, fleet(st), slot), A_DURABILITY)) < 1;
+    return L(st.A(side, st.C(side, operating_fleet(st), slot), A_DURABILITY)) < 1;
 }
 
 /// IDO steps 1-2: the base's landed units get ready and its homebound chain moves on; units
@@ -59,7 +59,7 @@ void base_shelter_step(State& st) {
         take(st, r, Q_HOME, Q_HOME_LAST);
         take(st, r, Q_BACK_FAR, Q_HOME);
     }
-    if (L(st.P(st.AT(fleet(st)), P_HOLDER)) == 0)
+    if (L(st.P(st.AT(operating_fleet(st)), P_HOLDER)) == 0)
         for (int r = QR_FIGHTERS; r <= QR_HEAVY; ++r) st.Q(r, Q_HOME_LAST) = 0;
 }
 
@@ -145,7 +145,7 @@ void IDO(State& st) {
         move_into(st.T, JAPANESE, k, T_FLEET_BACK_TORPEDO, n + 6);
         move_into(st.T, JAPANESE, k, T_FLEET_BACK_BOMB, n + 6);
     });
-    count_deck_units(st, fleet(st));
+    count_deck_units(st, operating_fleet(st));
 }
 
 void IDO2(State& st) {
@@ -211,7 +211,7 @@ void land_day_air_units(State& st) {
     }
     for (int side : {JAPANESE, ALLIED})
         each_slot(st, side, [&](long k) {
-            const float ship = st.C(side, fleet(st), k);
+            const float ship = st.C(side, operating_fleet(st), k);
             if (L(st.A(side, ship, A_DURABILITY)) <= 0) {
                 st.F(side, k, 1) = st.D(side, k, 1) = st.T(side, k, 1) = 0;
                 return;

@@ -33,7 +33,7 @@ auto battle_lines(State& st, float f) {
                               [&st, f](int s, long k) { return ship_in_slot(st, s, f, k); }};
 }
 
-bool afloat(const State& st, int s, float ship) { return L(st.A(s, ship, A_DURABILITY)) > 0; }
+bool ship_afloat(const State& st, int s, float ship) { return L(st.A(s, ship, A_DURABILITY)) > 0; }
 
 /// The closing of a line in this gun sub-turn, in fleet-distance units.
 con::real line_closing(const State& st, int s, int rate) { return con::int_floor(L(st.S(s)) * L(st.MV(rate)) / 10); }
@@ -53,7 +53,7 @@ void steer(float& rate, con::real r, con::real holds) {
 /// an earlier battle against a longer line counts as no target: no damage lands outside the line.
 bool keeps_target(const State& st, int s, float f, float t) {
     const int o = 1 - s;
-    return L(t) > 0 && L(t) <= L(st.BB(o, f)) && afloat(st, o, ship_in_slot(st, o, f, con::round_half_away(L(t))));
+    return L(t) > 0 && L(t) <= L(st.BB(o, f)) && ship_afloat(st, o, ship_in_slot(st, o, f, con::round_half_away(L(t))));
 }
 
 /// The search for a new target from the pointer p; 0 when it finds none, which the counts of
@@ -63,8 +63,8 @@ long search_target(const State& st, int s, float f, long& p, bool spreading) {
     const long n = line_count(st, o, f);
     if (!spreading) p = 0;
     for (long tries = 0; tries <= 2 * (n + 1); ++tries) {
-        if (spreading && p < n && afloat(st, o, ship_in_slot(st, o, f, p + 1))) return ++p;
-        if (p > 0 && afloat(st, o, ship_in_slot(st, o, f, p)) &&
+        if (spreading && p < n && ship_afloat(st, o, ship_in_slot(st, o, f, p + 1))) return ++p;
+        if (p > 0 && ship_afloat(st, o, ship_in_slot(st, o, f, p)) &&
             L(st.B(o, B_NEW_SHOOTERS, ship_in_slot(st, o, f, p))) < L(st.HT(s)))
             return p;
         if (++p > n) p = 0;

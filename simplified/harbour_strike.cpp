@@ -14,7 +14,7 @@ using con::L;
 
 namespace {
 
-constexpr int kHeadingColour = 6;
+constexpr int kHarbourHeadingColour = 6;
 constexpr int kListColumn = 50;
 constexpr int kHitColumn = 68;
 constexpr int kTableColumn = 69;
@@ -34,13 +34,13 @@ int row_of(long slot) { return 13 + static_cast<int>(slot); }
 
 float ship_of(const State& st, long slot) { return st.G(ALLIED, kHarbourFleet, slot); }
 
-float& durability(State& st, long slot) { return st.A(ALLIED, ship_of(st, slot), A_DURABILITY); }
+float& slot_durability(State& st, long slot) { return st.A(ALLIED, ship_of(st, slot), A_DURABILITY); }
 
 /// The pass-over test with its own draw: a ship below 0 (not at 0) is passed over on a draw
 /// above 2 in tenths.
 bool passed_over(State& st, long slot, const Draw& rnd) {
     const con::real draw = L(rnd());
-    return L(durability(st, slot)) < 0 && draw * 10 > 2;
+    return L(slot_durability(st, slot)) < 0 && draw * 10 > 2;
 }
 
 /// The attacks per unit of the strike in the sub-turn TT_SUBTURN.
@@ -81,7 +81,7 @@ void ship_list(const State& st) {
 void show_sweeps(const State& st, const std::vector<HarbourEvent>& events, int type, const char* text, con::real wait) {
     for (const HarbourEvent& e : events) {
         if (e.kind == HarbourEvent::Kind::Sweep) {
-            con::color(kHeadingColour);
+            con::color(kHarbourHeadingColour);
             print_row(kListColumn, 11, st.NN(type), " の攻撃");
             con::print_end();
             continue;
@@ -98,7 +98,7 @@ void show_sweeps(const State& st, const std::vector<HarbourEvent>& events, int t
 void ship_table(State& st) {
     for (long j = 1; j <= kMooredBattleships; ++j) {
         const float ship = ship_of(st, j);
-        float& d = durability(st, j);
+        float& d = slot_durability(st, j);
         const bool sunk = !(L(d) > 0);
         d = morva::rounded_durability(d);
         const int colour = sunk ? 2 : (L(d) < L(st.A(ALLIED, ship, A_FULL_DURABILITY)) ? 6 : 3);
@@ -127,7 +127,7 @@ std::vector<HarbourEvent> harbour_dive_attack(State& st, const Draw& rnd) {
 std::vector<HarbourEvent> harbour_torpedo_attack(State& st, const Draw& rnd) {
     return sweeps(st, st.KO(KO_TORPEDO), rnd, [&](long j, int& colour) {
         if (hit_die(rnd) > 3) return 0;
-        float& d = durability(st, j);
+        float& d = slot_durability(st, j);
         d = con::store(L(d) - 1);
         colour += 1;
         if (L(rnd()) * 10 > 5) count_harbour_hit(st);

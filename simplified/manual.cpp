@@ -9,7 +9,7 @@ namespace morva95s {
 namespace manual {
 namespace {
 
-void draw(const Page& page) {
+void draw_page(const Page& page) {
     for (const morva::Text& t : page.texts) morva::show({t});
 }
 
@@ -35,7 +35,7 @@ void show_page(State& st, const Page& page) {
 }
 
 void show_page_over(State& st, const Page& page) {
-    draw(page);
+    draw_page(page);
     morva::hit_any_key(st.WAIT_KEY_RESULT, page.prompt);
 }
 
@@ -47,7 +47,7 @@ void SETUMEI(State& st) {
     // Nothing survives a call: every call opens at the menu.
     for (;;) {
         con::clear_screen(0);
-        manual::draw(manual::menu_page());
+        manual::draw_page(manual::menu_page());
         morva::show({manual::menu_page().prompt});
         // Keys outside 1-6 are ignored without a sound or a redraw.
         const std::string key = morva::wait_for_key(st.WAIT_KEY_RESULT, "123456");

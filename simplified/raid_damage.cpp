@@ -29,7 +29,7 @@ long slots_of(float count) {
     return n < 1 ? 0 : static_cast<long>(n);
 }
 
-float less(float v, real by) { return con::store(L(v) - by); }
+float reduced_by(float v, real by) { return con::store(L(v) - by); }
 
 /// The first sweep: a carrier below half a point stops burning; one whose explosions go on
 /// keeps burning when its die is at most its deck's armed value plus the re-arming.
@@ -52,14 +52,14 @@ void test_fires(std::vector<ShipUnderAttack>& cs, float rearm, const Draw& rnd) 
 void lose_armed_unit(ShipUnderAttack& c, const Draw& rnd) {
     const real first = L(rnd()) * 10;
     if ((L(c.torpedo) + L(c.bomb) < 1 || first < 5) && L(c.dive) > 0) {
-        c.dive = less(c.dive, 1);
+        c.dive = reduced_by(c.dive, 1);
         return;
     }
     const real second = L(rnd()) * 10;
     if ((L(c.bomb) < 1 || second < 5) && L(c.torpedo) > 0)
-        c.torpedo = less(c.torpedo, 1);
+        c.torpedo = reduced_by(c.torpedo, 1);
     else
-        c.bomb = less(c.bomb, 1);
+        c.bomb = reduced_by(c.bomb, 1);
 }
 
 /// The second sweep: every carrier on fire and above half a point burns once; those whose
@@ -71,8 +71,8 @@ bool burn(std::vector<ShipUnderAttack>& cs, std::vector<long>& spreading, const 
         if (L(c.durability) < L(kBurnsFrom) || c.fire == kNoFire) continue;
         if (c.fire == kGoingOn) spreading.push_back(static_cast<long>(k));
         c.fire = kGoingOn;
-        c.durability = less(c.durability, 2);
-        c.deck = less(c.deck, 2);
+        c.durability = reduced_by(c.durability, 2);
+        c.deck = reduced_by(c.deck, 2);
         lose_armed_unit(c, rnd);
         going_on = true;
     }
