@@ -10,9 +10,6 @@
 namespace morva95f {
 namespace {
 
-constexpr int kLastCarrier = 21;
-constexpr int kLastListedShip = 33;
-
 // A ship on the list: its number and the row and base column it was listed at.
 struct Listed {
     int ship;
@@ -20,7 +17,7 @@ struct Listed {
     int row;
 };
 
-bool is_carrier(int ship) { return ship <= kLastCarrier; }
+bool is_carrier(int ship) { return ship <= kJapaneseCarriers; }
 
 // Whether ship i may sail this turn. In the historical scenarios' first eight turns only the
 // fast battleships 30-33 may join a fleet.
@@ -44,7 +41,7 @@ void show_early_war_note(const State& st, float turn) {
 std::vector<Listed> list_ships(State& st, float turn, float scenario) {
     std::vector<Listed> listed;
     int carrier_row = 2, battleship_row = 2;
-    for (int i = 1; i <= kLastListedShip; ++i) {
+    for (int i = 1; i <= kJapaneseShips; ++i) {
         st.A(0, i, A_COMMITTED) = 0;
         if (!offered(st, i, turn, scenario)) continue;
         const Listed l{i, is_carrier(i) ? 0 : 28, is_carrier(i) ? carrier_row++ : battleship_row++};

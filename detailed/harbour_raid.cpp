@@ -2,6 +2,7 @@
 // fleet at anchor - the fighters strafe the airfields, the dive bombers hit the airfields, the
 // port and the guns, the torpedo and level bombers the moored battleships while their special
 // torpedoes and bombs last - and HYOJI4, the surprise lost, the battle fleet already at sea.
+#include "campaign/harbour_raid.h"
 #include "console/console.h"
 #include "detailed/routines.h"
 #include "detailed/strikes.h"
@@ -15,9 +16,10 @@ using con::real;
 /// The harbour's base and the air fleet whose facing force lies at anchor there.
 constexpr float kHarbourBase = 18;
 constexpr float kHarbourFleet = 1;
-/// The moored battleships: list slots 1-4 only torpedoes reach, 5-8 only level bombing.
+/// The moored battleships (kMooredBattleships): list slots 1-4 only torpedoes reach, 5-8 only
+/// level bombing.
 constexpr long kTorpedoSlots = 4;
-constexpr long kMooredBattleships = 8;
+using morva::kMooredBattleships;
 
 using con::add_to;
 

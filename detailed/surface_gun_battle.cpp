@@ -13,9 +13,6 @@
 namespace morva95f {
 namespace {
 
-/// The last ship number of either side's ship table.
-constexpr int kLastShip = 42;
-
 using morva::HitZone;
 using morva::Shot;
 
@@ -195,7 +192,7 @@ void change_range(State& st) {
     float& range = st.BF(BF_RANGE);
     range = con::store(std::abs(con::L(range) - con::int_floor(closing)));
     for (int s = 0; s <= 1; ++s)
-        for (int i = 1; i <= kLastShip; ++i) st.B(s, B_NEW_SHOOTERS, i) = 0;
+        for (int i = 1; i <= kShipRows; ++i) st.B(s, B_NEW_SHOOTERS, i) = 0;
 }
 
 /// Steps 2-16 of a gun sub-turn in which both lines have a ship able to fight.

@@ -17,9 +17,6 @@ namespace {
 
 using con::L;
 
-/// The last ship number of either side's ship table.
-constexpr int kLastShip = 42;
-
 using morva::HitZone;
 using morva::Shot;
 
@@ -202,7 +199,7 @@ void move_lines(State& st) {
     const con::real c = con::int_floor((L(st.S(0)) * L(st.MV(MV_OWN)) + L(st.S(1)) * L(st.MV(MV_ALLIED))) / 10);
     st.TT(TT_FLEET_DISTANCE) = con::store(std::fabs(L(st.TT(TT_FLEET_DISTANCE)) - c));
     for (int s : {JAPANESE, ALLIED})
-        for (int ship = 1; ship <= kLastShip; ++ship) st.B(s, B_NEW_SHOOTERS, ship) = 0;
+        for (int ship = 1; ship <= kShipRows; ++ship) st.B(s, B_NEW_SHOOTERS, ship) = 0;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "campaign/harbour_raid.h"
 #include "console/numbers.h"
 #include "simplified/raid.h"
 #include "simplified/state.h"
@@ -106,7 +107,7 @@ void KOGEKI4(State& st);
 // --- The harbour strike (harbour_strike.cpp) ---
 
 /// The moored battleships' slots 1-8.
-inline constexpr int kMooredBattleships = 8;
+using morva::kMooredBattleships;
 /// One thing KOGEKI5 shows, in order.
 struct HarbourEvent {
     enum class Kind { Sweep, Hit } kind;
