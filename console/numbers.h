@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "console/errors.h"
 #include "console/source_location.h"
 
 namespace con {
@@ -27,19 +28,34 @@ inline void add_to(float& cell, real v) { cell = store(L(cell) + v); }
 /// INT: the largest whole number not above v, taken on the unrounded value.
 inline real int_floor(real v) { return std::floor(v); }
 
+/// Whether a whole number lies within a long's range (a NaN does not).
+inline bool whole_fits_long(real whole) {
+    constexpr real kLeast = static_cast<real>(std::numeric_limits<long>::min());  // -2^63, exact
+    return whole >= kLeast && whole < -kLeast;
+}
+
 /// Conversion to a whole number for an index, MOD operand, key, colour, tick count or screen
-/// position: the nearest whole number, halves away from zero.
-inline long round_half_away(real v) { return static_cast<long>(std::round(v)); }
+/// position: the nearest whole number, halves away from zero. A value whose whole number lies
+/// beyond a long's range raises error 6 (overflow).
+inline long round_half_away(real v, SourceLocation where = SourceLocation::current()) {
+    const real whole = std::round(v);
+    if (!whole_fits_long(whole)) raise_error(err::kOverflow, where);
+    return static_cast<long>(whole);
+}
 
 /// Conversion to a whole number with halves going to the even neighbour (0.5 -> 0, 1.5 -> 2).
-inline long round_half_even(real v) {
-    real f = std::floor(v);
-    real d = v - f;
-    long i = static_cast<long>(f);
-    if (d > 0.5L) return i + 1;
-    if (d < 0.5L) return i;
-    return (i % 2 == 0) ? i : i + 1;
+/// A value whose whole number lies beyond a long's range raises error 6 (overflow).
+inline long round_half_even(real v, SourceLocation where = SourceLocation::current()) {
+    const real f = std::floor(v);
+    const real d = v - f;
+    const real whole = d > 0.5L ? f + 1 : d < 0.5L ? f : std::fmod(f, 2) == 0 ? f : f + 1;
+    if (!whole_fits_long(whole)) raise_error(err::kOverflow, where);
+    return static_cast<long>(whole);
 }
+
+/// Whether v has a 4-byte value to be stored as: finite and within float's range. A typed
+/// answer is tested with it before `store`, which has no result for a value beyond that range.
+inline bool fits_float(real v) { return std::fabs(v) <= static_cast<real>(std::numeric_limits<float>::max()); }
 
 /// MOD: both operands made whole (halves away from zero); the remainder takes the sign of the
 /// dividend. A zero divisor raises error 11.

@@ -133,10 +133,13 @@ void ICHI(State& st) {
     }
     show_approach_prompt(row);
     float v = 0;
-    do {
+    for (;;) {
         con::print_at(con::Col(24), con::Row(22), kBearingHint);
-        v = con::store(con::val(read_line_at(47, 22)));
-    } while (!in_sector(v, row.player1) && !in_sector(v, row.player2));
+        const con::real typed = con::val(read_line_at(47, 22));
+        if (!con::fits_float(typed)) continue;  // no float to hold it: in no sector either
+        v = con::store(typed);
+        if (in_sector(v, row.player1) || in_sector(v, row.player2)) break;
+    }
     const auto [x, y] = point_on_bearing(v, 105);
     st.PZ(0, PZ_X) = x;
     st.PZ(0, PZ_Y) = y;

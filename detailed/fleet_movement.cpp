@@ -100,7 +100,9 @@ float ask_fleet_heading(const State& st) {
         con::print_single_item(fallback);
         con::print_string_item(")          ");
         const std::string line = read_line_at(54, 20);
-        const float h = line.empty() ? fallback : con::store(con::val(line));
+        const con::real typed = line.empty() ? fallback : con::val(line);
+        if (!con::fits_float(typed)) continue;  // no float to hold it: out of range too
+        const float h = con::store(typed);
         if (h >= 0 && h <= 359) return h;
     }
 }
@@ -114,7 +116,9 @@ float ask_speed(const State& st) {
         con::print_single_item(st.S(0));
         con::print_string_item(" Kt)       ");
         const std::string line = read_line_at(61, 20);
-        const float v = line.empty() ? st.S(0) : con::store(con::val(line));
+        const con::real typed = line.empty() ? st.S(0) : con::val(line);
+        if (!con::fits_float(typed)) continue;  // no float to hold it: out of range too
+        const float v = con::store(typed);
         if (v >= 0 && v <= st.S(0)) return v;
     }
 }

@@ -38,8 +38,12 @@ void edit_display_time(Kelmat& s) {
         con::input_prompt("いくつにしますか ?  ");
         std::string answer;
         con::input_vars(answer);
-        // The one value rounded to the even neighbour at a half.
-        const real v = static_cast<real>(con::round_half_even(con::val(answer)));
+        // The one value rounded to the even neighbour at a half; the typed value is tested
+        // first, so that no answer is rounded beyond a whole number's range (1E20 is asked
+        // again, as 2000 is).
+        const real typed = con::val(answer);
+        if (!(typed >= 0 && typed <= 1001)) continue;
+        const real v = static_cast<real>(con::round_half_even(typed));
         if (v >= 1 && v <= 1000) {
             s.TT(TT_DISPLAY_TIME) = store(v);
             return;

@@ -9,8 +9,10 @@ using con::Row;
 
 float displacement_answer_value(const std::string& answer) {
     // The whole answer is read, blanks and all: cutting it to its first bytes would take
-    // "12345" as 1234 and "  9000" as 90. Text that is no number gives 0.
-    return con::store(con::val(answer));
+    // "12345" as 1234 and "  9000" as 90. Text that is no number gives 0, and so does a
+    // number beyond a float's range (1E300), which has no value to store and is refused alike.
+    const con::real v = con::val(answer);
+    return con::fits_float(v) ? con::store(v) : 0;
 }
 
 Block DESIGN_START(Kelmat& s) {

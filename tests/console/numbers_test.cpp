@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "console/errors.h"
 #include "console/numbers.h"
@@ -39,6 +40,29 @@ TEST(Numbers, WholeNumberConversions) {
         EXPECT_EQ(con::round_half_away(c.value), c.away);
         EXPECT_EQ(con::round_half_even(c.value), c.even);
     }
+}
+
+TEST(Numbers, WholeNumbersBeyondALongRaiseOverflow) {
+    // Error 6, as for a value too large to store; the largest whole numbers a long holds convert.
+    const real beyond[] = {1e20L, -1e20L, 0x1p63L, -0x1p63L - 1, 0x1p63L - 0.5L, HUGE_VALL, -HUGE_VALL, NAN};
+    for (real v : beyond) {
+        SCOPED_TRACE(static_cast<double>(v));
+        for (auto convert : {+[](real x) { return con::round_half_away(x); }, +[](real x) { return con::round_half_even(x); }}) {
+            try {
+                convert(v);
+                ADD_FAILURE() << "no error";
+            } catch (const con::RuntimeError& e) {
+                EXPECT_EQ(e.number(), con::err::kOverflow);
+            }
+        }
+    }
+    EXPECT_EQ(con::round_half_away(0x1p63L - 1), 0x7fffffffffffffffL);
+    EXPECT_EQ(con::round_half_even(-0x1p63L), -0x7fffffffffffffffL - 1);
+    EXPECT_EQ(con::round_half_even(0x1p62L + 0.5L), 0x4000000000000000L) << "a half to the even neighbour";
+    EXPECT_TRUE(con::fits_float(std::numeric_limits<float>::max()));
+    EXPECT_FALSE(con::fits_float(1e39L));
+    EXPECT_FALSE(con::fits_float(-HUGE_VALL));
+    EXPECT_FALSE(con::fits_float(NAN));
 }
 
 TEST(Numbers, ModTakesTheDividendsSign) {

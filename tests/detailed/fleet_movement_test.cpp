@@ -47,8 +47,8 @@ TEST(MapGeometry, LegOffsetsByHeading) {
 }
 
 TEST(Deployment, SectorsAnswersAndPositions) {
-    // Target 6: 91 and 269 are asked again, 270 is taken.
-    Loaded st("91{ENTER}269{ENTER}270{ENTER}");
+    // Target 6: 91, 269 and bearings beyond a float's range are asked again, 270 is taken.
+    Loaded st("91{ENTER}269{ENTER}1E300{ENTER}-1E999{ENTER}270{ENTER}");
     on_map(*st, 6, 0, 0);
     st->KS(1) = 2, st->KS(2) = 1, st->KS(3) = 1;
     ICHI(*st);
@@ -129,6 +129,7 @@ TEST(FleetMove, OrderedMovesBySideOfTheOrigin) {
         {"90{ENTER}30{ENTER}", -50, -50, -40, -50}, {"270{ENTER}30{ENTER}", 50, 50, 40, 50},
         {"360{ENTER}-0.5{ENTER}0.5{ENTER}0{ENTER}", 50, 50, 50, 50},  // refused heading, then speed 0
         {"359{ENTER}31{ENTER}{ENTER}", 50, 50, 50, 60},              // too fast; Return is top speed
+        {"1E300{ENTER}1E999{ENTER}0{ENTER}1E300{ENTER}-1E999{ENTER}30{ENTER}", 50, 50, 50, 60},  // beyond a float
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys);

@@ -256,6 +256,21 @@ TEST(BattleEditor, ItemsAndDisplayTime) {
     EXPECT_EQ(h.s().TT(kelmat::TT_DISPLAY_TIME), 2) << "a half goes to the even neighbour";
 }
 
+TEST(BattleEditor, DisplayTimesBeyondAnyWholeNumberAreAskedAgain) {
+    // Each answer is refused and the question asked again, as for 2000, with the display time
+    // left as it was; none is rounded to a whole number first.
+    Harness h;
+    const std::string ask = kDefaults + "k" + "{F1}3";
+    const std::string again = fresh(h, 1, 1, ask + "2000{ENTER}").screen().dump_text();
+    const float before = h.s().TT(kelmat::TT_DISPLAY_TIME);
+    const std::string answers[] = {"1E20", "-1E20", "1E999", "4E87", "-1E999", std::string(300, '9'), "1E-400"};
+    for (const std::string& answer : answers) {
+        auto run = fresh(h, 1, 1, ask + answer + "{ENTER}");
+        EXPECT_EQ(h.s().TT(kelmat::TT_DISPLAY_TIME), before) << answer;
+        EXPECT_EQ(run.screen().dump_text(), again) << answer;
+    }
+}
+
 TEST(BattleRun, MapAndTurnQuestions) {
     // Mode 1 with the map: BLUE's first turn question at step 6, over the map of that step.
     Harness h;

@@ -27,6 +27,7 @@ TEST(DisplacementAnswer, TheWholeAnswerIsRead) {
         {"90000", 90000, false},  {" 900", 900, true},    {"  9000", 9000, true}, {"80", 80, true},
         {"9000", 9000, true},     {"79.9", 79.9f, false}, {"80.5", 80.5f, true},  {"9000.5", 9000.5f, false},
         {"", 0, false},           {"abc", 0, false},      {"450t", 450, true},
+        {"1E300", 0, false},      {"-1E999", 0, false},   {"1E999", 0, false},  // beyond a float: refused
     };
     for (const auto& c : cases) {
         const float v = kelmat::displacement_answer_value(c.typed);
