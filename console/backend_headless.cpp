@@ -1,8 +1,8 @@
 // The headless backend: keys from a script, a virtual clock, frame dumps. Timed waits return
 // at once; a run ends when the script is used up and the program waits for input.
-#include <sys/stat.h>
-
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -21,9 +21,7 @@ constexpr unsigned kPollsPerWait = 1000;
 class HeadlessBackend : public Backend {
 public:
     explicit HeadlessBackend(const HeadlessOptions& options)
-        : keys_(parse_key_script(options.keys)), seconds_(options.clock_seconds), frames_dir_(options.frames_dir) {
-        if (!frames_dir_.empty()) ::mkdir(frames_dir_.c_str(), 0755);
-    }
+        : keys_(parse_key_script(options.keys)), seconds_(options.clock_seconds), frames_dir_(options.frames_dir) {}
 
     void poll(EventSink& sink, bool for_key) override {
         if (!for_key) return;
@@ -51,10 +49,12 @@ public:
         std::snprintf(name, sizeof name, "/%04u.txt", frame_++);
         std::string path = frames_dir_ + name;
         std::FILE* fp = std::fopen(path.c_str(), "wb");
-        if (!fp) throw std::runtime_error("cannot write frame " + path);
-        std::string text = screen.dump_text();
-        std::fwrite(text.data(), 1, text.size(), fp);
-        std::fclose(fp);
+        if (!fp) throw DumpError("cannot write frame " + path + ": " + std::strerror(errno));
+        const std::string text = screen.dump_text();
+        const bool written = std::fwrite(text.data(), 1, text.size(), fp) == text.size();
+        const int e = errno;
+        if (std::fclose(fp) != 0 || !written)
+            throw DumpError("cannot write frame " + path + ": " + std::strerror(written ? errno : e));
     }
 
 private:

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -40,7 +41,7 @@ void write_text_file(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
     out.close();
-    if (!out) throw std::runtime_error("cannot write " + path);
+    if (!out) throw DumpError("cannot write " + path);
 }
 
 // Why the folder `path` cannot take new files ("" when it can).
@@ -52,26 +53,53 @@ std::string unusable_folder(const std::string& path) {
     return "";
 }
 
+// What a file made at `path` would be made as: the path itself, or the end of the chain of
+// symbolic links it names (creating a file through a link makes the link's target). `why` is
+// set when the chain is too long to follow.
+std::string creation_target(const std::string& path, std::string& why) {
+    std::string at = path;
+    for (int hops = 0; hops <= 40; ++hops) {
+        struct stat st {};
+        if (::lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return at;
+        char target[PATH_MAX];
+        const ssize_t n = ::readlink(at.c_str(), target, sizeof target - 1);
+        if (n <= 0) break;
+        const std::string next(target, static_cast<std::size_t>(n));
+        at = next.front() == '/' ? next : folder_of(at) + "/" + next;
+    }
+    why = std::strerror(ELOOP);
+    return at;
+}
+
 // Why the file of a dump option cannot be written ("" when it can), found without creating
 // anything: an existing file is opened for writing (never truncated, never waited on as a
-// FIFO); a missing one needs a folder that takes new files.
+// FIFO); a missing one, or a link to a missing one, needs a name that can be a file's (no
+// final /) in a folder that takes new files.
 std::string unwritable_file(const std::string& path) {
+    static const std::string kFolderName = "a file's name cannot end in /";
+    if (path.ends_with('/')) return kFolderName;
     const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd >= 0) {
         ::close(fd);
         return "";
     }
     if (errno != ENOENT) return std::strerror(errno);
-    const std::string folder = folder_of(path);
-    const std::string why = unusable_folder(folder);
+    std::string why;
+    const std::string target = creation_target(path, why);
+    if (!why.empty()) return why;
+    if (target.ends_with('/')) return target + ": " + kFolderName;
+    const std::string folder = folder_of(target);
+    why = unusable_folder(folder);
     return why.empty() ? "" : folder + ": " + why;
 }
 
 // Why the --frames folder cannot take the frames ("" when it can): an existing folder, or a
-// missing one that can be made (the run makes it).
+// missing one whose folder takes new folders (the runner makes it just before the run). A
+// link to nothing is refused: no folder can be made under its name.
 std::string unusable_frames_folder(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 || errno != ENOENT) return unusable_folder(path);
+    if (::lstat(path.c_str(), &st) == 0) return "a symbolic link to nothing";
     const std::string folder = folder_of(path);
     const std::string why = unusable_folder(folder);
     return why.empty() ? "" : folder + ": " + why;
@@ -91,6 +119,17 @@ std::string unusable_dump_option(const HeadlessOptions& options) {
         if (std::string why = unusable_frames_folder(options.frames_dir); !why.empty())
             return "cannot use --frames " + options.frames_dir + ": " + why;
     return "";
+}
+
+// Makes the frames folder when it is missing, once every option has passed: the one thing
+// made before the run. A folder that cannot be made after all (a file system that takes none,
+// whatever its rights say) refuses the command line with nothing made. The message, or "".
+std::string make_frames_folder(const HeadlessOptions& options) {
+    if (options.frames_dir.empty()) return "";
+    const std::string why = ::mkdir(options.frames_dir.c_str(), 0755) != 0 && errno != EEXIST
+                                ? std::strerror(errno)
+                                : unusable_folder(options.frames_dir);
+    return why.empty() ? "" : "cannot use --frames " + options.frames_dir + ": " + why;
 }
 
 }  // namespace
@@ -113,6 +152,9 @@ RunResult run_on(Console& console, const ProgramInfo& info) {
         result.error_number = e.number();
         result.exit_code = 3;
         report_unhandled(console, info, e);
+    } catch (const DumpError& e) {
+        std::fprintf(stderr, "%s: %s\n", info.name.c_str(), e.what());
+        result.exit_code = 2;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: internal failure: %s\n", info.name.c_str(), e.what());
         result.exit_code = 2;
@@ -123,13 +165,14 @@ RunResult run_on(Console& console, const ProgramInfo& info) {
 
 RunResult run_headless(const ProgramInfo& info, const HeadlessOptions& options, std::unique_ptr<Console>* keep) {
     // A command-line argument that cannot be used ends the run with status 2, before it starts
-    // or when its dump cannot be written after all.
+    // or when its dump cannot be written after all (a full disk).
     RunResult refused;
     refused.exit_code = 2;
-    if (const std::string why = unusable_dump_option(options); !why.empty()) {
-        std::fprintf(stderr, "%s: %s\n", info.name.c_str(), why.c_str());
-        return refused;
-    }
+    for (const auto check : {unusable_dump_option, make_frames_folder})
+        if (const std::string why = check(options); !why.empty()) {
+            std::fprintf(stderr, "%s: %s\n", info.name.c_str(), why.c_str());
+            return refused;
+        }
     auto console = std::make_unique<Console>(make_headless_backend(options));
     RunResult result = run_on(*console, info);
     try {

@@ -2,6 +2,7 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,14 @@ std::vector<std::string> parse_key_script(std::string_view script);
 /// (a FIFO or device is never waited on).
 void append_key_file(const std::string& path, std::string& keys);
 
-/// Creates the headless backend.
+/// A dump the command line asked for that cannot be written (a frame, the final screen): the
+/// run ends with status 2 and this message, as for an argument refused before the run.
+class DumpError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// Creates the headless backend (the --frames folder is made by the runner, before the run).
 std::unique_ptr<Backend> make_headless_backend(const HeadlessOptions& options);
 /// Creates the window backend; throws std::runtime_error with a clear message without a display.
 std::unique_ptr<Backend> make_window_backend(const std::string& title);

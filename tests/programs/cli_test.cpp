@@ -91,6 +91,7 @@ TEST(CommandLine, ArgumentsThatCannotBeUsedAreRefusedWithStatusTwo) {
     std::filesystem::create_directory("folder");
     write_file("file", "x");
     write_file("big.keys", std::string((1u << 20) + 1, '1'));
+    std::filesystem::create_symlink("nowhere/frames", "dangling");
     struct Case {
         std::vector<std::string> args;
         const char* says;
@@ -109,6 +110,11 @@ TEST(CommandLine, ArgumentsThatCannotBeUsedAreRefusedWithStatusTwo) {
         {{"--png", "no/such/shot.png"}, "--png no/such/shot.png"},
         {{"--frames", "file"}, "--frames file: not a folder"},
         {{"--frames", "no/such/frames"}, "--frames no/such/frames"},
+        {{"--png", "p.png/"}, "--png p.png/: a file's name cannot end in /"},
+        {{"--colours", "c.txt/"}, "--colours c.txt/: a file's name cannot end in /"},
+        {{"--frames", "dangling"}, "--frames dangling: a symbolic link to nothing"},
+        // Refused by its folder's rights, or, as root, by the folder that cannot be made.
+        {{"--frames", "/proc/fr"}, "--frames /proc/fr: "},
     };
     for (const char* program : kPrograms)
         for (const Case& c : cases) {
@@ -130,15 +136,20 @@ TEST(CommandLine, ARefusedCommandLineWritesNothing) {
         {"--frames", "frames", "--colours", "nodir/c.txt"},
         {"--png", "p.png", "--frames", "nodir/frames"},
         {"--screen", "s.txt", "--keys-file", "none.keys"},
+        {"--screen", "s.txt", "--png", "p.png/"},
+        {"--colours", "c.txt", "--frames", "dangling"},
+        {"--screen", "s.txt", "--frames", "/proc/fr"},
     };
     for (const char* program : kPrograms)
         for (const auto& args : cases) {
             ScopedTempDir dir;
+            std::filesystem::create_symlink("nowhere/frames", "dangling");
             BinaryRun run = run_binary(program, "", 0, args);
             EXPECT_EQ(run.exit_code, 2) << program << " " << args[3] << ": " << run.err;
             std::vector<std::string> left;
             for (const auto& e : std::filesystem::directory_iterator("."))
-                if (e.path().filename() != "run.stderr.txt") left.push_back(e.path().filename().string());
+                if (e.path().filename() != "run.stderr.txt" && e.path().filename() != "dangling")
+                    left.push_back(e.path().filename().string());
             EXPECT_TRUE(left.empty()) << program << " " << args[3] << " left " << left[0];
         }
 }
