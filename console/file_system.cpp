@@ -133,11 +133,11 @@ bool is_temp_name_of(std::string_view entry, std::string_view base) {
 //   An unnamed file is locked as soon as it is made, before it has any name.
 // - The writer keeps the file open, and so locked, until it has its final name or has been
 //   removed: every name change and removal of its own is made before the close.
-// - A clean-up takes a read lock without waiting, skips the file when it cannot, checks that
-//   the name still names the file it locked, removes it, and only then closes it. (The name
-//   could stand for another file between that check and the removal only if another clean-up
-//   removed this one meanwhile and a writer of the same process number and count, in another
-//   pid namespace, made and locked its file under that name in between.)
+// - A clean-up opens the file for writing (never truncating it), takes a write lock without
+//   waiting, skips the file when it cannot, checks that the name still names the file it
+//   locked, removes it, and only then closes it. So whoever removes a temporary name holds its
+//   write lock: two clean-ups never hold one leftover together, and once one has removed it,
+//   the other finds the name gone or naming another file.
 // - Where the file system refuses locks altogether, the writer writes unlocked, and clean-ups,
 //   unable to lock either, remove nothing: a leftover there costs only its room.
 enum class LockResult { Taken, Held, Unsupported };
@@ -183,10 +183,11 @@ int create_temp_file(const std::string& path, std::string& temp) {
 }
 
 // Removes the temporary files that earlier writes to `name` left behind (a run killed while
-// writing): regular files of this user that no writer holds (see above). Another user's file,
-// a locked one, a link or anything else stays. Nothing here is an error: a leftover that cannot
-// be removed costs nothing but its room.
-void remove_leftovers(std::string_view name) {
+// writing): regular files of this user that no writer or other clean-up holds (see above).
+// Another user's file, a locked one, a link or anything else stays. Nothing here is an error:
+// a leftover that cannot be removed costs nothing but its room. `hook` (tests) runs just before
+// each removal.
+void remove_leftovers(std::string_view name, const std::function<void(const std::string&)>& hook) {
     const std::string dir = folder_of(name), base(name.substr(base_start(name)));
     DIR* d = ::opendir(dir.c_str());
     if (!d) return;
@@ -194,7 +195,7 @@ void remove_leftovers(std::string_view name) {
     const auto removable = [&](const char* entry, int fd) {
         struct stat st {};
         return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
-               lock_whole_file(fd, F_RDLCK) == LockResult::Taken && names_file(dir_fd, entry, st);
+               lock_whole_file(fd, F_WRLCK) == LockResult::Taken && names_file(dir_fd, entry, st);
     };
     while (const dirent* e = ::readdir(d)) {
         if (!is_temp_name_of(e->d_name, base)) continue;
@@ -204,9 +205,12 @@ void remove_leftovers(std::string_view name) {
         if (::fstatat(dir_fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
             st.st_uid != ::geteuid())
             continue;
-        const int fd = ::openat(dir_fd, e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        const int fd = ::openat(dir_fd, e->d_name, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (fd < 0) continue;
-        if (removable(e->d_name, fd)) ::unlinkat(dir_fd, e->d_name, 0);
+        if (removable(e->d_name, fd)) {
+            if (hook) hook(e->d_name);
+            ::unlinkat(dir_fd, e->d_name, 0);
+        }
         ::close(fd);  // releases the lock, only after the removal
     }
     ::closedir(d);
@@ -330,9 +334,11 @@ void FileSystem::open(int n, FileMode mode, std::string_view name, Existing exis
         return;
     }
     if (injected(FileOp::OpenOutput)) fail(FileOp::OpenOutput, injected_errno_);
+    // Every leftover of the name goes at each write of it, refused or not: a run killed between
+    // naming a new file and removing its temporary name leaves that name beside a taken one.
+    remove_leftovers(path, cleanup_hook_);
     // Opening an existing file for output does not truncate it: it fails with 64.
     if (existing == Existing::Refuse && exists(path)) raise_error(err::kFileExists);
-    remove_leftovers(path);
     std::string temp;
     int fd = unnamed_allowed_ ? open_unnamed(path) : -1;
     // Locked before it has any name: a clean-up never takes it for a leftover once it has one.

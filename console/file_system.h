@@ -1,6 +1,7 @@
 // Sequential text files on numbered channels, with the error numbers the programs test.
 #pragma once
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +46,9 @@ public:
     /// Tests: false writes every output file under a temporary name, as on a file system that
     /// cannot create unnamed files.
     void set_unnamed_files(bool allowed) { unnamed_allowed_ = allowed; }
+    /// Tests: runs `hook` with a leftover's name whenever a clean-up before a write holds that
+    /// leftover and has found it still under its name, just before it removes it.
+    void set_cleanup_hook(std::function<void(const std::string&)> hook) { cleanup_hook_ = std::move(hook); }
 
 private:
     struct Channel {
@@ -66,6 +70,7 @@ private:
     std::optional<FileOp> injected_op_;
     int injected_errno_ = 0;
     bool unnamed_allowed_ = true;
+    std::function<void(const std::string&)> cleanup_hook_;
 };
 
 }  // namespace con

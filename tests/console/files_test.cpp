@@ -74,8 +74,13 @@ TEST(Files, OpeningAnExistingFileForOutputFailsAndLeavesItAlone) {
     ScopedTempDir dir;
     ScopedConsole sc;
     write_file("A-DATA.DAT", "old");
+    // A run killed between giving a new file its name and removing its temporary name left
+    // that second name of the file: the refused open removes it all the same.
+    const std::string left = "~A-DATA.DAT.1-1.partial";
+    write_file(left, "old");
     EXPECT_EQ(error_number_of([] { con::open_file(1, con::FileMode::Output, "A-DATA.DAT"); }), 64);
     EXPECT_EQ(read_file("A-DATA.DAT"), "old");
+    EXPECT_FALSE(std::filesystem::exists(left));
     // Replace is allowed only when asked for, and takes effect only at the close.
     con::open_file(1, con::FileMode::Output, "A-DATA.DAT", con::Existing::Replace);
     con::print_to_file(1, 1.0f);
@@ -211,6 +216,64 @@ TEST(Files, AWriteRemovesTheUnheldLeftoversOfItsNameOwnedByThePlayer) {
         con::close_files();
         EXPECT_TRUE(std::filesystem::exists(removed[0]));
     }
+}
+
+// Why the current folder's file system takes no open file description locks ("" when it does).
+std::string no_locks_here() {
+    const int fd = ::open("lock-probe", O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return std::string("cannot make a file: ") + std::strerror(errno);
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    const bool locked = ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
+    const std::string why = locked ? "" : std::string("the file system refuses locks: ") + std::strerror(errno);
+    ::close(fd);
+    ::unlink("lock-probe");
+    return why;
+}
+
+TEST(Files, TwoCleanUpsNeverHoldOneLeftover) {
+    // Two saves of one name clean up at the same moment. While the first holds a leftover to
+    // remove it, the second must leave it alone: were both to hold it, the first would remove
+    // it, a writer with the same process number and count would take the name for its live
+    // file, and the second would remove that file.
+    ScopedTempDir dir;
+    if (const std::string why = no_locks_here(); !why.empty()) GTEST_SKIP() << why;
+    const std::string left = leftover("SAVE.DAT", gone_process(), 1);
+    write_file(left, "left");
+    int held_by_second = 0;
+    int writer = -1;
+    con::FileSystem first;
+    first.set_unnamed_files(false);
+    first.set_cleanup_hook([&](const std::string& name) {
+        ASSERT_EQ(name, left);
+        con::FileSystem second;
+        second.set_unnamed_files(false);
+        second.set_cleanup_hook([&](const std::string&) {
+            ++held_by_second;
+            // The first clean-up removes it, and the writer takes the name and locks its file.
+            ::unlink(left.c_str());
+            writer = ::open(left.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+            struct flock lock {};
+            lock.l_type = F_WRLCK;
+            lock.l_whence = SEEK_SET;
+            if (writer >= 0) ::fcntl(writer, F_OFD_SETLK, &lock);
+        });
+        second.open(1, con::FileMode::Output, "SAVE.DAT", con::Existing::Replace);
+        second.write_line(1, "second");
+        second.close(1);
+    });
+    first.open(1, con::FileMode::Output, "SAVE.DAT", con::Existing::Replace);
+    first.write_line(1, "first");
+    first.close(1);
+    EXPECT_EQ(held_by_second, 0) << "the second clean-up held the leftover the first was removing";
+    if (writer >= 0) {
+        EXPECT_TRUE(std::filesystem::exists(left)) << "the writer's live file was removed";
+        ::close(writer);
+    } else {
+        EXPECT_FALSE(std::filesystem::exists(left)) << "removed by the first clean-up";
+    }
+    EXPECT_EQ(read_file("SAVE.DAT"), "first\r\n");
 }
 
 TEST(Files, AnotherUsersLeftoverStays) {
