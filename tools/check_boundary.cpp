@@ -1,11 +1,13 @@
-// Runs with the build: refuses program code that crosses the platform boundary (see
-// boundary_rules.h). Prints each offending line as "file:line: error: ..." and fails; on
-// success touches the stamp file so that the check runs again only when a source changes.
+// Runs with the build: refuses program code that crosses the platform boundary, and a program
+// header that defines a macro (see boundary_rules.h). Prints each offending line as
+// "file:line: error: ..." and fails; on success touches the stamp file so that the check runs
+// again only when a source changes.
 //
 // Usage: check_boundary STAMP SOURCE_DIR FOLDER...
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "tools/boundary_rules.h"
 
@@ -23,13 +25,11 @@ int main(int argc, char** argv) {
         for (const auto& entry : fs::recursive_directory_iterator(root)) {
             const std::string ext = entry.path().extension().string();
             if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h")) continue;
-            std::ifstream in(entry.path());
-            std::string line;
-            for (int n = 1; std::getline(in, line); ++n) {
-                const std::string what = boundary::crossing(line);
-                if (what.empty()) continue;
-                std::cerr << entry.path().string() << ":" << n << ": error: program code " << what
-                          << "; it reaches the platform only through the console's public headers\n";
+            std::ifstream in(entry.path(), std::ios::binary);
+            std::ostringstream text;
+            text << in.rdbuf();
+            for (const std::string& refusal : boundary::refusals(entry.path().string(), text.str())) {
+                std::cerr << refusal << "\n";
                 ++offences;
             }
         }

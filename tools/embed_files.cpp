@@ -1,6 +1,8 @@
 // Build-time generator: writes a C++ source that carries data files as byte arrays.
 // Usage: embed_files OUT.cpp FUNCTION FILE...
-// The generated source defines `con::EmbeddedSet FUNCTION()` listing the files by base name.
+// The generated source defines `con::EmbeddedSet FUNCTION()` listing the files by base name,
+// after a declaration of it: the libraries are built with every function of external linkage
+// declared before its definition (declared_functions_only in the top CMakeLists.txt).
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -42,6 +44,7 @@ int main(int argc, char** argv) {
             << entries[i].second << "},\n";
     if (entries.empty()) src << "  {\"\", nullptr, 0},\n";
     src << "};\n}  // namespace\n";
+    src << "con::EmbeddedSet " << function << "();\n";
     src << "con::EmbeddedSet " << function << "() { return con::EmbeddedSet{files, " << entries.size()
         << "}; }\n";
     std::string text = src.str();
