@@ -44,10 +44,10 @@ inline constexpr float kMostCount = 1e6f;
 struct SaveLimits {
     float opening_speed;       ///< the speed the hypothetical openings give Japanese ships 24 and 25
     float least_repair_turns;  ///< the lowest HW(0) the game writes
-    /// Whether the game leaves hits on sunk Japanese carriers as they fell, below 0 without a
-    /// lower bound; otherwise every attack ends by setting a ship at or below 0 to 0, and no
-    /// durability is below 0.
-    bool sunk_carriers_below_zero;
+    /// The least durability a Japanese carrier (ships 1-21) holds: 0 in a game whose every
+    /// attack ends by setting a ship at or below 0 to 0; below 0 in a game that leaves hits on
+    /// sunk carriers as they fell, the least those hits can reach. Every other ship keeps 0.
+    float least_sunk_carrier_durability;
 };
 
 /// A value a loader refuses: its position in the file (0-based: value n of the layout is at
@@ -108,9 +108,10 @@ inline Verdict reserve(std::span<const float> v) {
 }
 
 // A ship's durability lies at or below its full durability and not below 0, but for the
-// Japanese carriers of a game that leaves hits on sunk carriers as they fell (still sunk);
-// its speed is the built-in one or the hypothetical openings' for Japanese ships 24 and 25;
-// its first turn is 1-12 or 13 (never). Empty rows keep their built-in values.
+// Japanese carriers of a game that leaves hits on sunk carriers as they fell (still sunk),
+// which go down to the least those hits reach; its speed is the built-in one or the
+// hypothetical openings' for Japanese ships 24 and 25; its first turn is 1-12 or 13 (never).
+// Empty rows keep their built-in values.
 template <typename Ships>
 Verdict ship(std::span<const float> v, const Ships& A, const SaveLimits& limits, int s, int j) {
     if (s == 0 && j > kJapaneseShips) {
@@ -120,9 +121,10 @@ Verdict ship(std::span<const float> v, const Ships& A, const SaveLimits& limits,
         return std::nullopt;
     }
     const float durability = v[save_ship_value(s, j, 0)], speed = v[save_ship_value(s, j, 1)];
-    const bool unbounded_below = limits.sunk_carriers_below_zero && s == 0 && j <= kJapaneseCarriers;
-    if (durability > A(s, j, A_FULL_DURABILITY) || (durability < 0 && !unbounded_below))
+    const float least = s == 0 && j <= kJapaneseCarriers ? limits.least_sunk_carrier_durability : 0.0f;
+    if (durability > A(s, j, A_FULL_DURABILITY) || (durability < 0 && least >= 0))
         return Refusal{save_ship_value(s, j, 0), "a durability above the full one or below 0"};
+    if (durability < least) return Refusal{save_ship_value(s, j, 0), "a sunk carrier below the least the raids leave"};
     const bool opening_ship = s == 0 && (j == 24 || j == 25);
     if (speed != A(s, j, A_SPEED) && !(opening_ship && speed == limits.opening_speed))
         return Refusal{save_ship_value(s, j, 1), "a speed the ship never has"};

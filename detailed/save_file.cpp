@@ -28,7 +28,7 @@ int loss_value(int side, int kind) { return kLossesAt + 7 * side + kind; }
 // INT((hits - 230) / 18) only above 230 hits, and counts down to 0. Every attack on ships ends
 // by setting a ship at or below 0 to 0 (the raid's and CLC2's rounding, the harbour's table)
 // or stops at 0 (torpedoes, gunfire), so no durability is below 0.
-constexpr morva::SaveLimits kLimits{27, 0, false};
+constexpr morva::SaveLimits kLimits{27, 0, 0};
 
 // Aircraft lost, per side: kinds 0-2 in all, 3 heavy bombers, 4-6 those of kinds 0-2 lost on
 // the way home or in landing, which are counted in their kind's total too. Whole counts.

@@ -22,8 +22,12 @@ static_assert(A_SPEED == morva::A_SPEED && A_FIRST_TURN == morva::A_FIRST_TURN &
 // The hypothetical set-up gives Japanese battleships 24 and 25 the speed 9; the harbour
 // strike leaves HW(0) = INT((hits - 28) / 2), which is -14 after a strike without a hit. A raid
 // on a fleet whose carriers are all sunk and which has no battleship rounds nothing: the hits
-// on the sunk carriers stay, below 0, however many raids follow.
-constexpr morva::SaveLimits kLimits{9, -14, true};
+// on the sunk carriers stay below 0, down to the least the operation's raids can leave.
+constexpr morva::SaveLimits kLimits{9, -14, kLeastSunkCarrierDurability};
+
+// The floor's sum: 11 attacks of each unit, 26 heavy, 50 torpedo and 64 dive bombers, and the
+// rounding of the float subtractions.
+static_assert(con::L(kLeastSunkCarrierDurability) <= -(11 * (2 * (26 + 50) + 64 * con::L(0.34f))) - con::L(0.1f));
 
 // What this game writes whole where the other may not: the reserve in aircraft from whole
 // units (units x 9), and every durability at or above 0, as every fractional hit on a ship

@@ -58,14 +58,16 @@ struct Fresh {
 // ships within their durability and service turns, bases with a holder and whole strength, a
 // reserve of whole aircraft or units that is not below 0. A durability is at most the full
 // one and not below 0, but for the Japanese carriers (ships 1-21) of a game whose raids leave
-// hits on sunk carriers as they fell (`sunk_below_zero`: the simplified game).
+// hits on sunk carriers as they fell (the simplified game), which go down to
+// `least_sunk_carrier` and no further.
 template <typename State>
-void check_shared_ranges(const State& st, const Campaign<State>& start, bool sunk_below_zero) {
+void check_shared_ranges(const State& st, const Campaign<State>& start, float least_sunk_carrier) {
     for (int s = 0; s <= 1; ++s)
         for (int j = 1; j <= 42; ++j) {
             const float d = st.A(s, j, 0);
             check(std::isfinite(d) && d <= start.A(s, j, 1), "a durability at most the full durability");
-            if (sunk_below_zero && s == 0 && j <= 21) continue;
+            check(d >= least_sunk_carrier, "a durability not below the least a raid leaves");
+            if (least_sunk_carrier < 0 && s == 0 && j <= 21) continue;
             check(d >= 0, "a durability not below 0");
             if (s == 1 || j <= 33) check(whole(st.A(s, j, 8), 1, 13), "a first turn 1-13");
         }
@@ -91,7 +93,7 @@ void check_detailed_ranges(const morva95f::State& st, const Campaign<morva95f::S
     check(whole(st.TURN_NO, 2, 12), "a turn 2-12");
     check(whole(st.TT(morva95f::TT_SAVED_SCENARIO), 1, 5), "a scenario 1-5");
     check(whole(st.HW(morva95f::HW_NO_REPAIR_TURNS), 0, 1e6f), "whole turns without repair");
-    check_shared_ranges(st, start, false);
+    check_shared_ranges(st, start, 0);
     for (int s = 0; s <= 1; ++s)
         for (int k = 0; k <= 6; ++k) check(whole(st.VS(s, k), 0, 1e6f), "whole losses not below 0");
 }
@@ -101,7 +103,7 @@ bool simplified_load(morva95s::State& st) { return taken([&] { morva95s::LOAD_SA
 void check_simplified_ranges(const morva95s::State& st, const Campaign<morva95s::State>& start) {
     check(whole(st.TURN_NO, 2, 12), "a turn 2-12");
     check(whole(st.HW(0), -14, 1e6f), "a whole harbour value");
-    check_shared_ranges(st, start, true);
+    check_shared_ranges(st, start, morva95s::kLeastSunkCarrierDurability);
 }
 
 // Loads the input into the game's fresh state and checks what the load leaves. A committed

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <dirent.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <vector>
 
 #include "campaign/save_checks.h"
@@ -233,6 +235,14 @@ TEST(SaveFile, ValuesOnlyAPlayedCampaignHoldsLoad) {
         // A raid on sunk carriers with no battleship to take the hits leaves them below 0.
         {"a sunk carrier hit by a raid", [](auto& l) { l[6 + 3 * 6] = "-2.68 "; },
          [](const auto& st) { return st.A(0, 7, 0) == -2.68f; }},
+        // Each unit's 11 attacks after the sinking, 26 heavy, 50 torpedo and 64 dive bombers,
+        // take 1911.36; the float steps of the subtractions stay within the floor's -1912.
+        {"sunk carriers at the most the raids take and at the floor",
+         [](auto& l) {
+             l[6 + 3 * 6] = "-1911.36 ";
+             l[6 + 3 * 7] = "-1912 ";
+         },
+         [](const auto& st) { return st.A(0, 7, 0) == -1911.36f && st.A(0, 8, 0) == -1912; }},
         // Base 11 failed in turn 2 at 8 and grew by 2 at its end.
         {"a failed target grown on",
          [](auto& l) {
@@ -257,6 +267,7 @@ TEST(SaveFile, DamagedFilesAreNoFilesAndLeaveTheStartingValues) {
     struct Case {
         const char* name;
         std::function<void(std::vector<std::string>&)> damage;
+        const char* rule = nullptr;  // the rule the check names, where a case pins it
     } cases[] = {
         {"short by one value", [](auto& l) { l.pop_back(); }},
         {"empty", [](auto& l) { l.clear(); }},
@@ -273,7 +284,13 @@ TEST(SaveFile, DamagedFilesAreNoFilesAndLeaveTheStartingValues) {
         {"a fractional Japanese durability", [](auto& l) { l[6] = " 5.5 "; }},
         {"a fractional durability between 0 and 1", [](auto& l) { l[6] = " .66 "; }},
         // Only a sunk Japanese carrier stands below 0: the other ships' hits are rounded.
-        {"a Japanese battleship below 0", [](auto& l) { l[6 + 3 * 23] = "-.25 "; }},
+        {"a Japanese battleship below 0", [](auto& l) { l[6 + 3 * 23] = "-.25 "; },
+         "a durability above the full one or below 0"},
+        // A sunk carrier goes no lower than the least the raids of its operation leave.
+        {"a sunk carrier below the least the raids leave", [](auto& l) { l[6 + 3 * 6] = "-1912.01 "; },
+         "a sunk carrier below the least the raids leave"},
+        {"a sunk carrier at -1E+30", [](auto& l) { l[6 + 3 * 6] = "-1E+30 "; },
+         "a sunk carrier below the least the raids leave"},
         {"an Allied carrier below 0",
          [](auto& l) {
              l[6 + 3 * 42] = "-2 ";
@@ -297,6 +314,7 @@ TEST(SaveFile, DamagedFilesAreNoFilesAndLeaveTheStartingValues) {
         SCOPED_TRACE(c.name);
         ScopedTempDir dir;
         std::vector<std::string> lines = saved_lines();
+        const std::vector<std::string> saved = lines;
         c.damage(lines);
         write_file("MORDATAS.DAT", join_lines(lines));
         ProgramRun refused = run_program(morva95s_program(), "18");
@@ -307,6 +325,17 @@ TEST(SaveFile, DamagedFilesAreNoFilesAndLeaveTheStartingValues) {
         EXPECT_TRUE(shows(played.screen(), 0, 0, "第 1 ターン　艦隊編成フェイズ", 6));
         EXPECT_TRUE(shows(played.screen(), 26, 22, "保有航空機  20   20   25", 6));
         EXPECT_TRUE(shows(played.screen(), 60, 7, "ラバウル", 6)) << "base 6 still Allied (attackable)";
+        if (!c.rule) continue;
+        // The check names the changed value and the rule it breaks.
+        std::vector<float> values;
+        for (const std::string& l : lines) values.push_back(std::strtof(l.c_str(), nullptr));
+        const auto changed = std::mismatch(saved.begin(), saved.end(), lines.begin()).first - saved.begin();
+        Loaded st;
+        const morva::Verdict refusal = morva95s::first_refusal(*st, values);
+        EXPECT_TRUE(refusal.has_value());
+        if (!refusal) continue;
+        EXPECT_EQ(refusal->at, changed);
+        EXPECT_STREQ(refusal->rule, c.rule);
     }
 }
 
