@@ -25,15 +25,10 @@ echo "play.sh: building $program in $build/" >&2
 # that the folder has play's settings whatever an earlier play.sh or a configure by hand left
 # in it: the optimisation the tests run with, no debug information, no tests, no sanitizers.
 # A folder made with another generator or compiler, which CMake cannot switch, starts afresh.
-cache="$build/CMakeCache.txt"
-cxx="$(command -v "${CXX:-c++}" || true)"
-if [[ -f "$cache" ]] && ! { grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$cache" &&
-                            grep -qx "CMAKE_CXX_COMPILER:[A-Z]*=$cxx" "$cache"; }; then
-  echo "play.sh: $build/ was configured with another generator or compiler; starting it afresh" >&2
-  rm -rf "$build"
-fi
-cmake -G Ninja -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+# shellcheck source=tools/configure.sh
+. tools/configure.sh
+configure "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
   -DCMAKE_CXX_FLAGS="" -DBUILD_TESTS=OFF -DSANITIZE=OFF -DFUZZ=OFF -DWITH_SDL=ON -DWARNINGS_AS_ERRORS=OFF \
-  -DSTATIC_CXX_RUNTIME=ON -DUNITY_BUILD_PROGRAMS=ON >/dev/null
+  -DSTATIC_CXX_RUNTIME=ON -DUNITY_BUILD_PROGRAMS=ON
 cmake --build "$build" --target "$program"
 exec "$build/$folder/$program" "$@"

@@ -49,19 +49,9 @@ trap finish EXIT
 stage setup
 tools/setup.sh --tests
 jobs="$(nproc)"
-# configure DIR ARGS...: configures DIR with Ninja, starting afresh where an earlier configure of
-# DIR used another generator or compiler (which CMake cannot switch in place).
-configure() {
-  local dir="$1" cache="$1/CMakeCache.txt" cxx
-  shift
-  cxx="$(command -v "${CXX:-c++}")"
-  if [[ -f "$cache" ]] && ! { grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$cache" &&
-                              grep -qx "CMAKE_CXX_COMPILER:[A-Z]*=$cxx" "$cache"; }; then
-    echo "test.sh: $dir was configured with another generator or compiler; starting it afresh" >&2
-    rm -rf "$dir"
-  fi
-  cmake -G Ninja -S . -B "$dir" "$@" >/dev/null
-}
+# configure DIR ARGS...: configures DIR with Ninja (afresh after another generator or compiler).
+# shellcheck source=tools/configure.sh
+. tools/configure.sh
 # Line tables only (-g1): sanitizer reports and debuggers still name functions and lines, and
 # the builds are about a quarter quicker than with full debug information.
 build_flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
