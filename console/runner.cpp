@@ -55,7 +55,7 @@ std::string unusable_folder(const std::string& path) {
 
 // What a file made at `path` would be made as: the path itself, or the end of the chain of
 // symbolic links it names (creating a file through a link makes the link's target). `why` is
-// set when the chain is too long to follow.
+// set when the chain cannot be followed: too long, or a link that cannot be read.
 std::string creation_target(const std::string& path, std::string& why) {
     std::string at = path;
     for (int hops = 0; hops <= 40; ++hops) {
@@ -63,7 +63,10 @@ std::string creation_target(const std::string& path, std::string& why) {
         if (::lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return at;
         char target[PATH_MAX];
         const ssize_t n = ::readlink(at.c_str(), target, sizeof target - 1);
-        if (n <= 0) break;
+        if (n <= 0) {
+            why = std::strerror(n < 0 ? errno : ENOENT);
+            return at;
+        }
         const std::string next(target, static_cast<std::size_t>(n));
         at = next.front() == '/' ? next : folder_of(at) + "/" + next;
     }
